@@ -1,0 +1,66 @@
+// strandel-cli: the program's work without a window, for scripts and build servers.
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/convert_command.h"
+
+namespace strandel::cli {
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"convert", "read a model document and write it back with the program's writer", &RunConvert},
+  };
+  return commands;
+}
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "strandel-cli: %s\n", message.c_str());
+  return kExitUsage;
+}
+
+namespace {
+
+void PrintOverview() {
+  std::printf("Strandel %s: plane frame analysis and design check, batch front end\n"
+              "\n"
+              "usage: strandel-cli COMMAND [OPTIONS] ARGS...\n"
+              "       strandel-cli COMMAND --help\n"
+              "\n"
+              "Commands:\n",
+              STRANDEL_VERSION);
+  for (const Command& command : Commands())
+    std::printf("  %-10s %s\n", command.Name, command.Summary);
+  std::printf("\n"
+              "Every command accepts --settings FILE to read the application settings (units,\n"
+              "thresholds, template beam, display switches, language) from FILE; the batch\n"
+              "front end never writes settings.\n"
+              "\n"
+              "Units and signs: --json output is in SI base units (m, N, N/m, Nm, Pa, kg,\n"
+              "kg/m^3, rad); tables use the display units of the settings. x runs to the\n"
+              "right, y upward; angles and rotations are counter-clockwise positive.\n"
+              "\n"
+              "Exit status: 0 done; 1 the analysis failed (unstable or degenerate structure,\n"
+              "output still printed); 2 usage error, unreadable or malformed input, or an\n"
+              "output file that cannot be written.\n");
+}
+
+} // namespace
+} // namespace strandel::cli
+
+int main(int argc, char** argv) {
+  using namespace strandel::cli;
+  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    PrintOverview();
+    return argc < 2 ? kExitUsage : kExitOk;
+  }
+  const std::string name = argv[1];
+  for (const Command& command : Commands()) {
+    if (name == command.Name) return command.Run(std::vector<std::string>(argv + 2, argv + argc));
+  }
+  return UsageError("unknown command '" + name + "' (strandel-cli --help lists the commands)");
+}

@@ -1,0 +1,91 @@
+#include "common/profile_file.h"
+
+#include "common/codepage.h"
+#include "common/text.h"
+
+namespace strandel {
+
+ProfileFile ProfileFile::Parse(std::string_view bytes) {
+  ProfileFile file;
+  file.bytes_.assign(bytes);
+  Section* current = nullptr;
+  for (std::string_view rawLine : SplitLines(file.bytes_)) {
+    const std::string_view line = Trim(rawLine);
+    if (line.empty()) continue;
+    if (line.front() == '[') {
+      const std::size_t close = line.find(']');
+      if (close != std::string_view::npos) {
+        const std::string name = UpperCase(Trim(line.substr(1, close - 1)));
+        file.sections_.emplace_back();
+        current = &file.sections_.back();
+        file.firstByName_.try_emplace(name, file.sections_.size() - 1);
+        continue;
+      }
+    }
+    const std::size_t equals = line.find('=');
+    if (current == nullptr || equals == std::string_view::npos || equals == 0) continue;
+    Entry entry;
+    entry.Key = std::string(Trim(line.substr(0, equals)));
+    const std::string_view value = Trim(line.substr(equals + 1));
+    entry.ValueBegin = static_cast<std::size_t>(value.data() - file.bytes_.data());
+    entry.ValueLength = value.size();
+    current->FirstByKey.try_emplace(UpperCase(entry.Key), current->Entries.size());
+    current->Entries.push_back(std::move(entry));
+  }
+  return file;
+}
+
+const ProfileFile::Section* ProfileFile::FindSection(std::string_view section) const {
+  const auto it = firstByName_.find(UpperCase(Trim(section)));
+  return it == firstByName_.end() ? nullptr : &sections_[it->second];
+}
+
+std::optional<std::string> ProfileFile::Value(std::string_view section,
+                                              std::string_view key) const {
+  const Section* found = FindSection(section);
+  if (!found) return std::nullopt;
+  const auto it = found->FirstByKey.find(UpperCase(Trim(key)));
+  if (it == found->FirstByKey.end()) return std::nullopt;
+  const Entry& entry = found->Entries[it->second];
+  const std::string_view raw(bytes_.data() + entry.ValueBegin, entry.ValueLength);
+  return Cp1252ToUtf8(raw.substr(0, kMaxProfileValueLength));
+}
+
+std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view fallback) const {
+  std::optional<std::string> value = Value(section, key);
+  return value ? *value : std::string(fallback);
+}
+
+bool ProfileFile::HasSection(std::string_view section) const {
+  return FindSection(section) != nullptr;
+}
+
+std::vector<std::string> ProfileFile::KeysOf(std::string_view section) const {
+  std::vector<std::string> keys;
+  if (const Section* found = FindSection(section)) {
+    for (const Entry& entry : found->Entries)
+      keys.push_back(Cp1252ToUtf8(entry.Key));
+  }
+  return keys;
+}
+
+void ProfileWriter::BeginSection(std::string_view name) {
+  text_ += "[";
+  text_ += name;
+  text_ += "]\r\n";
+}
+
+void ProfileWriter::Write(std::string_view key, std::string_view value) {
+  text_ += key;
+  text_ += "=";
+  for (char c : value)
+    text_.push_back(c == '\r' || c == '\n' ? ' ' : c);
+  text_ += "\r\n";
+}
+
+std::string ProfileWriter::Bytes() const {
+  return Utf8ToCp1252(text_);
+}
+
+} // namespace strandel

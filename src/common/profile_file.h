@@ -1,0 +1,67 @@
+#pragma once
+// The sectioned key=value files of the program (model documents, the settings
+// file, material and profile libraries), read and written with the rules of the
+// classic Windows profile-file functions: section and key names match without
+// regard to case, the first section and the first key of a name win, values are
+// trimmed, and at most 1023 characters of a value are read back.
+//
+// A file is parsed once; lookups do not rescan it. Files are Windows-1252 text
+// with CR LF line ends (LF alone is read too); values come out as UTF-8.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace strandel {
+
+// The longest value that reading gives back, in file characters.
+constexpr std::size_t kMaxProfileValueLength = 1023;
+
+class ProfileFile {
+public:
+  ProfileFile() = default;
+  // Parses the bytes of a file.
+  static ProfileFile Parse(std::string_view bytes);
+
+  // The value of the key, when the section and the key are present.
+  std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
+  bool HasSection(std::string_view section) const;
+  // The key names of the section in file order (as written, not upper-cased).
+  std::vector<std::string> KeysOf(std::string_view section) const;
+
+private:
+  struct Entry {
+    std::string Key; // as written, trimmed
+    // The trimmed value as a stretch of bytes_ (offsets, so copies stay valid).
+    std::size_t ValueBegin = 0;
+    std::size_t ValueLength = 0;
+  };
+  struct Section {
+    std::vector<Entry> Entries;
+    std::unordered_map<std::string, std::size_t> FirstByKey; // upper-case key -> entry
+  };
+  const Section* FindSection(std::string_view section) const;
+
+  std::string bytes_;
+  std::vector<Section> sections_;
+  std::unordered_map<std::string, std::size_t> firstByName_; // upper-case name -> section
+};
+
+// Writes sections and keys in the order they are given.
+class ProfileWriter {
+public:
+  void BeginSection(std::string_view name);
+  // Line ends inside a value would break the file; they are written as blanks.
+  void Write(std::string_view key, std::string_view value);
+  // The file's bytes: Windows-1252, CR LF after every line.
+  std::string Bytes() const;
+
+private:
+  std::string text_; // UTF-8
+};
+
+} // namespace strandel

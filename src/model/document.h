@@ -1,0 +1,147 @@
+#pragma once
+// The document record: the one model of the running program, owning the ordered
+// list of model objects (kinds mixed, in creation order), the history texts, the
+// drawing sizes, the dimensioning switches and the solver's segment list.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/objects.h"
+#include "model/segment.h"
+
+namespace strandel {
+
+class UserMessages;
+
+// The version a new document records as its creation version.
+inline constexpr const char* kCreationVersion = "3.1.4";
+
+// The drawing sizes a new document starts from (the settings' last values).
+struct DocumentSizes {
+  double BeamHeight = 0.11;
+  double TxtHeight = 0.11;
+  double LoadHeight = 0.30;
+};
+
+struct ModelDocument {
+  std::string FileName = "Noname.qsd"; // without folder
+  std::string LastModDate = "?";
+  std::string LastModByUser = "?";
+  std::string CreatedDate = "?";
+  std::string CreatedByUser = "?";
+  std::string CreationVersion = "?";
+  double BeamHeight = 0.11;     // drawing size of beams and nodes, model length units
+  double LoadHeight = 0.30;     // drawing size of loads and arrows, model length units
+  double DisplacementScale = 0; // exaggeration of the displaced shape; 0 = automatic
+  double TxtHeight = 0.11;      // label height, model length units
+  // Owned; a reference to an object stays valid while the list grows.
+  std::vector<std::unique_ptr<GraphObject>> GraphObjects;
+  bool Modified = false;
+  bool ResultsValid = false;
+  std::int32_t FBDBeamNo = -1; // beam shown on the beam-diagram page; -1 none
+  bool ShowDisplacements = false;
+  bool ShowUtilisation = false;
+  // Dimensioning switches.
+  bool FailHazRed = true;
+  bool DimUncertRed = true;
+  bool LatBuckRed = true;
+  bool LocBuckRed = true;
+  bool LoadDurRed = true;
+  bool AirMoistRed = true;
+  bool OwnWeight = true;
+  std::string VariableStr; // optimizer variables and constraints
+  // The solver's elements, rebuilt on every analysis.
+  std::vector<TSegmentObject> Segments;
+};
+
+// Iterates the objects of one kind in list order: for (TBeamObject& b :
+// ObjectsOf<TBeamObject>(doc)).
+template <class T, class List> class KindRange {
+public:
+  class Iterator {
+  public:
+    using Inner = decltype(std::declval<List&>().begin());
+    Iterator(Inner at, Inner end) : at_(at), end_(end) { Skip(); }
+    auto& operator*() const { return std::get<T>(**at_); }
+    Iterator& operator++() {
+      ++at_;
+      Skip();
+      return *this;
+    }
+    bool operator!=(const Iterator& other) const { return at_ != other.at_; }
+
+  private:
+    void Skip() {
+      while (at_ != end_ && !std::holds_alternative<T>(**at_))
+        ++at_;
+    }
+    Inner at_, end_;
+  };
+  explicit KindRange(List& list) : list_(list) {}
+  Iterator begin() const { return Iterator(list_.begin(), list_.end()); }
+  Iterator end() const { return Iterator(list_.end(), list_.end()); }
+
+private:
+  List& list_;
+};
+
+template <class T>
+KindRange<T, std::vector<std::unique_ptr<GraphObject>>> ObjectsOf(ModelDocument& doc) {
+  return KindRange<T, std::vector<std::unique_ptr<GraphObject>>>(doc.GraphObjects);
+}
+template <class T>
+KindRange<T, const std::vector<std::unique_ptr<GraphObject>>> ObjectsOf(const ModelDocument& doc) {
+  return KindRange<T, const std::vector<std::unique_ptr<GraphObject>>>(doc.GraphObjects);
+}
+
+// Appends a new object of the kind with its class defaults and returns it; the
+// caller sets its fields.
+template <class T> T& AppendObject(ModelDocument& doc) {
+  doc.GraphObjects.push_back(std::make_unique<GraphObject>(T{}));
+  return std::get<T>(*doc.GraphObjects.back());
+}
+
+// The largest number among the objects of the kind plus 1; 1 when there are none.
+// Numbers stay within 1..65535: past the top the lowest free number is used.
+long NextNumber(const ModelDocument& doc, ObjectKind kind);
+
+// The first object of the kind with that number in list order, or null.
+TNodeObject* FindNode(ModelDocument& doc, long number);
+TBeamObject* FindBeam(ModelDocument& doc, long number);
+TSupportObject* FindSupport(ModelDocument& doc, long number);
+TLoadObject* FindLoad(ModelDocument& doc, long number);
+TForceObject* FindForce(ModelDocument& doc, long number);
+TMomentObject* FindMoment(ModelDocument& doc, long number);
+const TNodeObject* FindNode(const ModelDocument& doc, long number);
+const TBeamObject* FindBeam(const ModelDocument& doc, long number);
+
+// Position of the object in the list, or -1.
+int IndexOfObject(const ModelDocument& doc, const GraphObject* object);
+
+void SelectAll(ModelDocument& doc, bool flag);
+
+// Destroys every object and empties the segment list.
+void ClearModel(ModelDocument& doc);
+
+// The results no longer match the model: clears ResultsValid and switches the
+// displacement and utilisation displays off. Every change of the model calls it.
+void InvalidateResults(ModelDocument& doc);
+
+// Resets the record for a new model: "Noname.qsd", the given drawing sizes, no
+// objects, created today by the current user with version 3.1.4, every
+// dimensioning switch on.
+void NewDocument(ModelDocument& doc, const DocumentSizes& sizes);
+
+// Copies the beam properties of `source` onto `target`. With identity also the
+// number, nodes, end flags, group and coordinates; the selection never. Without a
+// source it says "invalid copy" and changes nothing.
+void CopyBeam(const TBeamObject* source, TBeamObject& target, bool withIdentity,
+              UserMessages& messages);
+
+// The Delete command on the selected objects: moments, forces, loads and supports
+// first; then beams that no node lies on (with the loads on them); then nodes
+// that nothing refers to any more.
+void DeleteSelected(ModelDocument& doc);
+
+} // namespace strandel

@@ -1,0 +1,364 @@
+#include "model/object_text.h"
+
+#include <vector>
+
+#include "common/number_text.h"
+#include "common/record.h"
+#include "common/text.h"
+#include "model/colour_text.h"
+#include "model/profile_limits.h"
+
+namespace strandel {
+namespace {
+
+// Reads the fields of one line, stopping at the first integer that is not one.
+class LineReader {
+public:
+  explicit LineReader(std::string_view line) : fields_(line) {}
+
+  bool Ok() const { return result_.ok; }
+  ReadResult Result() const { return result_; }
+
+  std::string Text(int n, std::string_view fallback) const { return fields_.At(n, fallback); }
+  double Number(int n, double fallback) const {
+    const std::string text = fields_.At(n, "");
+    return text.empty() ? fallback : ParseNumber(text);
+  }
+  bool Bool(int n, bool fallback) const {
+    const std::string text = fields_.At(n, "");
+    return text.empty() ? fallback : ParseBool(text);
+  }
+
+  // A 32-bit signed field; `fallback` is the default text.
+  template <class T> void Integer(int n, std::string_view fallback, T& target) {
+    if (!result_.ok) return;
+    const std::string text = fields_.At(n, fallback);
+    const std::optional<std::int32_t> value = ParseStrictInteger(text);
+    if (!value) {
+      Fail(InvalidIntegerMessage(text));
+      return;
+    }
+    target = static_cast<T>(*value);
+  }
+  // A 16-bit unsigned field.
+  void Word(int n, std::string_view fallback, std::uint16_t& target) {
+    std::int32_t value = 0;
+    const std::string text = fields_.At(n, fallback);
+    Integer(n, fallback, value);
+    if (!result_.ok) return;
+    if (value < 0 || value > 65535) {
+      Fail(OutOfRangeMessage(text, 0, 65535));
+      return;
+    }
+    target = static_cast<std::uint16_t>(value);
+  }
+  // A 16-bit field stored as a number and rounded to the nearest integer.
+  void RoundedWord(int n, std::string_view fallback, std::uint16_t& target) {
+    if (!result_.ok) return;
+    const std::string text = fields_.At(n, fallback);
+    const long long value = RoundHalfEven(ParseNumber(text));
+    if (value < 0 || value > 65535) {
+      Fail(OutOfRangeMessage(text, 0, 65535));
+      return;
+    }
+    target = static_cast<std::uint16_t>(value);
+  }
+  void Color(int n, std::string_view fallback, std::uint32_t& target) {
+    if (!result_.ok) return;
+    const std::string text = fields_.At(n, fallback);
+    const std::optional<std::uint32_t> value = ParseColorText(text);
+    if (!value) {
+      Fail(InvalidIntegerMessage(text));
+      return;
+    }
+    target = *value;
+  }
+
+private:
+  void Fail(std::string message) {
+    result_.ok = false;
+    result_.message = std::move(message);
+  }
+
+  FieldList fields_;
+  ReadResult result_;
+};
+
+// The default of an absent object number: the next number of the kind. Worked
+// out only when needed, since it looks at every object of the document.
+std::string NumberFallback(const LineReader& reader, const ModelDocument& doc, ObjectKind kind) {
+  if (!reader.Text(2, "").empty()) return "";
+  return std::to_string(NextNumber(doc, kind));
+}
+
+std::string Num(double x) {
+  return FormatGeneral(x);
+}
+
+// Text fields of the beam line: ";" would split the field, line ends the line.
+std::string SafeField(std::string_view text) {
+  std::string field;
+  field.reserve(text.size());
+  for (char c : text) {
+    if (c == ';') {
+      field.push_back(',');
+    } else if (c != '\r' && c != '\n') {
+      field.push_back(c);
+    }
+  }
+  return field;
+}
+
+// Cuts the stored description so the whole line stays within the readable length;
+// an escape cut in half would read back as stray characters, so it goes whole.
+std::string ShortenedDescription(const std::string& stored, std::size_t excess) {
+  const std::size_t keep = CharacterCount(stored) > excess ? CharacterCount(stored) - excess : 0;
+  std::string shortened = LeftStr(stored, keep);
+  const std::string escape = "#13#10";
+  for (std::size_t partial = escape.size() - 1; partial > 0; --partial) {
+    if (EndsWith(shortened, escape.substr(0, partial))) {
+      shortened.resize(shortened.size() - partial);
+      break;
+    }
+  }
+  return shortened;
+}
+
+} // namespace
+
+std::string EncodeDescription(std::string_view description) {
+  std::string stored;
+  for (std::size_t i = 0; i < description.size(); ++i) {
+    const char c = description[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < description.size() && description[i + 1] == '\n') ++i;
+      stored += "#13#10";
+    } else if (c == ';') {
+      stored.push_back(',');
+    } else {
+      stored.push_back(c);
+    }
+  }
+  return stored;
+}
+
+std::string DecodeDescription(std::string_view stored) {
+  return ReplaceAll(stored, "#13#10", "\r\n");
+}
+
+std::string WriteText(const TNodeObject& node) {
+  return JoinFields({"1", std::to_string(node.Number), Num(node.X), Num(node.Y),
+                     Num(node.PositionOnBeam), std::to_string(node.HostBeam)});
+}
+
+std::string WriteText(const TBeamObject& beam) {
+  std::vector<std::string> fields(79);
+  auto set = [&](int n, std::string value) {
+    fields[static_cast<std::size_t>(n - 1)] = std::move(value);
+  };
+  set(1, "2");
+  set(2, std::to_string(beam.Number));
+  set(3, std::to_string(beam.Node1));
+  set(4, std::to_string(beam.Node2));
+  set(5, BoolText(beam.Locked1));
+  set(6, BoolText(beam.Locked2));
+  set(7, BoolText(beam.Braced));
+  set(9, FormatValue(beam.X1));
+  set(10, FormatValue(beam.Y1));
+  set(11, FormatValue(beam.X2));
+  set(12, FormatValue(beam.Y2));
+  set(13, SafeField(beam.BeamGroup));
+  set(14, SafeField(beam.MtrlName));
+  set(15, SafeField(beam.MtrlType));
+  set(16, EncodeDescription(beam.MtrlDesc));
+  set(17, BoolText(beam.HardenAble));
+  set(23, FormatValue(beam.Ftk));
+  set(24, FormatValue(beam.Fck));
+  set(25, FormatValue(beam.Fmk));
+  set(26, FormatValue(beam.Ek));
+  set(28, FormatValue(beam.Dens));
+  set(50, std::to_string(beam.ShapeNo));
+  set(51, SafeField(beam.ProfName));
+  set(58, FormatValue(beam.B));
+  set(59, FormatValue(beam.H));
+  set(60, FormatValue(beam.TL));
+  set(61, FormatValue(beam.TF));
+  set(67, std::to_string(beam.SafetyClass));
+  set(68, std::to_string(beam.ClimateZone));
+  set(69, std::to_string(beam.LoadDuration));
+  set(70, std::to_string(beam.Manufacture));
+  set(71, std::to_string(beam.DimControl));
+  set(78, ColorText(beam.BeamColor));
+  set(79, FormatValue(beam.TxtPos));
+  std::string line = JoinFields(fields);
+  const std::size_t length = CharacterCount(line);
+  if (length > kMaxStoredLineLength) {
+    fields[15] = ShortenedDescription(fields[15], length - kMaxStoredLineLength);
+    line = JoinFields(fields);
+  }
+  return line;
+}
+
+std::string WriteText(const TSupportObject& support) {
+  return JoinFields({"3", std::to_string(support.Number), std::to_string(support.NodeNo),
+                     Num(support.DX), Num(support.DY), Num(support.DRot), Num(support.X),
+                     Num(support.Y), std::to_string(support.Direction), BoolText(support.Locked),
+                     BoolText(support.Rolled)});
+}
+
+std::string WriteText(const TLoadObject& load) {
+  return JoinFields({"4", std::to_string(load.Number), std::to_string(load.Node1),
+                     std::to_string(load.Node2), std::to_string(load.HostBeam), Num(load.X1),
+                     Num(load.Y1), Num(load.X2), Num(load.Y2), Num(load.Angle), Num(load.Value),
+                     Num(load.TxtPos)});
+}
+
+std::string WriteText(const TForceObject& force) {
+  return JoinFields({"5", std::to_string(force.Number), std::to_string(force.NodeNo), Num(force.X),
+                     Num(force.Y), Num(force.Angle), Num(force.Value)});
+}
+
+std::string WriteText(const TMomentObject& moment) {
+  return JoinFields({"6", std::to_string(moment.Number), std::to_string(moment.NodeNo),
+                     Num(moment.X), Num(moment.Y), Num(moment.Angle), Num(moment.Value)});
+}
+
+std::string WriteText(const GraphObject& object) {
+  return std::visit([](const auto& o) { return WriteText(o); }, object);
+}
+
+ReadResult ReadKindCode(std::string_view line, int& kindCode) {
+  LineReader reader(line);
+  std::int32_t code = 0;
+  reader.Integer(1, "0", code);
+  kindCode = code;
+  return reader.Result();
+}
+
+ReadResult ReadText(std::string_view line, TNodeObject& node, const ModelDocument& doc) {
+  LineReader r(line);
+  node.Selected = false;
+  node.Provisional = false;
+  r.Word(2, NumberFallback(r, doc, ObjectKind::Node), node.Number);
+  if (!r.Ok()) return r.Result();
+  node.X = r.Number(3, 0);
+  node.Y = r.Number(4, 1);
+  node.PositionOnBeam = r.Number(5, 0);
+  r.Integer(6, "-1", node.HostBeam);
+  return r.Result();
+}
+
+ReadResult ReadText(std::string_view line, TBeamObject& beam, const ModelDocument& doc) {
+  LineReader r(line);
+  beam.Selected = false;
+  r.Word(2, NumberFallback(r, doc, ObjectKind::Beam), beam.Number);
+  r.Word(3, "1", beam.Node1);
+  r.Word(4, "2", beam.Node2);
+  if (!r.Ok()) return r.Result();
+  beam.Locked1 = r.Bool(5, false);
+  beam.Locked2 = r.Bool(6, false);
+  beam.Braced = r.Bool(7, false);
+  beam.X1 = r.Number(9, 0);
+  beam.Y1 = r.Number(10, 0);
+  beam.X2 = r.Number(11, 1);
+  beam.Y2 = r.Number(12, 1);
+  beam.BeamGroup = r.Text(13, "");
+  beam.MtrlName = r.Text(14, "K12");
+  beam.MtrlType = r.Text(15, "WOOD");
+  beam.MtrlDesc = DecodeDescription(r.Text(16, ""));
+  beam.HardenAble = r.Bool(17, false);
+  beam.Ftk = r.Number(23, 1e6);
+  beam.Fck = r.Number(24, 1e6);
+  beam.Fmk = r.Number(25, 1e6);
+  beam.Ek = r.Number(26, 1000e6);
+  beam.Dens = r.Number(28, 7800);
+  r.Word(50, "1", beam.ShapeNo);
+  if (!r.Ok()) return r.Result();
+  beam.ProfName = r.Text(51, "WOOD 10x10");
+  beam.B = r.Number(58, 0.01);
+  beam.H = r.Number(59, 0.01);
+  beam.TL = r.Number(60, 0.01);
+  beam.TF = r.Number(61, 0.01);
+  r.Word(67, "3", beam.SafetyClass);
+  r.Word(68, "3", beam.ClimateZone);
+  r.RoundedWord(69, "0", beam.LoadDuration);
+  r.Word(70, "0", beam.Manufacture);
+  r.Word(71, "0", beam.DimControl);
+  r.Color(78, "$CCCCCC", beam.BeamColor);
+  if (!r.Ok()) return r.Result();
+  beam.TxtPos = r.Number(79, 0.5);
+  return r.Result();
+}
+
+ReadResult ReadText(std::string_view line, TSupportObject& support, const ModelDocument& doc) {
+  LineReader r(line);
+  support.Selected = false;
+  r.Word(2, NumberFallback(r, doc, ObjectKind::Support), support.Number);
+  r.Word(3, "1", support.NodeNo);
+  if (!r.Ok()) return r.Result();
+  support.DX = r.Number(4, 0);
+  support.DY = r.Number(5, 0);
+  support.DRot = r.Number(6, 0);
+  support.X = r.Number(7, 0);
+  support.Y = r.Number(8, 0);
+  r.Word(9, "1", support.Direction);
+  if (!r.Ok()) return r.Result();
+  support.Locked = r.Bool(10, false);
+  support.Rolled = r.Bool(11, false);
+  return r.Result();
+}
+
+ReadResult ReadText(std::string_view line, TLoadObject& load, const ModelDocument& doc) {
+  LineReader r(line);
+  load.Selected = false;
+  r.Word(2, NumberFallback(r, doc, ObjectKind::Load), load.Number);
+  r.Integer(3, "1", load.Node1);
+  r.Integer(4, "1", load.Node2);
+  r.Integer(5, "1", load.HostBeam);
+  if (!r.Ok()) return r.Result();
+  load.X1 = r.Number(6, 0);
+  load.Y1 = r.Number(7, 0);
+  load.X2 = r.Number(8, 1);
+  load.Y2 = r.Number(9, 1);
+  load.Angle = r.Number(10, kPi / 2);
+  load.Value = r.Number(11, 1);
+  load.TxtPos = r.Number(12, 0.5);
+  return r.Result();
+}
+
+ReadResult ReadText(std::string_view line, TForceObject& force, const ModelDocument& doc) {
+  LineReader r(line);
+  force.Selected = false;
+  r.Integer(2, NumberFallback(r, doc, ObjectKind::Force), force.Number);
+  r.Integer(3, "1", force.NodeNo);
+  if (!r.Ok()) return r.Result();
+  force.X = r.Number(4, 0);
+  force.Y = r.Number(5, 0);
+  force.Angle = r.Number(6, kPi / 2);
+  force.Value = r.Number(7, 1);
+  return r.Result();
+}
+
+ReadResult ReadText(std::string_view line, TMomentObject& moment, const ModelDocument& doc) {
+  LineReader r(line);
+  moment.Selected = false;
+  r.Integer(2, NumberFallback(r, doc, ObjectKind::Moment), moment.Number);
+  r.Integer(3, "1", moment.NodeNo);
+  if (!r.Ok()) return r.Result();
+  moment.X = r.Number(4, 0.5);
+  moment.Y = r.Number(5, 0.5);
+  moment.Angle = r.Number(6, kPi / 2);
+  moment.Value = r.Number(7, 1);
+  return r.Result();
+}
+
+TBeamObject& AppendBeamFromTemplate(ModelDocument& doc, std::string_view templateText) {
+  TBeamObject& beam = AppendObject<TBeamObject>(doc);
+  if (!ReadText(templateText, beam, doc).ok) {
+    beam = TBeamObject{};
+    ReadText("2", beam, doc);
+  }
+  return beam;
+}
+
+} // namespace strandel

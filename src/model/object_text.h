@@ -1,0 +1,50 @@
+#pragma once
+// The one-line text form of every model object: fields separated by ";", field 1
+// the kind code. Documents store one line per object; the settings keep the
+// template beam in the same form.
+//
+// Stored documents keep beam values to three significant digits, so a beam read
+// back is not bit-identical to the beam that was saved; nodes keep all digits.
+
+#include <string>
+#include <string_view>
+
+#include "model/document.h"
+#include "model/read_result.h"
+
+namespace strandel {
+
+std::string WriteText(const TNodeObject& node);
+std::string WriteText(const TBeamObject& beam);
+std::string WriteText(const TSupportObject& support);
+std::string WriteText(const TLoadObject& load);
+std::string WriteText(const TForceObject& force);
+std::string WriteText(const TMomentObject& moment);
+std::string WriteText(const GraphObject& object);
+
+// Fill the object from its line. Missing or empty fields take the line's
+// defaults; a missing number is NextNumber of the kind in `doc`. An integer field
+// that is not an integer, or a 16-bit field outside 0..65535, ends the reading
+// with a message naming the text; the fields read until then are set.
+// Every reading clears Selected (and a node's Provisional).
+ReadResult ReadText(std::string_view line, TNodeObject& node, const ModelDocument& doc);
+ReadResult ReadText(std::string_view line, TBeamObject& beam, const ModelDocument& doc);
+ReadResult ReadText(std::string_view line, TSupportObject& support, const ModelDocument& doc);
+ReadResult ReadText(std::string_view line, TLoadObject& load, const ModelDocument& doc);
+ReadResult ReadText(std::string_view line, TForceObject& force, const ModelDocument& doc);
+ReadResult ReadText(std::string_view line, TMomentObject& moment, const ModelDocument& doc);
+
+// The kind code of a line (field 1, "0" when empty); a message when it is not an integer.
+ReadResult ReadKindCode(std::string_view line, int& kindCode);
+
+// Appends a new beam read from the template text (the settings' LastBeamStr), so
+// a new beam takes the material and profile of the last one edited. The caller
+// then sets its number, nodes and coordinates. A damaged template gives a beam
+// with every default of the beam line.
+TBeamObject& AppendBeamFromTemplate(ModelDocument& doc, std::string_view templateText);
+
+// The description as stored in field 16: every line break as "#13#10".
+std::string EncodeDescription(std::string_view description);
+std::string DecodeDescription(std::string_view stored);
+
+} // namespace strandel
