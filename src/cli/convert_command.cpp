@@ -5,6 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/model_input.h"
+#include "cli/settings_input.h"
 #include "model/document_file.h"
 
 namespace strandel::cli {
@@ -27,6 +28,8 @@ int RunConvert(const std::vector<std::string>& args) {
     return kExitOk;
   }
   if (parsed.Positional.size() != 2) return UsageError("convert needs IN.qsd and OUT.qsd");
+  AppSettings settings; // the conversion itself needs none, but a wrong --settings is an error
+  if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   ModelDocument doc;
   if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
   const WriteResult written = SaveDocument(doc, parsed.Positional[1]);

@@ -56,6 +56,10 @@ TEST(CliConvert, BadInputGivesStatusTwoAndNoOutput) {
   EXPECT_NE(result.Err.find("No such file or directory"), std::string::npos);
 
   EXPECT_EQ(Cli({"convert", good}).ExitCode, 2);
+  result = Cli({"convert", good, out, "--settings", folder.File("none.ini")});
+  EXPECT_EQ(result.ExitCode, 2);
+  EXPECT_NE(result.Err.find("none.ini"), std::string::npos);
+  EXPECT_EQ(Cli({"convert", good, out, "--settings"}).ExitCode, 2);
   EXPECT_EQ(Cli({"convert", good, out, "--bogus"}).ExitCode, 2);
   EXPECT_EQ(Cli({"frobnicate"}).ExitCode, 2);
 }

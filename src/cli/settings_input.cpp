@@ -1,0 +1,28 @@
+#include "cli/settings_input.h"
+
+#include "cli/command.h"
+#include "common/data_folders.h"
+#include "common/files.h"
+#include "common/system_info.h"
+
+namespace strandel::cli {
+
+std::string CommandDataFolder() {
+  return FindDataFolder(ProgramFolder());
+}
+
+bool LoadCommandSettings(const Arguments& arguments, AppSettings& settings) {
+  const std::string dataFolder = CommandDataFolder();
+  if (const std::optional<std::string> path = arguments.Value("--settings")) {
+    if (!FileExists(*path)) {
+      UsageError("cannot read the settings file '" + *path + "': no such file");
+      return false;
+    }
+    settings = LoadSettings(*path, dataFolder, nullptr);
+    return true;
+  }
+  settings = LoadSettings(SettingsFilePath(ProgramFolder()), dataFolder, nullptr);
+  return true;
+}
+
+} // namespace strandel::cli

@@ -1,0 +1,23 @@
+#pragma once
+// Where the program finds its data folders (Languages, Materials, Profiles,
+// Reports, Structures, Models, Help) and its settings file.
+
+#include <string>
+
+namespace strandel {
+
+// The data folder: the program folder itself when it holds the data folders (a
+// build, or a program unpacked in one folder), else <prefix>/share/strandel/ of an
+// installation in <prefix>/bin, else the first "strandel" folder of
+// $XDG_DATA_DIRS (default /usr/local/share:/usr/share) that exists; the program
+// folder when none is found. Ends in "/".
+std::string FindDataFolder(const std::string& programFolder);
+
+// "Strandel.ini" in the program folder when that folder is writable, else in
+// $XDG_CONFIG_HOME/strandel/ (default ~/.config/strandel/), which is created.
+std::string SettingsFilePath(const std::string& programFolder);
+
+// The file name of the settings: the program's title with ".ini".
+inline constexpr const char* kSettingsFileName = "Strandel.ini";
+
+} // namespace strandel

@@ -1,0 +1,64 @@
+#pragma once
+// The user's preferences, kept in the settings file (Strandel.ini): language,
+// folders, the template beam of new beams, drawing sizes, recent documents, unit
+// choices, the labels the model view shows and the smallest values the beam page
+// shows. Read once at start, written once when the main window closes.
+
+#include <string>
+#include <vector>
+
+#include "common/atomic_write.h"
+#include "model/document.h"
+#include "units/units.h"
+
+namespace strandel {
+
+class UserMessages;
+
+// At most this many recent documents are kept.
+inline constexpr std::size_t kMaxRecentDocs = 10;
+
+struct AppSettings {
+  std::string Language = "English";
+  std::string LastPath;     // folder of the current model document, ends in "/"
+  std::string ReportFolder; // folder of the report templates, ends in "/"
+  // The beam line every new beam starts from, so it takes the material and
+  // profile of the last beam edited. Empty: every default of the beam line.
+  std::string LastBeamStr;
+  std::vector<std::string> RecentDocs; // full paths, most recent first
+  double LastBeamHeight = 0.11;        // drawing sizes given to a new model
+  double LastTxtHeight = 0.11;
+  double LastLoadHeight = 0.30;
+  UnitChoice Units;
+  // Force components and moments smaller than these are left off the beam page.
+  double MinLoadValue = 1;   // N/m
+  double MinForceValue = 1;  // N
+  double MinMomentValue = 1; // Nm
+  bool ShowNodeNumbers = false;
+  bool ShowSuppNumbers = false;
+  bool ShowBeamNumbers = true;
+  bool ShowBeamGroups = false;
+  bool ShowBeamDirection = true;
+  bool ShowLoadValues = false;
+};
+
+// The folders a first start uses: <data>/Models/ and <data>/Reports/ when they
+// exist, else the data folder itself.
+std::string DefaultModelFolder(const std::string& dataFolder);
+std::string DefaultReportFolder(const std::string& dataFolder);
+
+// Reads the settings file. When it is missing, `messages` (if given) hears the
+// first-start message and every key takes its default. Folders that no longer
+// exist fall back to the defaults; empty recent-document entries are skipped.
+AppSettings LoadSettings(const std::string& settingsPath, const std::string& dataFolder,
+                         UserMessages* messages);
+
+// The file's bytes, sections and keys in their fixed order.
+std::string WriteSettingsText(const AppSettings& settings);
+// Writes the file through a temporary file beside it.
+WriteResult SaveSettings(const AppSettings& settings, const std::string& settingsPath);
+
+// The drawing sizes a new document takes from the settings.
+DocumentSizes NewDocumentSizes(const AppSettings& settings);
+
+} // namespace strandel

@@ -1,0 +1,58 @@
+#include "common/data_folders.h"
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "common/files.h"
+#include "support/temp_folder.h"
+
+namespace strandel {
+namespace {
+
+TEST(DataFolders, BesideTheProgramThenTheInstalledShareFolder) {
+  testing::TempFolder root;
+  root.Write("build/bin/Languages/English.txt", "");
+  EXPECT_EQ(FindDataFolder(root.File("build/bin/")), root.File("build/bin/"));
+  root.Write("usr/share/strandel/Structures/beam.qsd", "");
+  root.Write("usr/bin/strandel-cli", "");
+  EXPECT_EQ(FindDataFolder(root.File("usr/bin")), root.File("usr/bin/../share/strandel/"));
+}
+
+TEST(DataFolders, XdgDataDirsAreSearchedLast) {
+  testing::TempFolder root;
+  root.Write("elsewhere/strandel/Languages/English.txt", "");
+  root.Write("opt/bin/strandel", "");
+  const char* saved = std::getenv("XDG_DATA_DIRS");
+  const std::string previous = saved ? saved : "";
+  ::setenv("XDG_DATA_DIRS", (root.File("nothing") + ":" + root.File("elsewhere")).c_str(), 1);
+  EXPECT_EQ(FindDataFolder(root.File("opt/bin/")), root.File("elsewhere/strandel/"));
+  ::setenv("XDG_DATA_DIRS", root.File("nothing").c_str(), 1);
+  EXPECT_EQ(FindDataFolder(root.File("opt/bin/")), root.File("opt/bin/"));
+  if (saved) {
+    ::setenv("XDG_DATA_DIRS", previous.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_DATA_DIRS");
+  }
+}
+
+TEST(DataFolders, SettingsBesideAWritableProgramElseInTheConfigFolder) {
+  testing::TempFolder root;
+  root.Write("bin/strandel", "");
+  EXPECT_EQ(SettingsFilePath(root.File("bin")), root.File("bin/Strandel.ini"));
+  // A program folder that cannot take the file (here: one that is not there; a
+  // system folder such as /usr/bin for an ordinary user).
+  const char* saved = std::getenv("XDG_CONFIG_HOME");
+  const std::string previous = saved ? saved : "";
+  ::setenv("XDG_CONFIG_HOME", root.File("config").c_str(), 1);
+  EXPECT_EQ(SettingsFilePath(root.File("gone/bin")), root.File("config/strandel/Strandel.ini"));
+  EXPECT_TRUE(FolderExists(root.File("config/strandel")));
+  if (saved) {
+    ::setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_CONFIG_HOME");
+  }
+}
+
+} // namespace
+} // namespace strandel

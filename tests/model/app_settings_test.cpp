@@ -1,0 +1,181 @@
+#include "model/app_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "common/ini_reader.h"
+#include "common/user_message.h"
+#include "support/temp_folder.h"
+
+namespace strandel {
+namespace {
+
+bool SameSettings(const AppSettings& a, const AppSettings& b) {
+  return a.Language == b.Language && a.LastPath == b.LastPath && a.ReportFolder == b.ReportFolder &&
+         a.LastBeamStr == b.LastBeamStr && a.RecentDocs == b.RecentDocs &&
+         a.LastBeamHeight == b.LastBeamHeight && a.LastTxtHeight == b.LastTxtHeight &&
+         a.LastLoadHeight == b.LastLoadHeight && a.Units == b.Units &&
+         a.MinLoadValue == b.MinLoadValue && a.MinForceValue == b.MinForceValue &&
+         a.MinMomentValue == b.MinMomentValue && a.ShowNodeNumbers == b.ShowNodeNumbers &&
+         a.ShowSuppNumbers == b.ShowSuppNumbers && a.ShowBeamNumbers == b.ShowBeamNumbers &&
+         a.ShowBeamGroups == b.ShowBeamGroups && a.ShowBeamDirection == b.ShowBeamDirection &&
+         a.ShowLoadValues == b.ShowLoadValues;
+}
+
+TEST(AppSettings, FirstStartTellsTheUserAndTakesEveryDefault) {
+  testing::TempFolder program;
+  RecordingMessages messages;
+  const std::string path = program.File("Strandel.ini");
+  const AppSettings settings = LoadSettings(path, program.Path(), &messages);
+  ASSERT_EQ(messages.Entries.size(), 1u);
+  EXPECT_EQ(messages.Entries[0].Text.rfind("The file " + path + "Did not exist", 0), 0u);
+  // No Models or Reports folder beside the program: its own folder is used.
+  EXPECT_EQ(settings.LastPath, program.Path());
+  EXPECT_EQ(settings.ReportFolder, program.Path());
+  EXPECT_EQ(settings.Language, "English");
+  EXPECT_EQ(settings.LastBeamHeight, 0.11);
+  EXPECT_EQ(settings.LastLoadHeight, 0.3);
+  EXPECT_EQ(settings.Units, UnitChoice{});
+  EXPECT_TRUE(settings.RecentDocs.empty());
+  EXPECT_TRUE(settings.ShowBeamNumbers && settings.ShowBeamDirection);
+  EXPECT_FALSE(settings.ShowNodeNumbers || settings.ShowLoadValues);
+  EXPECT_EQ(settings.MinForceValue, 1);
+  EXPECT_TRUE(settings.LastBeamStr.empty());
+  // Without a listener (the batch front end) nothing is said.
+  LoadSettings(path, program.Path(), nullptr);
+}
+
+TEST(AppSettings, DefaultFoldersAreModelsAndReportsWhenPresent) {
+  testing::TempFolder program;
+  program.Write("Models/.keep", "");
+  program.Write("Reports/.keep", "");
+  RecordingMessages messages;
+  const AppSettings settings =
+      LoadSettings(program.File("Strandel.ini"), program.Path(), &messages);
+  EXPECT_EQ(settings.LastPath, program.Path() + "Models/");
+  EXPECT_EQ(settings.ReportFolder, program.Path() + "Reports/");
+}
+
+TEST(AppSettings, WrittenInTheFixedOrder) {
+  AppSettings settings;
+  settings.LastPath = "/home/anna/frames/";
+  settings.ReportFolder = "/opt/strandel/Reports/";
+  settings.RecentDocs = {"/home/anna/frames/portal.qsd"};
+  EXPECT_EQ(WriteSettingsText(settings), "[Default-Settings]\r\n"
+                                         "Last-Path=/home/anna/frames/\r\n"
+                                         "LastRepLibPath=/opt/strandel/Reports/\r\n"
+                                         "Language=English\r\n"
+                                         "LastBeamHeight=0.11\r\n"
+                                         "LastLoadHeight=0.3\r\n"
+                                         "LastTxtHeight=0.11\r\n"
+                                         "LastBeamStr=\r\n"
+                                         "[LastOpenDocs]\r\n"
+                                         "Doc0=/home/anna/frames/portal.qsd\r\n"
+                                         "[Unit-Settings]\r\n"
+                                         "LastLengthUnitNo=3\r\n"
+                                         "LastDisplUnitNo=4\r\n"
+                                         "LastForceUnitNo=3\r\n"
+                                         "LastDistLoadUnitNo=3\r\n"
+                                         "LastMomentUnitNo=3\r\n"
+                                         "LastAreaUnitNo=3\r\n"
+                                         "LastSectModulusUnitNo=3\r\n"
+                                         "LastMomOfInertiaUnitNo=3\r\n"
+                                         "LastStressUnitNo=2\r\n"
+                                         "LastMassUnitNo=1\r\n"
+                                         "LastDensityUnitNo=1\r\n"
+                                         "[Model-Display-Settings]\r\n"
+                                         "ShowNodeNumbers=False\r\n"
+                                         "ShowSuppNumbers=False\r\n"
+                                         "ShowBeamNumbers=True\r\n"
+                                         "ShowBeamGroups=False\r\n"
+                                         "ShowBeamDirection=True\r\n"
+                                         "ShowLoadValues=False\r\n"
+                                         "[Min-Loads-Settings]\r\n"
+                                         "MinLoadValue=1\r\n"
+                                         "MinForceValue=1\r\n"
+                                         "MinMomentValue=1\r\n");
+}
+
+TEST(AppSettings, RoundTripIsIdentical) {
+  testing::TempFolder program;
+  program.Write("frames/.keep", "");
+  AppSettings settings;
+  settings.LastPath = program.Path() + "frames/";
+  settings.ReportFolder = program.Path();
+  settings.Language = "Svenska";
+  settings.LastBeamStr = "2;1;1;2;True;False;False;; 0; 0; 4; 0;;C24;WOOD;Trä;False";
+  settings.RecentDocs = {"/a/one.qsd", "/b/two.qsd"};
+  settings.LastBeamHeight = 0.25;
+  settings.LastTxtHeight = 0.125;
+  settings.LastLoadHeight = 0.5;
+  ApplyPreset(settings.Units, UnitPreset::US);
+  settings.MinLoadValue = 0.5;
+  settings.MinForceValue = 10;
+  settings.MinMomentValue = 2.5;
+  settings.ShowNodeNumbers = settings.ShowLoadValues = true;
+  settings.ShowBeamNumbers = false;
+  const std::string path = program.File("Strandel.ini");
+  ASSERT_TRUE(SaveSettings(settings, path).ok);
+  RecordingMessages messages;
+  const AppSettings back = LoadSettings(path, program.Path(), &messages);
+  EXPECT_TRUE(messages.Entries.empty());
+  EXPECT_TRUE(SameSettings(back, settings));
+  EXPECT_EQ(WriteSettingsText(back), WriteSettingsText(settings));
+}
+
+TEST(AppSettings, ToleratesWhatPeopleDoToTheFile) {
+  testing::TempFolder program;
+  program.Write("Models/.keep", "");
+  const std::string path = program.Write(
+      "Strandel.ini",
+      "[default-settings]\n"
+      "last-path=/no/such/folder/\n"
+      "LASTBEAMHEIGHT=abc\n"
+      "LastLoadHeight=0,4\n"
+      "[lastopendocs]\n"
+      "Doc0=/a/0.qsd\nDoc1=/a/1.qsd\nDoc2=/a/2.qsd\nDoc3=\nDoc4=/a/4.qsd\nDoc5=/a/5.qsd\n"
+      "Doc6=/a/6.qsd\nDoc7=/a/7.qsd\nDoc8=/a/8.qsd\nDoc9=/a/9.qsd\nDoc10=/a/10.qsd\n"
+      "[unit-settings]\n"
+      "LastForceUnitNo=2\n"
+      "LastMassUnitNo=x\n"
+      "LastStressUnitNo=70000\n");
+  RecordingMessages messages;
+  const AppSettings settings = LoadSettings(path, program.Path(), &messages);
+  EXPECT_EQ(settings.LastPath, program.Path() + "Models/"); // the stored folder is gone
+  EXPECT_EQ(settings.LastBeamHeight, 0);                    // malformed numbers read as 0
+  EXPECT_EQ(settings.LastLoadHeight, 0.4);
+  EXPECT_EQ(settings.LastTxtHeight, 0.11); // absent: default
+  EXPECT_EQ(settings.RecentDocs,
+            (std::vector<std::string>{"/a/0.qsd", "/a/1.qsd", "/a/2.qsd", "/a/4.qsd", "/a/5.qsd",
+                                      "/a/6.qsd", "/a/7.qsd", "/a/8.qsd", "/a/9.qsd"}));
+  EXPECT_EQ(settings.Units.Force, 2);
+  EXPECT_EQ(settings.Units.Mass, 0); // not a number: 0, shown as the first unit
+  EXPECT_EQ(UnitName(settings.Units, Quantity::Mass), "[kg]");
+  EXPECT_EQ(UnitName(settings.Units, Quantity::Stress), "[Pa]");
+  EXPECT_EQ(settings.Units.Length, 3);   // absent keys of a present section: defaults
+  EXPECT_TRUE(settings.ShowBeamNumbers); // a missing section: defaults
+}
+
+TEST(AppSettings, OnlyTenRecentDocumentsAreStored) {
+  AppSettings settings;
+  for (int i = 0; i < 12; ++i)
+    settings.RecentDocs.push_back("/m/" + std::to_string(i) + ".qsd");
+  const std::string text = WriteSettingsText(settings);
+  EXPECT_NE(text.find("Doc9=/m/9.qsd\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("Doc10="), std::string::npos);
+  EXPECT_EQ(text.find("/m/10.qsd"), std::string::npos);
+}
+
+TEST(AppSettings, NewDocumentsTakeTheLastSizes) {
+  AppSettings settings;
+  settings.LastBeamHeight = 0.2;
+  settings.LastTxtHeight = 0.3;
+  settings.LastLoadHeight = 0.4;
+  ModelDocument doc;
+  NewDocument(doc, NewDocumentSizes(settings));
+  EXPECT_EQ(doc.BeamHeight, 0.2);
+  EXPECT_EQ(doc.TxtHeight, 0.3);
+  EXPECT_EQ(doc.LoadHeight, 0.4);
+}
+
+} // namespace
+} // namespace strandel
