@@ -1,0 +1,107 @@
+#include "analysis/banded_solve.h"
+
+#include <algorithm>
+
+#include "analysis/gauss_solve.h"
+#include "common/assert.h"
+
+namespace strandel {
+
+BandedMatrix::BandedMatrix(std::vector<int> first) : first_(std::move(first)) {
+  const int size = Size();
+  // Column j reaches up to row first[j]; a row must reach as far right as every
+  // column that starts at or above it, and as every row above it.
+  last_.assign(size, 0);
+  for (int j = 0; j < size; ++j) {
+    STRANDEL_ASSERT(first_[j] >= 0 && first_[j] <= j, "row starts right of its diagonal");
+    last_[first_[j]] = std::max(last_[first_[j]], j);
+  }
+  int reach = 0;
+  for (int i = 0; i < size; ++i) {
+    reach = std::max({reach, last_[i], i});
+    last_[i] = reach;
+  }
+  offsets_.resize(size);
+  std::size_t offset = 0;
+  for (int i = 0; i < size; ++i) {
+    offsets_[i] = offset;
+    offset += static_cast<std::size_t>(last_[i] - first_[i] + 1);
+  }
+  values_.assign(offset, 0.0);
+}
+
+double& BandedMatrix::At(int row, int column) {
+  STRANDEL_ASSERT(row >= 0 && row < Size() && InBand(row, column), "entry outside the band");
+  return *From(row, column);
+}
+
+double BandedMatrix::Value(int row, int column) const {
+  if (!InBand(row, column)) return 0.0;
+  return values_[offsets_[row] + (column - first_[row])];
+}
+
+namespace {
+
+EliminationResult Failed(double pivot, int unknown) {
+  return {pivot == 0.0 ? EliminationFailure::ZeroPivot : EliminationFailure::NotFinite, unknown};
+}
+
+// row[c] += pivotRow[c] * factor for c = 1..width where pivotRow[c] is not zero.
+// Written as a selection rather than a branch so that it vectorises; where the
+// pivot-row entry is zero the old value is kept unchanged, exactly as a skip.
+void UpdateRow(double* row, const double* pivotRow, double factor, int width) {
+  for (int c = 1; c <= width; ++c) {
+    const double value = pivotRow[c];
+    const double updated = value * factor + row[c];
+    row[c] = value != 0.0 ? updated : row[c];
+  }
+}
+
+} // namespace
+
+EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b,
+                                   std::vector<double>& x) {
+  const int size = a.Size();
+  STRANDEL_ASSERT(static_cast<int>(b.size()) == size, "right-hand side of another size");
+  x.assign(size, 0.0);
+  if (size == 0) return {EliminationFailure::NotFinite, -1};
+  const int n = size - 1;
+
+  // Rows below a.Last(k) start right of column k: their entry in column k is an
+  // exact zero of the dense matrix, which the dense elimination skips as well.
+  for (int k = 0; k < n; ++k) {
+    const double* pivotRow = a.From(k, k);
+    const double pivot = pivotRow[0];
+    const int last = a.Last(k);
+    const int width = last - k;
+    for (int i = k + 1; i <= last; ++i) {
+      if (a.First(i) > k) continue;
+      double* row = a.From(i, k);
+      const double entry = row[0];
+      if (entry == 0.0) continue;
+      if (!UsablePivot(pivot)) return Failed(pivot, k);
+      const double factor = -entry / pivot;
+      if (!UsableValue(factor)) return {EliminationFailure::NotFinite, k};
+      row[0] = 0.0;
+      UpdateRow(row, pivotRow, factor, width);
+      if (b[k] != 0.0) b[i] = b[k] * factor + b[i];
+    }
+  }
+
+  // Entries right of a row's band are zeros of the dense matrix; their products
+  // would add only zeros to a sum that starts at +0 and so never is -0.
+  for (int i = n; i >= 0; --i) {
+    const double* row = a.From(i, i);
+    const int width = a.Last(i) - i;
+    double sum = 0.0;
+    for (int c = 1; c <= width; ++c)
+      sum += row[c] * x[i + c];
+    if (!UsablePivot(row[0])) return Failed(row[0], i);
+    const double value = (b[i] - sum) / row[0];
+    if (!UsableValue(value)) return {EliminationFailure::NotFinite, i};
+    x[i] = value;
+  }
+  return {};
+}
+
+} // namespace strandel
