@@ -1,0 +1,159 @@
+#include "sections/library_files.h"
+
+#include "common/files.h"
+#include "common/number_text.h"
+#include "common/profile_file.h"
+#include "common/text.h"
+#include "model/object_text.h"
+
+namespace strandel {
+namespace {
+
+constexpr const char* kGeneralSection = "General-Material-data";
+constexpr const char* kCharacteristicsSection = "Material-Characteristics";
+constexpr const char* kProfileSection = "Profile-Data";
+constexpr const char* kLibraryPattern = "*.txt";
+
+// The description as one value: line breaks as "#13#10", shortened (never inside
+// an escape) so that reading gives back all of it.
+std::string StoredDescription(std::string_view description) {
+  std::string stored = EncodeDescription(description);
+  if (CharacterCount(stored) <= kMaxProfileValueLength) return stored;
+  stored = LeftStr(stored, kMaxProfileValueLength);
+  const std::string escape = "#13#10";
+  for (std::size_t partial = escape.size() - 1; partial > 0; --partial) {
+    if (EndsWith(stored, escape.substr(0, partial))) {
+      stored.resize(stored.size() - partial);
+      break;
+    }
+  }
+  return stored;
+}
+
+ReadResult ReadLibraryFile(const std::string& path, std::string& bytes, bool& missing) {
+  const FileReadResult read = ReadWholeFile(path);
+  missing = read.missing;
+  if (read.missing) return {};
+  if (!read.ok) return {false, read.message};
+  bytes = read.bytes;
+  return {};
+}
+
+} // namespace
+
+std::string WriteMaterialText(const TBeamObject& beam) {
+  ProfileWriter writer;
+  writer.BeginSection(kGeneralSection);
+  writer.Write("MtrlType", beam.MtrlType);
+  writer.Write("MtrlDesc", StoredDescription(beam.MtrlDesc));
+  writer.BeginSection(kCharacteristicsSection);
+  writer.Write("Ftk", FormatValue(beam.Ftk));
+  writer.Write("Fck", FormatValue(beam.Fck));
+  writer.Write("Fmk", FormatValue(beam.Fmk));
+  writer.Write("Ek", FormatValue(beam.Ek));
+  writer.Write("Dens", FormatValue(beam.Dens));
+  writer.Write("HardenAble", BoolText(beam.HardenAble));
+  return writer.Bytes();
+}
+
+std::string WriteProfileText(const TBeamObject& beam) {
+  ProfileWriter writer;
+  writer.BeginSection(kProfileSection);
+  writer.Write("ShapeNo", std::to_string(beam.ShapeNo));
+  writer.Write("H", FormatValue(beam.H));
+  writer.Write("B", FormatValue(beam.B));
+  writer.Write("Tl", FormatValue(beam.TL));
+  writer.Write("Tf", FormatValue(beam.TF));
+  return writer.Bytes();
+}
+
+ReadResult ReadMaterialText(std::string_view bytes, std::string_view name, TBeamObject& beam) {
+  const ProfileFile file = ProfileFile::Parse(bytes);
+  auto number = [&](const char* key) {
+    return ParseNumber(file.ReadString(kCharacteristicsSection, key, "0"));
+  };
+  beam.MtrlName = std::string(name);
+  beam.MtrlType = file.ReadString(kGeneralSection, "MtrlType", "");
+  beam.MtrlDesc = DecodeDescription(file.ReadString(kGeneralSection, "MtrlDesc", ""));
+  beam.Ftk = number("Ftk");
+  beam.Fck = number("Fck");
+  beam.Fmk = number("Fmk");
+  beam.Ek = number("Ek");
+  beam.Dens = number("Dens");
+  beam.HardenAble = ParseBool(file.ReadString(kCharacteristicsSection, "HardenAble", "False"));
+  return {};
+}
+
+ReadResult ReadProfileText(std::string_view bytes, std::string_view name, TBeamObject& beam) {
+  const ProfileFile file = ProfileFile::Parse(bytes);
+  const std::string shapeText = file.ReadString(kProfileSection, "ShapeNo", "1");
+  const std::optional<std::int32_t> shape = ParseStrictInteger(shapeText);
+  if (!shape) return {false, InvalidIntegerMessage(shapeText)};
+  if (*shape < 1 || *shape > 10) return {false, OutOfRangeMessage(shapeText, 1, 10)};
+  auto number = [&](const char* key, const char* fallback) {
+    return ParseNumber(file.ReadString(kProfileSection, key, fallback));
+  };
+  beam.ProfName = std::string(name);
+  beam.ShapeNo = static_cast<std::uint16_t>(*shape);
+  beam.H = number("H", "20");
+  beam.B = number("B", "20");
+  beam.TL = number("Tl", "3");
+  beam.TF = number("Tf", "3");
+  return {};
+}
+
+std::string LibraryEntryName(std::string_view path) {
+  const std::string name = FileNameOf(path);
+  const std::size_t length = CharacterCount(name);
+  if (length > 4 && RightStr(name, 4).front() == '.') return LeftStr(name, length - 4);
+  return name;
+}
+
+ReadResult LoadMaterial(const std::string& path, TBeamObject& beam) {
+  std::string bytes;
+  bool missing = false;
+  const ReadResult read = ReadLibraryFile(path, bytes, missing);
+  if (!read.ok || missing) return read;
+  return ReadMaterialText(bytes, LibraryEntryName(path), beam);
+}
+
+ReadResult LoadProfile(const std::string& path, TBeamObject& beam) {
+  std::string bytes;
+  bool missing = false;
+  const ReadResult read = ReadLibraryFile(path, bytes, missing);
+  if (!read.ok || missing) return read;
+  TBeamObject loaded = beam;
+  ReadResult result = ReadProfileText(bytes, LibraryEntryName(path), loaded);
+  if (!result.ok) {
+    result.message = FileNameOf(path) + ": " + result.message;
+    return result;
+  }
+  beam = loaded;
+  return result;
+}
+
+WriteResult SaveMaterial(const std::string& path, const TBeamObject& beam) {
+  return WriteFileAtomically(path, WriteMaterialText(beam));
+}
+
+WriteResult SaveProfile(const std::string& path, const TBeamObject& beam) {
+  return WriteFileAtomically(path, WriteProfileText(beam));
+}
+
+std::string MaterialFolder(const std::string& dataFolder) {
+  return EnsureFolder(JoinPath(dataFolder, "Materials"));
+}
+
+std::string ProfileFolder(const std::string& dataFolder) {
+  return EnsureFolder(JoinPath(dataFolder, "Profiles"));
+}
+
+std::vector<std::string> ListMaterialFiles(const std::string& dataFolder) {
+  return ListFiles(MaterialFolder(dataFolder), kLibraryPattern);
+}
+
+std::vector<std::string> ListProfileFiles(const std::string& dataFolder) {
+  return ListFiles(ProfileFolder(dataFolder), kLibraryPattern);
+}
+
+} // namespace strandel
