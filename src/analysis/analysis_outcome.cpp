@@ -1,0 +1,37 @@
+#include "analysis/analysis_outcome.h"
+
+namespace strandel {
+
+const char* FailureReason(AnalysisFailure failure) {
+  switch (failure) {
+  case AnalysisFailure::None:
+    return "";
+  case AnalysisFailure::Unstable:
+    return "unstable";
+  case AnalysisFailure::ZeroLengthSegment:
+    return "zero-length segment";
+  case AnalysisFailure::ZeroStiffness:
+    return "zero stiffness";
+  case AnalysisFailure::TooManyNodes:
+    return "too many nodes";
+  case AnalysisFailure::NotFinite:
+    return "not finite";
+  }
+  return "";
+}
+
+const char* FreedomName(Freedom freedom) {
+  switch (freedom) {
+  case Freedom::None:
+    return "";
+  case Freedom::X:
+    return "x";
+  case Freedom::Y:
+    return "y";
+  case Freedom::Rotation:
+    return "rotation";
+  }
+  return "";
+}
+
+} // namespace strandel

@@ -1,0 +1,44 @@
+#pragma once
+// How a frame analysis ended: the results themselves live in the segment list and
+// the supports; this says whether they are there, and if not, why not and where
+// the structure gives way, in words the batch front end prints.
+
+#include <string>
+#include <vector>
+
+namespace strandel {
+
+enum class AnalysisFailure {
+  None,
+  Unstable,          // the structure can move without deforming: a pivot vanished
+  ZeroLengthSegment, // two consecutive nodes along a beam coincide
+  ZeroStiffness,     // a stretch with E x A = 0 has no axial stiffness to divide by
+  TooManyNodes,      // more nodes than the 8190 unknowns the vectors hold
+  NotFinite,         // a value of the model or of the solution is infinite or not a number
+};
+
+// The freedoms of a node, in the order of its unknowns.
+enum class Freedom { None = -1, X = 0, Y = 1, Rotation = 2 };
+
+struct AnalysisOutcome {
+  // False when the model has no nodes: nothing was analysed and nothing changed.
+  bool Analysed = false;
+  AnalysisFailure Failure = AnalysisFailure::None;
+  long Node = -1; // node number where the structure can move, -1 when not known
+  Freedom NodeFreedom = Freedom::None;
+  long Beam = -1; // beam of a degenerate stretch, -1 when not known
+  // The three unknowns of every node, in node list order; zeros after a failure.
+  std::vector<double> Displacements;
+  // Notes for the user from the section values (a vanishing area), each once.
+  std::vector<std::string> Notes;
+
+  bool Ok() const { return Analysed && Failure == AnalysisFailure::None; }
+};
+
+// "unstable", "zero-length segment", "zero stiffness", "too many nodes", "not
+// finite"; empty for None.
+const char* FailureReason(AnalysisFailure failure);
+// "x", "y", "rotation"; empty for None.
+const char* FreedomName(Freedom freedom);
+
+} // namespace strandel

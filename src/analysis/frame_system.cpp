@@ -1,0 +1,206 @@
+#include "analysis/frame_system.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/element.h"
+
+namespace strandel {
+namespace {
+
+FrameSystem::Block& BlockAt(FrameSystem& system, int rowNode, int columnNode) {
+  std::vector<int>& row = system.BlocksOfRow[rowNode];
+  for (int index : row) {
+    if (system.Blocks[index].ColumnNode == columnNode) return system.Blocks[index];
+  }
+  row.push_back(static_cast<int>(system.Blocks.size()));
+  FrameSystem::Block& block = system.Blocks.emplace_back();
+  block.RowNode = rowNode;
+  block.ColumnNode = columnNode;
+  return block;
+}
+
+double& Entry(FrameSystem& system, int unknown) {
+  FrameSystem::Block& block = BlockAt(system, unknown / 3, unknown / 3);
+  return block.K[(unknown % 3) * 4];
+}
+
+// Adds kg = T^t k T of every segment at its two nodes.
+void AddStiffness(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& system) {
+  TMatrix k, t, tt, kt, kg;
+  for (TMatrix* m : {&k, &t, &tt, &kt, &kg})
+    AllocMatrix(*m, 5, 5);
+  for (const TSegmentObject& segment : doc.Segments) {
+    LocalStiffness(segment, k);
+    Transformation(segment.Angle, t);
+    TransposedTransformation(segment.Angle, tt);
+    MatMatMul(k, t, kt, 5, 5);
+    MatMatMul(tt, kt, kg, 5, 5);
+    const int a = nodes.IndexOf(segment.Node1), b = nodes.IndexOf(segment.Node2);
+    FrameSystem::Block& aa = BlockAt(system, a, a);
+    FrameSystem::Block& ba = BlockAt(system, b, a);
+    FrameSystem::Block& ab = BlockAt(system, a, b);
+    FrameSystem::Block& bb = BlockAt(system, b, b);
+    for (int i = 0; i < 3; ++i) {
+      for (int j = 0; j < 3; ++j) {
+        aa.K[i * 3 + j] += kg[i][j];
+        ba.K[i * 3 + j] += kg[i + 3][j];
+        ab.K[i * 3 + j] += kg[i][j + 3];
+        bb.K[i * 3 + j] += kg[i + 3][j + 3];
+      }
+    }
+  }
+}
+
+void AddLoads(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& system) {
+  for (const TForceObject& force : ObjectsOf<TForceObject>(doc)) {
+    const int node = nodes.IndexOf(force.NodeNo);
+    if (node < 0) continue; // not placed: it acts nowhere
+    system.F[3 * node] += std::cos(force.Angle) * force.Value;
+    system.F[3 * node + 1] += std::sin(force.Angle) * force.Value;
+  }
+  for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
+    const int node = nodes.IndexOf(moment.NodeNo);
+    if (node < 0) continue;
+    system.F[3 * node + 2] += moment.Value;
+  }
+  for (const TSegmentObject& segment : doc.Segments) {
+    const int a = 3 * nodes.IndexOf(segment.Node1), b = 3 * nodes.IndexOf(segment.Node2);
+    for (int i = 0; i < 3; ++i) {
+      system.F[a + i] += segment.EqLoadG[i];
+      system.F[b + i] += segment.EqLoadG[i + 3];
+    }
+  }
+}
+
+void AddSupports(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& system) {
+  for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc)) {
+    const int node = nodes.IndexOf(support.NodeNo);
+    if (node < 0) continue;
+    const int d0 = 3 * node;
+    const bool holdsX = !support.Rolled || support.Direction == 2 || support.Direction == 4;
+    const bool holdsY = !support.Rolled || support.Direction == 1 || support.Direction == 3;
+    const struct {
+      bool held;
+      int unknown;
+      double value;
+    } freedoms[] = {{holdsX, d0, support.DX},
+                    {holdsY, d0 + 1, support.DY},
+                    {support.Locked, d0 + 2, support.DRot}};
+    for (const auto& freedom : freedoms) {
+      if (!freedom.held) continue;
+      double& diagonal = Entry(system, freedom.unknown);
+      system.F[freedom.unknown] = diagonal * kSupportPenalty * freedom.value;
+      diagonal = diagonal * kSupportPenalty;
+      system.Restrained[freedom.unknown] = 1;
+      system.Prescribed[freedom.unknown] = freedom.value;
+      if (freedom.value == 0.0) system.FixedAtZero[freedom.unknown] = 1;
+    }
+  }
+}
+
+void ChooseKept(FrameSystem& system) {
+  std::vector<char> nonZero(system.Unknowns, 0);
+  for (const FrameSystem::Block& block : system.Blocks) {
+    for (int i = 0; i < 3; ++i) {
+      for (int j = 0; j < 3; ++j) {
+        if (block.K[i * 3 + j] == 0.0) continue;
+        nonZero[3 * block.RowNode + i] = 1;
+        nonZero[3 * block.ColumnNode + j] = 1;
+      }
+    }
+  }
+  system.KeptIndex.assign(system.Unknowns, -1);
+  for (int d = 0; d < system.Unknowns; ++d) {
+    if (!nonZero[d] || system.FixedAtZero[d]) continue;
+    system.KeptIndex[d] = static_cast<int>(system.Kept.size());
+    system.Kept.push_back(d);
+  }
+}
+
+} // namespace
+
+FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes) {
+  FrameSystem system;
+  system.Unknowns = 3 * nodes.Count();
+  system.BlocksOfRow.resize(nodes.Count());
+  system.Blocks.reserve(nodes.Count() + 2 * doc.Segments.size());
+  system.F.assign(system.Unknowns, 0.0);
+  system.Restrained.assign(system.Unknowns, 0);
+  system.FixedAtZero.assign(system.Unknowns, 0);
+  system.Prescribed.assign(system.Unknowns, 0.0);
+  AddStiffness(doc, nodes, system);
+  AddLoads(doc, nodes, system);
+  AddSupports(doc, nodes, system);
+  ChooseKept(system);
+  return system;
+}
+
+int UnresistedLoadedUnknown(const FrameSystem& system) {
+  for (int d = 0; d < system.Unknowns; ++d) {
+    if (d % 3 == 2 || system.KeptIndex[d] >= 0 || system.Restrained[d]) continue;
+    if (system.F[d] != 0.0) return d;
+  }
+  return -1;
+}
+
+BandedMatrix BandedEquations(const FrameSystem& system, std::vector<double>& b) {
+  const int size = static_cast<int>(system.Kept.size());
+  std::vector<int> first(size);
+  for (int r = 0; r < size; ++r)
+    first[r] = r;
+  for (const FrameSystem::Block& block : system.Blocks) {
+    for (int i = 0; i < 3; ++i) {
+      const int row = system.KeptIndex[3 * block.RowNode + i];
+      if (row < 0) continue;
+      for (int j = 0; j < 3; ++j) {
+        const int column = system.KeptIndex[3 * block.ColumnNode + j];
+        if (column >= 0 && column < first[row]) first[row] = column;
+      }
+    }
+  }
+  BandedMatrix a(std::move(first));
+  for (const FrameSystem::Block& block : system.Blocks) {
+    for (int i = 0; i < 3; ++i) {
+      const int row = system.KeptIndex[3 * block.RowNode + i];
+      if (row < 0) continue;
+      for (int j = 0; j < 3; ++j) {
+        const int column = system.KeptIndex[3 * block.ColumnNode + j];
+        if (column >= 0) a.At(row, column) = block.K[i * 3 + j];
+      }
+    }
+  }
+  b.resize(size);
+  for (int r = 0; r < size; ++r)
+    b[r] = system.F[system.Kept[r]];
+  return a;
+}
+
+bool DenseEquations(const FrameSystem& system, TMatrix& k, TVector& f) {
+  const int high = system.Unknowns - 1;
+  AllocMatrix(k, high, high);
+  AllocVector(f, high);
+  if (!k || !f) return false;
+  for (const FrameSystem::Block& block : system.Blocks) {
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j)
+        k[3 * block.RowNode + i][3 * block.ColumnNode + j] = block.K[i * 3 + j];
+  }
+  for (int d = 0; d <= high; ++d)
+    f[d] = system.F[d];
+  // The kept unknowns rise, so each row and column moves forward onto a place
+  // already given up.
+  const int kept = static_cast<int>(system.Kept.size());
+  for (int r = 0; r < kept; ++r) {
+    std::swap(k[r], k[system.Kept[r]]);
+    f[r] = f[system.Kept[r]];
+  }
+  for (int r = 0; r < kept; ++r) {
+    TVector& row = k[r];
+    for (int c = 0; c < kept; ++c)
+      row[c] = row[system.Kept[c]];
+  }
+  return true;
+}
+
+} // namespace strandel

@@ -1,0 +1,60 @@
+#pragma once
+// The equations of the whole frame: every stretch's stiffness turned into global
+// axes and added at its two nodes, the nodal and equivalent loads, the supports
+// as stiff springs, and the choice of the unknowns actually solved for. The
+// stiffness is held as one 3 x 3 block per pair of joined nodes, which holds
+// exactly the sums the dense matrix would hold, in the same order of addition.
+
+#include <array>
+#include <vector>
+
+#include "analysis/banded_solve.h"
+#include "analysis/matrix.h"
+#include "analysis/node_table.h"
+#include "model/document.h"
+
+namespace strandel {
+
+// A support holds its unknowns through a spring this many times stiffer than the
+// structure there, so a prescribed displacement is imposed through its force.
+inline constexpr double kSupportPenalty = 1e10;
+
+struct FrameSystem {
+  struct Block {
+    int RowNode = 0, ColumnNode = 0;
+    std::array<double, 9> K{}; // row-major, rows the row node's three unknowns
+  };
+  int Unknowns = 0; // three per node
+  std::vector<Block> Blocks;
+  std::vector<std::vector<int>> BlocksOfRow; // per node: its blocks, by column node
+  std::vector<double> F;
+  // Per unknown: held by a support, the value it prescribes (the last support
+  // holding it wins), and held at exactly zero by some support.
+  std::vector<char> Restrained, FixedAtZero;
+  std::vector<double> Prescribed;
+  // The unknowns solved for, in rising order, and each unknown's place among
+  // them (-1 for one left out).
+  std::vector<int> Kept, KeptIndex;
+};
+
+// Assembles the segment list, the point forces and moments and the supports of
+// doc, and chooses the kept unknowns: those with a non-zero entry in their row or
+// column that no support holds at exactly zero.
+FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes);
+
+// An unknown that nothing stiffens and nothing holds, yet is loaded: the
+// structure would move along it. -1 when there is none. A rotation is never
+// such an unknown: a moment on a node where every stretch is hinged turns the
+// hinge and nothing else.
+int UnresistedLoadedUnknown(const FrameSystem& system);
+
+// The kept part of the equations, in the band the stretches give it.
+BandedMatrix BandedEquations(const FrameSystem& system, std::vector<double>& b);
+
+// The same equations the dense way: the full (Unknowns x Unknowns) matrix,
+// compacted in place to its leading rows and columns by exchanging rows. For
+// comparing the two solvers; a frame is solved with the banded form.
+// False when the matrix cannot be allocated.
+bool DenseEquations(const FrameSystem& system, TMatrix& k, TVector& f);
+
+} // namespace strandel

@@ -1,0 +1,143 @@
+#include "support/frame_models.h"
+
+#include "common/geometry.h"
+
+namespace strandel::testing {
+
+ModelDocument EmptyModel() {
+  ModelDocument doc;
+  doc.OwnWeight = false;
+  return doc;
+}
+
+TNodeObject& AddNode(ModelDocument& doc, int number, double x, double y) {
+  TNodeObject& node = AppendObject<TNodeObject>(doc);
+  node.Number = static_cast<std::uint16_t>(number);
+  node.X = x;
+  node.Y = y;
+  return node;
+}
+
+TNodeObject& AddNodeOnBeam(ModelDocument& doc, int number, int beam, double position) {
+  const TBeamObject* host = FindBeam(doc, beam);
+  const double x = host->X1 + (host->X2 - host->X1) * position;
+  const double y = host->Y1 + (host->Y2 - host->Y1) * position;
+  TNodeObject& node = AddNode(doc, number, x, y);
+  node.HostBeam = beam;
+  node.PositionOnBeam = position;
+  return node;
+}
+
+TBeamObject& AddBeam(ModelDocument& doc, int number, int node1, int node2, bool locked1,
+                     bool locked2, const Section& section) {
+  const TNodeObject* first = FindNode(doc, node1);
+  const TNodeObject* second = FindNode(doc, node2);
+  TBeamObject& beam = AppendObject<TBeamObject>(doc);
+  beam.Number = static_cast<std::uint16_t>(number);
+  beam.Node1 = static_cast<std::uint16_t>(node1);
+  beam.Node2 = static_cast<std::uint16_t>(node2);
+  beam.Locked1 = locked1;
+  beam.Locked2 = locked2;
+  if (first) beam.X1 = first->X, beam.Y1 = first->Y;
+  if (second) beam.X2 = second->X, beam.Y2 = second->Y;
+  beam.MtrlName = "S235";
+  beam.MtrlType = "STEEL";
+  beam.Ftk = beam.Fck = beam.Fmk = 235e6;
+  beam.Ek = section.E;
+  beam.Dens = section.Density;
+  beam.ShapeNo = 1;
+  beam.B = section.B;
+  beam.H = section.H;
+  return beam;
+}
+
+TSupportObject& AddSupport(ModelDocument& doc, int number, int node, bool rolled, int direction,
+                           bool locked) {
+  const TNodeObject* at = FindNode(doc, node);
+  TSupportObject& support = AppendObject<TSupportObject>(doc);
+  support.Number = static_cast<std::uint16_t>(number);
+  support.NodeNo = static_cast<std::uint16_t>(node);
+  support.Rolled = rolled;
+  support.Direction = static_cast<std::uint16_t>(direction);
+  support.Locked = locked;
+  if (at) support.X = at->X, support.Y = at->Y;
+  return support;
+}
+
+TLoadObject& AddLoad(ModelDocument& doc, int number, int beam, int node1, int node2, double value,
+                     double angle) {
+  TLoadObject& load = AppendObject<TLoadObject>(doc);
+  load.Number = static_cast<std::uint16_t>(number);
+  load.HostBeam = beam;
+  load.Node1 = node1;
+  load.Node2 = node2;
+  load.Value = value;
+  load.Angle = angle;
+  if (const TNodeObject* first = FindNode(doc, node1)) load.X1 = first->X, load.Y1 = first->Y;
+  if (const TNodeObject* second = FindNode(doc, node2)) load.X2 = second->X, load.Y2 = second->Y;
+  return load;
+}
+
+TForceObject& AddForce(ModelDocument& doc, int number, int node, double value, double angle) {
+  TForceObject& force = AppendObject<TForceObject>(doc);
+  force.Number = number;
+  force.NodeNo = node;
+  force.Value = value;
+  force.Angle = angle;
+  if (const TNodeObject* at = FindNode(doc, node)) force.X = at->X, force.Y = at->Y;
+  return force;
+}
+
+TMomentObject& AddMoment(ModelDocument& doc, int number, int node, double value) {
+  TMomentObject& moment = AppendObject<TMomentObject>(doc);
+  moment.Number = number;
+  moment.NodeNo = node;
+  moment.Value = value;
+  if (const TNodeObject* at = FindNode(doc, node)) moment.X = at->X, moment.Y = at->Y;
+  return moment;
+}
+
+ModelDocument SimplySupportedBeam(double length, double q, const Section& section) {
+  ModelDocument doc = EmptyModel();
+  AddNode(doc, 1, 0, 0);
+  AddNode(doc, 3, length, 0);
+  AddBeam(doc, 1, 1, 3, true, true, section);
+  AddNodeOnBeam(doc, 2, 1, 0.5);
+  AddSupport(doc, 1, 1);
+  AddSupport(doc, 2, 3, /*rolled=*/true, /*direction=*/1);
+  AddLoad(doc, 1, 1, 1, 3, q, -kPi / 2);
+  return doc;
+}
+
+ModelDocument GridFrame(int bays, int storeys, double bayWidth, double storeyHeight, double q,
+                        const Section& column, const Section& girder) {
+  ModelDocument doc = EmptyModel();
+  for (int storey = 0; storey <= storeys; ++storey)
+    for (int c = 0; c <= bays; ++c)
+      AddNode(doc, GridNode(bays, c, storey), c * bayWidth, storey * storeyHeight);
+  int beam = 0, load = 0;
+  for (int storey = 0; storey < storeys; ++storey) {
+    for (int c = 0; c <= bays; ++c)
+      AddBeam(doc, ++beam, GridNode(bays, c, storey), GridNode(bays, c, storey + 1), true, true,
+              column);
+    for (int c = 0; c < bays; ++c) {
+      const int left = GridNode(bays, c, storey + 1), right = GridNode(bays, c + 1, storey + 1);
+      AddBeam(doc, ++beam, left, right, true, true, girder);
+      AddLoad(doc, ++load, beam, left, right, q, -kPi / 2);
+    }
+  }
+  for (int c = 0; c <= bays; ++c)
+    AddSupport(doc, c + 1, GridNode(bays, c, 0), false, 3, /*locked=*/true);
+  return doc;
+}
+
+int NodeIndex(const ModelDocument& doc, int number) {
+  int index = 0;
+  for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc)) {
+    if (node.Number == number) return index;
+    ++index;
+  }
+  return -1;
+}
+
+} // namespace strandel::testing

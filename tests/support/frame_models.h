@@ -1,0 +1,57 @@
+#pragma once
+// Builders for the frames the analysis tests and benchmarks solve: objects with
+// the fields a test cares about, and a few classic structures.
+
+#include <cstdint>
+
+#include "model/document.h"
+
+namespace strandel::testing {
+
+// A solid rectangular steel section.
+struct Section {
+  double B = 0.1;    // m
+  double H = 0.2;    // m
+  double E = 2.1e11; // Pa
+  double Density = 7850;
+  double Area() const { return B * H; }
+  double Inertia() const { return B * H * H * H / 12; }
+};
+
+// A model with self-weight off, so loads are only those a test adds; the other
+// dimensioning switches as in a new document.
+ModelDocument EmptyModel();
+
+TNodeObject& AddNode(ModelDocument& doc, int number, double x, double y);
+// A node lying on the beam at `position` (0..1 from its first node).
+TNodeObject& AddNodeOnBeam(ModelDocument& doc, int number, int beam, double position);
+TBeamObject& AddBeam(ModelDocument& doc, int number, int node1, int node2, bool locked1 = true,
+                     bool locked2 = true, const Section& section = {});
+// A pin by default; rolled supports hold only the direction of `direction`.
+TSupportObject& AddSupport(ModelDocument& doc, int number, int node, bool rolled = false,
+                           int direction = 3, bool locked = false);
+TLoadObject& AddLoad(ModelDocument& doc, int number, int beam, int node1, int node2, double value,
+                     double angle);
+TForceObject& AddForce(ModelDocument& doc, int number, int node, double value, double angle);
+TMomentObject& AddMoment(ModelDocument& doc, int number, int node, double value);
+
+// Beam 1 from node 1 at (0, 0) to node 3 at (L, 0), both ends locked, node 2 on
+// it at mid-span; a pin at node 1, a roller holding y (direction 1) at node 3;
+// a downward load q (N/m) over the whole beam.
+ModelDocument SimplySupportedBeam(double length, double q, const Section& section = {});
+
+// A rigid frame of `bays` x `storeys` fields on fixed bases, every beam locked at
+// both ends, nodes numbered storey by storey from the bottom left, columns then
+// floor beams; every floor beam carries a downward load q (N/m).
+ModelDocument GridFrame(int bays, int storeys, double bayWidth, double storeyHeight, double q,
+                        const Section& column = {}, const Section& girder = {});
+
+// The node numbers of a grid frame.
+inline int GridNode(int bays, int column, int storey) {
+  return storey * (bays + 1) + column + 1;
+}
+
+// The node's position among the nodes (its first unknown is three times it).
+int NodeIndex(const ModelDocument& doc, int number);
+
+} // namespace strandel::testing
