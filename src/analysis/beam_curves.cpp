@@ -1,0 +1,100 @@
+#include "analysis/beam_curves.h"
+
+#include <cmath>
+
+#include "sections/capacity.h"
+
+namespace strandel {
+
+StretchCurves::StretchCurves(const TSegmentObject& segment)
+    : segment_(segment), length_(segment.Length), px_(segment.Px), py_(segment.Py),
+      ei_(segment.EModulus * segment.Inertia) {
+  const Vector6& d = segment.DispL;
+  const Vector6& f = segment.ForceL;
+  // The start node's forces on the piece are the section forces at s = 0 with
+  // the sign of the section facing back along the axis.
+  n0_ = -f[0];
+  v0_ = -f[1];
+  m0_ = f[2];
+  elongation_ = d[3] - d[0];
+  startAxial_ = d[0];
+  startDeflection_ = d[1];
+  const double L = length_;
+  // The start slope that brings the deflection curve to d[4] at the far end.
+  theta0_ = d[1] / L + py_ * L * L * L / (24 * ei_) - v0_ * L * L / (6 * ei_) -
+            m0_ * L / (2 * ei_) - d[4] / L;
+}
+
+double StretchCurves::Slope(double s) const {
+  return py_ * s * s * s / (6 * ei_) - v0_ * s * s / (2 * ei_) - m0_ * s / ei_ - theta0_;
+}
+
+double StretchCurves::Deflection(double s) const {
+  return py_ * s * s * s * s / (24 * ei_) - v0_ * s * s * s / (6 * ei_) - m0_ * s * s / (2 * ei_) -
+         theta0_ * s + startDeflection_;
+}
+
+double StretchCurves::StressTop(double s) const {
+  return NormalForce(s) / segment_.Area + Moment(s) * segment_.Etop / segment_.Inertia;
+}
+
+double StretchCurves::StressBottom(double s) const {
+  return NormalForce(s) / segment_.Area - Moment(s) * segment_.Ebott / segment_.Inertia;
+}
+
+double StretchCurves::Utilisation(double s) const {
+  return strandel::Utilisation(NormalForce(s), Moment(s), segment_.Lambda, segment_.Rtd,
+                               segment_.Rcd, segment_.Md);
+}
+
+double StretchUtilisation(const TSegmentObject& segment) {
+  const StretchCurves curves(segment);
+  double highest = 0;
+  for (int i = 0; i < kStretchSamples; ++i) {
+    const double u = curves.Utilisation(SampleFraction(i) * curves.Length());
+    if (std::isnan(u)) return u;
+    if (u > highest) highest = u;
+  }
+  return highest;
+}
+
+double BeamUtilisation(const ModelDocument& doc, long beamNumber) {
+  double highest = 0;
+  for (const TSegmentObject& segment : doc.Segments) {
+    if (segment.BeamNo != beamNumber) continue;
+    const double u = StretchUtilisation(segment);
+    if (std::isnan(u)) return u;
+    if (u > highest) highest = u;
+  }
+  return highest;
+}
+
+double BeamMaxDisplacement(const ModelDocument& doc, long beamNumber) {
+  double highest = 0;
+  for (const TSegmentObject& segment : doc.Segments) {
+    if (segment.BeamNo != beamNumber) continue;
+    const StretchCurves curves(segment);
+    for (int i = 0; i < kStretchSamples; ++i) {
+      const double u = curves.StartAxial() + SampleFraction(i) * curves.Elongation();
+      const double v = curves.Deflection(SampleFraction(i) * curves.Length());
+      const double distance = std::sqrt(u * u + v * v);
+      if (distance > highest) highest = distance;
+    }
+  }
+  return highest;
+}
+
+double DeflectionDrawScale(const ModelDocument& doc, double span) {
+  double highest = 0;
+  for (const TSegmentObject& segment : doc.Segments) {
+    const StretchCurves curves(segment);
+    for (int i = 0; i < kStretchSamples; ++i) {
+      const double v = std::fabs(curves.Deflection(SampleFraction(i) * curves.Length()));
+      if (v > highest) highest = v;
+    }
+  }
+  if (highest <= 1e-9) return 0;
+  return 0.05 * span / highest;
+}
+
+} // namespace strandel

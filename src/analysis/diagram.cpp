@@ -1,0 +1,131 @@
+#include "analysis/diagram.h"
+
+#include "analysis/beam_curves.h"
+#include "units/units.h"
+
+namespace strandel {
+namespace {
+
+double YUnitFactor(const UnitChoice& units, DiagramKind kind) {
+  switch (kind) {
+  case DiagramKind::NormalForce:
+  case DiagramKind::ShearForce:
+    return UnitFactor(units, Quantity::Force);
+  case DiagramKind::Moment:
+    return UnitFactor(units, Quantity::Moment);
+  case DiagramKind::Slope:
+    return UnitFactor(units, Quantity::Angle);
+  case DiagramKind::Deflection:
+    return UnitFactor(units, Quantity::Displacement);
+  case DiagramKind::Stress:
+    return UnitFactor(units, Quantity::Stress);
+  case DiagramKind::Utilisation:
+    return 1.0;
+  }
+  return 1.0;
+}
+
+double ValueAt(const StretchCurves& curves, DiagramKind kind, double s) {
+  switch (kind) {
+  case DiagramKind::NormalForce:
+    return curves.NormalForce(s);
+  case DiagramKind::ShearForce:
+    return curves.ShearForce(s);
+  case DiagramKind::Moment:
+    return curves.Moment(s);
+  case DiagramKind::Slope:
+    return curves.Slope(s);
+  case DiagramKind::Deflection:
+    return curves.Deflection(s);
+  case DiagramKind::Stress:
+    return curves.StressTop(s);
+  case DiagramKind::Utilisation:
+    return 100 * curves.Utilisation(s);
+  }
+  return 0;
+}
+
+} // namespace
+
+const char* DiagramLabel(DiagramKind kind) {
+  switch (kind) {
+  case DiagramKind::NormalForce:
+    return "N";
+  case DiagramKind::ShearForce:
+    return "T";
+  case DiagramKind::Moment:
+    return "M";
+  case DiagramKind::Slope:
+    return "V";
+  case DiagramKind::Deflection:
+    return "Y";
+  case DiagramKind::Stress:
+    return "S";
+  case DiagramKind::Utilisation:
+    return "U[%]";
+  }
+  return "";
+}
+
+DiagramRange DiagramExtremes(const std::vector<TGraphPoint>& curve1,
+                             const std::vector<TGraphPoint>& curve2) {
+  DiagramRange range;
+  if (curve1.empty()) {
+    range.MinX = 0, range.MaxX = 1;
+    range.MinValue = -0.5, range.MaxValue = 0.5;
+    return range;
+  }
+  for (const std::vector<TGraphPoint>* curve : {&curve1, &curve2}) {
+    for (const TGraphPoint& point : *curve) {
+      if (point.Y < range.MinValue) range.MinValue = point.Y;
+      if (point.Y > range.MaxValue) range.MaxValue = point.Y;
+      if (point.X < range.MinX) range.MinX = point.X;
+      if (point.X > range.MaxX) range.MaxX = point.X;
+    }
+  }
+  if (range.MaxValue == 0 && range.MinValue == 0) range.MaxValue = 0.5, range.MinValue = -0.5;
+  return range;
+}
+
+void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& settings,
+                  DiagramKind kind, double& y) {
+  if (doc.FBDBeamNo <= 0 || FindBeam(doc, doc.FBDBeamNo) == nullptr) return;
+  TDiagramObject diagram;
+  diagram.Kind = kind;
+  diagram.Top = y;
+  diagram.YLabel = DiagramLabel(kind);
+  diagram.XLabel = "X";
+  diagram.XUnitFactor = UnitFactor(settings.Units, Quantity::Length);
+  diagram.YUnitFactor = YUnitFactor(settings.Units, kind);
+
+  // The abscissa follows the beam as it is displaced: it starts at the first
+  // stretch's axial displacement and every stretch adds its deformed length.
+  bool first = true;
+  double x0 = 0;
+  for (const TSegmentObject& segment : doc.Segments) {
+    if (segment.BeamNo != doc.FBDBeamNo) continue;
+    const StretchCurves curves(segment);
+    if (first) x0 = curves.StartAxial(), first = false;
+    const double deformed = curves.Length() + curves.Elongation();
+    for (int i = 0; i < kStretchSamples; ++i) {
+      const double s = SampleFraction(i) * curves.Length();
+      const double x = deformed * SampleFraction(i) + x0;
+      diagram.Curve1.push_back({x, ValueAt(curves, kind, s)});
+      if (kind == DiagramKind::Stress) diagram.Curve2.push_back({x, curves.StressBottom(s)});
+    }
+    x0 += deformed;
+  }
+
+  const DiagramRange range = DiagramExtremes(diagram.Curve1, diagram.Curve2);
+  diagram.MinValue = range.MinValue;
+  diagram.MaxValue = range.MaxValue;
+  diagram.MinX = range.MinX;
+  diagram.MaxX = range.MaxX;
+  if (kind == DiagramKind::Utilisation && diagram.MaxValue < 100) diagram.MaxValue = 100;
+  diagram.MaxValue *= 1.1;
+  diagram.MinValue *= 1.1;
+  y -= 45;
+  page.Objects.push_back(std::move(diagram));
+}
+
+} // namespace strandel

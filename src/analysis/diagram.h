@@ -1,0 +1,30 @@
+#pragma once
+// The result diagrams of the chosen beam: 21 points per stretch of normal force,
+// shear, moment, slope, deflection, the stresses at both extreme fibres or the
+// utilisation, along an abscissa that follows the beam's axial displacement, and
+// the value range each diagram is drawn to.
+
+#include "analysis/beam_page.h"
+
+namespace strandel {
+
+struct DiagramRange {
+  double MinValue = 0, MaxValue = 0;
+  double MinX = 0, MaxX = 0;
+};
+
+// The range of the points of both curves, always containing 0 in both
+// directions; an all-zero diagram spans -0.5..0.5, an empty one also 0..1 along x.
+DiagramRange DiagramExtremes(const std::vector<TGraphPoint>& curve1,
+                             const std::vector<TGraphPoint>& curve2);
+
+// Appends the diagram of `kind` with its top at y and moves y below it. Nothing
+// when doc.FBDBeamNo names no beam. The value range is widened by a tenth, and a
+// utilisation diagram always reaches 100 %.
+void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& settings,
+                  DiagramKind kind, double& y);
+
+// "N", "T", "M", "V", "Y", "S", "U[%]".
+const char* DiagramLabel(DiagramKind kind);
+
+} // namespace strandel
