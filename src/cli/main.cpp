@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/beam_command.h"
 #include "cli/command.h"
 #include "cli/convert_command.h"
 
@@ -14,6 +15,7 @@ namespace strandel::cli {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"convert", "read a model document and write it back with the program's writer", &RunConvert},
+      {"beam", "list the section, material and capacity values of every beam", &RunBeam},
   };
   return commands;
 }

@@ -1,6 +1,7 @@
 #include "sections/capacity.h"
 
 #include <cmath>
+#include <memory>
 
 #include "common/geometry.h"
 #include "sections/frame_connections.h"
@@ -22,16 +23,18 @@ struct WalkPoint {
   double X = 0, Y = 0; // m
 };
 
-// The connections of the operation, or of a temporary index for a single call.
+// The connections of the operation, or those one beam's question needs.
 class ConnectionsFor {
 public:
-  ConnectionsFor(const ModelDocument& doc, SectionContext* context)
-      : connections_(context ? context->Connections(doc) : own_.Connections(doc)) {}
+  ConnectionsFor(const ModelDocument& doc, const TBeamObject& beam, SectionContext* context,
+                 long alsoNode = -1)
+      : own_(context ? nullptr : std::make_unique<FrameConnections>(doc, beam, alsoNode)),
+        connections_(context ? context->Connections(doc) : *own_) {}
   const FrameConnections& operator*() const { return connections_; }
   const FrameConnections* operator->() const { return &connections_; }
 
 private:
-  SectionContext own_;
+  std::unique_ptr<FrameConnections> own_;
   const FrameConnections& connections_;
 };
 
@@ -100,12 +103,12 @@ double Md(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) 
 
 bool IsHeldNode(long nodeNumber, const TBeamObject& beam, const ModelDocument& doc,
                 SectionContext* context) {
-  return ConnectionsFor(doc, context)->IsHeld(nodeNumber, beam.Number);
+  return ConnectionsFor(doc, beam, context, nodeNumber)->IsHeld(nodeNumber, beam.Number);
 }
 
 long NextNodeOnBeam(long nodeNumber, const TBeamObject& beam, const ModelDocument& doc,
                     SectionContext* context) {
-  const ConnectionsFor connections(doc, context);
+  const ConnectionsFor connections(doc, beam, context, nodeNumber);
   double position = 0;
   if (nodeNumber != beam.Node1) {
     if (const TNodeObject* node = connections->Node(nodeNumber)) position = node->PositionOnBeam;
@@ -115,7 +118,7 @@ long NextNodeOnBeam(long nodeNumber, const TBeamObject& beam, const ModelDocumen
 
 double Lc(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   NormaliseProfile(beam);
-  const ConnectionsFor connections(doc, context);
+  const ConnectionsFor connections(doc, beam, context);
   auto held = [&](const WalkPoint& point) {
     return connections->IsHeld(point.Number, beam.Number);
   };

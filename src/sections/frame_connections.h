@@ -19,7 +19,12 @@ struct NodeOnBeam {
 
 class FrameConnections {
 public:
+  // The whole frame, for an operation that walks many beams.
   explicit FrameConnections(const ModelDocument& doc);
+  // Only what one walk along `beam` asks about: the nodes on it, and whether its
+  // end nodes, those nodes and the `alsoNode` are held. Two passes over the
+  // objects, far cheaper than indexing the whole frame for a single question.
+  FrameConnections(const ModelDocument& doc, const TBeamObject& beam, long alsoNode = -1);
 
   // True when a beam other than `beamNumber` starts or ends at the node, or a
   // support stands at it.

@@ -12,7 +12,8 @@ bool IsMetal(MaterialKind kind) {
 } // namespace
 
 double HazRedFact(const TBeamObject& beam, const ModelDocument& doc) {
-  if (!doc.FailHazRed) return 1;
+  // A material of no known kind is taken at its characteristic values.
+  if (!doc.FailHazRed || MaterialKindOf(beam) == MaterialKind::Other) return 1;
   const double gamma = beam.SafetyClass == 0 ? 1.0 : beam.SafetyClass == 1 ? 1.1 : 1.2;
   return 1 / gamma;
 }

@@ -2,7 +2,8 @@
 // Materials and design strengths: the five reduction factors that turn a beam's
 // characteristic material values into design values, each switched by one of the
 // document's dimensioning rules (a factor switched off is exactly 1), and the
-// design values themselves. Strengths and moduli in Pa.
+// design values themselves. A material of no known kind gets no reduction at
+// all: its design values are its characteristic values. Strengths and moduli in Pa.
 
 #include "model/document.h"
 #include "sections/material_kind.h"

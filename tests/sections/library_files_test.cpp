@@ -1,0 +1,159 @@
+// Material and profile files: their form, reading rules and defaults, saving,
+// and the libraries that come with the program.
+
+#include <gtest/gtest.h>
+
+#include "common/files.h"
+#include "sections/library_files.h"
+#include "sections/profile.h"
+#include "support/temp_folder.h"
+
+namespace strandel {
+namespace {
+
+TBeamObject SteelMaterial() {
+  TBeamObject beam;
+  beam.MtrlType = "STEEL";
+  beam.MtrlDesc = "Structural steel\r\nfy 235 MPa";
+  beam.Ftk = beam.Fck = beam.Fmk = 235e6;
+  beam.Ek = 210e9;
+  beam.Dens = 7850;
+  return beam;
+}
+
+TEST(MaterialFile, WrittenInItsFixedForm) {
+  EXPECT_EQ(WriteMaterialText(SteelMaterial()), "[General-Material-data]\r\n"
+                                                "MtrlType=STEEL\r\n"
+                                                "MtrlDesc=Structural steel#13#10fy 235 MPa\r\n"
+                                                "[Material-Characteristics]\r\n"
+                                                "Ftk= 2.35E+08\r\n"
+                                                "Fck= 2.35E+08\r\n"
+                                                "Fmk= 2.35E+08\r\n"
+                                                "Ek= 2.10E+11\r\n"
+                                                "Dens= 7850\r\n"
+                                                "HardenAble=False\r\n");
+}
+
+TEST(MaterialFile, SavedAndLoadedBack) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("C24.txt");
+  TBeamObject timber = SteelMaterial();
+  timber.MtrlType = "WOOD";
+  timber.MtrlDesc = "Sawn softwood\r\nstrength class C24";
+  timber.Ftk = 14.5e6;
+  timber.HardenAble = true;
+  ASSERT_TRUE(SaveMaterial(path, timber).ok);
+  TBeamObject loaded;
+  loaded.ProfName = "IPE 200"; // the profile is not the material's business
+  ASSERT_TRUE(LoadMaterial(path, loaded).ok);
+  EXPECT_EQ(loaded.MtrlName, "C24");
+  EXPECT_EQ(loaded.MtrlType, "WOOD");
+  EXPECT_EQ(loaded.MtrlDesc, "Sawn softwood\r\nstrength class C24"); // two lines again
+  EXPECT_EQ(loaded.Ftk, 14.5e6);
+  EXPECT_EQ(loaded.Ek, 210e9);
+  EXPECT_TRUE(loaded.HardenAble);
+  EXPECT_EQ(loaded.ProfName, "IPE 200");
+  // Saving again replaces the file as a whole.
+  timber.MtrlDesc.clear();
+  ASSERT_TRUE(SaveMaterial(path, timber).ok);
+  EXPECT_EQ(testing::ReadBytes(path), WriteMaterialText(timber));
+}
+
+TEST(MaterialFile, MissingKeysAndBadNumbersTakeDefaults) {
+  TBeamObject beam = SteelMaterial();
+  ASSERT_TRUE(ReadMaterialText("[material-characteristics]\nFtk=abc\nfck = 1,5E6 \n"
+                               "HardenAble= true \n",
+                               "Odd", beam)
+                  .ok);
+  EXPECT_EQ(beam.MtrlName, "Odd");
+  EXPECT_EQ(beam.MtrlType, ""); // no type: no known material
+  EXPECT_EQ(beam.MtrlDesc, "");
+  EXPECT_EQ(beam.Ftk, 0);
+  EXPECT_EQ(beam.Fck, 1.5e6);
+  EXPECT_EQ(beam.Fmk, 0);
+  EXPECT_EQ(beam.Ek, 0);
+  EXPECT_EQ(beam.Dens, 0);
+  EXPECT_TRUE(beam.HardenAble);
+  ASSERT_TRUE(ReadMaterialText("[Material-Characteristics]\nHardenAble=1\n", "x", beam).ok);
+  EXPECT_FALSE(beam.HardenAble); // only "True" is true
+}
+
+TEST(ProfileLibraryFile, WrittenReadAndClampedOnUse) {
+  TBeamObject beam;
+  beam.ShapeNo = 9;
+  beam.H = beam.B = 0.05;
+  beam.TL = beam.TF = 0.005;
+  EXPECT_EQ(WriteProfileText(beam), "[Profile-Data]\r\nShapeNo=9\r\nH= 0.05\r\nB= 0.05\r\n"
+                                    "Tl= 0.005\r\nTf= 0.005\r\n");
+  // An empty profile file gives a rectangle of 20 x 20 with walls of 3: the
+  // dimensions are clamped when first used.
+  TBeamObject read;
+  ASSERT_TRUE(ReadProfileText("", "Empty", read).ok);
+  EXPECT_EQ(read.ProfName, "Empty");
+  EXPECT_EQ(read.ShapeNo, 1);
+  EXPECT_EQ(read.H, 20);
+  EXPECT_EQ(read.B, 20);
+  EXPECT_EQ(read.TL, 3);
+  EXPECT_EQ(read.TF, 3);
+  NormaliseProfile(read);
+  EXPECT_EQ(read.H, 0.999);
+  EXPECT_EQ(read.B, 0.999);
+}
+
+TEST(ProfileLibraryFile, ShapeThatIsNoShapeIsRefused) {
+  testing::TempFolder folder;
+  TBeamObject beam;
+  beam.ProfName = "Before";
+  beam.H = 0.3;
+  struct Case {
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"[Profile-Data]\r\nShapeNo=five\r\nH=0.2\r\n", "'five' is not a valid integer value"},
+      {"[Profile-Data]\r\nShapeNo=11\r\nH=0.2\r\n", "'11' is not within the valid range 1..10"},
+      {"[Profile-Data]\r\nShapeNo=0\r\n", "'0' is not within the valid range 1..10"},
+  };
+  for (const Case& c : cases) {
+    const ReadResult result = LoadProfile(folder.Write("Bad.txt", c.text), beam);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, std::string("Bad.txt: ") + c.message);
+    EXPECT_EQ(beam.ProfName, "Before");
+    EXPECT_EQ(beam.H, 0.3);
+  }
+}
+
+TEST(LibraryFiles, MissingFileChangesNothingAndSavingNeverHalfWrites) {
+  testing::TempFolder folder;
+  TBeamObject beam = SteelMaterial();
+  const TBeamObject before = beam;
+  EXPECT_TRUE(LoadMaterial(folder.File("none.txt"), beam).ok);
+  EXPECT_TRUE(LoadProfile(folder.File("none.txt"), beam).ok);
+  EXPECT_EQ(WriteMaterialText(beam), WriteMaterialText(before));
+  EXPECT_EQ(beam.MtrlName, before.MtrlName);
+  // A folder that is not there: a message, and nothing is left behind.
+  const WriteResult saved = SaveProfile(folder.File("no/such/folder/P.txt"), beam);
+  EXPECT_FALSE(saved.ok);
+  EXPECT_FALSE(saved.message.empty());
+  EXPECT_TRUE(testing::FolderContents(folder.Path()).empty());
+}
+
+TEST(LibraryFiles, NamesAndListings) {
+  EXPECT_EQ(LibraryEntryName("/data/Materials/C24.txt"), "C24");
+  EXPECT_EQ(LibraryEntryName("S235.TXT"), "S235");
+  EXPECT_EQ(LibraryEntryName("CHS 48.3x3.2.txt"), "CHS 48.3x3.2");
+  EXPECT_EQ(LibraryEntryName("noextension"), "noextension");
+  testing::TempFolder data;
+  MakeFolders(data.File("Materials"));
+  MakeFolders(data.File("Profiles"));
+  data.Write("Materials/S355.txt", "");
+  data.Write("Materials/C24.TXT", "");
+  data.Write("Materials/notes.md", "");
+  EXPECT_EQ(
+      ListMaterialFiles(data.Path()),
+      (std::vector<std::string>{data.File("Materials/C24.TXT"), data.File("Materials/S355.txt")}));
+  EXPECT_TRUE(ListProfileFiles(data.Path()).empty());
+  EXPECT_TRUE(ListProfileFiles(data.File("nowhere")).empty());
+}
+
+} // namespace
+} // namespace strandel
