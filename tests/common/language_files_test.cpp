@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,11 +26,21 @@ const char* const kLanguages[] = {"English", "Svenska"};
 std::map<std::string, int> NamedEntries() {
   const std::string header =
       testing::ReadBytes(std::string(STRANDEL_SOURCE_DIR) + "/src/common/text_entries.h");
-  static const std::regex declaration(R"(inline constexpr int (k[A-Za-z0-9]+) = ([0-9]+);)");
+  const std::string prefix = "inline constexpr int ";
   std::map<std::string, int> entries;
-  for (auto it = std::sregex_iterator(header.begin(), header.end(), declaration);
-       it != std::sregex_iterator(); ++it) {
-    if ((*it)[1] != "kLastEntry") entries[(*it)[1]] = std::stoi((*it)[2]);
+  for (std::size_t at = header.find(prefix); at != std::string::npos;
+       at = header.find(prefix, at + 1)) {
+    const std::size_t nameStart = at + prefix.size();
+    const std::size_t nameEnd = header.find(" = ", nameStart);
+    const std::size_t numberEnd = header.find(';', nameStart);
+    if (nameEnd == std::string::npos || numberEnd == std::string::npos) break;
+    const std::string name = header.substr(nameStart, nameEnd - nameStart);
+    const std::string number = header.substr(nameEnd + 3, numberEnd - nameEnd - 3);
+    // Derived names ("= kFirst... + n") are not entries of their own.
+    const bool literal = !number.empty() && std::all_of(number.begin(), number.end(), [](char c) {
+      return std::isdigit(static_cast<unsigned char>(c));
+    });
+    if (literal && name != "kLastEntry") entries[name] = std::stoi(number);
   }
   return entries;
 }
