@@ -2,15 +2,22 @@
 // (the largest: 2601 nodes, 5050 beams, every floor loaded): the whole of
 // AnalyseModel, from the segments to the reactions. The 50 x 50 frame must be
 // solved within 0.3 s and 150 MB. For comparison, the dense GaussSolve on the
-// same compacted system. Each reports the peak heap it used.
+// same compacted system. Each reports the peak heap it used. Last, strandel-cli
+// reading the 50 x 50 document and printing its solution as JSON, which must take
+// under a second.
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 #include "analysis/frame_system.h"
 #include "analysis/gauss_solve.h"
 #include "analysis/solver.h"
 #include "heap_meter.h"
+#include "model/document_file.h"
 #include "support/frame_models.h"
+#include "support/process.h"
+#include "support/temp_folder.h"
 
 namespace strandel {
 namespace {
@@ -64,6 +71,27 @@ BENCHMARK(BM_DenseGaussSolve)
     ->Arg(50)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+#ifdef STRANDEL_CLI
+void BM_CliSolveJson(benchmark::State& state) {
+  testing::TempFolder folder;
+  const std::string model = folder.File("frame.qsd");
+  ModelDocument doc = Frame(static_cast<int>(state.range(0)));
+  if (!SaveDocument(doc, model).ok) state.SkipWithError("cannot write the model");
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    const testing::ProcessResult result =
+        testing::RunProgram(STRANDEL_CLI, {"solve", model, "--json"});
+    if (result.ExitCode != 0) state.SkipWithError("strandel-cli solve failed");
+    bytes = result.Out.size();
+  }
+  rusage children{};
+  getrusage(RUSAGE_CHILDREN, &children);
+  state.counters["cli_max_rss_MB"] = static_cast<double>(children.ru_maxrss) / 1e3;
+  state.counters["json_MB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(BM_CliSolveJson)->Arg(50)->Unit(benchmark::kMillisecond);
+#endif
 
 } // namespace
 } // namespace strandel

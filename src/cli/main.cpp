@@ -9,15 +9,21 @@
 #include "cli/beam_command.h"
 #include "cli/command.h"
 #include "cli/convert_command.h"
+#include "cli/diagrams_command.h"
 #include "cli/generate_command.h"
+#include "cli/solve_command.h"
 
 namespace strandel::cli {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"convert", "read a model document and write it back with the program's writer", &RunConvert},
+      {"solve", "run the frame analysis: displacements, reactions, end forces, utilisation",
+       &RunSolve},
       {"beam", "list the section, material and capacity values of every beam", &RunBeam},
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
+      {"diagrams", "the beam page of one beam: reactions, force table, diagram curves",
+       &RunDiagrams},
   };
   return commands;
 }

@@ -1,0 +1,56 @@
+#include "cli/analysis_report.h"
+
+#include "analysis/solver.h"
+#include "cli/arguments.h"
+#include "cli/json_text.h"
+#include "common/user_message.h"
+
+namespace strandel::cli {
+
+std::string FailureJson(const AnalysisOutcome& outcome) {
+  std::string json = "{\"reason\": " + JsonString(FailureReason(outcome.Failure));
+  if (outcome.Node >= 0) json += ", \"node\": " + std::to_string(outcome.Node);
+  if (outcome.NodeFreedom != Freedom::None)
+    json += ", \"freedom\": " + JsonString(FreedomName(outcome.NodeFreedom));
+  return json + "}";
+}
+
+std::string FailureText(const AnalysisOutcome& outcome) {
+  const std::string beam = outcome.Beam >= 0 ? " of beam " + std::to_string(outcome.Beam) : "";
+  switch (outcome.Failure) {
+  case AnalysisFailure::None:
+    return "";
+  case AnalysisFailure::Unstable:
+    if (outcome.Node >= 0)
+      return "the structure is unstable: node " + std::to_string(outcome.Node) +
+             (outcome.NodeFreedom == Freedom::Rotation
+                  ? std::string(" can turn freely")
+                  : " can move along " + std::string(FreedomName(outcome.NodeFreedom)));
+    if (outcome.Beam >= 0)
+      return "the structure is unstable: beam " + std::to_string(outcome.Beam) +
+             " ends at a node that does not exist";
+    return "the structure is unstable";
+  case AnalysisFailure::ZeroLengthSegment:
+    return "a stretch" + beam + " has no length (two nodes along it coincide)";
+  case AnalysisFailure::ZeroStiffness:
+    return "a stretch" + beam + " has no axial stiffness (E x A = 0)";
+  case AnalysisFailure::TooManyNodes:
+    return "the model has more nodes than the " + std::to_string(kMaxAnalysedNodes) +
+           " the analysis takes";
+  case AnalysisFailure::NotFinite:
+    return "a value" + beam + " of the model or of its solution is not finite";
+  }
+  return "";
+}
+
+void ShowNotes(const AnalysisOutcome& outcome) {
+  StderrMessages messages;
+  for (const std::string& note : outcome.Notes)
+    messages.Show(note, MessageKind::Warning);
+}
+
+int AnalysisExitStatus(const AnalysisOutcome& outcome) {
+  return outcome.Failure == AnalysisFailure::None ? kExitOk : kExitAnalysisFailed;
+}
+
+} // namespace strandel::cli
