@@ -139,6 +139,30 @@ TEST(FrameSolver, PinJointedTrussByTheMethodOfJoints) {
     EXPECT_EQ(withMoment.Segments[i].ForceG, doc.Segments[i].ForceG);
 }
 
+TEST(FrameSolver, BarPassesItsTransverseLoadToItsEndsAsHalves) {
+  // A bar (both ends hinged) of 4 m on two pins under 3 kN/m across it: each end
+  // takes half, the bar itself carries no shear and no moment.
+  const double L = 4, q = 3000;
+  ModelDocument doc = EmptyModel();
+  AddNode(doc, 1, 0, 0);
+  AddNode(doc, 2, L, 0);
+  AddBeam(doc, 1, 1, 2, false, false);
+  AddSupport(doc, 1, 1);
+  AddSupport(doc, 2, 2);
+  AddLoad(doc, 1, 1, 1, 2, q, -kPi / 2);
+  ASSERT_TRUE(AnalyseModel(doc).Ok());
+  const TSegmentObject& bar = doc.Segments[0];
+  EXPECT_NEAR(bar.EqLoadL[1], -q * L / 2, 1e-9);
+  EXPECT_NEAR(bar.EqLoadL[4], -q * L / 2, 1e-9);
+  EXPECT_EQ(bar.EqLoadL[2], 0);
+  EXPECT_EQ(bar.EqLoadL[5], 0);
+  EXPECT_NEAR(FindSupport(doc, 1)->Reactions[1], -q * L / 2, 1e-9);
+  EXPECT_NEAR(FindSupport(doc, 2)->Reactions[1], -q * L / 2, 1e-9);
+  EXPECT_NEAR(AxialForce(bar), 0, 1e-9);
+  EXPECT_EQ(bar.ForceL[2], 0);
+  EXPECT_EQ(bar.ForceL[5], 0);
+}
+
 TEST(FrameSolver, PortalFrameSwaysAsTheSlopeDeflectionMethodSays) {
   // Fixed bases, rigid corners, columns h = 3 m, girder L = 5 m, same section,
   // H = 10 kN at the top left. With k = (I/L)/(I/h) the sway stiffness of
