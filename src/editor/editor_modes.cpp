@@ -1,5 +1,6 @@
 #include "editor/editor_modes.h"
 
+#include "common/text_entries.h"
 #include "editor/snap.h"
 
 namespace strandel {
@@ -106,16 +107,35 @@ int StatusEntryOfMode(int m) {
     int Mode;
     int Text;
   };
+  // The support's point takes the shared point text, as the force and moment
+  // positions do.
   static constexpr Entry kEntries[] = {
-      {mode::kCreateNode, 226},     {mode::kBeamStart, 227},        {mode::kBeamEnd, 228},
-      {mode::kSupportNode, 226},    {mode::kSupportDirection, 230}, {mode::kLoadBeam, 231},
-      {mode::kLoadStart, 232},      {mode::kLoadEnd, 233},          {mode::kLoadDirection, 234},
-      {mode::kForceTarget, 235},    {mode::kForcePosition, 226},    {mode::kForceDirection, 234},
-      {mode::kMomentTarget, 235},   {mode::kMomentPosition, 226},   {mode::kMomentDirection, 234},
-      {mode::kAlignFirst, 236},     {mode::kAlignSecond, 237},      {mode::kAngulatedOrigin, 238},
-      {mode::kAngulatedFirst, 236}, {mode::kAngulatedSecond, 237},  {mode::kPolarCentre, 238},
-      {mode::kPolarFirst, 236},     {mode::kPolarSecond, 237},      {mode::kMoveBase, 239},
-      {mode::kMoveTargetX, 240},    {mode::kMoveTargetY, 241},
+      {mode::kCreateNode, tr::kStatusPlacePoint},
+      {mode::kBeamStart, tr::kStatusDrawBeamStart},
+      {mode::kBeamEnd, tr::kStatusDrawBeamEnd},
+      {mode::kSupportNode, tr::kStatusPlacePoint},
+      {mode::kSupportDirection, tr::kStatusSupportDirection},
+      {mode::kLoadBeam, tr::kStatusLoadPickBeam},
+      {mode::kLoadStart, tr::kStatusLoadStart},
+      {mode::kLoadEnd, tr::kStatusLoadEnd},
+      {mode::kLoadDirection, tr::kStatusSetDirection},
+      {mode::kForceTarget, tr::kStatusPickNodeOrBeam},
+      {mode::kForcePosition, tr::kStatusPlacePoint},
+      {mode::kForceDirection, tr::kStatusSetDirection},
+      {mode::kMomentTarget, tr::kStatusPickNodeOrBeam},
+      {mode::kMomentPosition, tr::kStatusPlacePoint},
+      {mode::kMomentDirection, tr::kStatusSetDirection},
+      {mode::kAlignFirst, tr::kStatusLineFirstPoint},
+      {mode::kAlignSecond, tr::kStatusLineSecondPoint},
+      {mode::kAngulatedOrigin, tr::kStatusGridOrigin},
+      {mode::kAngulatedFirst, tr::kStatusLineFirstPoint},
+      {mode::kAngulatedSecond, tr::kStatusLineSecondPoint},
+      {mode::kPolarCentre, tr::kStatusGridOrigin},
+      {mode::kPolarFirst, tr::kStatusLineFirstPoint},
+      {mode::kPolarSecond, tr::kStatusLineSecondPoint},
+      {mode::kMoveBase, tr::kStatusMoveBasePoint},
+      {mode::kMoveTargetX, tr::kStatusMoveTargetX},
+      {mode::kMoveTargetY, tr::kStatusMoveTargetY},
   };
   for (const Entry& entry : kEntries) {
     if (entry.Mode == m) return entry.Text;

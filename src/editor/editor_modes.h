@@ -57,7 +57,5 @@ bool ReturnsToSavedMode(int mode);
 // The translation entry of the status-bar instruction in the mode; -1 for idle,
 // where the status bar shows the document's path.
 int StatusEntryOfMode(int mode);
-inline constexpr int kZoomWindowStatusEntry = 242;
-inline constexpr int kPanStatusEntry = 243;
 
 } // namespace strandel

@@ -5,10 +5,21 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/text_entries.h"
+#include "common/translation.h"
 #include "common/user_message.h"
 #include "editor/snap.h"
 
 namespace strandel {
+namespace {
+
+// The built-in text serves where no language file is loaded (the batch front end).
+std::string InfiniteUpdateLoopText() {
+  const std::string text = Translated(tr::kMsgInfiniteUpdateLoop);
+  return text == "?" ? kInfiniteUpdateLoop : text;
+}
+
+} // namespace
 
 TNodeObject* AddNode(ModelDocument& doc, Point2 p, long onBeam, bool provisional) {
   const long number = NextNumber(doc, ObjectKind::Node);
@@ -43,7 +54,7 @@ bool MoveNode(ModelDocument& doc, long number, Point2 p, UserMessages& messages)
     TNodeObject* node = FindNode(doc, move.Node);
     if (!node) continue;
     if (++moves > limit) {
-      messages.Show(kInfiniteUpdateLoop, MessageKind::Error);
+      messages.Show(InfiniteUpdateLoopText(), MessageKind::Error);
       complete = false;
       break;
     }

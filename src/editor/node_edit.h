@@ -13,7 +13,8 @@ namespace strandel {
 
 class UserMessages;
 
-// The message of a runaway propagation (nodes lying on beams in a circle).
+// The message of a runaway propagation (nodes lying on beams in a circle) when
+// no language file gives it.
 inline constexpr const char* kInfiniteUpdateLoop = "Infinite update-loop";
 
 // Appends a node with the next node number at (x, y). With onBeam != -1 it lies

@@ -1,5 +1,6 @@
 #include "editor/status_text.h"
 
+#include "common/text_entries.h"
 #include "common/translation.h"
 #include "editor/editor_modes.h"
 
@@ -31,8 +32,8 @@ CoordinateTexts CursorCoordinateTexts(const TGridObject& grid, const UnitChoice&
 }
 
 std::string ModeInstruction(int mode, bool zoomWindow, bool pan, const std::string& path) {
-  if (zoomWindow) return Translated(kZoomWindowStatusEntry);
-  if (pan) return Translated(kPanStatusEntry);
+  if (zoomWindow) return Translated(tr::kStatusZoomWindow);
+  if (pan) return Translated(tr::kStatusPan);
   const int entry = StatusEntryOfMode(mode);
   return entry < 0 ? path : Translated(entry);
 }
