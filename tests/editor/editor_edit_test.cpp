@@ -179,15 +179,15 @@ TEST_F(FrameEditing, MoveObjectsByThreeClicks) {
   editor.MoveObjects();
   EXPECT_EQ(Mode(), mode::kMoveBase);
   EXPECT_FALSE(doc.ResultsValid);
-  Click(0.6, 0.6);
-  Click(2.6, 5.6);
+  Click(0, 0);
+  Click(2, 5);
   EXPECT_EQ(Mode(), mode::kMoveTargetY);
   RightClick(9, 9);
   EXPECT_EQ(Mode(), mode::kMoveTargetX);
-  Click(2.6, 5.6);
-  Click(7.6, 3.6);
+  Click(2, 5);
+  Click(7, 3);
   EXPECT_EQ(Mode(), mode::kIdle);
-  // From (0.6, 0.6) to x 2.6 and y 3.6: everything moves by (2, 3).
+  // From (0, 0) to x 2 and y 3: everything moves by (2, 3).
   ExpectPoint(NodeAt(1), {2, 3});
   ExpectPoint(NodeAt(2), {6, 3});
   ExpectPoint(NodeAt(3), {4, 3});

@@ -110,6 +110,20 @@ TEST_F(EditorView, SnapTolerancesAtTheirBounds) {
   EXPECT_FALSE(editor.Grid().CursorVisible);
 }
 
+TEST_F(EditorView, TheCursorCrossIsRedrawnOnlyWhenItChanges) {
+  editor.StartTool(CreateTool::Node, true);
+  MoveTo(1, 1);
+  EXPECT_TRUE(editor.Grid().CursorVisible);
+  const int shown = host.OverlayRepaints;
+  MoveTo(1.01, 1); // the same grid point: nothing to redraw
+  EXPECT_EQ(host.OverlayRepaints, shown);
+  editor.ZoomWindow(true); // hides the cross
+  EXPECT_FALSE(editor.Grid().CursorVisible);
+  EXPECT_EQ(host.OverlayRepaints, shown + 1);
+  editor.ZoomWindow(true); // hidden already
+  EXPECT_EQ(host.OverlayRepaints, shown + 1);
+}
+
 TEST_F(EditorView, AnAngulatedGridDefinedHalfWayThroughABeam) {
   editor.StartTool(CreateTool::Beam, true);
   Click(1, 1);
