@@ -8,12 +8,14 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/convert_command.h"
+#include "cli/eval_command.h"
 
 namespace strandel::cli {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"convert", "read a model document and write it back with the program's writer", &RunConvert},
+      {"eval", "evaluate input-field expressions; parameters carry to later ones", &RunEval},
   };
   return commands;
 }
