@@ -7,6 +7,7 @@
 namespace strandel {
 namespace {
 
+// In the order the program lists them; the codes give the order they apply in.
 // clang-format off
 constexpr std::array<ExprOperator, 25> kOperators = {{
     {U"sqrt", kOpSqrt, false, nullptr, "The square root needs a right operand"},
@@ -52,10 +53,6 @@ const std::vector<const ExprOperator*>& ByLength() {
 }
 
 } // namespace
-
-std::span<const ExprOperator> ExprOperators() {
-  return kOperators;
-}
 
 const ExprOperator* OperatorOfCode(int code) {
   for (const ExprOperator& op : kOperators) {

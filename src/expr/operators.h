@@ -4,7 +4,6 @@
 // group is applied first, so "sqrt" binds tighter than "^" and "*" than "-".
 
 #include <cstddef>
-#include <span>
 #include <string_view>
 
 namespace strandel {
@@ -47,9 +46,6 @@ struct ExprOperator {
   const char* MissingLeft;  // message when an infix operator has no left operand
   const char* MissingRight; // message when the right operand is missing
 };
-
-// The operators in the order the program lists them: "sqrt", "sqr", "^", "exp", ...
-std::span<const ExprOperator> ExprOperators();
 
 // The operator written as `code`, or nullptr when the code is none.
 const ExprOperator* OperatorOfCode(int code);

@@ -35,6 +35,11 @@ protected:
 };
 
 TEST_F(ParameterTest, ADefinitionIsUsedByLaterExpressions) {
+  TCalcExpr definition(table);
+  definition.Init(" x = 2*3", "", "", "");
+  EXPECT_EQ(definition.DefinedParameter(), "x");
+  EXPECT_EQ(table.ValueText(*table.Find(U"x")), ""); // entered, no value yet
+  EXPECT_EQ(definition.Evaluate(0, 0, 0), 6);
   EXPECT_EQ(Value("x=2*3"), 6);
   EXPECT_EQ(Value("x+1"), 7);
   EXPECT_EQ(Value("x = 10"), 10); // redefined
