@@ -15,26 +15,7 @@ shift || true
 only=("$@")
 
 # clang and its fuzzer runtime are needed here only, not by ./test.sh.
-needed=(clang libclang-rt-14-dev)
-missing=()
-for pkg in "${needed[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$pkg")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing Debian packages: ${missing[*]}" >&2
-    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
-    exit 1
-  fi
-  echo "Installing Debian packages: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  if ! apt-get install -y --no-install-recommends "${missing[@]}"; then
-    apt-get update
-    apt-get install -y --no-install-recommends "${missing[@]}"
-  fi
-fi
+scripts/ensure-packages.sh clang libclang-rt-14-dev
 scripts/ensure-packages.sh
 
 echo "== Fuzz build (build-fuzz/)"
