@@ -8,6 +8,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/convert_command.h"
+#include "cli/eval_command.h"
 #include "cli/generate_command.h"
 
 namespace strandel::cli {
@@ -15,6 +16,7 @@ namespace strandel::cli {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"convert", "read a model document and write it back with the program's writer", &RunConvert},
+      {"eval", "evaluate input-field expressions; parameters carry to later ones", &RunEval},
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
   };
   return commands;
