@@ -10,6 +10,7 @@
 #include "cli/command.h"
 #include "cli/convert_command.h"
 #include "cli/diagrams_command.h"
+#include "cli/eval_command.h"
 #include "cli/generate_command.h"
 #include "cli/solve_command.h"
 
@@ -21,6 +22,7 @@ const std::vector<Command>& Commands() {
       {"solve", "run the frame analysis: displacements, reactions, end forces, utilisation",
        &RunSolve},
       {"beam", "list the section, material and capacity values of every beam", &RunBeam},
+      {"eval", "evaluate input-field expressions; parameters carry to later ones", &RunEval},
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
       {"diagrams", "the beam page of one beam: reactions, force table, diagram curves",
        &RunDiagrams},
