@@ -9,6 +9,7 @@
 #include "cli/beam_command.h"
 #include "cli/command.h"
 #include "cli/convert_command.h"
+#include "cli/generate_command.h"
 
 namespace strandel::cli {
 
@@ -16,6 +17,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"convert", "read a model document and write it back with the program's writer", &RunConvert},
       {"beam", "list the section, material and capacity values of every beam", &RunBeam},
+      {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
   };
   return commands;
 }

@@ -22,5 +22,29 @@ TEST(Codepage, WindowsCharactersMapToUnicode) {
   EXPECT_EQ(Utf8ToCp1252("😀"), "?");
 }
 
+TEST(Codepage, RecognisesWellFormedUtf8Only) {
+  struct Case {
+    const char* bytes;
+    bool valid;
+  };
+  const Case cases[] = {
+      {"", true},
+      {"Balk B1", true},
+      {"Utnyttjandegrad 95 % \xE2\x80\x93 f\xC3\xB6r h\xC3\xB6g", true}, // en dash, ö
+      {"\xF0\x9F\x98\x80", true},                                        // four bytes
+      {"st\xF6"
+       "d",
+       false},                     // Windows-1252 ö
+      {"\xC3", false},             // cut off
+      {"\xC0\xAF", false},         // overlong "/"
+      {"\xE0\x80\xAF", false},     // overlong "/" in three bytes
+      {"\xED\xA0\x80", false},     // UTF-16 surrogate
+      {"\xF4\x90\x80\x80", false}, // above U+10FFFF
+      {"\x80", false},             // continuation without lead
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << c.bytes;
+}
+
 } // namespace
 } // namespace strandel

@@ -1,0 +1,369 @@
+#pragma once
+// The numbers of the translation list: every text the program shows is the line of
+// that number in the language file, so callers write Translated(tr::kOkButton), never
+// a bare number. Numbers are part of the language files' format: never renumber an
+// entry; a new text takes the next free number (the highest in use is
+// kLastEntry) and a line in every language file.
+
+namespace strandel::tr {
+
+// Line 0: the language's own name as its speakers write it ("Svenska").
+inline constexpr int kLanguageName = 0;
+
+// Buttons shared by every dialog and message box.
+inline constexpr int kOkButton = 1;
+inline constexpr int kCancelButton = 2;
+inline constexpr int kYesButton = 3;
+inline constexpr int kNoButton = 4;
+inline constexpr int kCloseButton = 5;
+
+// Unit label of the angle field in the force, load and moment dialog.
+inline constexpr int kAngleUnitLabel = 6;
+
+// Page captions of the main window.
+inline constexpr int kPageModel = 7;
+inline constexpr int kPageAnalysis = 8;
+inline constexpr int kPageReports = 9;
+inline constexpr int kPageFem = 279;
+
+// "&File" menu.
+inline constexpr int kMenuFile = 10;
+inline constexpr int kMenuFileNew = 11;
+inline constexpr int kMenuFileOpen = 12;
+inline constexpr int kMenuFileReopen = 13;
+inline constexpr int kMenuFileClose = 14;
+inline constexpr int kMenuFileSave = 15;
+inline constexpr int kMenuFileSaveAs = 16;
+inline constexpr int kMenuFileSaveImage = 17;
+inline constexpr int kMenuFilePrint = 18;
+inline constexpr int kMenuFilePrintScreen = 19;
+inline constexpr int kMenuFilePrintSetup = 20;
+inline constexpr int kMenuFileDocumentInfo = 21;
+inline constexpr int kMenuFileExit = 22;
+
+// "&Edit" menu.
+inline constexpr int kMenuEdit = 23;
+inline constexpr int kMenuEditSelectAll = 24;
+inline constexpr int kMenuEditDeselectAll = 25;
+inline constexpr int kMenuEditDelete = 26;
+inline constexpr int kMenuEditDeleteAllLoads = 27;
+inline constexpr int kMenuEditCopyImage = 28;
+inline constexpr int kMenuEditAlignNodes = 29;
+inline constexpr int kMenuEditMoveObjects = 30;
+inline constexpr int kMenuEditFlipBeams = 31;
+
+// "&View" menu.
+inline constexpr int kMenuView = 32;
+inline constexpr int kMenuViewZoomIn = 33;
+inline constexpr int kMenuViewZoomOut = 34;
+inline constexpr int kMenuViewZoomWindow = 35;
+inline constexpr int kMenuViewZoomExtents = 36;
+inline constexpr int kMenuViewZoomLast = 37;
+inline constexpr int kMenuViewPan = 38;
+
+// "&Tools" menu.
+inline constexpr int kMenuTools = 39;
+inline constexpr int kMenuToolsStructureGenerator = 40;
+inline constexpr int kMenuToolsStandardStructures = 41;
+inline constexpr int kMenuToolsOptimizer = 42;
+
+// "&Settings" menu and its "Model display..." switches.
+inline constexpr int kMenuSettings = 43;
+inline constexpr int kMenuSettingsModelDisplay = 44;
+inline constexpr int kMenuShowNodeNumbers = 45;
+inline constexpr int kMenuShowSupportNumbers = 46;
+inline constexpr int kMenuShowBeamNumbers = 47;
+inline constexpr int kMenuShowBeamGroups = 48;
+inline constexpr int kMenuShowBeamDirections = 49;
+inline constexpr int kMenuShowLoadValues = 257;
+inline constexpr int kMenuSettingsUnits = 50;
+inline constexpr int kMenuSettingsLanguages = 51;
+inline constexpr int kMenuSettingsDimensioningRules = 52;
+
+// "&Help" menu.
+inline constexpr int kMenuHelp = 53;
+inline constexpr int kMenuHelpContents = 54;
+inline constexpr int kMenuHelpAbout = 57;
+
+// About box (the version number itself is not translated).
+inline constexpr int kAboutCaption = 55;
+inline constexpr int kAboutDescription = 56;
+inline constexpr int kAboutVersionLabel = 58;
+
+// Hints of the Model page's tool buttons and scale controls.
+inline constexpr int kHintCreateNode = 59;
+inline constexpr int kHintCreateBeam = 60;
+inline constexpr int kHintCreateSupport = 61;
+inline constexpr int kHintCreateLoad = 62;
+inline constexpr int kHintCreateForce = 63;
+inline constexpr int kHintCreateMoment = 64;
+inline constexpr int kHintZoomOut = 65;
+inline constexpr int kHintZoomIn = 66;
+inline constexpr int kHintZoomWindow = 67;
+inline constexpr int kHintZoomExtents = 68;
+inline constexpr int kHintZoomBack = 69;
+inline constexpr int kHintPan = 70;
+inline constexpr int kHintCartesianGrid = 71;
+inline constexpr int kHintAngulatedGrid = 72;
+inline constexpr int kHintPolarGrid = 73;
+inline constexpr int kHintShowDisplacements = 74;
+inline constexpr int kHintShowUtilisation = 75;
+inline constexpr int kHintBeamScale = 244;
+inline constexpr int kHintLoadScale = 245;
+inline constexpr int kHintDisplacementScale = 246;
+
+// Hints of the Analysis page: the beam list and the seven diagram buttons.
+inline constexpr int kHintDiagramBeam = 247;
+inline constexpr int kHintNormalForceDiagram = 248;
+inline constexpr int kHintShearForceDiagram = 249;
+inline constexpr int kHintMomentDiagram = 250;
+inline constexpr int kHintRotationDiagram = 251;
+inline constexpr int kHintDisplacementDiagram = 252;
+inline constexpr int kHintStressDiagram = 253;
+inline constexpr int kHintUtilisationDiagram = 254;
+
+// Hints of the Reports page.
+inline constexpr int kHintReportList = 255;
+inline constexpr int kHintReportMenu = 256;
+
+// Status-bar instructions of the editing modes. Several modes share one text: the
+// node, support, force-position and moment-position modes all ask for a point; the
+// three direction modes, the two first points and the two second points of a line
+// share theirs.
+inline constexpr int kStatusPlacePoint = 226;
+inline constexpr int kStatusDrawBeamStart = 227;
+inline constexpr int kStatusDrawBeamEnd = 228;
+inline constexpr int kStatusSupportPoint = 229;
+inline constexpr int kStatusSupportDirection = 230;
+inline constexpr int kStatusLoadPickBeam = 231;
+inline constexpr int kStatusLoadStart = 232;
+inline constexpr int kStatusLoadEnd = 233;
+inline constexpr int kStatusSetDirection = 234;
+inline constexpr int kStatusPickNodeOrBeam = 235;
+inline constexpr int kStatusLineFirstPoint = 236;
+inline constexpr int kStatusLineSecondPoint = 237;
+inline constexpr int kStatusGridOrigin = 238;
+inline constexpr int kStatusMoveBasePoint = 239;
+inline constexpr int kStatusMoveTargetX = 240;
+inline constexpr int kStatusMoveTargetY = 241;
+inline constexpr int kStatusZoomWindow = 242;
+inline constexpr int kStatusPan = 243;
+
+// Messages of the main window and the editor.
+inline constexpr int kMsgSaveChanges = 183;
+inline constexpr int kMsgOverwriteFile = 184;
+inline constexpr int kMsgWrongFileType = 185; // followed by the file's extension
+inline constexpr int kMsgAnalysisFailed = 186;
+inline constexpr int kMsgInfiniteUpdateLoop = 280;
+
+// Titles of the file dialogs.
+inline constexpr int kFileDialogOpenModel = 281;
+inline constexpr int kFileDialogSaveModel = 282;
+inline constexpr int kFileDialogSaveImage = 283;
+inline constexpr int kFileDialogSaveMaterial = 284;
+inline constexpr int kFileDialogSaveProfile = 285;
+
+// Labels of the document-information box, each padded with dots before its value.
+inline constexpr int kDocInfoCreatedDate = 174;
+inline constexpr int kDocInfoCreatedBy = 175;
+inline constexpr int kDocInfoCreationVersion = 176;
+inline constexpr int kDocInfoLastModDate = 177;
+inline constexpr int kDocInfoLastModBy = 178;
+
+// Units dialog: caption and the eleven quantity labels.
+inline constexpr int kUnitsCaption = 158;
+inline constexpr int kUnitLabelLength = 76;
+inline constexpr int kUnitLabelDisplacement = 77;
+inline constexpr int kUnitLabelForce = 78;
+inline constexpr int kUnitLabelDistributedLoad = 79;
+inline constexpr int kUnitLabelStress = 80;
+inline constexpr int kUnitLabelSecondMoment = 81;
+inline constexpr int kUnitLabelSectionModulus = 82;
+inline constexpr int kUnitLabelArea = 83;
+inline constexpr int kUnitLabelMoment = 84;
+inline constexpr int kUnitLabelMass = 85;
+inline constexpr int kUnitLabelDensity = 86;
+
+// Node, support and force/load/moment dialogs. The force, load and moment captions
+// are the quantity names of the units dialog, followed by the object's name.
+inline constexpr int kForceCaption = 78;
+inline constexpr int kLoadCaption = 79;
+inline constexpr int kMomentCaption = 84;
+inline constexpr int kLoadLabelValue = 87;
+inline constexpr int kLoadLabelAngle = 88;
+inline constexpr int kLoadLabelTextPos = 117;
+inline constexpr int kNodeCaption = 188;
+inline constexpr int kNodeLabelX = 89;
+inline constexpr int kNodeLabelY = 90;
+inline constexpr int kNodeLabelPositionOnBeam = 91;
+inline constexpr int kSupportCaption = 187;
+inline constexpr int kSupportLabelDirection = 92;
+inline constexpr int kSupportLabelYDisplacement = 93;
+inline constexpr int kSupportLabelXDisplacement = 94;
+inline constexpr int kSupportLabelRotation = 95;
+inline constexpr int kSupportLabelLocked = 96;
+inline constexpr int kSupportLabelRolled = 97;
+
+// Beam properties dialog: caption, pages, labels, menus and the input boxes it asks.
+inline constexpr int kBeamCaption = 189;
+inline constexpr int kBeamPageProfile = 98;
+inline constexpr int kBeamPageMaterial = 99;
+inline constexpr int kBeamPageMisc = 100;
+inline constexpr int kBeamAchievedProperties = 101;
+inline constexpr int kBeamCompressionCapacity = 102;
+inline constexpr int kBeamTensileCapacity = 103;
+inline constexpr int kBeamMomentCapacity = 104;
+inline constexpr int kBeamLabelProfileName = 105;
+inline constexpr int kBeamLabelManufacture = 106;
+inline constexpr int kBeamLabelDimControl = 107;
+inline constexpr int kBeamLabelBraced = 108;
+inline constexpr int kBeamLabelMaterialName = 109;
+inline constexpr int kBeamLabelSafetyClass = 110;
+inline constexpr int kBeamLabelClimateZone = 111;
+inline constexpr int kBeamLabelLoadDuration = 112;
+inline constexpr int kBeamLabelHardenable = 113;
+inline constexpr int kBeamLabelDensity = 114;
+inline constexpr int kBeamLabelDescription = 115;
+inline constexpr int kBeamLabelGroup = 116;
+inline constexpr int kBeamLabelColour = 118;
+inline constexpr int kBeamLabelTextPos = 119;
+inline constexpr int kBeamLabelCorner1Locked = 190;
+inline constexpr int kBeamLabelCorner2Locked = 191;
+inline constexpr int kBeamDefaultColour = 192;
+inline constexpr int kBeamHintAddGroup = 264;
+inline constexpr int kBeamHintDeleteGroup = 265;
+inline constexpr int kBeamMenuLoadProfile = 130;
+inline constexpr int kBeamMenuSaveProfile = 131;
+inline constexpr int kBeamMenuProfileByIA = 132;
+inline constexpr int kBeamMenuLoadMaterial = 193;
+inline constexpr int kBeamMenuSaveMaterial = 258;
+inline constexpr int kProfileByIACaption = 259;
+inline constexpr int kPromptSecondMoment = 260; // followed by the unit name
+inline constexpr int kPromptArea = 261;         // followed by the unit name
+inline constexpr int kNewGroupCaption = 262;
+inline constexpr int kNewGroupPrompt = 266;
+inline constexpr int kMsgLProfileMustBeBraced = 263;
+
+// Names of the ten profile shapes, shape 1 first; also the name a new profile gets.
+inline constexpr int kShapeRectangularSolid = 120;
+inline constexpr int kShapeCircularSolid = 121;
+inline constexpr int kShapeRectangularTube = 122;
+inline constexpr int kShapeCircularTube = 123;
+inline constexpr int kShapeIProfile = 124;
+inline constexpr int kShapeHProfile = 125;
+inline constexpr int kShapeUProfile = 126;
+inline constexpr int kShapeTProfile = 127;
+inline constexpr int kShapeLProfile = 128;
+inline constexpr int kShapeLLProfile = 129;
+inline constexpr int kFirstShapeName = kShapeRectangularSolid; // + shape number - 1
+
+// Items of the material choice lists. High, normal and low serve both the safety
+// class ("1 - low" ... "3 - high") and the dimension control; yes and no serve the
+// hardenable and braced choices and the report's braced text.
+inline constexpr int kManufactureHotRolled = 194;
+inline constexpr int kManufactureColdFormed = 195;
+inline constexpr int kManufactureExtruded = 196;
+inline constexpr int kManufactureWelded = 197;
+inline constexpr int kChoiceHigh = 198;
+inline constexpr int kChoiceNormal = 199;
+inline constexpr int kChoiceLow = 200;
+inline constexpr int kClimateZone0 = 201;
+inline constexpr int kClimateZone1 = 202;
+inline constexpr int kClimateZone2 = 203;
+inline constexpr int kClimateZone3 = 204;
+inline constexpr int kLoadDurationPermanent = 205;
+inline constexpr int kLoadDurationLong = 206;
+inline constexpr int kLoadDurationMedium = 207;
+inline constexpr int kLoadDurationShort = 208;
+inline constexpr int kChoiceYes = 209;
+inline constexpr int kChoiceNo = 210;
+inline constexpr int kManufactureSawnTimber = 211;
+inline constexpr int kManufactureGlulam = 212;
+
+// Texts the report templates' reduction parameters expand to.
+inline constexpr int kReportReductionNeglected = 213;
+inline constexpr int kReportClimateZone0 = 214;
+inline constexpr int kReportClimateZone1 = 215;
+inline constexpr int kReportClimateZone2 = 216;
+inline constexpr int kReportClimateZone3 = 217;
+inline constexpr int kReportLoadDurationPermanent = 218;
+inline constexpr int kReportLoadDurationLong = 219;
+inline constexpr int kReportLoadDurationMedium = 220;
+inline constexpr int kReportLoadDurationShort = 221;
+inline constexpr int kReportSwitchOn = 222;
+inline constexpr int kReportSwitchOff = 223;
+inline constexpr int kReportOwnWeightOn = 224;
+inline constexpr int kReportOwnWeightOff = 225;
+
+// Dimensioning-rules dialog: caption, group and the switches in dialog order.
+inline constexpr int kDimRulesCaption = 164;
+inline constexpr int kDimRulesGroup = 165;
+inline constexpr int kDimRuleFailureHazard = 166;
+inline constexpr int kDimRuleDimensionUncertainty = 167;
+inline constexpr int kDimRuleLateralBuckling = 168;
+inline constexpr int kDimRuleLocalBuckling = 169;
+inline constexpr int kDimRuleLoadDuration = 170;
+inline constexpr int kDimRuleAirMoisture = 171;
+inline constexpr int kDimRuleOwnWeight = 172;
+inline constexpr int kDimRuleSecondOrder = 173;
+
+// Structure generator: caption, labels in dialog order, and the five kinds.
+inline constexpr int kGeneratorCaption = 152;
+inline constexpr int kGeneratorLabelStructure = 133;
+inline constexpr int kGeneratorLabelHeight = 134;
+inline constexpr int kGeneratorLabelWidth = 135;
+inline constexpr int kGeneratorLabelLengthSections = 136;
+inline constexpr int kGeneratorLabelHeightSections = 137;
+inline constexpr int kGeneratorLabelMiddleHeight = 138;
+inline constexpr int kGeneratorLabelDistributedLoad = 139;
+inline constexpr int kStructureFrame = 153;
+inline constexpr int kStructureTower = 154;
+inline constexpr int kStructureTrussGirder = 155;
+inline constexpr int kStructureArch = 156;
+inline constexpr int kStructureSuspensionBridge = 157;
+inline constexpr int kFirstStructureName = kStructureFrame; // + kind
+
+// Optimizer dialog.
+inline constexpr int kOptimizerCaption = 140;
+inline constexpr int kOptimizerVariables = 141;
+inline constexpr int kOptimizerOptimize = 142;
+inline constexpr int kOptimizerObjective = 143;
+inline constexpr int kOptimizerAlgorithm = 144;
+inline constexpr int kOptimizerAlgorithmComplex = 145;
+inline constexpr int kOptimizerAlgorithmCyclic = 146;
+inline constexpr int kOptimizerStart = 147;
+inline constexpr int kOptimizerStop = 148;
+inline constexpr int kOptimizerOriginalValue = 149;
+inline constexpr int kOptimizerBestValue = 267;
+inline constexpr int kOptimizerCycle = 268;
+inline constexpr int kOptimizerConvergence = 269;
+inline constexpr int kOptimizerMinimizeUtilisation = 179;
+inline constexpr int kOptimizerMinimizeDisplacement = 180;
+inline constexpr int kOptimizerKeepResult = 181;
+inline constexpr int kOptimizerAborted = 182;
+
+// Constraint editor of one optimization variable.
+inline constexpr int kConstraintCaption = 270;
+inline constexpr int kConstraintVariable = 271;
+inline constexpr int kConstraintType = 272;
+inline constexpr int kConstraintInterval = 273;
+inline constexpr int kConstraintEqual = 274;
+inline constexpr int kConstraintMirror = 275;
+inline constexpr int kConstraintLowerBound = 276;
+inline constexpr int kConstraintUpperBound = 277;
+inline constexpr int kConstraintAssociated = 278;
+
+// Print dialog.
+inline constexpr int kPrintSetupButton = 150;
+inline constexpr int kPrintButton = 151;
+inline constexpr int kPrintCaption = 159;
+inline constexpr int kPrintOptions = 160;
+inline constexpr int kPrintModel = 161;
+inline constexpr int kPrintFreeBody = 162;
+inline constexpr int kPrintReport = 163;
+
+// The highest entry number in use; every language file has at least this many
+// lines after line 0.
+inline constexpr int kLastEntry = 285;
+
+} // namespace strandel::tr
