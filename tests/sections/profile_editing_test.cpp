@@ -41,6 +41,7 @@ TEST(ProfileByIA, RectangleWithTheGivenSecondMomentAndArea) {
 TEST(ProfileByIA, AnswersAreInTheDisplayUnits) {
   // The program's default units: I in cm^4, A in cm^2. 10000 cm^4 and 120 cm^2
   // are the same rectangle as above.
+  SetTranslations({});
   TBeamObject beam;
   const ProfileByIAPrompts prompts = ProfileByIAQuestions(UnitChoice{});
   EXPECT_EQ(prompts.Caption, "Define profile by I and A");
@@ -93,6 +94,20 @@ TEST(NewDefaultProfile, TakesTheShapeAndItsName) {
   SetTranslations(texts);
   NewDefaultProfile(beam, kIProfile);
   EXPECT_EQ(beam.ProfName, "I-Profil");
+  SetTranslations({});
+}
+
+TEST(NewDefaultProfile, NamesFromTheProgramsLanguageFiles) {
+  ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt"));
+  TBeamObject beam;
+  for (int shape = 1; shape <= kShapeCount; ++shape) {
+    NewDefaultProfile(beam, shape);
+    EXPECT_EQ(beam.ProfName, ShapeCaption(shape));
+  }
+  const ProfileByIAPrompts prompts = ProfileByIAQuestions(UnitChoice{});
+  EXPECT_EQ(prompts.Caption, "Define profile by I and A");
+  EXPECT_EQ(prompts.IPrompt, "Enter I [cm^4]");
+  EXPECT_EQ(prompts.APrompt, "Enter A [cm^2]");
   SetTranslations({});
 }
 
