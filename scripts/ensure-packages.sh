@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/debian-packages.txt that are missing.
-# Sourced or run by run.sh and test.sh; does nothing when everything is there.
+# Installs the Debian packages of scripts/debian-packages.txt that are missing, or,
+# given package names, those instead (fuzz.sh asks for clang this way). Run by
+# run.sh, test.sh and fuzz.sh; does nothing when everything is there.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/debian-packages.txt")
+if [ $# -gt 0 ]; then
+  wanted=("$@")
+else
+  mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/debian-packages.txt")
+fi
 missing=()
 for pkg in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then

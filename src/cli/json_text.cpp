@@ -7,41 +7,44 @@
 
 namespace strandel::cli {
 
-std::string JsonNumber(double value) {
-  if (!std::isfinite(value)) return "null";
-  return FormatShortest(value);
-}
-
 std::string JsonString(std::string_view text) {
-  std::string json = "\"";
-  for (const char c : text) {
+  std::string out = "\"";
+  for (char c : text) {
     switch (c) {
     case '"':
-      json += "\\\"";
+      out += "\\\"";
       break;
     case '\\':
-      json += "\\\\";
+      out += "\\\\";
       break;
     case '\n':
-      json += "\\n";
+      out += "\\n";
       break;
     case '\r':
-      json += "\\r";
+      out += "\\r";
       break;
     case '\t':
-      json += "\\t";
+      out += "\\t";
       break;
     default:
       if (static_cast<unsigned char>(c) < 0x20) {
         char escape[8];
-        std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-        json += escape;
+        std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+        out += escape;
       } else {
-        json.push_back(c);
+        out.push_back(c);
       }
     }
   }
-  return json + "\"";
+  out += '"';
+  return out;
+}
+
+std::string JsonNumber(double value) {
+  if (!std::isfinite(value)) return "null";
+  std::string text = FormatShortest(value);
+  if (text.find_first_of(".e") == std::string::npos) text += ".0";
+  return text;
 }
 
 } // namespace strandel::cli

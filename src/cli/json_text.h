@@ -1,14 +1,18 @@
 #pragma once
-// The pieces of the batch front end's JSON output: numbers in shortest
-// round-trip form, with null for a value that is undefined or infinite (JSON
-// has no such numbers), and strings with JSON escapes.
+// The pieces of strandel-cli's JSON output: strings with their escapes and
+// numbers that read back exactly.
 
 #include <string>
 #include <string_view>
 
 namespace strandel::cli {
 
-std::string JsonNumber(double value);
+// A JSON string literal, quotes included; UTF-8 passes through unchanged.
 std::string JsonString(std::string_view text);
+
+// The shortest text that reads back to the same double, always with a fraction or
+// an exponent so that it reads as a floating-point number: 14.0, 0.1, 1e+300.
+// Not-a-number and infinities have no JSON form and give null.
+std::string JsonNumber(double value);
 
 } // namespace strandel::cli

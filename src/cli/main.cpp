@@ -9,6 +9,7 @@
 #include "cli/beam_command.h"
 #include "cli/command.h"
 #include "cli/convert_command.h"
+#include "cli/eval_command.h"
 #include "cli/generate_command.h"
 
 namespace strandel::cli {
@@ -17,6 +18,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"convert", "read a model document and write it back with the program's writer", &RunConvert},
       {"beam", "list the section, material and capacity values of every beam", &RunBeam},
+      {"eval", "evaluate input-field expressions; parameters carry to later ones", &RunEval},
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
   };
   return commands;

@@ -102,18 +102,18 @@ TEST(CliBeam, JsonListsEveryQuantityOfEveryBeam) {
   // The sawn beam: 45 x 195 mm, 2 m between supports, in SI base units.
   const std::string sawn = BeamObject(result.Out, 1);
   EXPECT_NE(sawn.find("\"A\": " + FormatShortest(0.195 * 0.045) + ","), std::string::npos);
-  EXPECT_NE(sawn.find("\"Length\": 2,"), std::string::npos);
-  EXPECT_NE(sawn.find("\"Lc\": 2,"), std::string::npos);
+  EXPECT_NE(sawn.find("\"Length\": 2.0,"), std::string::npos);
+  EXPECT_NE(sawn.find("\"Lc\": 2.0,"), std::string::npos);
   EXPECT_NE(sawn.find("\"StartNode\": 1, \"StopNode\": 2,"), std::string::npos);
-  EXPECT_NE(sawn.find("\"B\": 0.045, \"H\": 0.195, \"TL\": 0, \"TF\": 0}"), std::string::npos);
+  EXPECT_NE(sawn.find("\"B\": 0.045, \"H\": 0.195, \"TL\": 0.0, \"TF\": 0.0}"), std::string::npos);
   // The dimensions are given as normalised: the round bar's missing width is 0.01 m.
   EXPECT_NE(BeamObject(result.Out, 2).find("\"B\": 0.01,"), std::string::npos);
   // The tube without a wall: no area, no capacity, no slenderness.
   const std::string empty = BeamObject(result.Out, 11);
-  EXPECT_NE(empty.find("\"A\": 0,"), std::string::npos);
+  EXPECT_NE(empty.find("\"A\": 0.0,"), std::string::npos);
   EXPECT_NE(empty.find("\"Lambda\": null,"), std::string::npos);
   EXPECT_NE(empty.find("\"Rcd\": null,"), std::string::npos);
-  EXPECT_NE(empty.find("\"Rtd\": 0,"), std::string::npos);
+  EXPECT_NE(empty.find("\"Rtd\": 0.0,"), std::string::npos);
   // and one note about it on stderr, however many values met it.
   EXPECT_EQ(result.Err, "A= 0\n");
 }

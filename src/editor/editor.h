@@ -1,0 +1,164 @@
+#pragma once
+// The model editor: one state machine that turns pointer events in pixels into
+// model changes. Create buttons and Edit-menu commands start an operation,
+// each left click advances it, a right click steps back and Esc abandons it.
+// The editor draws nothing; it keeps the plain state the drawing needs (cursor,
+// half-made object, zoom rectangle, guide line) and tells its host what to redraw.
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "editor/editor_host.h"
+#include "editor/editor_state.h"
+#include "editor/grid.h"
+#include "editor/status_text.h"
+#include "editor/view_state.h"
+#include "model/app_settings.h"
+#include "model/document.h"
+
+namespace strandel {
+
+enum class PointerButton { Left, Right, Middle };
+
+enum PointerModifier : unsigned { kShiftKey = 1, kControlKey = 2, kAltKey = 4 };
+
+// A pointer event in drawing-area pixels (y downwards).
+struct PointerEvent {
+  int X = 0;
+  int Y = 0;
+  PointerButton Button = PointerButton::Left; // the button pressed or released
+  bool LeftHeld = false;                      // moves: the left button is down
+  unsigned Modifiers = 0;                     // PointerModifier bits
+};
+
+enum class EditorKey { Delete, Escape };
+
+// What the tool bar shows.
+struct ToolButtonStates {
+  CreateTool DownTool = CreateTool::None;
+  bool ZoomWindow = false;
+  bool Pan = false;
+  bool ShowDisplacements = false;
+  bool ShowUtilisation = false;
+  std::uint16_t GridType = kCartesianGrid;
+};
+
+class Editor {
+public:
+  Editor(ModelDocument& doc, const AppSettings& settings, EditorHost& host);
+
+  // After New, Open and the structure generator: idle, the initial view for a
+  // drawing area of width x height pixels, then Zoom extents.
+  void ResetView(int width, int height);
+  // The drawing area changed size; the view keeps its centre.
+  void Resize(int width, int height);
+  // The length unit changed: the grid follows it.
+  void UnitsChanged();
+
+  // Pointer and keys. A double click comes as DoubleClick followed by the
+  // press of its second click, which the editor then ignores (so the
+  // selection does not toggle a second time).
+  void PointerMove(const PointerEvent& event);
+  void Press(const PointerEvent& event);
+  void Release(const PointerEvent& event);
+  void DoubleClick(const PointerEvent& event);
+  void KeyPress(EditorKey key);
+
+  // Tool bar.
+  void StartTool(CreateTool tool, bool down);
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomWindow(bool on);
+  void ZoomExtents();
+  void ZoomBack();
+  void Pan(bool on);
+  // The grid button now down; kNoGrid when none is.
+  void GridButton(GridKind down);
+  void BeamScaleUp();
+  void BeamScaleDown();
+  void LoadScaleUp();
+  void LoadScaleDown();
+  // `shownScale` is the exaggeration the picture uses now, the automatic one
+  // while the document's DisplacementScale is 0.
+  void DisplacementScaleUp(double shownScale);
+  void DisplacementScaleDown(double shownScale);
+
+  // Edit menu.
+  void SelectAll();
+  void DeselectAll();
+  void Delete();
+  void DeleteAllLoads();
+  void AlignNodesToLine();
+  void MoveObjects();
+  void FlipBeams();
+
+  // Esc, page changes, document commands, printing, help and every tool change.
+  void CancelOperation();
+
+  // Plain state for the drawing and the widgets.
+  const ViewState& View() const { return view_; }
+  ViewState& View() { return view_; }
+  const TGridObject& Grid() const { return grid_; }
+  TGridObject& Grid() { return grid_; }
+  const EditorState& State() const { return state_; }
+  ToolButtonStates ToolButtons() const;
+  // Panel 1: the instruction of the mode, or the document's path when idle.
+  std::string StatusText() const;
+  CoordinateTexts StatusCoordinates() const;
+  // The beam, support, load, force or moment being placed, or null.
+  const GraphObject* HalfMadeObject() const;
+  // The 1-pixel line from the first picked point to the cursor (modes 71, 77, 82).
+  std::optional<std::pair<Point2, Point2>> GuideLine() const;
+  // The zoom-window rectangle being dragged, in pixels.
+  std::optional<std::pair<PixelPoint, PixelPoint>> ZoomRectangle() const;
+
+private:
+  // editor.cpp: view, cursor and the host.
+  double Tolerance() const { return doc_.BeamHeight / 2; }
+  void RequestRepaint();
+  void RefreshAll();
+  void ShowCursor(bool show);
+  void EndViewModes();
+  void ScaleSize(double& size, double factor, bool marksModified);
+  Point2 SnapPointer(PixelPoint pixel);
+  void UpdateCursor(PixelPoint pixel);
+  void Changed(); // Modified and results out of date
+
+  // editor_feedback.cpp: what a pointer move does to the object being placed.
+  void UpdatePlacedObject(Point2 raw);
+  void FollowBeam(Point2 raw);
+
+  // editor_press.cpp: left and right presses by mode, finishing and cancelling.
+  void LeftPressInMode(PixelPoint pixel);
+  void RightPressInMode();
+  void FinishOperation();
+  void ReturnFromSavedMode();
+  void DiscardHalfMadeObject();
+  TNodeObject* NodeAtCursor(bool provisional);
+  GraphObject* HalfMadeEntry();
+  template <class T> T* HalfMade();
+  bool NumberFree(ObjectKind kind);
+  template <class T> T* AppendNumbered();
+  void StartPlacing(GraphObject& object, int positionMode);
+  void SetPlacedPoint(GraphObject& object, Point2 p, long node, bool endOnly);
+
+  // editor_idle.cpp: selection clicks, double clicks and node dragging.
+  void SelectionClick(PixelPoint pixel);
+  void DragNodeTo(PixelPoint pixel);
+  void EndDrag(bool allowMerge);
+
+  ModelDocument& doc_;
+  const AppSettings& settings_;
+  EditorHost& host_;
+  ViewState view_;
+  TGridObject grid_;
+  EditorState state_;
+};
+
+template <class T> T* Editor::HalfMade() {
+  GraphObject* object = HalfMadeEntry();
+  return object ? std::get_if<T>(object) : nullptr;
+}
+
+} // namespace strandel

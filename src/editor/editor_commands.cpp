@@ -1,0 +1,90 @@
+// The tool-bar buttons that start operations and the Edit-menu commands.
+// Commands that change the model first cancel an operation under way, as
+// opening the menu does, so no half-made object is caught up in them.
+
+#include "editor/edit_commands.h"
+#include "editor/editor.h"
+
+namespace strandel {
+
+void Editor::StartTool(CreateTool tool, bool down) {
+  EndViewModes();
+  if (state_.Mode != mode::kIdle) CancelOperation();
+  if (down) state_.Mode = FirstModeOf(tool);
+  RefreshAll();
+}
+
+void Editor::GridButton(GridKind down) {
+  EndViewModes();
+  const int m = state_.Mode;
+  if (m >= mode::kAngulatedOrigin && m <= mode::kPolarSecond) ReturnFromSavedMode();
+  grid_.GridType = kCartesianGrid;
+  RequestRepaint();
+  switch (down) {
+  case kNoGrid:
+    grid_.GridType = kNoGrid;
+    break;
+  case kAngulatedGrid:
+  case kPolarGrid:
+    state_.SavedMode = state_.Mode;
+    state_.SavedCursorVisible = grid_.CursorVisible;
+    state_.Mode = down == kAngulatedGrid ? mode::kAngulatedOrigin : mode::kPolarCentre;
+    break;
+  default:
+    break;
+  }
+  RefreshAll();
+}
+
+void Editor::SelectAll() {
+  CancelOperation();
+  strandel::SelectAll(doc_, true);
+  RequestRepaint();
+}
+
+void Editor::DeselectAll() {
+  strandel::SelectAll(doc_, false);
+  ShowCursor(false);
+  RequestRepaint();
+}
+
+void Editor::Delete() {
+  CancelOperation();
+  DeleteSelected(doc_);
+  Changed();
+  RequestRepaint();
+  RefreshAll();
+}
+
+void Editor::DeleteAllLoads() {
+  CancelOperation();
+  strandel::DeleteAllLoads(doc_);
+  Changed();
+  RequestRepaint();
+  RefreshAll();
+}
+
+void Editor::AlignNodesToLine() {
+  CancelOperation();
+  InvalidateResults(doc_);
+  state_.Mode = mode::kAlignFirst;
+  RefreshAll();
+}
+
+void Editor::MoveObjects() {
+  InvalidateResults(doc_);
+  CancelOperation();
+  state_.Mode = mode::kMoveBase;
+  RefreshAll();
+}
+
+void Editor::FlipBeams() {
+  CancelOperation();
+  FlipSelectedBeams(doc_, host_.Messages());
+  doc_.Modified = true;
+  strandel::SelectAll(doc_, false);
+  RequestRepaint();
+  RefreshAll();
+}
+
+} // namespace strandel

@@ -1,0 +1,120 @@
+// The idle state: clicking selects, double clicking opens the property dialog,
+// and pressing a node and moving more than 10 pixels drags it.
+
+#include <cmath>
+
+#include "common/user_message.h"
+#include "editor/editor.h"
+#include "editor/node_edit.h"
+#include "editor/pick.h"
+#include "editor/snap.h"
+
+namespace strandel {
+namespace {
+
+// A press on a node becomes a drag only past this distance, so that a click
+// with a shaky hand does not move the node.
+constexpr double kDragThreshold = 10; // pixels
+
+} // namespace
+
+void Editor::SelectionClick(PixelPoint pixel) {
+  GraphObject* hit = PickForSelection(doc_, grid_.Cursor);
+  if (!hit) {
+    strandel::SelectAll(doc_, false);
+    RequestRepaint();
+    return;
+  }
+  bool& selected = SelectedFlag(*hit);
+  selected = !selected;
+  if (const auto* node = std::get_if<TNodeObject>(hit)) {
+    state_.DragNode = node->Number;
+    state_.DragPress = pixel;
+    state_.DragNodeBeam = node->HostBeam;
+    state_.DragStarted = false;
+    state_.DragOrigin = {node->X, node->Y};
+    state_.DragOriginPosition = node->PositionOnBeam;
+  }
+  RequestRepaint();
+}
+
+void Editor::DoubleClick(const PointerEvent& event) {
+  if (state_.Mode != mode::kIdle || view_.ZoomWindowActive || view_.PanActive) return;
+  state_.IgnoreNextPress = true;
+  if (state_.DragNode != 0) EndDrag(false);
+  UpdateCursor({event.X, event.Y});
+  if (GraphObject* hit = PickForProperties(doc_, grid_.Cursor))
+    host_.OpenPropertyDialog(KindOf(*hit), IndexOfObject(doc_, hit));
+  InvalidateResults(doc_);
+  strandel::SelectAll(doc_, false);
+  RequestRepaint();
+  RefreshAll();
+}
+
+void Editor::DragNodeTo(PixelPoint pixel) {
+  const bool starting = !state_.DragStarted;
+  if (starting) {
+    const double moved = std::hypot(pixel.X - state_.DragPress.X, pixel.Y - state_.DragPress.Y);
+    if (moved <= kDragThreshold) return;
+    state_.DragStarted = true;
+  }
+  TNodeObject* node = FindNode(doc_, state_.DragNode);
+  if (!node) {
+    state_.DragNode = 0;
+    return;
+  }
+  Point2 target = ToModel(view_, pixel.X, pixel.Y);
+  // A node lying on a beam slides along it.
+  const TBeamObject* host = FindBeam(doc_, state_.DragNodeBeam);
+  if (host) target = ProjectOntoBeamLine(*host, target);
+  UpdateGridSpacing(grid_, view_.Scale);
+  const Point2 snapped =
+      Snap(doc_, grid_, target, kSnapNodes | kSnapBeams, Tolerance(), {state_.DragNode, -1});
+  if (!starting && snapped == grid_.Cursor) return;
+  grid_.Cursor = snapped;
+  UpdateCursorCoordinates(grid_);
+  grid_.CursorVisible = true;
+  // Keep the node's place on its beam current, so that moves carried round the
+  // frame put it where it is being dragged.
+  if (host && grid_.SnappedBeam == host->Number)
+    node->PositionOnBeam = ParameterOnBeam(*host, snapped);
+  MoveNode(doc_, state_.DragNode, snapped, host_.Messages());
+  Changed();
+  RequestRepaint();
+  host_.RefreshStatusBar();
+}
+
+void Editor::EndDrag(bool allowMerge) {
+  const long dragged = state_.DragNode;
+  const bool started = state_.DragStarted;
+  state_.DragNode = 0;
+  state_.DragStarted = false;
+  TNodeObject* node = FindNode(doc_, dragged);
+  if (!started || !node) return;
+  node->Selected = false;
+  if (const TBeamObject* beam = FindBeam(doc_, grid_.SnappedBeam)) {
+    node->HostBeam = beam->Number;
+    node->PositionOnBeam = ParameterOnBeam(*beam, {node->X, node->Y});
+  } else {
+    node->HostBeam = -1;
+  }
+  const long target = grid_.SnappedNode;
+  if (allowMerge && target != -1 && target != dragged && FindNode(doc_, target)) {
+    const std::string refusal = MergeRefusal(doc_, dragged, target);
+    if (refusal.empty()) {
+      MergeNodeInto(doc_, dragged, target);
+      const TNodeObject* kept = FindNode(doc_, target);
+      MoveNode(doc_, target, {kept->X, kept->Y}, host_.Messages());
+    } else {
+      host_.Messages().Show(refusal, MessageKind::Warning);
+      node->HostBeam = static_cast<std::int32_t>(state_.DragNodeBeam);
+      node->PositionOnBeam = state_.DragOriginPosition;
+      MoveNode(doc_, dragged, state_.DragOrigin, host_.Messages());
+    }
+  }
+  grid_.CursorVisible = false;
+  RequestRepaint();
+  host_.RefreshStatusBar();
+}
+
+} // namespace strandel

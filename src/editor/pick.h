@@ -1,0 +1,26 @@
+#pragma once
+// Which model object lies under the cursor. The pick regions are the drawn
+// symbols, so they scale with the document's BeamHeight and LoadHeight rather
+// than with pixels. Kinds are tried in a fixed order; within a kind the object
+// created last wins, as it is drawn on top.
+
+#include "common/geometry.h"
+#include "model/document.h"
+
+namespace strandel {
+
+bool HitNode(const TNodeObject& node, Point2 p, double beamHeight);
+bool HitMoment(const TMomentObject& moment, Point2 p, double loadHeight);
+bool HitForce(const TForceObject& force, Point2 p, double loadHeight);
+// The disc around the support's point belongs to its node.
+bool HitSupport(const TSupportObject& support, Point2 p, double beamHeight);
+// The discs around both ends belong to the end nodes.
+bool HitBeam(const TBeamObject& beam, Point2 p, double beamHeight);
+bool HitLoad(const TLoadObject& load, Point2 p, double loadHeight);
+
+// Nodes, moments, forces, supports, beams, loads: what a click selects.
+GraphObject* PickForSelection(ModelDocument& doc, Point2 p);
+// Nodes, forces, moments, supports, beams, loads: what a double click edits.
+GraphObject* PickForProperties(ModelDocument& doc, Point2 p);
+
+} // namespace strandel

@@ -1,0 +1,172 @@
+#include "editor/pick.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "editor/model_extents.h"
+#include "editor_harness.h"
+
+namespace strandel {
+namespace {
+
+using testing::PutBeam;
+using testing::PutNode;
+
+constexpr double kBeamHeight = 0.1;
+constexpr double kLoadHeight = 0.3;
+
+struct Probe {
+  Point2 P;
+  bool Hit;
+};
+
+TEST(PickRegions, MatchTheDrawnSymbols) {
+  const TNodeObject node{};
+  for (const Probe& probe : {Probe{{0.05, 0}, true}, {{0, -0.05}, true}, {{0.0501, 0}, false}})
+    EXPECT_EQ(HitNode(node, probe.P, kBeamHeight), probe.Hit) << probe.P.X;
+
+  // Moment arc radius 0.35 x 0.3 = 0.105; the ring runs from 0.0875 to 0.126.
+  const TMomentObject moment{};
+  for (const Probe& probe : {Probe{{0, 0}, false},
+                             {{0.08, 0}, false},
+                             {{0.1, 0}, true},
+                             {{0, -0.125}, true},
+                             {{0.13, 0}, false}})
+    EXPECT_EQ(HitMoment(moment, probe.P, kLoadHeight), probe.Hit) << probe.P.X;
+
+  // Force pointing up: 0.45 long, 0.09 wide, from its point upwards.
+  TForceObject force{};
+  force.Angle = kPi / 2;
+  for (const Probe& probe : {Probe{{0.04, 0.2}, true},
+                             {{0.05, 0.2}, false},
+                             {{0, 0.44}, true},
+                             {{0, 0.46}, false},
+                             {{0, -0.01}, false}})
+    EXPECT_EQ(HitForce(force, probe.P, kLoadHeight), probe.Hit) << probe.P.X << " " << probe.P.Y;
+
+  // Support in direction 1 stands below its node: apex at the node, base 0.2
+  // lower and 0.267 wide; the node's disc of radius 0.05 is not the support's.
+  TSupportObject support{};
+  support.Direction = 1;
+  for (const Probe& probe : {Probe{{0, -0.04}, false},
+                             {{0, -0.1}, true},
+                             {{0.06, -0.1}, true},
+                             {{0.07, -0.1}, false},
+                             {{0.13, -0.199}, true},
+                             {{0, -0.21}, false},
+                             {{0, 0.1}, false}})
+    EXPECT_EQ(HitSupport(support, probe.P, kBeamHeight), probe.Hit)
+        << probe.P.X << " " << probe.P.Y;
+  support.Direction = 4; // pointing right, standing to the left of its node
+  EXPECT_TRUE(HitSupport(support, {-0.1, 0}, kBeamHeight));
+  EXPECT_FALSE(HitSupport(support, {0.1, 0}, kBeamHeight));
+
+  // Beam (0,0)-(2,0), 0.1 thick, its ends' discs left to the nodes.
+  TBeamObject beam{};
+  beam.X2 = 2;
+  for (const Probe& probe : {Probe{{1, 0.05}, true},
+                             {{1, 0.051}, false},
+                             {{1, -0.05}, true},
+                             {{0.04, 0}, false},
+                             {{0.06, 0}, true},
+                             {{1.96, 0}, false},
+                             {{2.01, 0}, false}})
+    EXPECT_EQ(HitBeam(beam, probe.P, kBeamHeight), probe.Hit) << probe.P.X << " " << probe.P.Y;
+
+  // A load on that stretch, its band 0.3 high on the side of its direction.
+  TLoadObject load{};
+  load.X2 = 2;
+  for (const Probe& probe : {Probe{{1, 0.3}, true},
+                             {{1, 0.31}, false},
+                             {{1, -0.01}, false},
+                             {{0, 0}, true},
+                             {{2.01, 0.1}, false}})
+    EXPECT_EQ(HitLoad(load, probe.P, kLoadHeight), probe.Hit) << probe.P.X << " " << probe.P.Y;
+  load.Angle = -kPi / 2;
+  EXPECT_TRUE(HitLoad(load, {1, -0.2}, kLoadHeight));
+  EXPECT_FALSE(HitLoad(load, {1, 0.2}, kLoadHeight));
+}
+
+ModelDocument PickModel() {
+  ModelDocument doc;
+  doc.BeamHeight = kBeamHeight;
+  doc.LoadHeight = kLoadHeight;
+  return doc;
+}
+
+TEST(Pick, NodeOnABeamWinsOverTheBeam) {
+  ModelDocument doc = PickModel();
+  PutNode(doc, 1, 0, 0);
+  PutNode(doc, 2, 2, 0);
+  PutBeam(doc, 1, 1, 2);
+  testing::PutNodeOnBeam(doc, 3, 1, 0.5);
+  GraphObject* hit = PickForSelection(doc, {1.02, 0.01});
+  ASSERT_NE(hit, nullptr);
+  EXPECT_EQ(KindOf(*hit), ObjectKind::Node);
+  EXPECT_EQ(NumberOf(*hit), 3);
+  hit = PickForSelection(doc, {1.5, 0.01});
+  ASSERT_NE(hit, nullptr);
+  EXPECT_EQ(KindOf(*hit), ObjectKind::Beam);
+  EXPECT_EQ(PickForSelection(doc, {1.5, 0.5}), nullptr);
+}
+
+TEST(Pick, TheLaterOfTwoOverlappingObjectsWins) {
+  ModelDocument doc = PickModel();
+  for (int number : {1, 2}) {
+    TForceObject& force = AppendObject<TForceObject>(doc);
+    force.Number = number;
+  }
+  GraphObject* hit = PickForSelection(doc, {0, 0.2});
+  ASSERT_NE(hit, nullptr);
+  EXPECT_EQ(NumberOf(*hit), 2);
+}
+
+TEST(Pick, SelectionTriesMomentsBeforeForcesAndPropertiesTheOtherWay) {
+  // A force pointing right and a moment at the same point: (0.1, 0) lies in
+  // the force's arrow and on the moment's ring.
+  ModelDocument doc = PickModel();
+  TForceObject& force = AppendObject<TForceObject>(doc);
+  force.Number = 1;
+  force.Angle = 0;
+  AppendObject<TMomentObject>(doc).Number = 1;
+  EXPECT_EQ(KindOf(*PickForSelection(doc, {0.1, 0})), ObjectKind::Moment);
+  EXPECT_EQ(KindOf(*PickForProperties(doc, {0.1, 0})), ObjectKind::Force);
+}
+
+TEST(ModelExtents, CoverNodesSupportsAndTheSymbolsOfLoads) {
+  ModelDocument doc = PickModel();
+  EXPECT_TRUE(ModelExtents(doc).Empty());
+  PutNode(doc, 1, 0, 0);
+  PutNode(doc, 2, 2, 0);
+  PutBeam(doc, 1, 1, 2);
+  TSupportObject& support = AppendObject<TSupportObject>(doc);
+  support.Direction = 2; // to the right of node 1, within the box of its node
+  TForceObject& force = AppendObject<TForceObject>(doc);
+  force.X = 2;
+  force.Angle = kPi / 2; // the arrow reaches 0.45 above node 2
+  TLoadObject& load = AppendObject<TLoadObject>(doc);
+  load.X2 = 2;
+  load.Angle = -kPi / 2; // its band reaches 0.3 below the beam
+  const ModelBox box = ModelExtents(doc);
+  // Nodes +-2 BeamHeight: x -0.2..2.2; the force's tip at 0.45, the load at -0.3.
+  EXPECT_NEAR(box.MinX, -0.2, 1e-12);
+  EXPECT_NEAR(box.MaxX, 2.2, 1e-12);
+  EXPECT_NEAR(box.MaxY, 0.45, 1e-12);
+  EXPECT_NEAR(box.MinY, -0.3, 1e-12);
+
+  // A support pointing up from far below: its base, 0.2 under the node, counts.
+  support.Direction = 1;
+  support.Y = -5;
+  EXPECT_NEAR(ModelExtents(doc).MinY, -5.2, 1e-12);
+  // A moment far right: its ring's outer radius 0.126.
+  TMomentObject& moment = AppendObject<TMomentObject>(doc);
+  moment.X = 10;
+  EXPECT_NEAR(ModelExtents(doc).MaxX, 10 + 1.2 * 0.35 * 0.3, 1e-12);
+  // A damaged coordinate is left out rather than spoiling the box.
+  PutNode(doc, 9, std::nan(""), 1e308 * 10);
+  EXPECT_NEAR(ModelExtents(doc).MaxX, 10 + 1.2 * 0.35 * 0.3, 1e-12);
+}
+
+} // namespace
+} // namespace strandel
