@@ -14,20 +14,34 @@ constexpr const char* kCharacteristicsSection = "Material-Characteristics";
 constexpr const char* kProfileSection = "Profile-Data";
 constexpr const char* kLibraryPattern = "*.txt";
 
-// The description as one value: line breaks as "#13#10", shortened (never inside
-// an escape) so that reading gives back all of it.
+// A text value as reading will give it back: within the characters a value
+// keeps, line ends as blanks, no blanks at either end (reading trims them). So a
+// file loaded and saved again is the same file.
+std::string StoredText(std::string_view text) {
+  std::string stored(text);
+  for (char& c : stored) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  if (CharacterCount(stored) > kMaxProfileValueLength)
+    stored = LeftStr(stored, kMaxProfileValueLength);
+  return std::string(Trim(stored));
+}
+
+// The description as one value, line breaks as "#13#10"; a long one is shortened
+// before the escape that would be cut.
 std::string StoredDescription(std::string_view description) {
   std::string stored = EncodeDescription(description);
-  if (CharacterCount(stored) <= kMaxProfileValueLength) return stored;
-  stored = LeftStr(stored, kMaxProfileValueLength);
-  const std::string escape = "#13#10";
-  for (std::size_t partial = escape.size() - 1; partial > 0; --partial) {
-    if (EndsWith(stored, escape.substr(0, partial))) {
-      stored.resize(stored.size() - partial);
-      break;
+  if (CharacterCount(stored) > kMaxProfileValueLength) {
+    stored = LeftStr(stored, kMaxProfileValueLength);
+    const std::string escape = "#13#10";
+    for (std::size_t partial = escape.size() - 1; partial > 0; --partial) {
+      if (EndsWith(stored, escape.substr(0, partial))) {
+        stored.resize(stored.size() - partial);
+        break;
+      }
     }
   }
-  return stored;
+  return StoredText(stored);
 }
 
 ReadResult ReadLibraryFile(const std::string& path, std::string& bytes, bool& missing) {
@@ -44,7 +58,7 @@ ReadResult ReadLibraryFile(const std::string& path, std::string& bytes, bool& mi
 std::string WriteMaterialText(const TBeamObject& beam) {
   ProfileWriter writer;
   writer.BeginSection(kGeneralSection);
-  writer.Write("MtrlType", beam.MtrlType);
+  writer.Write("MtrlType", StoredText(beam.MtrlType));
   writer.Write("MtrlDesc", StoredDescription(beam.MtrlDesc));
   writer.BeginSection(kCharacteristicsSection);
   writer.Write("Ftk", FormatValue(beam.Ftk));

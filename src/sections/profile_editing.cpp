@@ -3,14 +3,19 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "common/text_entries.h"
 #include "common/translation.h"
 #include "sections/profile.h"
 
 namespace strandel {
 namespace {
 
-// The language table holds the shape names from this entry on, shape 1 first.
-constexpr int kFirstShapeText = 120;
+// The entry of the loaded language, or the program's own English text when no
+// language is loaded or the entry is missing.
+std::string TranslatedOr(int index, const std::string& english) {
+  const std::string text = Translated(index);
+  return (text.empty() || text == "?") ? english : text;
+}
 
 } // namespace
 
@@ -18,13 +23,14 @@ void NewDefaultProfile(TBeamObject& beam, int shape) {
   const int chosen = shape < 1 ? 1 : shape > kShapeCount ? kShapeCount : shape;
   beam.ShapeNo = static_cast<std::uint16_t>(chosen);
   if (chosen == kLProfile) beam.Braced = true;
-  const std::string& translated = Translated(kFirstShapeText + chosen - 1);
-  beam.ProfName = (translated.empty() || translated == "?") ? ShapeCaption(chosen) : translated;
+  beam.ProfName = TranslatedOr(tr::kFirstShapeName + chosen - 1, ShapeCaption(chosen));
 }
 
 ProfileByIAPrompts ProfileByIAQuestions(const UnitChoice& units) {
-  return {"Define profile by I and A", "Enter I " + UnitName(units, Quantity::MomentOfInertia),
-          "Enter A " + UnitName(units, Quantity::Area)};
+  return {TranslatedOr(tr::kProfileByIACaption, "Define profile by I and A"),
+          TranslatedOr(tr::kPromptSecondMoment, "Enter I ") +
+              UnitName(units, Quantity::MomentOfInertia),
+          TranslatedOr(tr::kPromptArea, "Enter A ") + UnitName(units, Quantity::Area)};
 }
 
 bool ProfileByIA(TBeamObject& beam, std::string_view iAnswer, std::string_view aAnswer,

@@ -17,8 +17,8 @@ namespace strandel {
 // profile cannot buckle sideways on its own, so it becomes braced.
 void NewDefaultProfile(TBeamObject& beam, int shape);
 
-// The questions of "Profile by I/A...": caption and the two prompts, each
-// naming the display unit the answer is read in.
+// The questions of "Profile by I/A...": caption and the two prompts from the
+// language table, each followed by the display unit the answer is read in.
 struct ProfileByIAPrompts {
   std::string Caption; // "Define profile by I and A"
   std::string IPrompt; // "Enter I [cm^4]"

@@ -59,6 +59,30 @@ TEST(MaterialFile, SavedAndLoadedBack) {
   EXPECT_EQ(testing::ReadBytes(path), WriteMaterialText(timber));
 }
 
+TEST(MaterialFile, DescriptionIsStoredAsReadingGivesItBack) {
+  // Reading gives back 1023 characters of a value, trimmed: a longer description
+  // is shortened on saving, never inside a line-break escape and without blanks
+  // at its end, so that loading and saving again changes nothing.
+  TBeamObject beam = SteelMaterial();
+  std::string description;
+  for (int line = 0; line < 200; ++line)
+    description += "line " + std::to_string(line) + " \r\n";
+  beam.MtrlDesc = "  " + description;
+  const std::string written = WriteMaterialText(beam);
+  TBeamObject loaded;
+  ASSERT_TRUE(ReadMaterialText(written, "Long", loaded).ok);
+  EXPECT_EQ(WriteMaterialText(loaded), written);
+  EXPECT_EQ(loaded.MtrlDesc.rfind("line 0 \r\nline 1 \r\n", 0), 0u);
+  EXPECT_LT(loaded.MtrlDesc.size(), description.size());
+  const std::size_t value = written.find("MtrlDesc=") + 9;
+  const std::size_t end = written.find("\r\n", value);
+  EXPECT_LE(end - value, 1023u);
+  EXPECT_NE(written[end - 1], ' ');
+  // The type likewise: a line end in it would break the file.
+  beam.MtrlType = "STEEL\r\n";
+  EXPECT_NE(WriteMaterialText(beam).find("MtrlType=STEEL\r\nMtrlDesc="), std::string::npos);
+}
+
 TEST(MaterialFile, MissingKeysAndBadNumbersTakeDefaults) {
   TBeamObject beam = SteelMaterial();
   ASSERT_TRUE(ReadMaterialText("[material-characteristics]\nFtk=abc\nfck = 1,5E6 \n"
