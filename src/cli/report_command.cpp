@@ -61,7 +61,8 @@ const char* const kReportUsage =
     "model's values in the display units of the settings, lines naming beam or\n"
     "support parameters once for every beam or support. The characters | and ~ are\n"
     "left in the lines: on a printed sheet they switch bold and underline. A line\n"
-    "that cannot be expanded reads \"Error:\" and why; the rest is still printed.\n"
+    "that cannot be expanded reads \"Error:\" and why, and is counted on stderr;\n"
+    "the rest is still printed.\n"
     "\n"
     "TEMPLATE is a file, or the name of a template of the Reports folder\n"
     "(\"Design report\", \"Beam summary\", \"Support reactions\", \"Bill of materials\").\n"
@@ -98,6 +99,14 @@ int RunReport(const std::vector<std::string>& args) {
   std::fwrite(out.data(), 1, out.size(), stdout);
   std::fflush(stdout);
 
+  // The faulty lines are in the report where they belong; a script that only
+  // looks at the exit status hears of them here.
+  long faulty = 0;
+  for (std::string line : read.Lines)
+    faulty += LineKind(line) == ReportLineKind::Error ? 1 : 0;
+  if (faulty > 0)
+    UsageError(std::to_string(faulty) + " line" + (faulty == 1 ? "" : "s") + " of " + templatePath +
+               " could not be expanded: see the report's lines beginning \"Error:\"");
   if (outcome.Analysed && !outcome.Ok())
     UsageError("the analysis of " + modelPath + " failed (" + FailureText(outcome) +
                "): every result in the report is 0");
