@@ -151,6 +151,8 @@ TEST_F(ReportParameters, TotalsAndCountsOfTheModel) {
   for (const Case& c : cases)
     EXPECT_EQ(Value(doc, c.Name), c.Expected) << c.Name;
   EXPECT_EQ(std::size(cases), ParametersOf(ParameterList::Model).size());
+  // The closing beam runs 3 m left and 2 m down: atan2(-2, -3) = -146.3 degrees.
+  EXPECT_EQ(Value(doc, "Beam_Angle", FindBeam(doc, 3)), "-146");
 
   const ModelDocument empty;
   for (const Case& c : cases)
