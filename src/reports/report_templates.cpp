@@ -2,6 +2,7 @@
 
 #include "common/codepage.h"
 #include "common/text.h"
+#include "common/utf8.h"
 
 namespace strandel {
 namespace {

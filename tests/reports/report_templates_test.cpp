@@ -83,7 +83,20 @@ std::string SteelTemplateBeam() {
   return WriteText(beam);
 }
 
-// The models every shipped template must expand on.
+// The standard structures of the folder and its sub-folders.
+void AddStructures(const FolderTree& tree,
+                   std::vector<std::pair<std::string, ModelDocument>>& models) {
+  for (const FolderEntry& file : tree.Files) {
+    ModelDocument doc;
+    EXPECT_TRUE(LoadDocument(file.Path, doc).ok) << file.Path;
+    models.emplace_back(file.Path, std::move(doc));
+  }
+  for (const FolderTree& folder : tree.Folders)
+    AddStructures(folder, models);
+}
+
+// The models every shipped template must expand on: the generated structures with
+// the default and a steel template beam, a solved beam and the standard structures.
 std::vector<std::pair<std::string, ModelDocument>> ModelsToReport() {
   std::vector<std::pair<std::string, ModelDocument>> models;
   for (int kind = 0; kind < kStructureKindCount; ++kind) {
@@ -96,12 +109,9 @@ std::vector<std::pair<std::string, ModelDocument>> ModelsToReport() {
     }
   }
   models.emplace_back("simply supported beam", testing::SimplySupportedBeam(4, 20000));
-  for (const std::string& path :
-       ListFiles(std::string(STRANDEL_SOURCE_DIR) + "/data/Structures/", "*.qsd")) {
-    ModelDocument doc;
-    EXPECT_TRUE(LoadDocument(path, doc).ok) << path;
-    models.emplace_back(path, std::move(doc));
-  }
+  AddStructures(ListFolderTree(std::string(STRANDEL_SOURCE_DIR) + "/data/Structures/", "*.qsd",
+                               /*recurse=*/true),
+                models);
   return models;
 }
 
@@ -116,6 +126,7 @@ TEST_F(ShippedTemplates, ExpandWithoutErrorsOnTheStandardModels) {
        {"Design report", "Beam summary", "Support reactions", "Bill of materials"})
     EXPECT_NE(std::find(titles.begin(), titles.end(), needed), titles.end()) << needed;
 
+  std::size_t reported = 0;
   for (auto& [name, doc] : ModelsToReport()) {
     ASSERT_TRUE(AnalyseModel(doc).Ok()) << name;
     // A model never saved has "?" for its history, as may the login name here.
@@ -128,6 +139,7 @@ TEST_F(ShippedTemplates, ExpandWithoutErrorsOnTheStandardModels) {
     for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc))
       (void)support, ++supports;
     ASSERT_GT(beams, 0) << name;
+    ++reported;
     const ReportSources sources{doc, settings, "/models/", environment};
     for (const FolderEntry& entry : templates) {
       const TemplateReadResult read = ReadReportTemplate(entry.Path);
@@ -159,6 +171,8 @@ TEST_F(ShippedTemplates, ExpandWithoutErrorsOnTheStandardModels) {
       }
     }
   }
+  // Ten generated structures, the beam, and the standard structures.
+  EXPECT_GT(reported, 11u);
 }
 
 } // namespace
