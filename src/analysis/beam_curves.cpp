@@ -77,7 +77,9 @@ double BeamMaxDisplacement(const ModelDocument& doc, long beamNumber) {
     for (int i = 0; i < kStretchSamples; ++i) {
       const double u = curves.StartAxial() + SampleFraction(i) * curves.Elongation();
       const double v = curves.Deflection(SampleFraction(i) * curves.Length());
-      const double distance = std::sqrt(u * u + v * v);
+      // hypot, since squaring a displacement of a support moved absurdly far
+      // overflows although the distance itself is a finite number.
+      const double distance = std::hypot(u, v);
       if (distance > highest) highest = distance;
     }
   }

@@ -92,6 +92,19 @@ TEST(HostileReferences, NodeNumbersZeroAndTheLargest) {
     EXPECT_NEAR(support.Reactions[1], -q * L / 2, 1e-6);
 }
 
+TEST(HostileReferences, ASupportMovedAbsurdlyFarCarriesTheBeamAlong) {
+  // A cantilever whose fixed support is moved 1e200 m up: the beam moves with it
+  // as a rigid body, every point by 1e200 m, with no force in it.
+  ModelDocument doc = Cantilever();
+  doc.GraphObjects.pop_back(); // no tip force
+  FindSupport(doc, 1)->DY = 1e200;
+  const AnalysisOutcome outcome = AnalyseModel(doc);
+  ASSERT_TRUE(outcome.Ok());
+  // The tip follows through the 1e10 penalty that holds the support: 1e-10 relative.
+  EXPECT_NEAR(outcome.Displacements[4], 1e200, 1e191);
+  EXPECT_NEAR(BeamMaxDisplacement(doc, 1), 1e200, 1e191);
+}
+
 bool Finite(const Vector6& v) {
   for (double x : v)
     if (!std::isfinite(x)) return false;
