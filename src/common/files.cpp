@@ -97,7 +97,9 @@ bool MakeFolders(const std::string& path, std::string* message) {
 
 FileReadResult ReadWholeFile(const std::string& path, std::size_t maxSize) {
   FileReadResult result;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK opening a named pipe waits for a writer that may never
+  // come; regular files read the same either way, and anything else is refused.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     result.missing = errno == ENOENT;
     result.message = "Cannot read '" + path + "': " + std::strerror(errno);

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <string>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,18 @@ TEST(HostileDocument, BinaryBytesAreRefusedBeforeAnythingChanges) {
   testing::TempFolder folder;
   ModelDocument doc;
   EXPECT_FALSE(LoadDocument(folder.Write("photo.qsd", picture), doc).ok);
+}
+
+TEST(HostileDocument, ANamedPipeOrADeviceIsRefusedWithoutWaiting) {
+  testing::TempFolder folder;
+  const std::string pipe = folder.File("pipe.qsd");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& path : {pipe, std::string("/dev/zero")}) {
+    ModelDocument doc;
+    const ReadResult read = LoadDocument(path, doc);
+    EXPECT_FALSE(read.ok) << path;
+    EXPECT_EQ(read.message, "Cannot read '" + path + "': not a file");
+  }
 }
 
 TEST(HostileDocument, MoreEntriesThanAnyModelAreRefused) {
