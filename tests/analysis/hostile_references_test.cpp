@@ -105,6 +105,30 @@ TEST(HostileReferences, ASupportMovedAbsurdlyFarCarriesTheBeamAlong) {
   EXPECT_NEAR(BeamMaxDisplacement(doc, 1), 1e200, 1e191);
 }
 
+TEST(HostileReferences, ASectionOfNextToNoStiffnessNeverGivesValidInfiniteResults) {
+  // A cantilever of 4 m with 1 kN at its tip whose section is so flat that the tip
+  // deflection P L^3 / (3 E I) comes near the largest double: as the height falls,
+  // the deflection between the ends overflows before the ends themselves do.
+  int valid = 0, refused = 0;
+  for (int step = 0; step < 24; ++step) {
+    ModelDocument doc = Cantilever();
+    doc.LocBuckRed = false;
+    TBeamObject& beam = *FindBeam(doc, 1);
+    beam.B = 1;
+    beam.H = 3e-105 * std::pow(0.97, step);
+    const AnalysisOutcome outcome = AnalyseModel(doc);
+    if (outcome.Ok()) {
+      ++valid;
+      EXPECT_TRUE(std::isfinite(BeamMaxDisplacement(doc, 1))) << beam.H;
+    } else {
+      ++refused;
+      EXPECT_EQ(outcome.Failure, AnalysisFailure::NotFinite) << beam.H;
+    }
+  }
+  EXPECT_GT(valid, 0);
+  EXPECT_GT(refused, 0);
+}
+
 bool Finite(const Vector6& v) {
   for (double x : v)
     if (!std::isfinite(x)) return false;
