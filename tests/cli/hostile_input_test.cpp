@@ -1,7 +1,7 @@
-// strandel-cli on every hostile document kept in tests/data/qsd/fail, on a model
-// too large to analyse and on a binary file named ".qsd", as a user's script
-// meets them: a known exit status, one line on stderr for bad input, JSON that
-// reads back without a single number that is not finite, and never a crash.
+// strandel-cli on every hostile document kept in tests/data/qsd/fail (solve, beam,
+// diagrams, report and convert) and on a model too large to analyse, as a user's
+// script meets them: a known exit status, one line on stderr for bad input, JSON
+// that reads back without a single number that is not finite, and never a crash.
 
 #include <algorithm>
 #include <filesystem>
@@ -74,9 +74,11 @@ TEST(CliHostileInput, EveryKeptHostileDocument) {
     }
     // The other commands that read a model give the same verdict on a bad file
     // and never crash on a readable one.
+    const std::string report = std::string(STRANDEL_SOURCE_DIR) + "/data/Reports/Design report.txt";
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"beam", path, "--json"},
-          std::vector<std::string>{"diagrams", path, "--beam", "1", "--json"}}) {
+          std::vector<std::string>{"diagrams", path, "--beam", "1", "--json"},
+          std::vector<std::string>{"report", path, report}}) {
       const testing::ProcessResult other = Cli(args);
       EXPECT_GE(other.ExitCode, 0) << name << " " << args[0];
       EXPECT_LE(other.ExitCode, 2) << name << " " << args[0];
