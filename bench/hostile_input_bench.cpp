@@ -1,14 +1,16 @@
 // Hostile files read in bounded time and memory: a document of a hundred-megabyte
 // line, a document of the shortest possible lines up to the entry limit and past
 // it, a document with an absurd object count and a far-off key, and a language
-// file of a million lines. Each reports its time and the heap it needed at its
-// peak, in bytes per byte of input.
+// file and a report template of a million lines each. Each reports its time and
+// the heap it needed at its peak, in bytes per byte of input.
 
 #include <benchmark/benchmark.h>
 
 #include "common/translation.h"
 #include "heap_meter.h"
 #include "model/document_file.h"
+#include "reports/report.h"
+#include "support/frame_models.h"
 #include "support/temp_folder.h"
 
 namespace strandel {
@@ -73,6 +75,38 @@ void BM_LanguageFileOfAMillionLines(benchmark::State& state) {
   SetTranslations({});
 }
 BENCHMARK(BM_LanguageFileOfAMillionLines)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Plain, per-beam, per-support and faulty lines in turn on a frame of three beams
+// and two supports: 1,750,000 report lines.
+void BM_ReportOfAMillionTemplateLines(benchmark::State& state) {
+  ModelDocument doc = testing::EmptyModel();
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, 4, 0);
+  testing::AddNode(doc, 3, 4, 3);
+  testing::AddBeam(doc, 1, 1, 2);
+  testing::AddBeam(doc, 2, 2, 3);
+  testing::AddBeam(doc, 3, 3, 1);
+  testing::AddSupport(doc, 1, 1);
+  testing::AddSupport(doc, 2, 2, true, 1);
+  const AppSettings settings;
+  const ReportSources sources{doc, settings, "/models/", {"2024-05-06", "engineer", "3.1.4"}};
+  const char* const kinds[] = {"Plain text of a line", "{4;R;BeamNo} {9;L;Beam_Length}",
+                               "{4;R;Supp_No}", "{5;L;Foo}"};
+  std::vector<std::string> lines;
+  std::size_t bytes = 0;
+  for (int i = 0; i < 1000000; ++i) {
+    lines.emplace_back(kinds[i % 4]);
+    bytes += lines.back().size() + 2;
+  }
+  std::size_t reportLines = 0;
+  for (auto _ : state) {
+    bench::ResetHeapPeak();
+    reportLines = BuildReport(lines, sources).size();
+  }
+  state.counters["report_lines"] = static_cast<double>(reportLines);
+  ReportHeap(state, bytes);
+}
+BENCHMARK(BM_ReportOfAMillionTemplateLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace strandel

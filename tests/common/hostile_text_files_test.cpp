@@ -1,8 +1,8 @@
 // Language files and sectioned key=value files that no editor of ours would
 // write: a million lines, a hundred-megabyte line, binary bytes, more entries than
-// any real file. Each reads to a sound result in bounded time and memory.
+// any real file. Each reads to a sound result; bench/hostile_input_bench.cpp
+// measures the time and memory it takes.
 
-#include <chrono>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -20,14 +20,12 @@ protected:
   void TearDown() override { SetTranslations({}); }
 };
 
-TEST_F(HostileLanguageFile, AMillionLinesKeepTheFirstEntriesInBoundedTime) {
+TEST_F(HostileLanguageFile, AMillionLinesKeepTheFirstEntries) {
   testing::TempFolder folder;
   std::string text;
   for (int i = 0; i < 1000000; ++i)
     text += "Text " + std::to_string(i) + "\r\n";
-  const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(LoadLanguage(folder.Write("Huge.txt", text)));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
   EXPECT_EQ(TranslationCount(), static_cast<int>(kMaxLanguageEntries));
   EXPECT_EQ(Translated(186), "Text 186");
   EXPECT_EQ(Translated(65535), "Text 65535");

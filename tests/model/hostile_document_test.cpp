@@ -27,7 +27,8 @@ std::string Objects(const std::string& lines, const std::string& count = "") {
 }
 
 TEST(HostileDocument, AnAbsurdCountOrAFarKeyReadsOnlyTheObjectsPresent) {
-  // Walking two thousand million absent keys would take minutes.
+  // Walking two thousand million absent keys would take minutes: the clock here
+  // guards against that hang, it measures no speed (the benchmark does).
   const auto start = std::chrono::steady_clock::now();
   ModelDocument doc;
   ASSERT_TRUE(ReadDocumentText(Objects("Object001=1;1\r\nObject1999999999=1;2\r\n"
@@ -40,7 +41,7 @@ TEST(HostileDocument, AnAbsurdCountOrAFarKeyReadsOnlyTheObjectsPresent) {
   EXPECT_EQ(NodeAt(doc, 0).Number, 1);
   EXPECT_EQ(NodeAt(doc, 1).Number, 5);
   EXPECT_EQ(NodeAt(doc, 2).Number, 2);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
 
 TEST(HostileDocument, AHundredMegabyteLineReadsFromItsFirst1023Characters) {
