@@ -12,8 +12,10 @@
 namespace strandel {
 namespace {
 
-// Load arrows stand about this many LoadHeights apart.
+// Load arrows stand about this many LoadHeights apart, in bands at least this
+// many screen pixels high.
 constexpr double kLoadArrowSpacing = 0.6;
+constexpr double kSmallestArrowBand = 6;
 // Arrow heads, in the arrow's length.
 constexpr double kForceHeadLength = 0.35;
 constexpr double kForceHeadWidth = 0.5;
@@ -31,6 +33,8 @@ void DrawLoadArrows(QPainter& painter, const TLoadObject& load, const Ink& ink,
   const double length = std::hypot(load.X2 - load.X1, load.Y2 - load.Y1);
   const double h = sizes.LoadHeight;
   if (!(length > 0) || !(h > 0)) return;
+  // In a band a few pixels high the arrows would only blur into its outline.
+  if (h * view.Scale < DevicePixels(painter, kSmallestArrowBand)) return;
   const int count =
       std::clamp(static_cast<int>(std::ceil(length / (kLoadArrowSpacing * h))) + 1, 2, 400);
   // The outer arrows stand a little inside the band's ends.
