@@ -13,6 +13,7 @@
 #include "cli/eval_command.h"
 #include "cli/generate_command.h"
 #include "cli/render_command.h"
+#include "cli/report_command.h"
 #include "cli/solve_command.h"
 
 namespace strandel::cli {
@@ -27,6 +28,7 @@ const std::vector<Command>& Commands() {
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
       {"diagrams", "the beam page of one beam drawn on A4 sheets, or its content as JSON",
        &RunDiagrams},
+      {"report", "analyse the model and expand a report template into report lines", &RunReport},
       {"render", "draw the model as a PNG, BMP or PDF picture", &RunRender},
   };
   return commands;
