@@ -2,8 +2,9 @@
 // for rigid grid frames of 10 x 10, 25 x 25 and 50 x 50 fields (the largest: 2601
 // nodes, 5100 beams, 2550 loads) with the utilisation colouring, the grid and
 // the default labels on, without and with the displaced shape; the 50 x 50
-// frame must repaint within 40 ms. Then the five standard structures at the same size, a beam
-// sheet with all seven diagrams and a full report sheet at 150 pixels an inch.
+// frame must repaint within 40 ms. Then the five generated kinds and the shipped
+// standard structures at the same size (with the displaced shape), a beam sheet
+// with all seven diagrams and a full report sheet at 150 pixels an inch.
 
 #include <benchmark/benchmark.h>
 
@@ -17,8 +18,10 @@
 
 #include "analysis/beam_page.h"
 #include "analysis/solver.h"
+#include "common/files.h"
 #include "generator/structures.h"
 #include "heap_meter.h"
+#include "model/document_file.h"
 #include "model/object_text.h"
 #include "render/beam_sheet_pages.h"
 #include "render/model_picture.h"
@@ -66,7 +69,23 @@ void BM_RepaintGridFrame(benchmark::State& state) {
 // Second argument: with the displaced shape too.
 BENCHMARK(BM_RepaintGridFrame)->ArgsProduct({{10, 25, 50}, {0, 1}})->Unit(benchmark::kMillisecond);
 
-void BM_RepaintStandardStructure(benchmark::State& state) {
+// A shipped standard structure, read from the source tree's data folder.
+void RepaintStructureFile(benchmark::State& state, const std::string& path) {
+  ModelDocument doc;
+  if (!LoadDocument(path, doc).ok) state.SkipWithError("cannot read the structure");
+  Repaint(state, doc, true);
+}
+
+void RegisterStandardStructures(const FolderTree& tree) {
+  for (const FolderEntry& file : tree.Files)
+    benchmark::RegisterBenchmark(("BM_RepaintStandardStructure/" + file.Title).c_str(),
+                                 RepaintStructureFile, file.Path)
+        ->Unit(benchmark::kMillisecond);
+  for (const FolderTree& folder : tree.Folders)
+    RegisterStandardStructures(folder);
+}
+
+void BM_RepaintGeneratedStructure(benchmark::State& state) {
   const StructureKind kind = StructureKind(state.range(0));
   GeneratorParameters parameters;
   ApplyKindPreset(parameters, kind);
@@ -85,7 +104,7 @@ void BM_RepaintStandardStructure(benchmark::State& state) {
   GenerateStructure(doc, parameters, WriteText(beam), DocumentSizes{});
   Repaint(state, doc, true);
 }
-BENCHMARK(BM_RepaintStandardStructure)
+BENCHMARK(BM_RepaintGeneratedStructure)
     ->DenseRange(0, kStructureKindCount - 1)
     ->Unit(benchmark::kMillisecond);
 
@@ -130,6 +149,8 @@ BENCHMARK(BM_ReportSheet)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication application(argc, argv);
+  strandel::RegisterStandardStructures(strandel::ListFolderTree(
+      std::string(STRANDEL_SOURCE_DIR) + "/data/Structures/", "*.qsd", true));
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
