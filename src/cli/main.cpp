@@ -12,6 +12,7 @@
 #include "cli/diagrams_command.h"
 #include "cli/eval_command.h"
 #include "cli/generate_command.h"
+#include "cli/optimize_command.h"
 #include "cli/solve_command.h"
 
 namespace strandel::cli {
@@ -26,6 +27,7 @@ const std::vector<Command>& Commands() {
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
       {"diagrams", "the beam page of one beam: reactions, force table, diagram curves",
        &RunDiagrams},
+      {"optimize", "move nodes to lower the highest utilisation or displacement", &RunOptimize},
   };
   return commands;
 }

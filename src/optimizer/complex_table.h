@@ -11,7 +11,8 @@ namespace strandel {
 class ComplexTable {
 public:
   // Room for k points of n values; false (and nothing held) when it does not fit
-  // the point table's capacity or the memory.
+  // the memory or the capacity of the program's vectors (8191 points, that is
+  // 4095 free variables, and 8191 variables).
   bool Allocate(int k, int n);
   void Release();
   bool Allocated() const { return static_cast<bool>(X); }
