@@ -118,6 +118,7 @@ public:
   }
   void Clear() {
     if (shown_) std::fprintf(stderr, "\r%60s\r", "");
+    shown_ = false;
   }
 
 private:
