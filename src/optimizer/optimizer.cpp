@@ -2,6 +2,8 @@
 
 #include "analysis/solver.h"
 #include "common/number_text.h"
+#include "common/profile_file.h"
+#include "common/user_message.h"
 #include "optimizer/objective.h"
 
 namespace strandel {
@@ -9,6 +11,13 @@ namespace strandel {
 Optimizer::Optimizer(ModelDocument& doc, const UnitChoice& units, OptimizerHost& host,
                      RandomSequence& random)
     : doc_(doc), units_(units), host_(host), random_(random) {}
+
+Optimizer::~Optimizer() {
+  if (Idle()) return;
+  for (std::size_t i = 0; i < variables_.size() && i < valuesBefore_.size(); ++i)
+    variables_[i].CurValue = valuesBefore_[i];
+  if (before_.Restore(doc_)) doc_.ResultsValid = false;
+}
 
 AnalysisOutcome Optimizer::Open() {
   BuildVariables(variables_, doc_, units_);
@@ -18,6 +27,7 @@ AnalysisOutcome Optimizer::Open() {
   original_ = ObjectiveValue(doc_, choice_.Objective);
   gauge_ = 0;
   hasBest_ = false;
+  cycleText_.clear();
   return outcome;
 }
 
@@ -29,7 +39,13 @@ bool Optimizer::Close() {
 }
 
 void Optimizer::WriteChoice() {
-  WriteVariableStr(doc_, variables_, choice_);
+  const int leftOut = WriteVariableStr(doc_, variables_, choice_);
+  if (leftOut > 0) {
+    host_.Messages().Show("The model document keeps " + std::to_string(kMaxProfileValueLength) +
+                              " characters of optimizer data: the last " + std::to_string(leftOut) +
+                              " variables to optimize are not stored",
+                          MessageKind::Warning);
+  }
 }
 
 void Optimizer::ChooseObjective(int objective) {
@@ -109,6 +125,12 @@ std::string RunProblem(VariableList& list) {
   const Selection selection = SelectedVariables(list);
   const DependentPlan plan = PlanDependents(selection);
   if (!plan.Ok()) return plan.Problem;
+  const int free = FreeCount(list), all = static_cast<int>(selection.size());
+  if (2 * free + 1 > MaxVectorHigh + 1 || all > MaxVectorHigh + 1) {
+    return std::to_string(all) + " variables, " + std::to_string(free) +
+           " of them free, are more than a run takes (" + std::to_string(MaxVectorHigh / 2) +
+           " free, " + std::to_string(MaxVectorHigh + 1) + " in all)";
+  }
   for (const TVarItem* item : selection) {
     if (item->HighBound - item->LowBound == 0) {
       return item->Name + " has an interval of width 0 (a node with no beam has no room " +

@@ -47,6 +47,8 @@ public:
             RandomSequence& random = ProgramRandom());
   Optimizer(const Optimizer&) = delete;
   Optimizer& operator=(const Optimizer&) = delete;
+  // An optimizer that goes away during a run puts the model back first.
+  ~Optimizer();
 
   // Opening the dialog: the variables built from the model, the stored choices
   // read, the frame analysed and its objective taken as the original value.
@@ -141,8 +143,9 @@ private:
 };
 
 // Why a run of the selected variables would be aborted before it finds
-// anything: an Equal or Mirror variable without a variable to follow, or a
-// variable whose interval has no width. Empty when there is none.
+// anything: an Equal or Mirror variable without a variable to follow, a
+// variable whose interval has no width, or more variables than the point table
+// holds. Empty when there is none.
 std::string RunProblem(VariableList& list);
 
 } // namespace strandel

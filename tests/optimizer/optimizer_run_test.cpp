@@ -344,5 +344,69 @@ TEST(OptimizerRun, TheDialogIsHeldWhileARunIsUnderWay) {
   EXPECT_TRUE(r.optimizer.Variables().empty());
 }
 
+TEST(OptimizerRun, AnOptimizerGoneDuringARunLeavesTheModelAsItWas) {
+  ModelDocument doc = testing::TrussGirder();
+  doc.VariableStr = kTopHeights;
+  const std::vector<double> before = AllCoordinates(doc);
+  {
+    UnitChoice units;
+    testing::TestHost host;
+    RandomSequence random;
+    Optimizer optimizer(doc, units, host, random);
+    optimizer.Open();
+    ASSERT_TRUE(optimizer.Start());
+    for (int i = 0; i < 20; ++i)
+      optimizer.IterationStep();
+    ASSERT_NE(AllCoordinates(doc), before);
+  }
+  EXPECT_EQ(AllCoordinates(doc), before);
+  EXPECT_FALSE(doc.ResultsValid); // the results were those of a trial point
+}
+
+TEST(RunProblem, WhatARunCouldNotGetPast) {
+  const struct {
+    const char* VariableStr;
+    const char* Problem;
+  } cases[] = {
+      {kTopHeights, ""},
+      {"0;0;;;;;;;;N004.Y;0;;N008.Y;2;N004.Y", ""},
+      {"0;0;;;;;;;;N004.Y;0;;N008.Y;2;N006.Y",
+       "N008.Y follows N006.Y, which is not among the variables to optimize"},
+      {"0;0;;;;;;;;N004.Y;0;;N020.Y;0;", "N020.Y has an interval of width 0 (a node with no "
+                                         "beam has no room to move), so the search cannot "
+                                         "measure its convergence"},
+  };
+  for (const auto& c : cases) {
+    ModelDocument doc = testing::TrussGirder();
+    TNodeObject& lone = AppendObject<TNodeObject>(doc);
+    lone.Number = 20;
+    VariableList list;
+    BuildVariables(list, doc, UnitChoice{});
+    ReadVariableStr(c.VariableStr, list);
+    EXPECT_EQ(RunProblem(list), c.Problem) << c.VariableStr;
+  }
+}
+
+TEST(OptimizerRun, VariablesTheDocumentCannotKeepAreReported) {
+  // 150 nodes in a row, every coordinate selected: more than a document value holds.
+  ModelDocument doc;
+  for (int i = 1; i <= 150; ++i) {
+    TNodeObject& node = AppendObject<TNodeObject>(doc);
+    node.Number = static_cast<std::uint16_t>(i);
+    node.X = i;
+  }
+  UnitChoice units;
+  testing::TestHost host;
+  Optimizer optimizer(doc, units, host);
+  optimizer.Open();
+  for (TVarItem& item : optimizer.Variables())
+    item.InOptimize = true;
+  EXPECT_TRUE(optimizer.Close());
+  ASSERT_EQ(host.Recorded.Entries.size(), 1u);
+  EXPECT_NE(host.Recorded.Entries[0].Text.find("variables to optimize are not stored"),
+            std::string::npos);
+  EXPECT_LE(doc.VariableStr.size(), 1023u);
+}
+
 } // namespace
 } // namespace strandel
