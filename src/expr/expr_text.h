@@ -8,11 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace strandel {
+#include "common/utf8.h"
 
-// Malformed UTF-8 becomes U+FFFD, one per bad byte, so every byte is accounted for.
-std::u32string DecodeUtf8(std::string_view text);
-std::string EncodeUtf8(std::u32string_view text);
+namespace strandel {
 
 inline bool IsExprDigit(char32_t c) {
   return c >= U'0' && c <= U'9';

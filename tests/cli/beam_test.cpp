@@ -54,7 +54,7 @@ ModelDocument TenShapes() {
     beam.Ftk = beam.Fck = beam.Fmk = m.f;
     beam.Ek = m.ek;
     beam.Dens = m.dens;
-    testing::AddBeam(doc, i + 1, 2 * i + 1, 2 * i + 2, beam);
+    testing::AddBeamLike(doc, i + 1, 2 * i + 1, 2 * i + 2, beam);
   }
   return doc;
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/solver.h"
 #include "model/document_file.h"
 
 namespace strandel {
@@ -293,6 +294,11 @@ TEST(Generator, EveryKindAtItsPresetsAndLimitsReadsBackUnchanged) {
     ASSERT_TRUE(ReadDocumentText(text, back).ok);
     EXPECT_EQ(WriteDocumentText(back), text) << static_cast<int>(p.Kind) << " n=" << p.n;
     EXPECT_EQ(back.GraphObjects.size(), doc.GraphObjects.size());
+    // The structure stands: it solves, and it still solves when read back.
+    const AnalysisOutcome outcome = AnalyseModel(back);
+    EXPECT_TRUE(outcome.Ok()) << static_cast<int>(p.Kind) << " n=" << p.n << " m=" << p.m
+                              << ": " << FailureReason(outcome.Failure);
+    EXPECT_TRUE(back.ResultsValid);
   }
 }
 

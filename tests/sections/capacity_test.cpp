@@ -13,7 +13,7 @@
 namespace strandel {
 namespace {
 
-using testing::AddBeam;
+using testing::AddBeamLike;
 using testing::AddNode;
 using testing::AddSupport;
 
@@ -24,7 +24,7 @@ ModelDocument FourMetreBeam() {
   ModelDocument doc;
   AddNode(doc, 1, 0, 0);
   AddNode(doc, 2, 4, 0);
-  AddBeam(doc, 1, 1, 2, kSteel);
+  AddBeamLike(doc, 1, 1, 2, kSteel);
   return doc;
 }
 
@@ -53,7 +53,7 @@ TEST(BucklingLength, HeldEndsAndNodesAlongTheBeam) {
     AddSupport(doc, 2, 2);
     AddNode(doc, 3, 1, 0, 1, 0.25);
     AddNode(doc, 4, 1, 3);
-    AddBeam(doc, 2, 3, 4, kSteel);
+    AddBeamLike(doc, 2, 3, 4, kSteel);
     EXPECT_DOUBLE_EQ(Lc(Beam(doc, 1), doc), 3);
   }
   {
@@ -71,7 +71,7 @@ TEST(BucklingLength, HeldEndsAndNodesAlongTheBeam) {
     AddSupport(doc, 1, 1);
     AddNode(doc, 3, 2, 0, 1, 0.5);
     AddNode(doc, 4, 2, -2);
-    AddBeam(doc, 2, 3, 4, kSteel);
+    AddBeamLike(doc, 2, 3, 4, kSteel);
     EXPECT_DOUBLE_EQ(Lc(Beam(doc, 1), doc), 4);
   }
   {
@@ -81,9 +81,9 @@ TEST(BucklingLength, HeldEndsAndNodesAlongTheBeam) {
     AddNode(doc, 5, 3, 0, 1, 0.75);
     AddNode(doc, 3, 1, 0, 1, 0.25);
     AddNode(doc, 9, 0, 3);
-    AddBeam(doc, 2, 9, 1, kSteel);
-    AddBeam(doc, 3, 9, 2, kSteel);
-    AddBeam(doc, 4, 9, 5, kSteel); // holds node 5 only: stretches 3 and 1
+    AddBeamLike(doc, 2, 9, 1, kSteel);
+    AddBeamLike(doc, 3, 9, 2, kSteel);
+    AddBeamLike(doc, 4, 9, 5, kSteel); // holds node 5 only: stretches 3 and 1
     EXPECT_DOUBLE_EQ(Lc(Beam(doc, 1), doc), 3);
   }
 }
@@ -95,7 +95,7 @@ TEST(BucklingLength, HeldNodesAndTheNextNodeAlongABeam) {
   AddNode(doc, 5, 8, 0, 1, 2.0); // positions from 2 on are never found
   AddNode(doc, 6, 0, 5);
   AddSupport(doc, 1, 2);
-  AddBeam(doc, 2, 6, 4, kSteel);
+  AddBeamLike(doc, 2, 6, 4, kSteel);
   const TBeamObject& beam = Beam(doc, 1);
   EXPECT_FALSE(IsHeldNode(1, beam, doc)); // its own start does not hold it
   EXPECT_TRUE(IsHeldNode(2, beam, doc));  // a support
@@ -118,11 +118,11 @@ TEST(BucklingLength, SameWithAndWithoutAnIndexOfTheFrame) {
     AddNode(doc, ++node, i, 2);
   }
   for (int i = 0; i < 6; ++i) {
-    AddBeam(doc, ++beamNumber, 2 * i + 1, 2 * i + 3, kSteel);
-    AddBeam(doc, ++beamNumber, 2 * i + 2, 2 * i + 4, kSteel);
+    AddBeamLike(doc, ++beamNumber, 2 * i + 1, 2 * i + 3, kSteel);
+    AddBeamLike(doc, ++beamNumber, 2 * i + 2, 2 * i + 4, kSteel);
   }
   for (int i = 0; i <= 6; i += 2)
-    AddBeam(doc, ++beamNumber, 2 * i + 1, 2 * i + 2, kSteel);
+    AddBeamLike(doc, ++beamNumber, 2 * i + 1, 2 * i + 2, kSteel);
   AddSupport(doc, 1, 1);
   AddSupport(doc, 2, 13);
   SectionContext context;
@@ -160,7 +160,7 @@ TEST(ColumnBuckling, SteelAndTimberColumns) {
     ModelDocument doc;
     AddNode(doc, 1, 0, 0);
     AddNode(doc, 2, 0, L);
-    AddBeam(doc, 1, 1, 2, kSteel);
+    AddBeamLike(doc, 1, 1, 2, kSteel);
     AddSupport(doc, 1, 1);
     AddSupport(doc, 2, 2);
     // t = 1 + 0.21 x 0.8 + 1.1 = 2.268; (2.268 - sqrt(2.268^2 - 4.4)) / 2.2 = 0.638885.
@@ -189,7 +189,7 @@ TEST(ColumnBuckling, SteelAndTimberColumns) {
     timber.MtrlType = "WOOD";
     timber.Fck = 21e6;
     timber.Ek = 11e9;
-    AddBeam(doc, 1, 1, 2, timber);
+    AddBeamLike(doc, 1, 1, 2, timber);
     AddSupport(doc, 1, 1);
     AddSupport(doc, 2, 2);
     EXPECT_NEAR(BucklRedFact(Beam(doc, 1), doc), 0.264445, 1e-6);
@@ -204,8 +204,8 @@ TEST(ColumnBuckling, SteelAndTimberColumns) {
     AddNode(doc, 1, 0, 0);
     AddNode(doc, 2, 0, 0.3);
     AddNode(doc, 3, 5, 5);
-    AddBeam(doc, 1, 1, 2, kSteel);
-    AddBeam(doc, 2, 3, 3, kSteel);
+    AddBeamLike(doc, 1, 1, 2, kSteel);
+    AddBeamLike(doc, 2, 3, 3, kSteel);
     AddSupport(doc, 1, 1);
     AddSupport(doc, 2, 2);
     EXPECT_EQ(BucklRedFact(Beam(doc, 1), doc), 1);
@@ -221,7 +221,7 @@ TEST(Capacities, OfASteelBar) {
   AddNode(doc, 2, 2, 0);
   TBeamObject bar = kSteel;
   bar.DimControl = 1;
-  AddBeam(doc, 1, 1, 2, bar);
+  AddBeamLike(doc, 1, 1, 2, bar);
   AddSupport(doc, 1, 1);
   AddSupport(doc, 2, 2);
   TBeamObject& beam = Beam(doc, 1);

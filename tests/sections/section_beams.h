@@ -1,9 +1,11 @@
 #pragma once
-// Beams and small frames for the section and capacity tests.
+// Beams for the section and capacity tests; frames are built with the shared
+// helpers of support/frame_models.h.
 
 #include <string>
 
 #include "model/document.h"
+#include "support/frame_models.h"
 
 namespace strandel::testing {
 
@@ -25,41 +27,6 @@ inline TBeamObject SteelBeam(int shape, double H, double B, double TL, double TF
   beam.TL = TL;
   beam.TF = TF;
   return beam;
-}
-
-inline TNodeObject& AddNode(ModelDocument& doc, int number, double x, double y, int hostBeam = -1,
-                            double position = 0) {
-  TNodeObject& node = AppendObject<TNodeObject>(doc);
-  node.Number = static_cast<std::uint16_t>(number);
-  node.X = x;
-  node.Y = y;
-  node.HostBeam = hostBeam;
-  node.PositionOnBeam = position;
-  return node;
-}
-
-// A beam between two existing nodes, its end coordinates copied from them.
-inline TBeamObject& AddBeam(ModelDocument& doc, int number, int node1, int node2,
-                            const TBeamObject& like) {
-  TBeamObject& beam = AppendObject<TBeamObject>(doc);
-  beam = like;
-  beam.Number = static_cast<std::uint16_t>(number);
-  beam.Node1 = static_cast<std::uint16_t>(node1);
-  beam.Node2 = static_cast<std::uint16_t>(node2);
-  const TNodeObject* start = FindNode(doc, node1);
-  const TNodeObject* stop = FindNode(doc, node2);
-  beam.X1 = start ? start->X : 0;
-  beam.Y1 = start ? start->Y : 0;
-  beam.X2 = stop ? stop->X : 0;
-  beam.Y2 = stop ? stop->Y : 0;
-  return beam;
-}
-
-inline TSupportObject& AddSupport(ModelDocument& doc, int number, int node) {
-  TSupportObject& support = AppendObject<TSupportObject>(doc);
-  support.Number = static_cast<std::uint16_t>(number);
-  support.NodeNo = static_cast<std::uint16_t>(node);
-  return support;
 }
 
 } // namespace strandel::testing

@@ -10,12 +10,31 @@ ModelDocument EmptyModel() {
   return doc;
 }
 
-TNodeObject& AddNode(ModelDocument& doc, int number, double x, double y) {
+TNodeObject& AddNode(ModelDocument& doc, int number, double x, double y, int hostBeam,
+                     double position) {
   TNodeObject& node = AppendObject<TNodeObject>(doc);
   node.Number = static_cast<std::uint16_t>(number);
   node.X = x;
   node.Y = y;
+  node.HostBeam = hostBeam;
+  node.PositionOnBeam = position;
   return node;
+}
+
+TBeamObject& AddBeamLike(ModelDocument& doc, int number, int node1, int node2,
+                         const TBeamObject& like) {
+  TBeamObject& beam = AppendObject<TBeamObject>(doc);
+  beam = like;
+  beam.Number = static_cast<std::uint16_t>(number);
+  beam.Node1 = static_cast<std::uint16_t>(node1);
+  beam.Node2 = static_cast<std::uint16_t>(node2);
+  const TNodeObject* start = FindNode(doc, node1);
+  const TNodeObject* stop = FindNode(doc, node2);
+  beam.X1 = start ? start->X : 0;
+  beam.Y1 = start ? start->Y : 0;
+  beam.X2 = stop ? stop->X : 0;
+  beam.Y2 = stop ? stop->Y : 0;
+  return beam;
 }
 
 TNodeObject& AddNodeOnBeam(ModelDocument& doc, int number, int beam, double position) {

@@ -22,11 +22,18 @@ struct Section {
 // dimensioning switches as in a new document.
 ModelDocument EmptyModel();
 
-TNodeObject& AddNode(ModelDocument& doc, int number, double x, double y);
+// A node at (x, y); with a host beam it claims to lie on that beam at `position`
+// (the coordinates are taken as given, so a test can also make them disagree).
+TNodeObject& AddNode(ModelDocument& doc, int number, double x, double y, int hostBeam = -1,
+                     double position = 0);
 // A node lying on the beam at `position` (0..1 from its first node).
 TNodeObject& AddNodeOnBeam(ModelDocument& doc, int number, int beam, double position);
 TBeamObject& AddBeam(ModelDocument& doc, int number, int node1, int node2, bool locked1 = true,
                      bool locked2 = true, const Section& section = {});
+// A copy of `like` between two existing nodes, its end coordinates taken from them
+// (zero for a node that does not exist).
+TBeamObject& AddBeamLike(ModelDocument& doc, int number, int node1, int node2,
+                         const TBeamObject& like);
 // A pin by default; rolled supports hold only the direction of `direction`.
 TSupportObject& AddSupport(ModelDocument& doc, int number, int node, bool rolled = false,
                            int direction = 3, bool locked = false);

@@ -1,0 +1,68 @@
+// The standard structures shipped in data/Structures: each opens, stands and
+// carries its loads within its capacities, and is stored as the program writes it.
+
+#include <gtest/gtest.h>
+
+#include "analysis/solver.h"
+#include "common/files.h"
+#include "model/document_file.h"
+#include "support/temp_folder.h"
+
+namespace strandel {
+namespace {
+
+std::vector<std::string> StandardStructures() {
+  std::vector<std::string> paths;
+  const FolderTree tree =
+      ListFolderTree(std::string(STRANDEL_SOURCE_DIR) + "/data/Structures/", "*.qsd", true);
+  for (const FolderTree& kind : tree.Folders) {
+    for (const FolderEntry& file : kind.Files) paths.push_back(file.Path);
+  }
+  for (const FolderEntry& file : tree.Files) paths.push_back(file.Path);
+  return paths;
+}
+
+TEST(StandardStructures, EveryOneOpensSolvesAndIsStoredAsWritten) {
+  const std::vector<std::string> paths = StandardStructures();
+  ASSERT_GE(paths.size(), 11u);
+  for (const std::string& path : paths) {
+    SCOPED_TRACE(path);
+    ModelDocument doc;
+    ASSERT_TRUE(LoadDocument(path, doc).ok);
+    EXPECT_EQ(WriteDocumentText(doc), testing::ReadBytes(path));
+    int beams = 0, supports = 0;
+    for (const auto& object : doc.GraphObjects) {
+      beams += KindOf(*object) == ObjectKind::Beam;
+      supports += KindOf(*object) == ObjectKind::Support;
+    }
+    EXPECT_GT(beams, 0);
+    EXPECT_GE(supports, 2);
+    const AnalysisOutcome outcome = AnalyseModel(doc);
+    ASSERT_TRUE(outcome.Ok()) << FailureReason(outcome.Failure);
+    // A template should show a sensible design, not a failing one.
+    for (const TSegmentObject& segment : doc.Segments) {
+      EXPECT_GT(segment.Area, 0);
+      EXPECT_GT(segment.Inertia, 0);
+      EXPECT_GT(segment.Rtd, 0);
+    }
+  }
+}
+
+TEST(StandardStructures, BeamsCarryLibraryMaterialsAndProfiles) {
+  for (const std::string& path : StandardStructures()) {
+    SCOPED_TRACE(path);
+    ModelDocument doc;
+    ASSERT_TRUE(LoadDocument(path, doc).ok);
+    for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
+      EXPECT_TRUE(FileExists(std::string(STRANDEL_SOURCE_DIR) + "/data/Materials/" +
+                             beam.MtrlName + ".txt"))
+          << beam.MtrlName;
+      EXPECT_TRUE(FileExists(std::string(STRANDEL_SOURCE_DIR) + "/data/Profiles/" +
+                             beam.ProfName + ".txt"))
+          << beam.ProfName;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace strandel
