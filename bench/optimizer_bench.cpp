@@ -1,45 +1,44 @@
 // The optimizer's trial points: applying a point (moving the nodes through the
 // editor's node move), solving the frame and scoring the highest utilisation.
-// On the generator's five structures at their presets and on a rigid frame of
-// 5 x 5 fields, each with every node coordinate as a variable, the benchmark
+// On every standard structure of data/Structures and on a rigid frame of 5 x 5
+// fields, each with every node coordinate as a variable, the benchmark
 // alternates between the original point and one drawn within the intervals, so
-// the model really moves. It reports trial points per second, the allocations
-// per point, and the share of the three parts. Last, whole runs of the complex
-// method as the batch front end drives them.
+// the model really moves. It reports trial points per second and the
+// allocations per point; the three parts are timed on their own for the truss
+// girder and the 5 x 5 frame. Last, whole runs of the complex method as the
+// batch front end drives them.
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
+
 #include "analysis/solver.h"
+#include "common/files.h"
 #include "common/user_message.h"
 #include "heap_meter.h"
+#include "model/document_file.h"
 #include "optimizer/objective.h"
 #include "optimizer/optimizer.h"
-#include "optimizer/optimizer_fixture.h"
 #include "optimizer/trial_point.h"
 #include "support/frame_models.h"
 
 namespace strandel {
 namespace {
 
-ModelDocument Structure(int kind) {
-  if (kind == kStructureKindCount) {
-    // 5 x 5 fields of 4 m by 3 m, columns 0.3 x 0.3 m, girders 0.2 x 0.4 m, 10 kN/m.
-    return testing::GridFrame(5, 5, 4, 3, -10000, {0.3, 0.3, 2.1e11, 7850},
-                              {0.2, 0.4, 2.1e11, 7850});
-  }
-  GeneratorParameters p;
-  ApplyKindPreset(p, static_cast<StructureKind>(kind));
+ModelDocument GridFrame5x5() {
+  // 5 x 5 fields of 4 m by 3 m, columns 0.3 x 0.3 m, girders 0.2 x 0.4 m, 10 kN/m.
+  return testing::GridFrame(5, 5, 4, 3, -10000, {0.3, 0.3, 2.1e11, 7850}, {0.2, 0.4, 2.1e11, 7850});
+}
+
+ModelDocument Load(const std::string& path) {
   ModelDocument doc;
-  GenerateStructure(doc, p, testing::SteelTemplateBeam(0.1, 0.1), DocumentSizes{});
+  LoadDocument(path, doc);
   return doc;
 }
 
-const char* const kNames[] = {"frame",    "tower", "truss-girder", "arch", "suspension-bridge",
-                              "frame-5x5"};
-
 // A structure with every variable selected and two points to go between.
 struct TrialBench {
-  explicit TrialBench(int kind) : doc(Structure(kind)) {
+  explicit TrialBench(ModelDocument model) : doc(std::move(model)) {
     BuildVariables(list, doc, UnitChoice{});
     for (TVarItem& item : list)
       item.InOptimize = true;
@@ -63,9 +62,10 @@ struct TrialBench {
   SilentMessages messages;
 };
 
+using Maker = std::function<ModelDocument()>;
+
 void Describe(benchmark::State& state, const TrialBench& b, std::size_t allocations,
               std::size_t points) {
-  state.SetLabel(kNames[state.range(0)]);
   state.SetItemsProcessed(static_cast<std::int64_t>(points));
   int nodes = 0;
   for (const auto& object : b.doc.GraphObjects)
@@ -76,8 +76,8 @@ void Describe(benchmark::State& state, const TrialBench& b, std::size_t allocati
       static_cast<double>(allocations) / static_cast<double>(points ? points : 1);
 }
 
-void BM_TrialPoint(benchmark::State& state) {
-  TrialBench b(static_cast<int>(state.range(0)));
+void TrialPoint(benchmark::State& state, const Maker& make) {
+  TrialBench b(make());
   std::size_t i = 0;
   const std::size_t before = bench::AllocationCount();
   for (auto _ : state) {
@@ -88,11 +88,10 @@ void BM_TrialPoint(benchmark::State& state) {
   }
   Describe(state, b, bench::AllocationCount() - before, i);
 }
-BENCHMARK(BM_TrialPoint)->DenseRange(0, kStructureKindCount)->Unit(benchmark::kMicrosecond);
 
 // The three parts of a trial point on their own.
-void BM_ApplyPoint(benchmark::State& state) {
-  TrialBench b(static_cast<int>(state.range(0)));
+void Apply(benchmark::State& state, const Maker& make) {
+  TrialBench b(make());
   std::size_t i = 0;
   const std::size_t before = bench::AllocationCount();
   for (auto _ : state) {
@@ -101,10 +100,9 @@ void BM_ApplyPoint(benchmark::State& state) {
   }
   Describe(state, b, bench::AllocationCount() - before, i);
 }
-BENCHMARK(BM_ApplyPoint)->DenseRange(0, kStructureKindCount)->Unit(benchmark::kMicrosecond);
 
-void BM_AnalyseModel(benchmark::State& state) {
-  TrialBench b(static_cast<int>(state.range(0)));
+void Analyse(benchmark::State& state, const Maker& make) {
+  TrialBench b(make());
   std::size_t i = 0;
   const std::size_t before = bench::AllocationCount();
   for (auto _ : state) {
@@ -113,10 +111,9 @@ void BM_AnalyseModel(benchmark::State& state) {
   }
   Describe(state, b, bench::AllocationCount() - before, i);
 }
-BENCHMARK(BM_AnalyseModel)->DenseRange(0, kStructureKindCount)->Unit(benchmark::kMicrosecond);
 
-void BM_Objective(benchmark::State& state) {
-  TrialBench b(static_cast<int>(state.range(0)));
+void Score(benchmark::State& state, const Maker& make) {
+  TrialBench b(make());
   AnalyseModel(b.doc);
   std::size_t i = 0;
   const std::size_t before = bench::AllocationCount();
@@ -126,7 +123,6 @@ void BM_Objective(benchmark::State& state) {
   }
   Describe(state, b, bench::AllocationCount() - before, i);
 }
-BENCHMARK(BM_Objective)->DenseRange(0, kStructureKindCount)->Unit(benchmark::kMicrosecond);
 
 class CountingHost : public OptimizerHost {
 public:
@@ -142,14 +138,14 @@ private:
 
 // A whole "Complex" run to its end with every variable free, as strandel-cli
 // optimize drives it; items are the trial points evaluated.
-void BM_ComplexRun(benchmark::State& state) {
+void ComplexRun(benchmark::State& state, const Maker& make) {
   std::size_t points = 0, iterations = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    TrialBench b(static_cast<int>(state.range(0)));
+    ModelDocument doc = make();
     CountingHost host;
     RandomSequence random;
-    Optimizer optimizer(b.doc, UnitChoice{}, host, random);
+    Optimizer optimizer(doc, UnitChoice{}, host, random);
     optimizer.Open();
     for (TVarItem& item : optimizer.Variables())
       item.InOptimize = true;
@@ -161,12 +157,37 @@ void BM_ComplexRun(benchmark::State& state) {
     points += host.Analyses;
     iterations += static_cast<std::size_t>(optimizer.TotalIterations());
   }
-  state.SetLabel(kNames[state.range(0)]);
   state.SetItemsProcessed(static_cast<std::int64_t>(points));
   state.counters["iterations"] =
       benchmark::Counter(static_cast<double>(iterations), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_ComplexRun)->Arg(2)->Arg(kStructureKindCount)->Unit(benchmark::kMillisecond);
+
+// Registers the benchmarks over the shipped structures, found when the program starts.
+const bool kRegistered = [] {
+  std::vector<std::pair<std::string, Maker>> models;
+  const FolderTree tree =
+      ListFolderTree(std::string(STRANDEL_SOURCE_DIR) + "/data/Structures/", "*.qsd", true);
+  for (const FolderTree& kind : tree.Folders)
+    for (const FolderEntry& file : kind.Files)
+      models.push_back({file.Title, [path = file.Path] { return Load(path); }});
+  models.push_back({"Frame 5 x 5", GridFrame5x5});
+  for (const auto& [name, make] : models) {
+    benchmark::RegisterBenchmark(("TrialPoint/" + name).c_str(), TrialPoint, make)
+        ->Unit(benchmark::kMicrosecond);
+  }
+  for (const auto& [name, make] : models) {
+    if (name != "Truss girder" && name != "Frame 5 x 5") continue;
+    using Part = void (*)(benchmark::State&, const Maker&);
+    const std::pair<const char*, Part> parts[] = {
+        {"ApplyPoint/", Apply}, {"AnalyseModel/", Analyse}, {"Objective/", Score}};
+    for (const auto& [part, run] : parts) {
+      benchmark::RegisterBenchmark((part + name).c_str(), run, make)->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RegisterBenchmark(("ComplexRun/" + name).c_str(), ComplexRun, make)
+        ->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
 
 } // namespace
 } // namespace strandel

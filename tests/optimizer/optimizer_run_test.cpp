@@ -8,7 +8,9 @@
 #include <cmath>
 
 #include "analysis/solver.h"
+#include "common/files.h"
 #include "common/number_text.h"
+#include "model/document_file.h"
 #include "optimizer/objective.h"
 #include "optimizer/optimizer.h"
 #include "optimizer_fixture.h"
@@ -361,6 +363,38 @@ TEST(OptimizerRun, AnOptimizerGoneDuringARunLeavesTheModelAsItWas) {
   }
   EXPECT_EQ(AllCoordinates(doc), before);
   EXPECT_FALSE(doc.ResultsValid); // the results were those of a trial point
+}
+
+TEST(OptimizerRun, EveryStandardStructureRunsAndComesBackOnNo) {
+  const FolderTree tree =
+      ListFolderTree(std::string(STRANDEL_SOURCE_DIR) + "/data/Structures/", "*.qsd", true);
+  int structures = 0;
+  for (const FolderTree& kind : tree.Folders) {
+    for (const FolderEntry& file : kind.Files) {
+      SCOPED_TRACE(file.Path);
+      ++structures;
+      ModelDocument doc;
+      ASSERT_TRUE(LoadDocument(file.Path, doc).ok);
+      const std::vector<double> before = AllCoordinates(doc);
+      UnitChoice units;
+      testing::TestHost host;
+      host.Recorded.Answers = {MessageAnswer::No};
+      RandomSequence random;
+      Optimizer optimizer(doc, units, host, random);
+      optimizer.Open();
+      for (TVarItem& item : optimizer.Variables())
+        item.InOptimize = true;
+      ASSERT_EQ(RunProblem(optimizer.Variables()), "");
+      optimizer.SetLimits({30, false});
+      ASSERT_TRUE(optimizer.Start());
+      RunToEnd(optimizer);
+      EXPECT_EQ(optimizer.LastRunEnd(), RunEnd::Rejected);
+      EXPECT_LE(optimizer.BestValue(), optimizer.OriginalValue());
+      EXPECT_EQ(AllCoordinates(doc), before);
+      EXPECT_TRUE(doc.ResultsValid);
+    }
+  }
+  EXPECT_GE(structures, 11);
 }
 
 TEST(RunProblem, WhatARunCouldNotGetPast) {
