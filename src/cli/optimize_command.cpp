@@ -1,5 +1,6 @@
 #include "cli/optimize_command.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <optional>

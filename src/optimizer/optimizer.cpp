@@ -13,13 +13,19 @@ Optimizer::Optimizer(ModelDocument& doc, const UnitChoice& units, OptimizerHost&
     : doc_(doc), units_(units), host_(host), random_(random) {}
 
 Optimizer::~Optimizer() {
+  Discard();
+}
+
+void Optimizer::Discard() {
   if (Idle()) return;
   for (std::size_t i = 0; i < variables_.size() && i < valuesBefore_.size(); ++i)
     variables_[i].CurValue = valuesBefore_[i];
   if (before_.Restore(doc_)) doc_.ResultsValid = false;
+  EndRun(RunEnd::Aborted);
 }
 
 AnalysisOutcome Optimizer::Open() {
+  Discard(); // opened again during a run: the run's model goes back first
   BuildVariables(variables_, doc_, units_);
   choice_ = ReadVariableStr(doc_, variables_);
   AnalysisOutcome outcome = AnalyseModel(doc_);

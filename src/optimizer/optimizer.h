@@ -51,7 +51,8 @@ public:
   ~Optimizer();
 
   // Opening the dialog: the variables built from the model, the stored choices
-  // read, the frame analysed and its objective taken as the original value.
+  // read, the frame analysed and its objective taken as the original value. A
+  // run under way is given up first, the model put back.
   AnalysisOutcome Open();
   // Refused (false) while a run is under way; else writes VariableStr and frees
   // the variables.
@@ -112,6 +113,8 @@ private:
   bool Evaluate(int row);
   RunState NextAfterGauge();
   void Abort();
+  // Ends a run without a word: the model back as it was, nothing analysed.
+  void Discard();
   void EndRun(RunEnd end);
   void WriteChoice();
 

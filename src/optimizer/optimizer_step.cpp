@@ -168,7 +168,8 @@ void Optimizer::Abort() {
   // of it, so the message box shows the model as it was.
   for (std::size_t i = 0; i < variables_.size() && i < valuesBefore_.size(); ++i)
     variables_[i].CurValue = valuesBefore_[i];
-  if (before_.Restore(doc_)) {
+  const bool moved = !selection_.empty();
+  if (before_.Restore(doc_) || (moved && ApplyPoint(doc_, selection_, nullptr, host_.Messages()))) {
     AnalyseModel(doc_);
     host_.Redraw();
   }

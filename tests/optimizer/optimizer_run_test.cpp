@@ -363,6 +363,19 @@ TEST(OptimizerRun, AnOptimizerGoneDuringARunLeavesTheModelAsItWas) {
   }
   EXPECT_EQ(AllCoordinates(doc), before);
   EXPECT_FALSE(doc.ResultsValid); // the results were those of a trial point
+
+  // Opening it again during a run gives the run up the same way.
+  UnitChoice units;
+  testing::TestHost host;
+  Optimizer optimizer(doc, units, host);
+  optimizer.Open();
+  ASSERT_TRUE(optimizer.Start());
+  for (int i = 0; i < 20; ++i)
+    optimizer.IterationStep();
+  optimizer.Open();
+  EXPECT_TRUE(optimizer.Idle());
+  EXPECT_EQ(AllCoordinates(doc), before);
+  EXPECT_EQ(optimizer.OriginalValue(), ObjectiveValue(doc, kObjectiveUtilisation));
 }
 
 TEST(OptimizerRun, EveryStandardStructureRunsAndComesBackOnNo) {
