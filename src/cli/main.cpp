@@ -13,6 +13,7 @@
 #include "cli/eval_command.h"
 #include "cli/generate_command.h"
 #include "cli/optimize_command.h"
+#include "cli/report_command.h"
 #include "cli/solve_command.h"
 
 namespace strandel::cli {
@@ -27,6 +28,7 @@ const std::vector<Command>& Commands() {
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
       {"diagrams", "the beam page of one beam: reactions, force table, diagram curves",
        &RunDiagrams},
+      {"report", "analyse the model and expand a report template into report lines", &RunReport},
       {"optimize", "move nodes to lower the highest utilisation or displacement", &RunOptimize},
   };
   return commands;
