@@ -8,7 +8,7 @@
 namespace strandel {
 namespace {
 
-struct Spec {
+struct Given {
   const char* Name;
   int Type;
   const char* Assoc;
@@ -16,8 +16,8 @@ struct Spec {
 
 // Variables standing alone (no model): the names and constraints only.
 struct Variables {
-  explicit Variables(std::initializer_list<Spec> specs) {
-    for (const Spec& s : specs) {
+  explicit Variables(std::initializer_list<Given> given) {
+    for (const Given& s : given) {
       TVarItem item;
       item.Name = s.Name;
       item.ConstrainType = s.Type;
