@@ -1,0 +1,113 @@
+#include "app/reports_page.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/folder_menu.h"
+#include "app/model_page.h"
+#include "app/qt_text.h"
+#include "app/sheet_area.h"
+#include "app/tool_icons.h"
+#include "common/codepage.h"
+#include "common/files.h"
+#include "common/text.h"
+#include "common/text_entries.h"
+
+namespace strandel {
+
+ReportsPage::ReportsPage(ModelDocument& doc, AppSettings& settings, std::string templatesFolder,
+                         QWidget* parent)
+    : QWidget(parent), doc_(doc), settings_(settings), templatesFolder_(std::move(templatesFolder)),
+      toolBar_(new QToolBar(this)), templateList_(new QComboBox(toolBar_)),
+      menuArrow_(new QToolButton(toolBar_)), templateMenu_(new QMenu(this)),
+      sheet_(new SheetArea(this)), status_(new QLabel(this)) {
+  toolBar_->setFixedHeight(kToolBarHeight);
+  templateList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  templateList_->setMinimumContentsLength(16);
+  menuArrow_->setIcon(ToolIcon("report_menu"));
+  menuArrow_->setAutoRaise(true);
+  toolBar_->addWidget(templateList_);
+  toolBar_->addWidget(menuArrow_);
+  connect(templateList_, &QComboBox::activated, this, [this](int line) { ChooseListEntry(line); });
+  connect(menuArrow_, &QToolButton::clicked, this, [this] { OpenTemplateMenu(); });
+  auto* statusBar = new QStatusBar(this);
+  statusBar->setFixedHeight(kStatusBarHeight);
+  statusBar->setSizeGripEnabled(false);
+  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar->addWidget(status_, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(toolBar_);
+  layout->addWidget(sheet_, 1);
+  layout->addWidget(statusBar);
+}
+
+void ReportsPage::FillTemplates() {
+  {
+    const QSignalBlocker blocker(templateList_);
+    templateList_->clear();
+    for (const std::string& title : ListFiles(settings_.ReportFolder, "*.txt", true))
+      templateList_->addItem(ToQt(title));
+    templateList_->setCurrentIndex(templateList_->findText(ToQt(reportName_)));
+  }
+  templateMenu_->clear();
+  BuildFolderMenu(templateMenu_, templatesFolder_, "*.txt", false,
+                  [this](const std::string& path) { ChooseTemplateFile(path); });
+  // Until the user chooses, the first template of the list is the report.
+  if (templateLines_.empty() && templateList_->count() > 0) ChooseListEntry(0);
+}
+
+void ReportsPage::ChooseListEntry(int line) {
+  if (line < 0 || line >= templateList_->count()) return;
+  const std::string title = FromQt(templateList_->itemText(line));
+  const std::string path = settings_.ReportFolder + title + ".txt";
+  if (!LoadTemplate(path)) return;
+  reportName_ = title;
+  Rebuild();
+}
+
+void ReportsPage::ChooseTemplateFile(const std::string& path) {
+  if (!LoadTemplate(path)) return;
+  const std::string name = FileNameOf(path);
+  reportName_ = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
+  settings_.ReportFolder = FolderOf(path);
+  FillTemplates();
+  Rebuild();
+}
+
+bool ReportsPage::LoadTemplate(const std::string& path) {
+  if (!FileExists(path)) return false;
+  const FileReadResult read = ReadWholeFile(path);
+  if (!read.ok) return false;
+  std::vector<std::string> lines;
+  for (std::string_view line : SplitLines(read.bytes))
+    lines.push_back(Cp1252ToUtf8(line));
+  templateLines_ = std::move(lines);
+  return true;
+}
+
+void ReportsPage::OpenTemplateMenu() {
+  templateMenu_->popup(menuArrow_->mapToGlobal(QPoint(0, menuArrow_->height())));
+}
+
+void ReportsPage::Rebuild() {
+  sheet_->ContentChanged();
+}
+
+void ReportsPage::ApplyTexts() {
+  templateList_->setToolTip(Tr(tr::kHintReportList));
+  menuArrow_->setToolTip(Tr(tr::kHintReportMenu));
+}
+
+void ReportsPage::SetDocumentPath(const QString& path) {
+  status_->setText(path);
+}
+
+} // namespace strandel
