@@ -12,6 +12,7 @@
 #include "cli/diagrams_command.h"
 #include "cli/eval_command.h"
 #include "cli/generate_command.h"
+#include "cli/render_command.h"
 #include "cli/solve_command.h"
 
 namespace strandel::cli {
@@ -24,8 +25,9 @@ const std::vector<Command>& Commands() {
       {"beam", "list the section, material and capacity values of every beam", &RunBeam},
       {"eval", "evaluate input-field expressions; parameters carry to later ones", &RunEval},
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
-      {"diagrams", "the beam page of one beam: reactions, force table, diagram curves",
+      {"diagrams", "the beam page of one beam drawn on A4 sheets, or its content as JSON",
        &RunDiagrams},
+      {"render", "draw the model as a PNG, BMP or PDF picture", &RunRender},
   };
   return commands;
 }
