@@ -8,11 +8,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/model_page.h"
+#include "app/page_bars.h"
 #include "app/qt_text.h"
 #include "app/sheet_area.h"
 #include "app/tool_icons.h"
 #include "common/text_entries.h"
+#include "render/beam_sheet.h"
+#include "render/pixel_mapping.h"
 
 namespace strandel {
 namespace {
@@ -32,10 +34,8 @@ constexpr int kVisibleBeams = 20;
 
 AnalysisPage::AnalysisPage(ModelDocument& doc, AppSettings& settings, BeamPage& page,
                            QWidget* parent)
-    : QWidget(parent), doc_(doc), settings_(settings), page_(page), toolBar_(new QToolBar(this)),
-      beamList_(new QComboBox(toolBar_)), sheet_(new SheetArea(this)), status_(new QLabel(this)) {
-  toolBar_->setFixedHeight(kToolBarHeight);
-  toolBar_->setIconSize(QSize(20, 20));
+    : QWidget(parent), doc_(doc), settings_(settings), page_(page), toolBar_(MakePageToolBar(this)),
+      beamList_(new QComboBox(toolBar_)), sheet_(new SheetArea(this)) {
   beamList_->setMaxVisibleItems(kVisibleBeams);
   beamList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   beamList_->setMinimumContentsLength(10);
@@ -48,11 +48,12 @@ AnalysisPage::AnalysisPage(ModelDocument& doc, AppSettings& settings, BeamPage& 
     connect(diagramButtons_[i], &QAction::triggered, this, [this] { DiagramButtonsChanged(); });
   }
   connect(beamList_, &QComboBox::activated, this, [this](int line) { BeamChosen(line); });
-  auto* statusBar = new QStatusBar(this);
-  statusBar->setFixedHeight(kStatusBarHeight);
-  statusBar->setSizeGripEnabled(false);
-  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  statusBar->addWidget(status_, 1);
+  sheet_->Painter = [this](QPainter& painter, QSize size, const SheetView& view) {
+    PaintBeamPage(painter, page_, settings_,
+                  PageView(view.Scale, 0, view.OffsetY, size.width(), size.height()));
+  };
+  QStatusBar* statusBar = MakePageStatusBar(this);
+  status_ = AddStretchingPanel(statusBar);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

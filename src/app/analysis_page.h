@@ -47,7 +47,7 @@ private:
   QComboBox* beamList_;
   std::array<QAction*, kDiagramKinds> diagramButtons_{};
   SheetArea* sheet_;
-  QLabel* status_;
+  QLabel* status_ = nullptr;
 };
 
 } // namespace strandel

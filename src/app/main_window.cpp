@@ -19,12 +19,22 @@
 #include "app/sheet_area.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
+#include "render/fonts.h"
 
 namespace strandel {
 namespace {
 
 constexpr int kStartWidth = 1024;
 constexpr int kStartHeight = 720;
+
+// The pages' tool bars are 25 pixels high: their buttons give the 20-pixel
+// pictures all of that, and show a button that is down clearly.
+const char* const kToolBarStyle =
+    "QToolBar { spacing: 1px; padding: 0px; }"
+    "QToolBar QToolButton { padding: 0px; border: 1px solid transparent; border-radius: 2px; }"
+    "QToolBar QToolButton:hover { border-color: #8fa8c8; background: #e6eef8; }"
+    "QToolBar QToolButton:checked { border-color: #5f82b0; background: #c9d9ef; }"
+    "QToolBar QToolButton:pressed { background: #b3c8e6; }";
 
 } // namespace
 
@@ -63,7 +73,7 @@ void MainWindow::BuildPages() {
   femPage_ = new QPlainTextEdit(pages_);
   femPage_->setReadOnly(true);
   femPage_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  femPage_->setFont(QFont(QStringLiteral("Courier New")));
+  femPage_->setFont(QFont(ToQt(SubstituteFamily(kFixedFont))));
   femPage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   femPage_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   pages_->AddPage(modelPage_, QStringLiteral("Model"));
@@ -74,6 +84,7 @@ void MainWindow::BuildPages() {
   pages_->BeforeChange = [this](int from, int to) { return PageChanging(from, to); };
   pages_->AfterChange = [this](int page) { PageChanged(page); };
   setCentralWidget(pages_);
+  pages_->setStyleSheet(QString::fromLatin1(kToolBarStyle));
 
   modelPage_->PropertyDialogRequested = [this](ObjectKind kind, int index) {
     OpenPropertyDialog(kind, index);

@@ -7,13 +7,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "analysis/beam_curves.h"
 #include "app/model_view.h"
+#include "app/page_bars.h"
 #include "app/qt_text.h"
 #include "app/tool_icons.h"
 #include "app/up_down_control.h"
 #include "common/text_entries.h"
-#include "editor/model_extents.h"
+#include "render/displaced_shape.h"
 
 namespace strandel {
 namespace {
@@ -47,27 +47,20 @@ ModelPage::ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& me
                      QWidget* parent)
     : QWidget(parent), doc_(doc), settings_(settings), messages_(messages),
       editor_(doc, settings, *this) {
-  toolBar_ = new QToolBar(this);
-  toolBar_->setFixedHeight(kToolBarHeight);
-  toolBar_->setIconSize(QSize(20, 20));
-  toolBar_->setContentsMargins(0, 0, 0, 0);
+  toolBar_ = MakePageToolBar(this);
   view_ = new ModelView(editor_, doc_, settings_, this);
-  statusBar_ = new QStatusBar(this);
-  statusBar_->setFixedHeight(kStatusBarHeight);
-  statusBar_->setSizeGripEnabled(false);
-  for (std::size_t i = 0; i < panels_.size(); ++i) {
+  statusBar_ = MakePageStatusBar(this);
+  // The instruction takes the width the two coordinate panels leave.
+  panels_[0] = AddStretchingPanel(statusBar_);
+  for (std::size_t i = 1; i < panels_.size(); ++i) {
     panels_[i] = new QLabel(statusBar_);
     panels_[i]->setFrameShape(QFrame::Panel);
     panels_[i]->setFrameShadow(QFrame::Sunken);
-    statusBar_->addWidget(panels_[i], i == 0 ? 1 : 0);
+    panels_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusBar_->addWidget(panels_[i]);
   }
-  // A long path must not widen the window: the instruction panel takes the
-  // width the coordinate panels leave and cuts its text.
-  panels_[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   panels_[1]->setFixedWidth(kFirstCoordinateWidth);
   panels_[2]->setFixedWidth(kSecondCoordinateWidth);
-  panels_[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  panels_[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -134,9 +127,9 @@ void ModelPage::BuildToolBar() {
   connect(loadScale_, &UpDownControl::Up, this, [this] { editor_.LoadScaleUp(); });
   connect(loadScale_, &UpDownControl::Down, this, [this] { editor_.LoadScaleDown(); });
   connect(displacementScale_, &UpDownControl::Up, this,
-          [this] { editor_.DisplacementScaleUp(ShownDisplacementScale()); });
+          [this] { editor_.DisplacementScaleUp(strandel::ShownDisplacementScale(doc_)); });
   connect(displacementScale_, &UpDownControl::Down, this,
-          [this] { editor_.DisplacementScaleDown(ShownDisplacementScale()); });
+          [this] { editor_.DisplacementScaleDown(strandel::ShownDisplacementScale(doc_)); });
   RefreshToolButtons();
 }
 
@@ -146,14 +139,6 @@ void ModelPage::GridClicked(GridKind grid, bool down) {
     if (kGrids[i] != grid) gridButtons_[i]->setChecked(false);
   editor_.GridButton(down ? grid : kNoGrid);
   RefreshToolButtons();
-}
-
-double ModelPage::ShownDisplacementScale() const {
-  if (doc_.DisplacementScale > 0) return doc_.DisplacementScale;
-  if (!doc_.ResultsValid) return 0;
-  const ModelBox box = ModelExtents(doc_);
-  if (box.Empty()) return 0;
-  return DeflectionDrawScale(doc_, std::max(box.Width(), box.Height()));
 }
 
 QAction* ModelPage::CreateButton(CreateTool tool) const {

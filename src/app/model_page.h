@@ -25,10 +25,6 @@ namespace strandel {
 class ModelView;
 class UpDownControl;
 
-// Heights of the tool bar and the status bar of every page, pixels.
-inline constexpr int kToolBarHeight = 25;
-inline constexpr int kStatusBarHeight = 21;
-
 class ModelPage : public QWidget, public EditorHost {
   Q_OBJECT
 public:
@@ -79,8 +75,6 @@ private:
   void BuildToolBar();
   QAction* AddButton(const char* icon, bool checkable);
   void GridClicked(GridKind grid, bool down);
-  // The exaggeration the displaced shape is drawn with now.
-  double ShownDisplacementScale() const;
 
   ModelDocument& doc_;
   AppSettings& settings_;

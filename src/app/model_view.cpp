@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "render/cursor_overlay.h"
+#include "render/model_picture.h"
+
 namespace strandel {
 namespace {
 
@@ -70,10 +73,24 @@ void ModelView::paintEvent(QPaintEvent*) {
 void ModelView::DrawPicture() {
   picture_ = QImage(size(), QImage::Format_RGB32);
   picture_.fill(Qt::white);
+  QPainter painter(&picture_);
+  ModelPictureOptions options;
+  options.Grid = &editor_.Grid();
+  options.GuideLine = editor_.GuideLine();
+  // The editor's view follows the widget's size; the picture is drawn for it.
+  ViewState view = editor_.View();
+  view.Width = picture_.width();
+  view.Height = picture_.height();
+  DrawModel(painter, doc_, settings_, view, options);
   pictureStale_ = false;
 }
 
-void ModelView::DrawOverlays(QPainter&) {}
+void ModelView::DrawOverlays(QPainter& painter) {
+  const TGridObject& grid = editor_.Grid();
+  if (grid.CursorVisible) DrawCursorCross(painter, grid, editor_.View());
+  if (const auto rectangle = editor_.ZoomRectangle())
+    DrawZoomRectangle(painter, rectangle->first, rectangle->second);
+}
 
 void ModelView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

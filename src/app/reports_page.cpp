@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/folder_menu.h"
-#include "app/model_page.h"
+#include "app/page_bars.h"
 #include "app/qt_text.h"
 #include "app/sheet_area.h"
 #include "app/tool_icons.h"
@@ -18,16 +18,43 @@
 #include "common/files.h"
 #include "common/text.h"
 #include "common/text_entries.h"
+#include "render/pixel_mapping.h"
+#include "render/report_sheet.h"
 
 namespace strandel {
+namespace {
+
+// The sheets of a long report lie one below the other with this gap, mm.
+constexpr double kSheetGapMm = 8;
+
+void PaintReport(QPainter& painter, const std::vector<std::string>& lines, QSize size,
+                 const SheetView& view) {
+  painter.fillRect(QRect(QPoint(0, 0), size), QColor(0x80, 0x80, 0x80));
+  const ReportLayout layout = LayoutReport(lines);
+  for (int sheet = 0; sheet < layout.SheetCount; ++sheet) {
+    // Sheet k's own page coordinates, moved down by k sheets and gaps.
+    const double shift = sheet * (kSheetHeightMm + kSheetGapMm);
+    const ViewState page =
+        PageView(view.Scale, 0, view.OffsetY + shift, size.width(), size.height());
+    const int top = static_cast<int>(PixelOf(page, 0, kSheetHeightMm + kSheetGapMm / 2).y());
+    const int bottom = static_cast<int>(PixelOf(page, 0, -kSheetGapMm / 2).y());
+    const QRect band(0, top, size.width(), bottom - top);
+    if (!band.intersects(QRect(QPoint(0, 0), size))) continue;
+    painter.save();
+    painter.setClipRect(band);
+    DrawReportSheet(painter, lines, layout, sheet, page);
+    painter.restore();
+  }
+}
+
+} // namespace
 
 ReportsPage::ReportsPage(ModelDocument& doc, AppSettings& settings, std::string templatesFolder,
                          QWidget* parent)
     : QWidget(parent), doc_(doc), settings_(settings), templatesFolder_(std::move(templatesFolder)),
-      toolBar_(new QToolBar(this)), templateList_(new QComboBox(toolBar_)),
+      toolBar_(MakePageToolBar(this)), templateList_(new QComboBox(toolBar_)),
       menuArrow_(new QToolButton(toolBar_)), templateMenu_(new QMenu(this)),
-      sheet_(new SheetArea(this)), status_(new QLabel(this)) {
-  toolBar_->setFixedHeight(kToolBarHeight);
+      sheet_(new SheetArea(this)) {
   templateList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   templateList_->setMinimumContentsLength(16);
   menuArrow_->setIcon(ToolIcon("report_menu"));
@@ -36,11 +63,11 @@ ReportsPage::ReportsPage(ModelDocument& doc, AppSettings& settings, std::string 
   toolBar_->addWidget(menuArrow_);
   connect(templateList_, &QComboBox::activated, this, [this](int line) { ChooseListEntry(line); });
   connect(menuArrow_, &QToolButton::clicked, this, [this] { OpenTemplateMenu(); });
-  auto* statusBar = new QStatusBar(this);
-  statusBar->setFixedHeight(kStatusBarHeight);
-  statusBar->setSizeGripEnabled(false);
-  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  statusBar->addWidget(status_, 1);
+  sheet_->Painter = [this](QPainter& painter, QSize size, const SheetView& view) {
+    PaintReport(painter, reportLines_, size, view);
+  };
+  QStatusBar* statusBar = MakePageStatusBar(this);
+  status_ = AddStretchingPanel(statusBar);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

@@ -62,7 +62,7 @@ private:
   QToolButton* menuArrow_;
   QMenu* templateMenu_;
   SheetArea* sheet_;
-  QLabel* status_;
+  QLabel* status_ = nullptr;
   std::string reportName_;
   std::vector<std::string> templateLines_;
   std::vector<std::string> reportLines_;

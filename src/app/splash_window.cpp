@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QTimer>
 
+#include "render/fonts.h"
+
 namespace strandel {
 
 QPixmap SplashPicture() {
@@ -14,7 +16,7 @@ QPixmap SplashPicture() {
   picture.fill(Qt::black);
   QPainter painter(&picture);
   QSvgRenderer(QStringLiteral(":/icons/splash.svg")).render(&painter, picture.rect());
-  QFont font(QStringLiteral("Arial"));
+  QFont font(QString::fromStdString(SubstituteFamily(kSansFont)));
   font.setPixelSize(16);
   font.setBold(true);
   painter.setFont(font);
