@@ -33,6 +33,7 @@ bool DocumentCommands::New() {
 bool DocumentCommands::Close() {
   host_.CancelOperation();
   InvalidateResults(doc_);
+  host_.ResultsInvalidated();
   return New();
 }
 

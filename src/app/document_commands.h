@@ -25,6 +25,8 @@ public:
   virtual void ResetView() = 0;
   // The document's name or its modified state may have changed.
   virtual void DocumentIdentityChanged() = 0;
+  // The results were thrown away: the result displays are off.
+  virtual void ResultsInvalidated() = 0;
 };
 
 // Where an open request comes from; a standard structure opens as a template.

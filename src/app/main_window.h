@@ -76,6 +76,7 @@ public:
   void CancelOperation() override;
   void ResetView() override;
   void DocumentIdentityChanged() override;
+  void ResultsInvalidated() override;
 
 protected:
   void closeEvent(QCloseEvent* event) override;

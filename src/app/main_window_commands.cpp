@@ -198,7 +198,14 @@ void MainWindow::SetShowUtilisation(bool on) {
 void MainWindow::ExitProgram() {
   CancelOperation();
   InvalidateResults(doc_);
+  ResultsInvalidated();
   close();
+}
+
+void MainWindow::ResultsInvalidated() {
+  // The question about unsaved changes that may follow shows the model as it is.
+  modelPage_->RefreshToolButtons();
+  modelPage_->Repaint();
 }
 
 void MainWindow::ShowDocumentInformation() {
