@@ -76,10 +76,25 @@ class Model:
 
     def write(self, relative, sizes=(0.11, 0.11, 0.30)):
         text = ["[Model-Settings]", f"BeamHeight={sizes[0]}", f"TxtHeight={sizes[1]}",
-                f"LoadHeight={sizes[2]}", "[History-data]", "CreatedByUser=Strandel",
-                "CreationVersion=3.1.4", "[Model-Objects]", f"GraphObjCount={len(self.lines)}"]
+                f"LoadHeight={sizes[2]}"] + HISTORY + [
+                "[Model-Objects]", f"GraphObjCount={len(self.lines)}"]
         text += [f"Object{i:03d}={line}" for i, line in enumerate(self.lines, 1)]
         convert("\r\n".join(text) + "\r\n", relative)
+
+
+# Standard structures are shipped as made by the program's own team.
+HISTORY = ["[History-data]", "LastModDate=2026-12-06", "LastModByUser=Strandel",
+           "CreatedDate=2026-12-06", "CreatedByUser=Strandel", "CreationVersion=3.1.4"]
+
+
+def with_history(raw):
+    """Replaces a generated document's history section by the shipped one."""
+    lines = raw.split("\r\n")
+    start = lines.index("[History-data]")
+    end = start + 1
+    while end < len(lines) and not lines[end].startswith("["):
+        end += 1
+    return "\r\n".join(lines[:start] + HISTORY + lines[end:])
 
 
 def convert(raw, relative):
@@ -105,7 +120,7 @@ def generated(kind, relative, material, profile, extra_args=(), add=None, sizes=
             raw = handle.read()
         if add:
             raw = add(raw)
-        convert(raw, relative)
+        convert(with_history(raw), relative)
 
 
 def with_extra_objects(extra_lines):

@@ -13,6 +13,7 @@
 #include "cli/eval_command.h"
 #include "cli/generate_command.h"
 #include "cli/render_command.h"
+#include "cli/report_command.h"
 #include "cli/solve_command.h"
 
 namespace strandel::cli {
@@ -28,6 +29,7 @@ const std::vector<Command>& Commands() {
       {"diagrams", "the beam page of one beam drawn on A4 sheets, or its content as JSON",
        &RunDiagrams},
       {"render", "draw the model as a PNG, BMP or PDF picture", &RunRender},
+      {"report", "analyse the model and expand a report template into report lines", &RunReport},
   };
   return commands;
 }

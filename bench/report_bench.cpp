@@ -1,0 +1,53 @@
+// Expanding the shipped design report, the longest template, on solved rigid grid
+// frames of 10 x 10, 25 x 25 and 50 x 50 fields (the largest: 2601 nodes, 5100
+// beams, 51 supports): every beam line computes the beam's section, design and
+// buckling values and reads its results. The peak heap and the report's size
+// are reported beside the time.
+
+#include <benchmark/benchmark.h>
+
+#include "analysis/solver.h"
+#include "common/files.h"
+#include "heap_meter.h"
+#include "reports/report.h"
+#include "reports/report_templates.h"
+#include "support/frame_models.h"
+
+namespace strandel {
+namespace {
+
+ModelDocument SolvedFrame(int fields) {
+  // Storeys 3 m, bays 4 m, columns 0.3 x 0.3 m, girders 0.2 x 0.4 m, 10 kN/m.
+  ModelDocument doc = testing::GridFrame(fields, fields, 4, 3, 10000, {0.3, 0.3, 2.1e11, 7850},
+                                         {0.2, 0.4, 2.1e11, 7850});
+  AnalyseModel(doc);
+  return doc;
+}
+
+void BM_DesignReport(benchmark::State& state) {
+  const ModelDocument doc = SolvedFrame(static_cast<int>(state.range(0)));
+  if (!doc.ResultsValid) state.SkipWithError("analysis failed");
+  // The template of the source tree, found from this file's own place in it.
+  const TemplateReadResult read =
+      ReadReportTemplate(FolderOf(__FILE__) + "../data/Reports/Design report.txt");
+  if (!read.ok) state.SkipWithError("no design report template");
+  const AppSettings settings;
+  const ReportSources sources{doc, settings, "/models/", {"2024-05-06", "bench", "3.1.4"}};
+  std::size_t lines = 0, bytes = 0;
+  bench::ResetHeapPeak();
+  for (auto _ : state) {
+    const std::vector<std::string> report = BuildReport(read.Lines, sources);
+    lines = report.size();
+    bytes = 0;
+    for (const std::string& line : report)
+      bytes += line.size() + 1;
+    benchmark::DoNotOptimize(report.data());
+  }
+  state.counters["peak_heap_MB"] = static_cast<double>(bench::HeapPeakBytes()) / 1e6;
+  state.counters["lines"] = static_cast<double>(lines);
+  state.counters["report_kB"] = static_cast<double>(bytes) / 1e3;
+}
+BENCHMARK(BM_DesignReport)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace strandel

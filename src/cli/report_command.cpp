@@ -1,0 +1,124 @@
+#include "cli/report_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "analysis/solver.h"
+#include "cli/analysis_report.h"
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/model_input.h"
+#include "cli/settings_input.h"
+#include "common/files.h"
+#include "common/translation.h"
+#include "common/user_message.h"
+#include "reports/report.h"
+#include "reports/report_templates.h"
+
+namespace strandel::cli {
+namespace {
+
+// The template as given; for a bare name that is no file, the template of that
+// name in the Reports folder, with or without its ".txt".
+std::string TemplatePath(const std::string& given) {
+  if (FileExists(given) || given.find('/') != std::string::npos) return given;
+  const std::string folder = JoinPath(CommandDataFolder(), "Reports");
+  for (const std::string& name : {given, given + ".txt"}) {
+    const std::string inFolder = JoinPath(folder, name);
+    if (FileExists(inFolder)) return inFolder;
+  }
+  return given;
+}
+
+// The texts of the report (yes and no, the reductions in words) in the language
+// of the settings; a batch report in English rather than in question marks when
+// that language is not installed.
+void LoadReportLanguage(const AppSettings& settings) {
+  const std::string dataFolder = CommandDataFolder();
+  if (LoadLanguage(LanguageFilePath(dataFolder, settings.Language))) return;
+  if (LoadLanguage(LanguageFilePath(dataFolder, "English"))) {
+    UsageError("no language file for '" + settings.Language + "': the report is in English");
+    return;
+  }
+  UsageError("no language file found: the report's texts show as ?");
+}
+
+// The folder the report names the document by: where the file is, in full.
+std::string DocumentFolder(const std::string& modelPath) {
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(modelPath, error);
+  return FolderOf(error ? modelPath : full.lexically_normal().string());
+}
+
+} // namespace
+
+const char* const kReportUsage =
+    "usage: strandel-cli report MODEL.qsd TEMPLATE.txt [--settings FILE]\n"
+    "\n"
+    "Analyses the model and expands the report template: prints the report's lines,\n"
+    "each template line with its {width;alignment;name} parameters replaced by the\n"
+    "model's values in the display units of the settings, lines naming beam or\n"
+    "support parameters once for every beam or support. The characters | and ~ are\n"
+    "left in the lines: on a printed sheet they switch bold and underline. A line\n"
+    "that cannot be expanded reads \"Error:\" and why, and is counted on stderr;\n"
+    "the rest is still printed.\n"
+    "\n"
+    "TEMPLATE is a file, or the name of a template of the Reports folder\n"
+    "(\"Design report\", \"Beam summary\", \"Support reactions\", \"Bill of materials\").\n"
+    "Texts such as Yes and No are in the language of the settings.\n"
+    "\n"
+    "Exit status: 0 printed; 1 the analysis failed (the report is still printed, with\n"
+    "every result 0); 2 bad usage, or MODEL or TEMPLATE unreadable or malformed.\n";
+
+int RunReport(const std::vector<std::string>& args) {
+  const Arguments parsed = ParseArguments(args, {});
+  if (!parsed.Error.empty()) return UsageError(parsed.Error);
+  if (parsed.Help) {
+    std::fputs(kReportUsage, stdout);
+    return kExitOk;
+  }
+  if (parsed.Positional.size() != 2) return UsageError("report needs MODEL.qsd and TEMPLATE.txt");
+  AppSettings settings;
+  if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
+  const std::string& modelPath = parsed.Positional[0];
+  ModelDocument doc;
+  if (!ReadModel(modelPath, doc)) return kExitUsage;
+  const std::string templatePath = TemplatePath(parsed.Positional[1]);
+  const TemplateReadResult read = ReadReportTemplate(templatePath);
+  if (!read.ok)
+    return UsageError(read.message.empty() ? "cannot read '" + templatePath + "'" : read.message);
+
+  LoadReportLanguage(settings);
+  const AnalysisOutcome outcome = AnalyseModel(doc);
+  SectionContext context;
+  const ReportSources sources{doc, settings, DocumentFolder(modelPath)};
+  std::string out;
+  for (const std::string& line : BuildReport(read.Lines, sources, &context))
+    out += line + "\n";
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fflush(stdout);
+
+  // The faulty lines are in the report where they belong; a script that only
+  // looks at the exit status hears of them here.
+  long faulty = 0;
+  for (std::string line : read.Lines)
+    faulty += LineKind(line) == ReportLineKind::Error ? 1 : 0;
+  if (faulty > 0)
+    UsageError(std::to_string(faulty) + " line" + (faulty == 1 ? "" : "s") + " of " + templatePath +
+               " could not be expanded: see the report's lines beginning \"Error:\"");
+  if (outcome.Analysed && !outcome.Ok())
+    UsageError("the analysis of " + modelPath + " failed (" + FailureText(outcome) +
+               "): every result in the report is 0");
+  ShowNotes(outcome);
+  // The analysis has told what the section values found; the report tells only
+  // what is new, such as a beam of a model without nodes.
+  StderrMessages messages;
+  for (const std::string& note : context.NoteTexts()) {
+    if (std::find(outcome.Notes.begin(), outcome.Notes.end(), note) == outcome.Notes.end())
+      messages.Show(note, MessageKind::Warning);
+  }
+  return AnalysisExitStatus(outcome);
+}
+
+} // namespace strandel::cli

@@ -1,0 +1,19 @@
+#pragma once
+// The seven parameter lists, each built in the source file of its subject; the
+// lookup over all of them is report_parameters.cpp.
+
+#include <vector>
+
+#include "reports/report_parameters.h"
+
+namespace strandel {
+
+const std::vector<ReportParameter>& BeamParameters();         // beam_parameters.cpp
+const std::vector<ReportParameter>& SupportParameters();      // support_parameters.cpp
+const std::vector<ReportParameter>& UnitParameters();         // unit_parameters.cpp
+const std::vector<ReportParameter>& DimensioningParameters(); // model_parameters.cpp
+const std::vector<ReportParameter>& ModelParameters();        // model_parameters.cpp
+const std::vector<ReportParameter>& DocumentParameters();     // model_parameters.cpp
+const std::vector<ReportParameter>& EnvironmentParameters();  // model_parameters.cpp
+
+} // namespace strandel

@@ -1,0 +1,69 @@
+#include "reports/report_parameters.h"
+
+#include <cmath>
+#include <unordered_map>
+
+#include "common/number_text.h"
+#include "common/system_info.h"
+#include "common/text.h"
+#include "reports/parameter_lists.h"
+
+namespace strandel {
+
+ReportEnvironment CurrentReportEnvironment() {
+  return {TodayText(), CurrentUserName(), STRANDEL_VERSION};
+}
+
+const std::vector<ReportParameter>& ParametersOf(ParameterList list) {
+  switch (list) {
+  case ParameterList::Beam:
+    return BeamParameters();
+  case ParameterList::Support:
+    return SupportParameters();
+  case ParameterList::Unit:
+    return UnitParameters();
+  case ParameterList::Dimensioning:
+    return DimensioningParameters();
+  case ParameterList::Model:
+    return ModelParameters();
+  case ParameterList::Document:
+    return DocumentParameters();
+  case ParameterList::Environment:
+    break;
+  }
+  return EnvironmentParameters();
+}
+
+const ReportParameter* FindReportParameter(std::string_view name) {
+  // Built once: every line of every report looks its names up here.
+  static const std::unordered_map<std::string, const ReportParameter*> byName = [] {
+    std::unordered_map<std::string, const ReportParameter*> names;
+    for (ParameterList list : {ParameterList::Beam, ParameterList::Support, ParameterList::Unit,
+                               ParameterList::Dimensioning, ParameterList::Model,
+                               ParameterList::Document, ParameterList::Environment}) {
+      for (const ReportParameter& parameter : ParametersOf(list))
+        names.emplace(LowerCase(parameter.Name), &parameter);
+    }
+    return names;
+  }();
+  const auto found = byName.find(LowerCase(name));
+  return found == byName.end() ? nullptr : found->second;
+}
+
+std::string PlainParameterValue(double value) {
+  return std::string(Trim(FormatValue(value)));
+}
+
+std::string ShownParameterValue(const ParameterScope& scope, Quantity quantity, double value) {
+  return PlainParameterValue(ToShown(scope.Sources.Settings.Units, quantity, value));
+}
+
+std::string ThresholdParameterValue(const ParameterScope& scope, Quantity quantity, double value,
+                                    double threshold) {
+  // A result left out keeps the blank of FormatValue's zero: templates in use
+  // are laid out for " 0".
+  if (std::fabs(value) <= threshold) return " 0";
+  return ShownParameterValue(scope, quantity, value);
+}
+
+} // namespace strandel

@@ -1,0 +1,71 @@
+#pragma once
+// The parameters a report template may name: seven lists (beam, support, unit,
+// dimensioning, model, document and environment parameters), each name with the
+// function that writes its value for the current model. A line naming a beam
+// parameter is repeated for every beam, one naming a support parameter for
+// every support.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/app_settings.h"
+#include "model/document.h"
+#include "sections/section_context.h"
+
+namespace strandel {
+
+enum class ParameterList { Beam, Support, Unit, Dimensioning, Model, Document, Environment };
+
+// What a report says about when and by whom it was made.
+struct ReportEnvironment {
+  std::string CurrentDate; // "yyyy-MM-dd"
+  std::string CurrentUser; // "?" when the login name cannot be read
+  std::string Version;     // the program's version text
+};
+// Today, the login name and this program's version.
+ReportEnvironment CurrentReportEnvironment();
+
+// Everything a report is made from. The results are those the analysis left in
+// the document; while they are not valid every result reads 0.
+struct ReportSources {
+  const ModelDocument& Doc;
+  const AppSettings& Settings; // display units and the force and moment thresholds
+  std::string DocumentFolder;  // the folder of the document's file, ends in "/"
+  ReportEnvironment Environment = CurrentReportEnvironment();
+};
+
+// What one value is asked about: the beam (a copy whose profile has been
+// normalised, so asking never changes the model) or the support of the line
+// being repeated, if any.
+struct ParameterScope {
+  const ReportSources& Sources;
+  SectionContext& Context;
+  TBeamObject* Beam = nullptr;
+  const TSupportObject* Support = nullptr;
+};
+
+struct ReportParameter {
+  const char* Name; // as template authors write it, "Beam_Length"
+  ParameterList List;
+  // The value as it goes into the field: display units, FormatValue form
+  // without its blanks, thresholds applied.
+  std::string (*Value)(ParameterScope& scope);
+};
+
+// The parameters of one list, in the order template authors find them listed.
+const std::vector<ReportParameter>& ParametersOf(ParameterList list);
+
+// The parameter of that name in any list, without regard to letter case; null
+// when there is none.
+const ReportParameter* FindReportParameter(std::string_view name);
+
+// Value forms shared by the lists: a quantity in its display unit, a pure
+// number, and a result that is written " 0" unless its magnitude is greater
+// than the threshold (N or Nm).
+std::string ShownParameterValue(const ParameterScope& scope, Quantity quantity, double value);
+std::string PlainParameterValue(double value);
+std::string ThresholdParameterValue(const ParameterScope& scope, Quantity quantity, double value,
+                                    double threshold);
+
+} // namespace strandel
