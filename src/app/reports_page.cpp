@@ -14,12 +14,12 @@
 #include "app/qt_text.h"
 #include "app/sheet_area.h"
 #include "app/tool_icons.h"
-#include "common/codepage.h"
 #include "common/files.h"
-#include "common/text.h"
 #include "common/text_entries.h"
 #include "render/pixel_mapping.h"
 #include "render/report_sheet.h"
+#include "reports/report.h"
+#include "reports/report_templates.h"
 
 namespace strandel {
 namespace {
@@ -80,8 +80,8 @@ void ReportsPage::FillTemplates() {
   {
     const QSignalBlocker blocker(templateList_);
     templateList_->clear();
-    for (const std::string& title : ListFiles(settings_.ReportFolder, "*.txt", true))
-      templateList_->addItem(ToQt(title));
+    for (const FolderEntry& file : ListReportTemplates(settings_.ReportFolder))
+      templateList_->addItem(ToQt(file.Title));
     templateList_->setCurrentIndex(templateList_->findText(ToQt(reportName_)));
   }
   templateMenu_->clear();
@@ -111,12 +111,9 @@ void ReportsPage::ChooseTemplateFile(const std::string& path) {
 
 bool ReportsPage::LoadTemplate(const std::string& path) {
   if (!FileExists(path)) return false;
-  const FileReadResult read = ReadWholeFile(path);
+  TemplateReadResult read = ReadReportTemplate(path);
   if (!read.ok) return false;
-  std::vector<std::string> lines;
-  for (std::string_view line : SplitLines(read.bytes))
-    lines.push_back(Cp1252ToUtf8(line));
-  templateLines_ = std::move(lines);
+  templateLines_ = std::move(read.Lines);
   return true;
 }
 
@@ -125,6 +122,9 @@ void ReportsPage::OpenTemplateMenu() {
 }
 
 void ReportsPage::Rebuild() {
+  // The report names the document by the folder it is saved in.
+  const ReportSources sources{doc_, settings_, settings_.LastPath};
+  reportLines_ = BuildReport(templateLines_, sources);
   sheet_->ContentChanged();
 }
 

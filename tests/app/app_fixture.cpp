@@ -55,7 +55,7 @@ std::optional<std::string> ScriptedFileDialogs::ChooseModelToSave(const std::str
 AppFixture::AppFixture(std::optional<std::string> settingsText) {
   const std::string data = Folder.File("data/");
   std::filesystem::create_directories(data + "Models");
-  for (const char* name : {"Languages", "Structures", "Help"})
+  for (const char* name : {"Languages", "Structures", "Help", "Reports"})
     CopyDataFolder(name, data);
   Environment.DataFolder = data;
   Environment.SettingsPath = Folder.File("Strandel.ini");

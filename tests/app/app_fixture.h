@@ -1,7 +1,7 @@
 #pragma once
 // A desktop program over a temporary data folder: the languages, standard
-// structures and user guide of the source tree, a settings file of the test's
-// choosing, recorded messages and scripted file dialogs.
+// structures, report templates and user guide of the source tree, a settings
+// file of the test's choosing, recorded messages and scripted file dialogs.
 
 #include <deque>
 #include <memory>
