@@ -97,6 +97,10 @@ void ReportsPage::ChooseListEntry(int line) {
   const std::string path = settings_.ReportFolder + title + ".txt";
   if (!LoadTemplate(path)) return;
   reportName_ = title;
+  {
+    const QSignalBlocker blocker(templateList_);
+    templateList_->setCurrentIndex(line);
+  }
   Rebuild();
 }
 

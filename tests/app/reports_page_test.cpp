@@ -47,6 +47,7 @@ private slots:
       shown << list->itemText(i);
     QCOMPARE(shown, expected);
     QCOMPARE(page->ReportName(), std::string("Beam summary"));
+    QCOMPARE(list->currentText(), QStringLiteral("Beam summary"));
     QVERIFY(!page->ReportLines().empty());
     // The template menu lists the program's templates.
     QCOMPARE(page->TemplateMenu()->actions().size(), 4);
