@@ -8,11 +8,12 @@
 namespace strandel::bench {
 namespace {
 
-std::atomic<std::size_t> current{0}, peak{0}, base{0};
+std::atomic<std::size_t> current{0}, peak{0}, base{0}, allocations{0};
 
 void* Allocate(std::size_t size) {
   void* p = std::malloc(size == 0 ? 1 : size);
   if (!p) return nullptr;
+  ++allocations;
   const std::size_t now = current += malloc_usable_size(p);
   std::size_t seen = peak.load();
   while (now > seen && !peak.compare_exchange_weak(seen, now)) {
@@ -35,6 +36,10 @@ void ResetHeapPeak() {
 
 std::size_t HeapPeakBytes() {
   return peak.load() - base.load();
+}
+
+std::size_t AllocationCount() {
+  return allocations.load();
 }
 
 } // namespace strandel::bench

@@ -11,5 +11,8 @@ void ResetHeapPeak();
 // The largest number of bytes allocated at once since the last reset, over what
 // was allocated at the reset.
 std::size_t HeapPeakBytes();
+// The number of allocations since the program started; the difference of two
+// readings counts the allocations in between.
+std::size_t AllocationCount();
 
 } // namespace strandel::bench

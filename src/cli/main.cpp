@@ -12,6 +12,7 @@
 #include "cli/diagrams_command.h"
 #include "cli/eval_command.h"
 #include "cli/generate_command.h"
+#include "cli/optimize_command.h"
 #include "cli/render_command.h"
 #include "cli/report_command.h"
 #include "cli/solve_command.h"
@@ -28,8 +29,9 @@ const std::vector<Command>& Commands() {
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
       {"diagrams", "the beam page of one beam drawn on A4 sheets, or its content as JSON",
        &RunDiagrams},
-      {"render", "draw the model as a PNG, BMP or PDF picture", &RunRender},
       {"report", "analyse the model and expand a report template into report lines", &RunReport},
+      {"optimize", "move nodes to lower the highest utilisation or displacement", &RunOptimize},
+      {"render", "draw the model as a PNG, BMP or PDF picture", &RunRender},
   };
   return commands;
 }

@@ -1,5 +1,6 @@
 #include "render/beam_sheet.h"
 
+#include <cmath>
 #include <string>
 
 #include "render/beam_symbol.h"
@@ -27,6 +28,14 @@ template <class T, class Draw> void EachOnPage(const BeamPage& page, Draw draw) 
 // face instead of hiding behind it.
 double LoadStandOff(const BeamPage& page) {
   return page.BeamHeight / 2;
+}
+
+// Likewise a force's arrow meets the beam's face rather than its centre line.
+TForceObject OnBeamFace(const TForceObject& force, const BeamPage& page) {
+  TForceObject moved = force;
+  moved.X += std::cos(force.Angle) * page.BeamHeight / 2;
+  moved.Y += std::sin(force.Angle) * page.BeamHeight / 2;
+  return moved;
 }
 
 std::string Letter(const char* letter, long number) {
@@ -85,7 +94,7 @@ void PaintBeamPageContent(QPainter& painter, const BeamPage& page, const AppSett
     else if (const auto* reaction = std::get_if<TReactionObject>(&object))
       DrawReaction(painter, *reaction, DrawStyle::Shadow, sizes, settings, view);
     else if (const auto* force = std::get_if<TForceObject>(&object))
-      DrawForce(painter, *force, DrawStyle::Shadow, sizes, view);
+      DrawForce(painter, OnBeamFace(*force, page), DrawStyle::Shadow, sizes, view);
     else if (const auto* moment = std::get_if<TMomentObject>(&object))
       DrawMoment(painter, *moment, DrawStyle::Shadow, sizes, view);
   }
@@ -107,7 +116,7 @@ void PaintBeamPageContent(QPainter& painter, const BeamPage& page, const AppSett
     DrawNode(painter, node, DrawStyle::Body, sizes, view);
   });
   EachOnPage<TForceObject>(page, [&](const TForceObject& force) {
-    DrawForce(painter, force, DrawStyle::Body, sizes, view);
+    DrawForce(painter, OnBeamFace(force, page), DrawStyle::Body, sizes, view);
   });
   EachOnPage<TMomentObject>(page, [&](const TMomentObject& moment) {
     DrawMoment(painter, moment, DrawStyle::Body, sizes, view);
@@ -117,7 +126,7 @@ void PaintBeamPageContent(QPainter& painter, const BeamPage& page, const AppSett
     DrawLoadLabel(painter, load, Letter("q", load.Number), sizes, view, LoadStandOff(page));
   });
   EachOnPage<TForceObject>(page, [&](const TForceObject& force) {
-    DrawForceLabel(painter, force, Letter("F", force.Number), sizes, view);
+    DrawForceLabel(painter, OnBeamFace(force, page), Letter("F", force.Number), sizes, view);
   });
   EachOnPage<TMomentObject>(page, [&](const TMomentObject& moment) {
     DrawMomentLabel(painter, moment, Letter("M", moment.Number), sizes, view);

@@ -12,6 +12,10 @@
 namespace strandel {
 namespace {
 
+// Beams thinner than these many screen pixels show no rigid-end marks, no arrow.
+constexpr double kSmallestMarkedBeam = 2;
+constexpr double kSmallestArrowBeam = 5;
+
 // Where a label goes when its own place is taken: along its beam by these fractions.
 constexpr double kLabelShifts[] = {0, 0.15, -0.15, 0.3, -0.3};
 
@@ -54,7 +58,9 @@ void DrawBeam(QPainter& painter, const TBeamObject& beam, DrawStyle style, const
   const QPen pen = OutlinePen(ink.Outline, sizes, view);
   const QPolygonF outline = PixelPolygon(
       view, {body.Corners()[0], body.Corners()[1], body.Corners()[2], body.Corners()[3]});
-  if (style == DrawStyle::Shadow) {
+  // Marks and arrows narrower than a couple of pixels would not show.
+  const double thickness = sizes.BeamHeight * view.Scale;
+  if (style == DrawStyle::Shadow || thickness < DevicePixels(painter, kSmallestMarkedBeam)) {
     DrawShape(painter, outline, ink, pen);
     return;
   }
@@ -68,7 +74,8 @@ void DrawBeam(QPainter& painter, const TBeamObject& beam, DrawStyle style, const
   painter.setBrush(dark);
   if (beam.Locked1) painter.drawPolygon(BandBetween(view, body, 0, mark));
   if (beam.Locked2) painter.drawPolygon(BandBetween(view, body, 1 - mark, 1));
-  if (showDirection) DrawDirectionArrow(painter, beam, dark, sizes, view);
+  if (showDirection && thickness >= DevicePixels(painter, kSmallestArrowBeam))
+    DrawDirectionArrow(painter, beam, dark, sizes, view);
 
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);

@@ -36,17 +36,29 @@ std::u32string CellsOf(const std::u32string& text, bool withMarkup, TextMarkup& 
                        std::vector<Cell>* cells) {
   std::u32string characters;
   bool raise = false;
+  // A field padded to its width counted the "^" of a unit such as "[cm^2]"; the
+  // next blank gets its cell back, so the columns after it stay where the
+  // template put them.
+  int owed = 0;
+  auto add = [&](char32_t c, bool raised) {
+    characters.push_back(c);
+    if (cells != nullptr) cells->push_back({c, markup, raised});
+  };
   for (char32_t c : text) {
     if (withMarkup && IsMarkup(c)) {
       if (c == kBold) markup.Bold = !markup.Bold;
       if (c == kUnderline) markup.Underline = !markup.Underline;
       raise = c == kRaise;
+      if (raise) ++owed;
       continue;
     }
     // "^2" raises the digits (and a sign) that follow it: "cm^2", "10^-3".
     raise = raise && ((c >= U'0' && c <= U'9') || c == U'-');
-    characters.push_back(c);
-    if (cells != nullptr) cells->push_back({c, markup, raise});
+    if (c == U' ' && owed > 0) {
+      add(U' ', false);
+      --owed;
+    }
+    add(c, raise);
   }
   return characters;
 }

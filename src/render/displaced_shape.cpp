@@ -23,7 +23,10 @@ void DrawDisplacedShape(QPainter& painter, const ModelDocument& doc, const ViewS
   painter.save();
   QPen pen(DisplacedShapeColour());
   pen.setWidthF(DevicePixels(painter, 2));
-  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setJoinStyle(Qt::BevelJoin);
+  pen.setCapStyle(Qt::FlatCap);
+  // Points closer than this on the screen add nothing to the line but its cost.
+  const double closest = DevicePixels(painter, 3);
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
   QPolygonF line;
@@ -44,7 +47,13 @@ void DrawDisplacedShape(QPainter& painter, const ModelDocument& doc, const ViewS
       const double f = SampleFraction(i);
       const double along = scale * curves.StartAxial() + f * (length + scale * curves.Elongation());
       const double w = scale * curves.Deflection(f * length);
-      line << PixelOf(view, segment.X1 + c * along - s * w, segment.Y1 + s * along + c * w);
+      const QPointF point =
+          PixelOf(view, segment.X1 + c * along - s * w, segment.Y1 + s * along + c * w);
+      const bool last = i == kStretchSamples - 1;
+      if (!line.isEmpty() && !last && std::fabs(point.x() - line.back().x()) < closest &&
+          std::fabs(point.y() - line.back().y()) < closest)
+        continue;
+      line << point;
     }
   }
   flush();

@@ -1,5 +1,7 @@
 #include "render/draw_style.h"
 
+#include <algorithm>
+
 #include "render/palette.h"
 #include "render/pixel_mapping.h"
 
@@ -19,6 +21,13 @@ Ink InkFor(DrawStyle style, const QColor& ownColour, bool selected) {
 QPen OutlinePen(const QColor& colour, const SymbolSizes& sizes, const ViewState& view) {
   QPen pen(colour);
   pen.setWidth(PixelLength(view, 0.1 * sizes.BeamHeight));
+  pen.setJoinStyle(Qt::MiterJoin);
+  return pen;
+}
+
+QPen LoadOutlinePen(const QColor& colour, const SymbolSizes& sizes, const ViewState& view) {
+  QPen pen(colour);
+  pen.setWidth(PixelLength(view, std::min(0.1 * sizes.BeamHeight, 0.04 * sizes.LoadHeight)));
   pen.setJoinStyle(Qt::MiterJoin);
   return pen;
 }

@@ -34,6 +34,10 @@ Ink InkFor(DrawStyle style, const QColor& ownColour, bool selected);
 
 // The outline pen: 0.1 BeamHeight wide in whole pixels (0 draws one pixel).
 QPen OutlinePen(const QColor& colour, const SymbolSizes& sizes, const ViewState& view);
+// The outline of the symbols sized by LoadHeight (loads, forces, moments,
+// reactions): as OutlinePen, but never wider than 0.04 LoadHeight, so it stays
+// in proportion where loads are drawn small beside thick beams (the beam sheet).
+QPen LoadOutlinePen(const QColor& colour, const SymbolSizes& sizes, const ViewState& view);
 
 // Fills and outlines a polygon.
 void DrawShape(QPainter& painter, const QPolygonF& shape, const Ink& ink, const QPen& pen);

@@ -12,8 +12,10 @@
 namespace strandel {
 namespace {
 
-// Load arrows stand about this many LoadHeights apart.
+// Load arrows stand about this many LoadHeights apart, in bands at least this
+// many screen pixels high.
 constexpr double kLoadArrowSpacing = 0.6;
+constexpr double kSmallestArrowBand = 6;
 // Arrow heads, in the arrow's length.
 constexpr double kForceHeadLength = 0.35;
 constexpr double kForceHeadWidth = 0.5;
@@ -31,12 +33,14 @@ void DrawLoadArrows(QPainter& painter, const TLoadObject& load, const Ink& ink,
   const double length = std::hypot(load.X2 - load.X1, load.Y2 - load.Y1);
   const double h = sizes.LoadHeight;
   if (!(length > 0) || !(h > 0)) return;
+  // In a band a few pixels high the arrows would only blur into its outline.
+  if (h * view.Scale < DevicePixels(painter, kSmallestArrowBand)) return;
   const int count =
       std::clamp(static_cast<int>(std::ceil(length / (kLoadArrowSpacing * h))) + 1, 2, 400);
   // The outer arrows stand a little inside the band's ends.
   const double inset = std::min(0.2, 0.12 * h / length);
   const bool towardsLine = load.Value <= 0;
-  const QPen pen = OutlinePen(ink.Outline, sizes, view);
+  const QPen pen = LoadOutlinePen(ink.Outline, sizes, view);
   for (int i = 0; i < count; ++i) {
     const double t = inset + (1 - 2 * inset) * i / (count - 1);
     const Point2 onLine =
@@ -65,7 +69,7 @@ void DrawLoad(QPainter& painter, const TLoadObject& load, DrawStyle style, const
   const auto corners = band.Corners();
   const Ink ink = InkFor(style, LoadColour(), load.Selected);
   DrawShape(painter, PixelPolygon(view, {corners[0], corners[1], corners[2], corners[3]}), ink,
-            OutlinePen(ink.Outline, sizes, view));
+            LoadOutlinePen(ink.Outline, sizes, view));
   if (style == DrawStyle::Body) DrawLoadArrows(painter, load, ink, sizes, view, standOff);
 }
 
@@ -80,7 +84,7 @@ void DrawForce(QPainter& painter, const TForceObject& force, DrawStyle style,
       ArrowOutline(push ? outer : point, push ? point : outer, kForceShaftWidth * length,
                    kForceHeadLength * length, kForceHeadWidth * length);
   const Ink ink = InkFor(style, ForceColour(), force.Selected);
-  DrawShape(painter, PixelPolygon(view, arrow), ink, OutlinePen(ink.Outline, sizes, view));
+  DrawShape(painter, PixelPolygon(view, arrow), ink, LoadOutlinePen(ink.Outline, sizes, view));
 }
 
 void DrawMoment(QPainter& painter, const TMomentObject& moment, DrawStyle style,
@@ -93,7 +97,7 @@ void DrawMoment(QPainter& painter, const TMomentObject& moment, DrawStyle style,
       CurvedArrowOutline({moment.X, moment.Y}, radius, start, sweep, kMomentBand * radius,
                          kMomentHeadLength * radius, kMomentHeadWidth * radius);
   const Ink ink = InkFor(style, MomentColour(), moment.Selected);
-  DrawShape(painter, PixelPolygon(view, arc), ink, OutlinePen(ink.Outline, sizes, view));
+  DrawShape(painter, PixelPolygon(view, arc), ink, LoadOutlinePen(ink.Outline, sizes, view));
 }
 
 void DrawLoadLabel(QPainter& painter, const TLoadObject& load, const std::string& text,

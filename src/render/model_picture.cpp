@@ -29,6 +29,8 @@ template <class T, class Draw> void EachOf(const ModelDocument& doc, Draw draw) 
 void DrawShadows(QPainter& painter, const ModelDocument& doc, const SymbolSizes& sizes,
                  const ViewState& view) {
   const int offset = ShadowOffset(sizes, view);
+  // A shadow right under its object would be hidden by it.
+  if (offset == 0) return;
   painter.save();
   painter.translate(offset, offset);
   for (const auto& entry : doc.GraphObjects) {

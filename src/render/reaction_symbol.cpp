@@ -38,7 +38,7 @@ void DrawReaction(QPainter& painter, const TReactionObject& reaction, DrawStyle 
   const double arcSide = atEnd ? outward : -outward;
   const double below = h / 2; // the beam's face, or the node's circle
   const Ink ink = InkFor(style, ReactionColour(), false);
-  const QPen pen = OutlinePen(ink.Outline, sizes, page);
+  const QPen pen = LoadOutlinePen(ink.Outline, sizes, page);
   auto arrow = [&](Point2 tail, Point2 head) {
     DrawShape(painter,
               PixelPolygon(

@@ -1,6 +1,9 @@
 #include "render/utilisation_picture.h"
 
 #include <cmath>
+#include <vector>
+
+#include <QLineF>
 
 #include "analysis/beam_curves.h"
 #include "render/label_texts.h"
@@ -14,6 +17,8 @@ namespace {
 // The text stands at the middle of its stretch, or where that is taken, on
 // either side of it.
 constexpr double kTextPlaces[] = {0.5, 0.3, 0.7};
+// Bands thinner than this many screen pixels are drawn as lines this wide.
+constexpr double kSmallestBand = 2;
 
 } // namespace
 
@@ -22,6 +27,10 @@ void DrawUtilisation(QPainter& painter, const ModelDocument& doc, const SymbolSi
   const QPen pen = OutlinePen(OutlineColour(), sizes, view);
   const double h = sizes.BeamHeight;
   const bool legible = IsLegibleHeight(painter, sizes.LabelHeight * view.Scale);
+  // A band thinner than a couple of pixels would show only its outline: the
+  // stretch is then a line in its colour, so green and red still show.
+  const bool thin = h * view.Scale < DevicePixels(painter, kSmallestBand);
+  std::vector<QLineF> lines[2]; // holding, not holding
   // All bands first, so no band covers the text of another stretch.
   for (int pass = 0; pass < (legible ? 2 : 1); ++pass) {
     for (const TSegmentObject& segment : doc.Segments) {
@@ -31,6 +40,11 @@ void DrawUtilisation(QPainter& painter, const ModelDocument& doc, const SymbolSi
       const double u = StretchUtilisation(segment);
       if (pass == 0) {
         const bool holds = u < 1.0; // false for an undefined utilisation too
+        if (thin) {
+          lines[holds ? 0 : 1].emplace_back(PixelOf(view, segment.X1, segment.Y1),
+                                            PixelOf(view, segment.X2, segment.Y2));
+          continue;
+        }
         const double nx = -dy / length * h / 2, ny = dx / length * h / 2;
         const QPolygonF band = PixelPolygon(view, {{segment.X1 - nx, segment.Y1 - ny},
                                                    {segment.X2 - nx, segment.Y2 - ny},
@@ -41,6 +55,7 @@ void DrawUtilisation(QPainter& painter, const ModelDocument& doc, const SymbolSi
                   pen);
         continue;
       }
+      if (thin) continue;
       // Below the stretch, so it never meets the beam's own label above it; the
       // text's top edge just under the band.
       const double angle = ReadableAngle(std::atan2(dy, dx));
@@ -53,6 +68,13 @@ void DrawUtilisation(QPainter& painter, const ModelDocument& doc, const SymbolSi
           break;
       }
     }
+  }
+  for (int i = 0; i < 2; ++i) {
+    QPen line(i == 0 ? UtilisationOkColour() : UtilisationExceededColour());
+    line.setWidthF(DevicePixels(painter, kSmallestBand));
+    line.setCapStyle(Qt::FlatCap);
+    painter.setPen(line);
+    painter.drawLines(lines[i].data(), static_cast<int>(lines[i].size()));
   }
 }
 

@@ -1,6 +1,7 @@
 // strandel-cli render and the drawn beam page: the files a script gets, their
 // sizes and kinds, the exit statuses, and drawing without any display.
 
+#include <algorithm>
 #include <cstdint>
 
 #include <gtest/gtest.h>
@@ -144,6 +145,31 @@ TEST(CliDiagramsDrawing, A4SheetsAsManyAsTheDiagramsNeed) {
   ASSERT_EQ(result.ExitCode, 0) << result.Err;
   EXPECT_EQ(result.Out.rfind("{\"results_valid\": true", 0), 0u);
   EXPECT_EQ(PdfPages(testing::ReadBytes(folder.File("all.pdf"))), 2u);
+}
+
+TEST(CliReportPdf, ReportSheetsInsteadOfLines) {
+  testing::TempFolder folder;
+  const std::string model = WriteModel(folder, testing::SimplySupportedBeam(6, 2000));
+  // A template of 150 lines: three sheets of 62 lines at most.
+  std::string lines = "|Beams| ~of the model~\r\n====\r\n";
+  for (int i = 0; i < 148; ++i)
+    lines += "{4;R;BeamNo} {9;R;Beam_Length} {9;L;LengthUnitStr}\r\n";
+  const std::string report = folder.Write("beams.txt", lines);
+  auto result = Cli({"report", model, report, "--pdf", folder.File("beams.pdf")});
+  ASSERT_EQ(result.ExitCode, 0) << result.Err;
+  EXPECT_TRUE(result.Out.empty());
+  const std::string pdf = testing::ReadBytes(folder.File("beams.pdf"));
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  EXPECT_EQ(PdfPages(pdf), 3u);
+
+  // Without --pdf the same report prints its lines.
+  result = Cli({"report", model, report});
+  ASSERT_EQ(result.ExitCode, 0);
+  EXPECT_EQ(std::count(result.Out.begin(), result.Out.end(), '\n'), 150);
+
+  result = Cli({"report", model, report, "--pdf", folder.File("none/beams.pdf")});
+  EXPECT_EQ(result.ExitCode, 2);
+  EXPECT_FALSE(result.Err.empty());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include "common/text.h"
 #include "picture_probe.h"
 #include "render/character_grid.h"
 #include "render/picture_files.h"
@@ -17,6 +18,9 @@ namespace {
 TEST(ReportSheet, MarkupTakesNoCellAndCarriesOn) {
   EXPECT_EQ(CellCharacters("|Total| ~mass~: 12 cm^2\xC2\xA8", true), U"Total mass: 12 cm2");
   EXPECT_EQ(CellCharacters("|a|", false), U"|a|");
+  // The cell of a "^" comes back at the next blank: the columns after a unit stay.
+  EXPECT_EQ(CellCharacters("[cm^2]   Masses [kg]", true), U"[cm2]    Masses [kg]");
+  EXPECT_EQ(CellCharacters("[cm^2]   Masses", true).size(), CharacterCount("[cm^2]   Masses"));
   EXPECT_EQ(CellCharacters("R\xC3\xA4kna", true).size(), 5u); // UTF-8 letters take one cell
   TextMarkup markup = MarkupAfter("|Heading", {});
   EXPECT_TRUE(markup.Bold);

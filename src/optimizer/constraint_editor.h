@@ -1,0 +1,57 @@
+#pragma once
+// The rules of the constraint editor ("Constrains editor") of one selected
+// variable: its type (Interval, Equal, Mirror), the bounds of an interval in the
+// shown unit, and the variable an Equal or Mirror variable follows. The dialog
+// binds its controls to this; Cancel puts back what the variable held.
+
+#include <string>
+#include <vector>
+
+#include "optimizer/variables.h"
+
+namespace strandel {
+
+// What the editor's controls hold.
+struct ConstraintFields {
+  int Type = kConstrainInterval; // CB_ConstrainType
+  std::string LowText;           // ED_LBound, in the shown unit
+  std::string HighText;          // ED_UBound
+  int AssocIndex = -1;           // CB_AssocNode: index into AssociatedChoices, -1 none
+};
+
+class ConstraintEditor {
+public:
+  // `variable` belongs to `list`; its bounds, type and associated name are kept
+  // for Cancel.
+  ConstraintEditor(VariableList& list, TVarItem& variable);
+
+  // " N001.X", the read-only name field.
+  std::string NameText() const;
+  const std::string& UnitName() const { return variable_.DispUnit; }
+  // The selected Interval variables of the same coordinate kind, other than this
+  // one: the variables this one may follow.
+  std::vector<std::string> AssociatedChoices() const;
+  // The controls as they show the variable now: bounds x DispFactor in full
+  // digits (so storing them again changes nothing), the associated variable or,
+  // when it is not among the choices, the first choice.
+  ConstraintFields Fields() const;
+  // The type the choice keeps when the user picks `type`: Equal and Mirror only
+  // when there is a variable to follow, else Interval.
+  int AcceptedType(int type) const;
+  // Takes the controls into the variable. An interval's bounds change only when
+  // high - low > 0 (texts that are not numbers read as 0); an interval follows
+  // nothing. Equal and Mirror follow the chosen variable, or none.
+  void Store(const ConstraintFields& fields);
+  // OK stores the fields; Cancel restores what the variable held at the start.
+  void Ok(const ConstraintFields& fields) { Store(fields); }
+  void Cancel();
+
+private:
+  VariableList& list_;
+  TVarItem& variable_;
+  double savedLow_, savedHigh_;
+  int savedType_;
+  std::string savedAssoc_;
+};
+
+} // namespace strandel

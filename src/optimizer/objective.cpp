@@ -1,0 +1,55 @@
+#include "optimizer/objective.h"
+
+#include <cmath>
+
+#include "analysis/beam_curves.h"
+#include "common/number_text.h"
+#include "common/text.h"
+
+namespace strandel {
+namespace {
+
+double HighestUtilisation(const ModelDocument& doc) {
+  double highest = 0;
+  for (const TSegmentObject& segment : doc.Segments) {
+    const double u = StretchUtilisation(segment);
+    // A stretch that cannot be checked leaves the highest utilisation unknown.
+    if (std::isnan(u)) return u;
+    if (u > highest) highest = u;
+  }
+  return highest;
+}
+
+double LargestDisplacement(const ModelDocument& doc) {
+  double highest = 0;
+  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
+    const double d = BeamMaxDisplacement(doc, beam.Number);
+    if (std::isnan(d)) return d;
+    if (d > highest) highest = d;
+  }
+  return highest;
+}
+
+} // namespace
+
+double ObjectiveValue(const ModelDocument& doc, int objective) {
+  return objective == kObjectiveDisplacement ? LargestDisplacement(doc) : HighestUtilisation(doc);
+}
+
+double ObjectiveDisplayFactor(const UnitChoice& units, int objective) {
+  return objective == kObjectiveDisplacement ? UnitFactor(units, Quantity::Displacement) : 100.0;
+}
+
+std::string ObjectiveUnitName(const UnitChoice& units, int objective) {
+  return objective == kObjectiveDisplacement ? UnitName(units, Quantity::Displacement) : "[%]";
+}
+
+std::string ObjectiveText(const UnitChoice& units, int objective, double value) {
+  return std::string(Trim(FormatValue(value * ObjectiveDisplayFactor(units, objective))));
+}
+
+double TrialObjective(const ModelDocument& doc, const AnalysisOutcome&, int objective) {
+  return ObjectiveValue(doc, objective);
+}
+
+} // namespace strandel

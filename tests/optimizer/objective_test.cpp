@@ -1,0 +1,77 @@
+// The objectives against statics worked out by hand, and their display.
+
+#include "optimizer/objective.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/solver.h"
+#include "support/frame_models.h"
+
+namespace strandel {
+namespace {
+
+TEST(ObjectiveValue, LargestDisplacementOfACantilever) {
+  // L = 2 m, P = 1 kN down at the free end, steel 0.1 x 0.2 m: the tip sinks by
+  // P L^3 / (3 E I) and nothing moves along the beam.
+  const double L = 2, P = 1000;
+  const testing::Section s;
+  ModelDocument doc = testing::EmptyModel();
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, L, 0);
+  testing::AddBeam(doc, 1, 1, 2, true, true, s);
+  testing::AddSupport(doc, 1, 1, false, 3, /*locked=*/true);
+  testing::AddForce(doc, 1, 2, P, -kPi / 2);
+  ASSERT_TRUE(AnalyseModel(doc).Ok());
+  const double tip = P * L * L * L / (3 * s.E * s.Inertia());
+  EXPECT_NEAR(ObjectiveValue(doc, kObjectiveDisplacement), tip, 1e-9 * tip);
+}
+
+TEST(ObjectiveValue, HighestUtilisationOfABarInTension) {
+  // A bar (hinged at both ends) pulled by P carries N = P, so its utilisation is
+  // P / Rtd at every point; any index but 1 is the utilisation.
+  const double P = 50000;
+  ModelDocument doc = testing::EmptyModel();
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, 3, 0);
+  testing::AddBeam(doc, 1, 1, 2, false, false);
+  testing::AddSupport(doc, 1, 1);
+  testing::AddSupport(doc, 2, 2, /*rolled=*/true, /*direction=*/1);
+  testing::AddForce(doc, 1, 2, P, 0);
+  ASSERT_TRUE(AnalyseModel(doc).Ok());
+  ASSERT_EQ(doc.Segments.size(), 1u);
+  const double rtd = doc.Segments[0].Rtd;
+  ASSERT_GT(rtd, 0);
+  for (int objective : {kObjectiveUtilisation, 2, -1})
+    EXPECT_NEAR(ObjectiveValue(doc, objective), P / rtd, 1e-12) << objective;
+}
+
+TEST(ObjectiveValue, NoSegmentsScoreZero) {
+  ModelDocument doc = testing::EmptyModel();
+  EXPECT_EQ(ObjectiveValue(doc, kObjectiveUtilisation), 0);
+  EXPECT_EQ(ObjectiveValue(doc, kObjectiveDisplacement), 0);
+  // A failed analysis leaves no segments: the optimizer scores it 0.
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, 3, 0);
+  testing::AddBeam(doc, 1, 1, 2);
+  testing::AddForce(doc, 1, 2, 1000, 0);
+  const AnalysisOutcome outcome = AnalyseModel(doc); // no support: unstable
+  ASSERT_FALSE(outcome.Ok());
+  EXPECT_EQ(TrialObjective(doc, outcome, kObjectiveUtilisation), 0);
+  EXPECT_EQ(TrialObjective(doc, outcome, kObjectiveDisplacement), 0);
+}
+
+TEST(ObjectiveDisplay, PercentOrTheDisplacementUnit) {
+  UnitChoice units; // displacements in mm
+  EXPECT_EQ(ObjectiveDisplayFactor(units, kObjectiveUtilisation), 100);
+  EXPECT_EQ(ObjectiveUnitName(units, kObjectiveUtilisation), "[%]");
+  EXPECT_EQ(ObjectiveUnitName(units, 2), "[%]");
+  EXPECT_EQ(ObjectiveDisplayFactor(units, kObjectiveDisplacement), 1000);
+  EXPECT_EQ(ObjectiveUnitName(units, kObjectiveDisplacement), "[mm]");
+  EXPECT_EQ(ObjectiveText(units, kObjectiveUtilisation, 0.6123), "61.2");
+  EXPECT_EQ(ObjectiveText(units, kObjectiveDisplacement, 0.0031), "3.1");
+}
+
+} // namespace
+} // namespace strandel
