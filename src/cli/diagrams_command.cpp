@@ -182,6 +182,7 @@ int RunDiagrams(const std::vector<std::string>& args) {
   }
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
+  LoadCommandLanguage(settings);
   ModelDocument doc;
   if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
   if (FindBeam(doc, *beamNumber) == nullptr)

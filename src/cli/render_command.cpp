@@ -90,6 +90,7 @@ int RunRender(const std::vector<std::string>& args) {
   }
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
+  LoadCommandLanguage(settings);
   ModelDocument doc;
   if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
 

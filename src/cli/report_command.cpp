@@ -33,19 +33,6 @@ std::string TemplatePath(const std::string& given) {
   return given;
 }
 
-// The texts of the report (yes and no, the reductions in words) in the language
-// of the settings; a batch report in English rather than in question marks when
-// that language is not installed.
-void LoadReportLanguage(const AppSettings& settings) {
-  const std::string dataFolder = CommandDataFolder();
-  if (LoadLanguage(LanguageFilePath(dataFolder, settings.Language))) return;
-  if (LoadLanguage(LanguageFilePath(dataFolder, "English"))) {
-    UsageError("no language file for '" + settings.Language + "': the report is in English");
-    return;
-  }
-  UsageError("no language file found: the report's texts show as ?");
-}
-
 // The folder the report names the document by: where the file is, in full.
 std::string DocumentFolder(const std::string& modelPath) {
   std::error_code error;
@@ -97,7 +84,7 @@ int RunReport(const std::vector<std::string>& args) {
   if (!read.ok)
     return UsageError(read.message.empty() ? "cannot read '" + templatePath + "'" : read.message);
 
-  LoadReportLanguage(settings);
+  LoadCommandLanguage(settings);
   const AnalysisOutcome outcome = AnalyseModel(doc);
   SectionContext context;
   const ReportSources sources{doc, settings, DocumentFolder(modelPath)};

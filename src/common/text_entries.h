@@ -362,8 +362,12 @@ inline constexpr int kPrintModel = 161;
 inline constexpr int kPrintFreeBody = 162;
 inline constexpr int kPrintReport = 163;
 
+// The sign conventions printed at the head of the beam sheet, where results are read.
+inline constexpr int kBeamSheetSignsAxes = 286;
+inline constexpr int kBeamSheetSignsForces = 287;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 285;
+inline constexpr int kLastEntry = 287;
 
 } // namespace strandel::tr

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "common/text_entries.h"
+#include "common/translation.h"
 #include "render/beam_symbol.h"
 #include "render/character_grid.h"
 #include "render/diagram_drawing.h"
@@ -11,6 +13,7 @@
 #include "render/palette.h"
 #include "render/pixel_mapping.h"
 #include "render/reaction_symbol.h"
+#include "render/rotated_text.h"
 
 namespace strandel {
 namespace {
@@ -74,6 +77,21 @@ void DrawForceTable(QPainter& painter, const TReactionTableObject& table, const 
     DrawGridLine(painter, page, grid, static_cast<int>(row), table.Lines[row], false);
 }
 
+namespace {
+
+// The head of the sheet says how to read its signs, so nobody has to guess which
+// way a positive moment bends the beam.
+void DrawSignLegend(QPainter& painter, const BeamPage& page, const ViewState& view) {
+  bool showsBeam = false;
+  EachOnPage<TBeamObject>(page, [&](const TBeamObject&) { showsBeam = true; });
+  if (!showsBeam) return;
+  constexpr double kLegendHeight = 2.1; // mm, smaller than the labels
+  DrawLabel(painter, view, {25, 288.5}, Translated(tr::kBeamSheetSignsAxes), kLegendHeight);
+  DrawLabel(painter, view, {25, 285}, Translated(tr::kBeamSheetSignsForces), kLegendHeight);
+}
+
+} // namespace
+
 void PaintBeamPageContent(QPainter& painter, const BeamPage& page, const AppSettings& settings,
                           const ViewState& view) {
   painter.save();
@@ -133,6 +151,7 @@ void PaintBeamPageContent(QPainter& painter, const BeamPage& page, const AppSett
   });
   EachOnPage<TReactionTableObject>(
       page, [&](const TReactionTableObject& table) { DrawForceTable(painter, table, view); });
+  DrawSignLegend(painter, page, view);
   EachOnPage<TDiagramObject>(page, [&](const TDiagramObject& diagram) {
     DrawDiagram(painter, diagram, page.TextHeight, view, settings.Units);
   });

@@ -6,6 +6,8 @@
 #include <QPainter>
 
 #include "analysis/solver.h"
+#include "common/text_entries.h"
+#include "common/translation.h"
 #include "picture_probe.h"
 #include "render/beam_sheet.h"
 #include "render/beam_sheet_pages.h"
@@ -145,6 +147,47 @@ TEST(BeamSheet, DiagramsThatRunOffTheSheetContinueWholeOnTheNext) {
   EXPECT_TRUE(testing::SameColour(At(image, 184, fifth->Top - sheets[1].OriginY - 1),
                                   QColor(0xEB, 0xEB, 0xEB)));
   EXPECT_EQ(At(image, 2, 150), QColor(Qt::white));
+}
+
+} // namespace
+} // namespace strandel
+
+namespace strandel {
+namespace {
+
+// Dark pixels of text in the band of the sheet between two heights (mm).
+int DarkPixelsBetween(const QImage& image, double low, double high) {
+  int dark = 0;
+  for (double y = low; y < high; y += 0.25)
+    for (double x = 25; x < 150; x += 0.25)
+      if (qGray(At(image, x, y).rgb()) < 100) ++dark;
+  return dark;
+}
+
+TEST(BeamSheet, TheHeadOfASheetWithABeamSaysHowToReadTheSigns) {
+  SetTranslations(std::vector<std::string>(tr::kLastEntry + 1, "Signs: N > 0 is tension"));
+  ModelDocument beamModel = testing::SimplySupportedBeam(6, 2000);
+  ASSERT_TRUE(AnalyseModel(beamModel).Ok());
+  beamModel.FBDBeamNo = 1;
+  ModelDocument empty;
+  const AppSettings settings = testing::QuietSettings();
+  for (ModelDocument* doc : {&beamModel, &empty}) {
+    const bool showsBeam = doc == &beamModel;
+    BeamPage page;
+    UpdateBeamPage(page, *doc, settings);
+    QImage image = BlankImage(840, 1188);
+    {
+      QPainter painter(&image);
+      PaintBeamPage(painter, page, settings, Sheet());
+    }
+    if (showsBeam) {
+      EXPECT_GT(DarkPixelsBetween(image, 288, 291), 50);     // the line on the axes
+      EXPECT_GT(DarkPixelsBetween(image, 284.5, 287.5), 50); // the line on the forces
+    } else {
+      EXPECT_EQ(DarkPixelsBetween(image, 284, 291), 0); // no beam, nothing to read
+    }
+  }
+  SetTranslations({});
 }
 
 } // namespace
