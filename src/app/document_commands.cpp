@@ -163,7 +163,10 @@ bool DocumentCommands::ChooseSaveName() {
 
 bool DocumentCommands::WriteDocument() {
   const WriteResult written = SaveDocument(doc_, DocumentPath());
-  if (written.ok) return true;
+  if (written.ok) {
+    host_.DocumentSaved();
+    return true;
+  }
   messages_.Show(written.message, MessageKind::Error);
   return false;
 }

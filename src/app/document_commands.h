@@ -27,6 +27,8 @@ public:
   virtual void DocumentIdentityChanged() = 0;
   // The results were thrown away: the result displays are off.
   virtual void ResultsInvalidated() = 0;
+  // The document was written to its file as it is now.
+  virtual void DocumentSaved() {}
 };
 
 // Where an open request comes from; a standard structure opens as a template.

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "app/qt_text.h"
+#include "app/tool_icons.h"
 #include "common/text_entries.h"
 
 namespace strandel {
@@ -43,6 +44,17 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
   m.Exit = Item(m.File, "E&xit");
 
   m.Edit = bar->addMenu(QStringLiteral("&Edit"));
+  m.Undo = Item(m.Edit, "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  m.Redo = Item(m.Edit, "&Redo");
+  m.Redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  for (QAction* item : {m.Undo, m.Redo}) {
+    item->setEnabled(false);
+    item->setIconVisibleInMenu(false);
+  }
+  m.Undo->setIcon(ToolIcon("undo"));
+  m.Redo->setIcon(ToolIcon("redo"));
+  m.Edit->addSeparator();
   m.SelectAll = Item(m.Edit, "Select &All", QKeySequence(Qt::CTRL | Qt::Key_A));
   m.DeselectAll = Item(m.Edit, "Deselect All");
   m.Delete = Item(m.Edit, "&Delete", QKeySequence(Qt::CTRL | Qt::Key_Delete));
@@ -100,6 +112,9 @@ void ApplyMenuTexts(const MainMenu& m) {
   Caption(m.Exit, tr::kMenuFileExit);
 
   Caption(m.Edit, tr::kMenuEdit);
+  // The window adds the name of the step to these.
+  Caption(m.Undo, tr::kMenuEditUndo);
+  Caption(m.Redo, tr::kMenuEditRedo);
   Caption(m.SelectAll, tr::kMenuEditSelectAll);
   Caption(m.DeselectAll, tr::kMenuEditDeselectAll);
   Caption(m.Delete, tr::kMenuEditDelete);

@@ -38,6 +38,9 @@ struct MainMenu {
   QAction* Exit = nullptr;
 
   QMenu* Edit = nullptr;
+  // Also the first two buttons of the Model page's tool bar.
+  QAction* Undo = nullptr;
+  QAction* Redo = nullptr;
   QAction* SelectAll = nullptr;
   QAction* DeselectAll = nullptr;
   QAction* Delete = nullptr;

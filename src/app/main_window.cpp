@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QToolBar>
 
 #include "analysis/solver.h"
 #include "app/analysis_page.h"
@@ -86,6 +87,13 @@ void MainWindow::BuildPages() {
   setCentralWidget(pages_);
   pages_->setStyleSheet(QString::fromLatin1(kToolBarStyle));
 
+  modelPage_->ModelEditor().AttachHistory(&history_);
+  QToolBar* bar = modelPage_->ToolBar();
+  QAction* first = bar->actions().value(0);
+  bar->insertAction(first, menu_.Undo);
+  bar->insertAction(first, menu_.Redo);
+  bar->insertSeparator(first);
+
   modelPage_->PropertyDialogRequested = [this](ObjectKind kind, int index) {
     OpenPropertyDialog(kind, index);
   };
@@ -103,6 +111,7 @@ void MainWindow::ApplyMainTexts() {
   pages_->SetCaption(kReportsPage, Tr(tr::kPageReports));
   pages_->SetCaption(kFemPage, Tr(tr::kPageFem));
   ApplyMenuTexts(menu_);
+  RefreshUndoItems();
   modelPage_->ApplyTexts();
   analysisPage_->ApplyTexts();
   reportsPage_->ApplyTexts();
@@ -113,6 +122,11 @@ void MainWindow::CancelOperation() {
 }
 
 void MainWindow::ResetView() {
+  history_.Start(doc_);
+  ResetEditorView();
+}
+
+void MainWindow::ResetEditorView() {
   const ModelView* view = modelPage_->View();
   modelPage_->ModelEditor().ResetView(view->width(), view->height());
   RebuildFolderMenus();
@@ -120,6 +134,10 @@ void MainWindow::ResetView() {
   // A new document starts on its model; its results are not there yet.
   if (pages_->Current() != kModelPage) pages_->Force(kModelPage);
   UpdateMenuStates();
+}
+
+void MainWindow::DocumentSaved() {
+  history_.MarkSaved();
 }
 
 void MainWindow::DocumentIdentityChanged() {

@@ -17,6 +17,7 @@
 #include "app/window_dialogs.h"
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "model/document_history.h"
 
 class QPlainTextEdit;
 
@@ -26,6 +27,9 @@ class AnalysisPage;
 class ModelPage;
 class PageControl;
 class ReportsPage;
+
+// The name of the step a property dialog's OK makes: the dialog's own.
+int PropertyStepName(ObjectKind kind);
 
 // The pages in tab order.
 enum PageIndex : int { kModelPage = 0, kAnalysisPage = 1, kReportsPage = 2, kFemPage = 3 };
@@ -56,6 +60,9 @@ public:
   void OpenOptimizer();
   void OpenUnits();
   void OpenDimensioningRules();
+  // Edit menu: take back the last step, or make the last one taken back again.
+  void UndoStep();
+  void RedoStep();
   // Brings the menu items' enabled states up to the page and the selection.
   void UpdateMenuStates();
 
@@ -64,6 +71,7 @@ public:
   AppSettings& Settings() { return settings_; }
   const AppEnvironment& Environment() const { return environment_; }
   DocumentCommands& Commands() { return commands_; }
+  const DocumentHistory& History() const { return history_; }
   const MainMenu& Menu() const { return menu_; }
   PageControl* Pages() const { return pages_; }
   ModelPage* Model() const { return modelPage_; }
@@ -72,9 +80,10 @@ public:
   HelpBrowser* Help() const { return help_; }
   const BeamPage& Diagrams() const { return beamPage_; }
 
-  // DocumentHost.
+  // DocumentHost. ResetView starts the history of the new document.
   void CancelOperation() override;
   void ResetView() override;
+  void DocumentSaved() override;
   void DocumentIdentityChanged() override;
   void ResultsInvalidated() override;
 
@@ -88,6 +97,12 @@ private:
   void ConnectMenu();
   void MenuOpening();
   void RebuildFolderMenus();
+  void ResetEditorView();
+  void MoveInHistory(bool backward);
+  // After a dialog that may change the model: the change is one step named
+  // after the dialog (none when nothing changed).
+  void RecordDialogStep(int nameEntry);
+  void RefreshUndoItems();
   void SetDisplayChecks();
   // Runs the analysis when the results are out of date, with the busy
   // pointer; false (after saying so) when the structure cannot be solved.
@@ -109,6 +124,7 @@ private:
   WindowDialogs dialogs_;
   AppSettings settings_;
   ModelDocument doc_;
+  DocumentHistory history_;
   BeamPage beamPage_;
   DocumentCommands commands_;
   MainMenu menu_;

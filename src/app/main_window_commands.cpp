@@ -68,6 +68,8 @@ void MainWindow::ConnectMenu() {
   connect(m.Exit, &QAction::triggered, this, [this] { ExitProgram(); });
 
   Editor& editor = modelPage_->ModelEditor();
+  connect(m.Undo, &QAction::triggered, this, [this] { UndoStep(); });
+  connect(m.Redo, &QAction::triggered, this, [this] { RedoStep(); });
   connect(m.SelectAll, &QAction::triggered, this, [&editor] { editor.SelectAll(); });
   connect(m.DeselectAll, &QAction::triggered, this, [&editor] { editor.DeselectAll(); });
   connect(m.Delete, &QAction::triggered, this, [&editor] { editor.Delete(); });
@@ -105,6 +107,7 @@ void MainWindow::MenuOpening() {
 
 void MainWindow::UpdateMenuStates() {
   const MainMenu& m = menu_;
+  RefreshUndoItems();
   const bool onModel = pages_->Current() == kModelPage;
   const bool anyObject = !doc_.GraphObjects.empty();
   const bool anySelected = onModel && AnySelected(doc_);
@@ -258,6 +261,7 @@ void MainWindow::RunOutput(const std::function<void(const OutputContext&)>& comm
 void MainWindow::OpenPropertyDialog(ObjectKind kind, int index) {
   if (!dialogs_.PropertyDialog) return;
   if (dialogs_.PropertyDialog(MakeDialogContext(), kind, index)) doc_.Modified = true;
+  RecordDialogStep(PropertyStepName(kind));
   modelPage_->Repaint();
   modelPage_->RefreshToolButtons();
   modelPage_->RefreshStatusBar();
@@ -267,8 +271,12 @@ void MainWindow::OpenStructureGenerator() {
   if (!dialogs_.StructureGenerator) return;
   InvalidateResults(doc_);
   modelPage_->RefreshToolButtons();
-  dialogs_.StructureGenerator(MakeDialogContext());
-  ResetView();
+  // A generated structure is a new document with a history of its own; a
+  // cancelled dialog keeps the history.
+  if (dialogs_.StructureGenerator(MakeDialogContext()))
+    ResetView();
+  else
+    ResetEditorView();
 }
 
 void MainWindow::OpenOptimizer() {
@@ -278,6 +286,8 @@ void MainWindow::OpenOptimizer() {
   settings_.ShowNodeNumbers = true;
   modelPage_->Repaint();
   dialogs_.Optimizer(MakeDialogContext());
+  // An accepted result and the variables chosen are one step.
+  RecordDialogStep(tr::kOptimizerCaption);
   ApplyMainTexts();
   settings_.ShowNodeNumbers = nodeNumbers;
   modelPage_->Repaint();
@@ -293,7 +303,9 @@ void MainWindow::OpenUnits() {
 
 void MainWindow::OpenDimensioningRules() {
   if (!dialogs_.DimensioningRules) return;
-  if (!dialogs_.DimensioningRules(MakeDialogContext())) return;
+  const bool confirmed = dialogs_.DimensioningRules(MakeDialogContext());
+  RecordDialogStep(tr::kDimRulesCaption);
+  if (!confirmed) return;
   InvalidateResults(doc_);
   doc_.Modified = true;
   modelPage_->Repaint();

@@ -366,8 +366,35 @@ inline constexpr int kPrintReport = 163;
 inline constexpr int kBeamSheetSignsAxes = 286;
 inline constexpr int kBeamSheetSignsForces = 287;
 
+// Undo and redo: the Edit menu's items and tool buttons, the names of the
+// steps, and what is said when the history cannot go on.
+inline constexpr int kMenuEditUndo = 288;
+inline constexpr int kMenuEditRedo = 289;
+inline constexpr int kHintUndo = 290;
+inline constexpr int kHintRedo = 291;
+inline constexpr int kStepCreateNode = 292;
+inline constexpr int kStepCreateBeam = 293;
+inline constexpr int kStepCreateSupport = 294;
+inline constexpr int kStepCreateLoad = 295;
+inline constexpr int kStepCreateForce = 296;
+inline constexpr int kStepCreateMoment = 297;
+inline constexpr int kStepMoveNode = 298;
+inline constexpr int kStepMergeNodes = 299;
+inline constexpr int kStepMoveObjects = 300;
+inline constexpr int kStepDelete = 301;
+inline constexpr int kStepDeleteAllLoads = 302;
+inline constexpr int kStepAlignNodes = 303;
+inline constexpr int kStepFlipBeams = 304;
+inline constexpr int kStepBeamSize = 305;
+inline constexpr int kStepLoadSize = 306;
+inline constexpr int kStepLoadProperties = 307;
+inline constexpr int kStepForceProperties = 308;
+inline constexpr int kStepMomentProperties = 309;
+inline constexpr int kStepChange = 310;
+inline constexpr int kMsgHistoryOutOfStep = 311;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 287;
+inline constexpr int kLastEntry = 311;
 
 } // namespace strandel::tr

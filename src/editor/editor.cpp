@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/text_entries.h"
 #include "common/user_message.h"
 #include "editor/model_extents.h"
 #include "editor/snap.h"
@@ -73,6 +74,12 @@ void Editor::EndViewModes() {
 void Editor::Changed() {
   doc_.Modified = true;
   InvalidateResults(doc_);
+}
+
+void Editor::RecordStep(int nameEntry) {
+  // A new step changes what the Edit menu offers and the modified mark, which
+  // the host brings up to date with the status bar.
+  if (history_ && history_->Record(doc_, nameEntry)) host_.RefreshStatusBar();
 }
 
 Point2 Editor::SnapPointer(PixelPoint pixel) {
@@ -257,17 +264,22 @@ void Editor::ScaleSize(double& size, double factor, bool marksModified) {
   RequestRepaint();
 }
 
+// The drawing sizes are stored with the document, so each click is a step.
 void Editor::BeamScaleUp() {
   ScaleSize(doc_.BeamHeight, kZoomStep, true);
+  RecordStep(tr::kStepBeamSize);
 }
 void Editor::BeamScaleDown() {
   ScaleSize(doc_.BeamHeight, 1 / kZoomStep, true);
+  RecordStep(tr::kStepBeamSize);
 }
 void Editor::LoadScaleUp() {
   ScaleSize(doc_.LoadHeight, kZoomStep, true);
+  RecordStep(tr::kStepLoadSize);
 }
 void Editor::LoadScaleDown() {
   ScaleSize(doc_.LoadHeight, 1 / kZoomStep, true);
+  RecordStep(tr::kStepLoadSize);
 }
 
 void Editor::DisplacementScaleUp(double shownScale) {

@@ -16,6 +16,7 @@
 #include "editor/view_state.h"
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "model/document_history.h"
 
 namespace strandel {
 
@@ -96,6 +97,10 @@ public:
   // Esc, page changes, document commands, printing, help and every tool change.
   void CancelOperation();
 
+  // Where every change of the model is recorded as one undoable step; null
+  // (the default) records nothing.
+  void AttachHistory(DocumentHistory* history) { history_ = history; }
+
   // Plain state for the drawing and the widgets.
   const ViewState& View() const { return view_; }
   ViewState& View() { return view_; }
@@ -124,6 +129,8 @@ private:
   Point2 SnapPointer(PixelPoint pixel);
   void UpdateCursor(PixelPoint pixel);
   void Changed(); // Modified and results out of date
+  // The command named by the translation entry has finished changing the model.
+  void RecordStep(int nameEntry);
 
   // editor_feedback.cpp: what a pointer move does to the object being placed.
   void UpdatePlacedObject(Point2 raw);
@@ -154,6 +161,7 @@ private:
   ViewState view_;
   TGridObject grid_;
   EditorState state_;
+  DocumentHistory* history_ = nullptr;
 };
 
 template <class T> T* Editor::HalfMade() {

@@ -1,6 +1,7 @@
 // Stepping back with a right click, finishing an operation, and cancelling it
 // with Esc (or any command that interrupts it).
 
+#include "common/text_entries.h"
 #include "editor/editor.h"
 #include "editor/node_edit.h"
 
@@ -66,12 +67,37 @@ void Editor::RightPressInMode() {
   host_.RefreshToolButtons();
 }
 
+namespace {
+
+// The step an operation finished in this mode makes: the object it created.
+int StepOfFinishingMode(int finishingMode) {
+  switch (finishingMode) {
+  case mode::kBeamEnd:
+    return tr::kStepCreateBeam;
+  case mode::kSupportDirection:
+    return tr::kStepCreateSupport;
+  case mode::kLoadDirection:
+    return tr::kStepCreateLoad;
+  case mode::kForceDirection:
+    return tr::kStepCreateForce;
+  case mode::kMomentDirection:
+    return tr::kStepCreateMoment;
+  default:
+    return tr::kStepCreateNode;
+  }
+}
+
+} // namespace
+
 void Editor::FinishOperation() {
+  const int finishing = state_.Mode;
   ShowCursor(false);
   state_.Mode = mode::kIdle;
   state_.NewObjectIndex = -1;
   state_.PlacingBeam = -1;
   Changed();
+  // The object and the nodes made with it are one step.
+  RecordStep(StepOfFinishingMode(finishing));
   RequestRepaint();
   RefreshAll();
 }

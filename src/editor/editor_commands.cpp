@@ -2,6 +2,7 @@
 // Commands that change the model first cancel an operation under way, as
 // opening the menu does, so no half-made object is caught up in them.
 
+#include "common/text_entries.h"
 #include "editor/edit_commands.h"
 #include "editor/editor.h"
 
@@ -52,6 +53,7 @@ void Editor::Delete() {
   CancelOperation();
   DeleteSelected(doc_);
   Changed();
+  RecordStep(tr::kStepDelete);
   RequestRepaint();
   RefreshAll();
 }
@@ -60,6 +62,7 @@ void Editor::DeleteAllLoads() {
   CancelOperation();
   strandel::DeleteAllLoads(doc_);
   Changed();
+  RecordStep(tr::kStepDeleteAllLoads);
   RequestRepaint();
   RefreshAll();
 }
@@ -82,6 +85,7 @@ void Editor::FlipBeams() {
   CancelOperation();
   FlipSelectedBeams(doc_, host_.Messages());
   doc_.Modified = true;
+  RecordStep(tr::kStepFlipBeams);
   strandel::SelectAll(doc_, false);
   RequestRepaint();
   RefreshAll();

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "common/text_entries.h"
 #include "common/user_message.h"
 #include "editor/editor.h"
 #include "editor/node_edit.h"
@@ -99,9 +100,11 @@ void Editor::EndDrag(bool allowMerge) {
     node->HostBeam = -1;
   }
   const long target = grid_.SnappedNode;
+  int step = tr::kStepMoveNode;
   if (allowMerge && target != -1 && target != dragged && FindNode(doc_, target)) {
     const std::string refusal = MergeRefusal(doc_, dragged, target);
     if (refusal.empty()) {
+      step = tr::kStepMergeNodes;
       MergeNodeInto(doc_, dragged, target);
       const TNodeObject* kept = FindNode(doc_, target);
       MoveNode(doc_, target, {kept->X, kept->Y}, host_.Messages());
@@ -112,6 +115,8 @@ void Editor::EndDrag(bool allowMerge) {
       MoveNode(doc_, dragged, state_.DragOrigin, host_.Messages());
     }
   }
+  // The whole drag is one step, however many moves it took.
+  RecordStep(step);
   grid_.CursorVisible = false;
   RequestRepaint();
   host_.RefreshStatusBar();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/text_entries.h"
 #include "common/user_message.h"
 #include "editor/edit_commands.h"
 #include "editor/editor.h"
@@ -251,6 +252,7 @@ void Editor::LeftPressInMode(PixelPoint pixel) {
     state_.Mode = mode::kIdle;
     if (AlignSelectedNodes(doc_, state_.FirstPoint, state_.SecondPoint, host_.Messages()) > 0)
       doc_.Modified = true;
+    RecordStep(tr::kStepAlignNodes);
     ShowCursor(false);
     RequestRepaint();
     host_.RefreshToolButtons();
@@ -289,6 +291,7 @@ void Editor::LeftPressInMode(PixelPoint pixel) {
     MoveAllObjects(doc_, {state_.SecondPoint.X - state_.FirstPoint.X,
                           state_.SecondPoint.Y - state_.FirstPoint.Y});
     doc_.Modified = true;
+    RecordStep(tr::kStepMoveObjects);
     ShowCursor(false);
     RequestRepaint();
     host_.RefreshToolButtons();

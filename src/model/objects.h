@@ -29,6 +29,8 @@ struct TNodeObject {
   bool Provisional = false;
   bool Selected = false;
   std::int32_t HostBeam = -1; // number of the beam the node lies on; -1 free
+
+  bool operator==(const TNodeObject&) const = default;
 };
 
 // A straight prismatic member between two nodes, with its material and profile.
@@ -65,6 +67,8 @@ struct TBeamObject {
   bool Selected = false;
   std::uint32_t BeamColor = 0xCCCCCC; // 0x00BBGGRR, light grey
   double TxtPos = 0.5;                // label position along the beam, fraction
+
+  bool operator==(const TBeamObject&) const = default;
 };
 
 // A support at a node.
@@ -83,6 +87,8 @@ struct TSupportObject {
   bool Selected = false;
   bool Locked = false; // rotation held
   bool Rolled = false; // roller: only the direction given by Direction is held
+
+  bool operator==(const TSupportObject&) const = default;
 };
 
 // A uniformly distributed load on a stretch of one beam.
@@ -97,6 +103,8 @@ struct TLoadObject {
   std::int32_t HostBeam = 0;
   std::uint16_t Number = 0;
   bool Selected = false;
+
+  bool operator==(const TLoadObject&) const = default;
 };
 
 // A point force at a node.
@@ -107,6 +115,8 @@ struct TForceObject {
   double Value = 0;        // magnitude, N
   double X = 0, Y = 0;     // m (copy of its node)
   bool Selected = false;
+
+  bool operator==(const TForceObject&) const = default;
 };
 
 // A point moment at a node, counter-clockwise positive.
@@ -117,6 +127,8 @@ struct TMomentObject {
   std::int32_t NodeNo = -1;
   std::int32_t Number = 0;
   bool Selected = false;
+
+  bool operator==(const TMomentObject&) const = default;
 };
 
 // One entry of the document's object list: exactly one of the six kinds. The
