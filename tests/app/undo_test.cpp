@@ -124,7 +124,7 @@ private slots:
 
     // Dragging the top right corner: a new step, the undone Delete is gone.
     DragAlong(window, {{4, 3}, {4.5, 3.2}, {5, 3.4}, {5, 3.6}});
-    const TNodeObject* corner = FindNode(doc, 4);
+    const TNodeObject* corner = FindNode(doc, 3);
     QVERIFY(corner);
     QCOMPARE(corner->X, 5.0);
     QCOMPARE(corner->Y, 3.6);
