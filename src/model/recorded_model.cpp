@@ -173,9 +173,16 @@ ModelChange RecordedModel::Update(const ModelDocument& doc) {
   for (; i < objects_.size(); ++i)
     removed.push_back(i);
 
-  for (const auto& [r, d] : matched) {
-    if (SameModelObject(objects_[r].Value, *list[d])) continue;
-    change.Altered.push_back({r, d, objects_[r].Value, *list[d]});
+  // Counted first: a move of everything alters every object, and a list grown
+  // step by step would hold its copies twice for a moment.
+  std::vector<std::size_t> altered;
+  for (std::size_t k = 0; k < matched.size(); ++k)
+    if (!SameModelObject(objects_[matched[k].first].Value, *list[matched[k].second]))
+      altered.push_back(k);
+  change.Altered.reserve(altered.size());
+  for (std::size_t k : altered) {
+    const auto [r, d] = matched[k];
+    change.Altered.push_back({r, d, std::move(objects_[r].Value), *list[d]});
     objects_[r].Value = *list[d];
   }
   if (removed.empty() && inserted.empty()) return change;
