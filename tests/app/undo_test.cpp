@@ -166,6 +166,24 @@ private slots:
       QVERIFY(!entry.Question); // closing asked nothing
   }
 
+  void UndoWhileDrawingDropsTheHalfMadeBeamFirst() {
+    AppFixture app;
+    MainWindow& window = app.Start();
+    const ModelDocument& doc = window.Document();
+    DrawBeam(window, {0, 0}, {0, 3});
+    const std::string oneBeam = WriteDocumentText(doc);
+    window.Model()->CreateButton(CreateTool::Beam)->trigger();
+    ClickAt(window, 4, 0); // a start node and a beam that follows the pointer
+    QCOMPARE(CountOf(doc, ObjectKind::Beam), 2);
+    window.Menu().Undo->trigger();
+    QVERIFY(doc.GraphObjects.empty());
+    QVERIFY(!doc.Modified);
+    ExpectItems(window, 0, tr::kStepCreateBeam);
+    window.Menu().Redo->trigger();
+    QCOMPARE(WriteDocumentText(doc), oneBeam);
+    QVERIFY(app.Messages.Entries.empty());
+  }
+
   void NewAndOpenStartAFreshHistory() {
     AppFixture app;
     const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
