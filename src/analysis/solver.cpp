@@ -7,6 +7,7 @@
 #include "analysis/banded_solve.h"
 #include "analysis/element.h"
 #include "analysis/frame_system.h"
+#include "analysis/load_balance.h"
 #include "analysis/node_table.h"
 #include "analysis/segments.h"
 #include "sections/section_context.h"
@@ -132,18 +133,21 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
     return;
   }
   std::vector<double> solution;
+  int closestToMoving = -1; // the unknown that kept the least of its stiffness
   if (!system.Kept.empty()) {
     std::vector<double> b;
     BandedMatrix a = BandedEquations(system, b);
     const EliminationResult solved = BandedGaussSolve(a, b, solution);
     if (!solved.Ok()) {
       const int unknown = solved.Unknown >= 0 ? system.Kept[solved.Unknown] : -1;
-      Fail(outcome,
-           solved.Failure == EliminationFailure::ZeroPivot ? AnalysisFailure::Unstable
-                                                           : AnalysisFailure::NotFinite,
-           nodes, unknown);
+      const bool vanished = solved.Failure == EliminationFailure::ZeroPivot ||
+                            solved.Failure == EliminationFailure::NegligiblePivot;
+      Fail(outcome, vanished ? AnalysisFailure::Unstable : AnalysisFailure::NotFinite, nodes,
+           unknown);
       return;
     }
+    if (solved.SmallestPivotUnknown >= 0)
+      closestToMoving = system.Kept[solved.SmallestPivotUnknown];
   }
 
   std::vector<double>& u = outcome.Displacements;
@@ -159,6 +163,12 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
       return;
     }
   }
+  // The elimination's test of its pivots is the first guard; reactions that do
+  // not add up to the loads are the last, whatever let a mechanism through. The
+  // structure then gives way where the elimination came closest to breaking down.
+  ComputeReactions(doc);
+  if (!CheckLoadBalance(doc, nodes, system).Balanced())
+    Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
 }
 
 } // namespace
@@ -184,8 +194,8 @@ AnalysisOutcome AnalyseModel(ModelDocument& doc) {
   if (outcome.Failure != AnalysisFailure::None) {
     doc.Segments.clear();
     outcome.Displacements.assign(outcome.Displacements.size(), 0.0);
+    ComputeReactions(doc); // the point loads at the supports' nodes, nothing carried
   }
-  ComputeReactions(doc);
   doc.ResultsValid = outcome.Failure == AnalysisFailure::None;
   outcome.Notes = context.NoteTexts();
   return outcome;
