@@ -143,6 +143,7 @@ int RunDiagrams(const std::vector<std::string>& args) {
   UpdateBeamPage(page, doc, settings);
   PrintJson(page, doc, outcome);
   std::fflush(stdout);
+  ShowMovement(outcome);
   ShowNotes(outcome);
   return AnalysisExitStatus(outcome);
 }
