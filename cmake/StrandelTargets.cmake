@@ -15,13 +15,17 @@ function(strandel_configure_target target)
   endif()
 endfunction()
 
-# strandel_add_gtest(NAME SOURCES file... LIBS lib...)
-# One GoogleTest executable; every TEST in it becomes a ctest test.
+# strandel_add_gtest(NAME [OWN_MAIN] SOURCES file... LIBS lib...)
+# One GoogleTest executable; every TEST in it becomes a ctest test. OWN_MAIN:
+# the sources bring their own main (one that starts Qt's GUI machinery first).
 function(strandel_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   strandel_configure_target(${name})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   target_compile_definitions(${name} PRIVATE
     STRANDEL_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
     STRANDEL_SOURCE_DIR="${CMAKE_SOURCE_DIR}"

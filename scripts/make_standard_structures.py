@@ -189,7 +189,7 @@ def pitched_portal_frame():
     m.support(2, 5)
     m.load(1, 2, 2, 3, -6000.0)
     m.load(2, 3, 3, 4, -6000.0)
-    m.load(3, 1, 1, 2, -1800.0, angle=0.0)  # wind on the left column, blowing to the right
+    m.load(3, 1, 1, 2, 1800.0, angle=0.0)  # wind on the left column, blowing to the right (+x)
     m.write("Frames/Pitched portal frame.qsd", (0.2, 0.3, 0.6))
 
 

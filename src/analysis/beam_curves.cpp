@@ -69,17 +69,26 @@ double BeamUtilisation(const ModelDocument& doc, long beamNumber) {
   return highest;
 }
 
+double StretchMaxDisplacement(const TSegmentObject& segment) {
+  const StretchCurves curves(segment);
+  double highest = 0;
+  for (int i = 0; i < kStretchSamples; ++i) {
+    const double u = curves.StartAxial() + SampleFraction(i) * curves.Elongation();
+    const double v = curves.Deflection(SampleFraction(i) * curves.Length());
+    // hypot, since squaring a displacement of a support moved absurdly far
+    // overflows although the distance itself is a finite number.
+    const double distance = std::hypot(u, v);
+    if (distance > highest) highest = distance;
+  }
+  return highest;
+}
+
 double BeamMaxDisplacement(const ModelDocument& doc, long beamNumber) {
   double highest = 0;
   for (const TSegmentObject& segment : doc.Segments) {
     if (segment.BeamNo != beamNumber) continue;
-    const StretchCurves curves(segment);
-    for (int i = 0; i < kStretchSamples; ++i) {
-      const double u = curves.StartAxial() + SampleFraction(i) * curves.Elongation();
-      const double v = curves.Deflection(SampleFraction(i) * curves.Length());
-      const double distance = std::sqrt(u * u + v * v);
-      if (distance > highest) highest = distance;
-    }
+    const double distance = StretchMaxDisplacement(segment);
+    if (distance > highest) highest = distance;
   }
   return highest;
 }

@@ -49,6 +49,9 @@ double StretchUtilisation(const TSegmentObject& segment);
 // The largest over the stretches of the beam; 0 for a beam without stretches.
 double BeamUtilisation(const ModelDocument& doc, long beamNumber);
 
+// The largest distance a point of the stretch moves over its 21 points: the axial
+// displacement interpolated between the ends and the deflection, m.
+double StretchMaxDisplacement(const TSegmentObject& segment);
 // The largest distance a point of the beam moves, over its stretches' 21 points:
 // the axial displacement interpolated between the ends and the deflection, m.
 // 0 for a beam without stretches.

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "analysis/banded_solve.h"
+#include "analysis/beam_curves.h"
 #include "analysis/element.h"
 #include "analysis/frame_system.h"
 #include "analysis/load_balance.h"
@@ -157,7 +158,12 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
     if (system.Restrained[d]) u[d] = system.Prescribed[d];
   Recover(doc, nodes, u);
   for (const TSegmentObject& segment : doc.Segments) {
-    if (!Finite(segment.ForceL) || !Finite(segment.ForceG) || !Finite(segment.DispL)) {
+    // A stretch that bends (E I > 0) must also bend within the doubles: a section
+    // of next to no stiffness can turn its ends so far that the deflection between
+    // them overflows, although the ends themselves are finite.
+    const bool bends = segment.EModulus * segment.Inertia > 0;
+    if (!Finite(segment.ForceL) || !Finite(segment.ForceG) || !Finite(segment.DispL) ||
+        (bends && !std::isfinite(StretchMaxDisplacement(segment)))) {
       outcome.Failure = AnalysisFailure::NotFinite;
       outcome.Beam = segment.BeamNo;
       return;

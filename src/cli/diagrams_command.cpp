@@ -1,7 +1,13 @@
 #include "cli/diagrams_command.h"
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
+#include <vector>
+
+#include <QImage>
+#include <QPainter>
+#include <QSizeF>
 
 #include "analysis/beam_page.h"
 #include "analysis/diagram.h"
@@ -9,12 +15,16 @@
 #include "cli/analysis_report.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/gui_session.h"
 #include "cli/json_text.h"
 #include "cli/model_input.h"
+#include "cli/picture_output.h"
 #include "cli/settings_input.h"
 #include "common/number_text.h"
 #include "common/record.h"
 #include "common/text.h"
+#include "render/beam_sheet_pages.h"
+#include "render/picture_files.h"
 
 namespace strandel::cli {
 namespace {
@@ -90,11 +100,41 @@ void PrintJson(const BeamPage& page, const ModelDocument& doc, const AnalysisOut
   std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
+// A4 sheets at 150 pixels per inch in a PNG, one below the other.
+constexpr double kPngPixelsPerMillimetre = 150 / 25.4;
+
+std::optional<std::string> DrawBeamPage(const BeamPage& page, const AppSettings& settings,
+                                        PictureKind kind, const std::string& title) {
+  GuiSession session;
+  const std::vector<BeamSheet> sheets = BeamSheets(page);
+  if (kind == PictureKind::Pdf) {
+    return PdfBytes(QSizeF(kSheetWidth, kSheetHeight), static_cast<int>(sheets.size()), title,
+                    [&](QPainter& painter, int sheet, const ViewState& paper) {
+                      PaintBeamSheet(painter, page, settings, sheets[sheet], paper.Scale,
+                                     paper.Width, paper.Height, SheetSurround::Paper);
+                    });
+  }
+  const int width = static_cast<int>(std::lround(kSheetWidth * kPngPixelsPerMillimetre));
+  const int height = static_cast<int>(std::lround(kSheetHeight * kPngPixelsPerMillimetre));
+  QImage image = BlankImage(width, height * static_cast<int>(sheets.size()));
+  if (image.isNull()) return std::nullopt;
+  QPainter painter(&image);
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    painter.save();
+    painter.translate(0, height * static_cast<double>(i));
+    PaintBeamSheet(painter, page, settings, sheets[i], kPngPixelsPerMillimetre, width, height,
+                   SheetSurround::Desk);
+    painter.restore();
+  }
+  painter.end();
+  return ImageBytes(image, ImageFormat::Png);
+}
+
 } // namespace
 
 const char* const kDiagramsUsage =
-    "usage: strandel-cli diagrams MODEL.qsd --beam N --json [--show N,T,M,V,Y,S,U]\n"
-    "                             [--settings FILE]\n"
+    "usage: strandel-cli diagrams MODEL.qsd --beam N [OUT.(png|pdf)] [--json]\n"
+    "                             [--show N,T,M,V,Y,S,U] [--settings FILE]\n"
     "\n"
     "Analyses the frame and prints the content of the beam page of beam N as one\n"
     "JSON object: the reactions on the beam (its ends, and the nodes lying on it),\n"
@@ -105,10 +145,13 @@ const char* const kDiagramsUsage =
     "in SI base units, the utilisation in percent as its label U[%] says; the stress\n"
     "diagram has the top fibre in curve1 and the bottom fibre in curve2.\n"
     "\n"
-    "Drawing the page into OUT.png or OUT.pdf is not available in this version.\n"
+    "With OUT.png or OUT.pdf the page is drawn as the Analysis page shows it: the\n"
+    "free body with the reactions, the force table and the diagrams on A4 sheets,\n"
+    "continued on further sheets (one below the other in a PNG, 150 pixels per inch)\n"
+    "when the diagrams do not fit on one. Give OUT, --json or both.\n"
     "\n"
     "Exit status: 0 done; 1 the analysis failed (the page is then empty of results);\n"
-    "2 bad usage, no beam N, or MODEL unreadable or malformed.\n";
+    "2 bad usage, no beam N, MODEL unreadable or malformed, or OUT not writable.\n";
 
 int RunDiagrams(const std::vector<std::string>& args) {
   const Arguments parsed = ParseArguments(args, {{"--beam", "--show"}, {"--json"}});
@@ -124,8 +167,14 @@ int RunDiagrams(const std::vector<std::string>& args) {
   const std::optional<std::int32_t> beamNumber = ParseStrictInteger(*beamText);
   if (!beamNumber || *beamNumber < 1)
     return UsageError("--beam " + *beamText + ": a beam number is a whole number from 1");
-  if (!parsed.Has("--json"))
-    return UsageError("drawing the beam page into a file is not available yet; use --json");
+  std::optional<PictureKind> picture;
+  if (parsed.Positional.size() == 2) {
+    picture = PictureKindOf(parsed.Positional[1]);
+    if (!picture || *picture == PictureKind::Bmp)
+      return UsageError(parsed.Positional[1] + ": the beam page is drawn as .png or .pdf");
+  } else if (!parsed.Has("--json")) {
+    return UsageError("diagrams needs OUT.png, OUT.pdf or --json");
+  }
   BeamPage page;
   if (const std::optional<std::string> show = parsed.Value("--show")) {
     if (!ParseShow(*show, page.ShowDiagram))
@@ -133,6 +182,7 @@ int RunDiagrams(const std::vector<std::string>& args) {
   }
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
+  LoadCommandLanguage(settings);
   ModelDocument doc;
   if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
   if (FindBeam(doc, *beamNumber) == nullptr)
@@ -141,8 +191,14 @@ int RunDiagrams(const std::vector<std::string>& args) {
   const AnalysisOutcome outcome = AnalyseModel(doc);
   doc.FBDBeamNo = *beamNumber;
   UpdateBeamPage(page, doc, settings);
-  PrintJson(page, doc, outcome);
-  std::fflush(stdout);
+  if (picture &&
+      !WritePicture(parsed.Positional[1],
+                    DrawBeamPage(page, settings, *picture, doc.FileName + ", beam " + *beamText)))
+    return kExitUsage;
+  if (parsed.Has("--json")) {
+    PrintJson(page, doc, outcome);
+    std::fflush(stdout);
+  }
   ShowMovement(outcome);
   ShowNotes(outcome);
   return AnalysisExitStatus(outcome);

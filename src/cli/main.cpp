@@ -13,6 +13,7 @@
 #include "cli/eval_command.h"
 #include "cli/generate_command.h"
 #include "cli/optimize_command.h"
+#include "cli/render_command.h"
 #include "cli/report_command.h"
 #include "cli/solve_command.h"
 
@@ -26,10 +27,11 @@ const std::vector<Command>& Commands() {
       {"beam", "list the section, material and capacity values of every beam", &RunBeam},
       {"eval", "evaluate input-field expressions; parameters carry to later ones", &RunEval},
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
-      {"diagrams", "the beam page of one beam: reactions, force table, diagram curves",
+      {"diagrams", "the beam page of one beam drawn on A4 sheets, or its content as JSON",
        &RunDiagrams},
       {"report", "analyse the model and expand a report template into report lines", &RunReport},
       {"optimize", "move nodes to lower the highest utilisation or displacement", &RunOptimize},
+      {"render", "draw the model as a PNG, BMP or PDF picture", &RunRender},
   };
   return commands;
 }

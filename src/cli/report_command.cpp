@@ -9,6 +9,8 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/model_input.h"
+#include "cli/picture_output.h"
+#include "cli/report_pdf.h"
 #include "cli/settings_input.h"
 #include "common/files.h"
 #include "common/translation.h"
@@ -31,19 +33,6 @@ std::string TemplatePath(const std::string& given) {
   return given;
 }
 
-// The texts of the report (yes and no, the reductions in words) in the language
-// of the settings; a batch report in English rather than in question marks when
-// that language is not installed.
-void LoadReportLanguage(const AppSettings& settings) {
-  const std::string dataFolder = CommandDataFolder();
-  if (LoadLanguage(LanguageFilePath(dataFolder, settings.Language))) return;
-  if (LoadLanguage(LanguageFilePath(dataFolder, "English"))) {
-    UsageError("no language file for '" + settings.Language + "': the report is in English");
-    return;
-  }
-  UsageError("no language file found: the report's texts show as ?");
-}
-
 // The folder the report names the document by: where the file is, in full.
 std::string DocumentFolder(const std::string& modelPath) {
   std::error_code error;
@@ -54,7 +43,7 @@ std::string DocumentFolder(const std::string& modelPath) {
 } // namespace
 
 const char* const kReportUsage =
-    "usage: strandel-cli report MODEL.qsd TEMPLATE.txt [--settings FILE]\n"
+    "usage: strandel-cli report MODEL.qsd TEMPLATE.txt [--pdf OUT.pdf] [--settings FILE]\n"
     "\n"
     "Analyses the model and expands the report template: prints the report's lines,\n"
     "each template line with its {width;alignment;name} parameters replaced by the\n"
@@ -64,15 +53,21 @@ const char* const kReportUsage =
     "that cannot be expanded reads \"Error:\" and why, and is counted on stderr;\n"
     "the rest is still printed.\n"
     "\n"
+    "With --pdf the report is drawn on A4 sheets into OUT.pdf instead: a fixed\n"
+    "character grid in Courier New, 10 point unless the widest line needs smaller,\n"
+    "| and ~ switching bold and underline, runs of - and = drawn as rules, the sheets\n"
+    "numbered at their foot.\n"
+    "\n"
     "TEMPLATE is a file, or the name of a template of the Reports folder\n"
     "(\"Design report\", \"Beam summary\", \"Support reactions\", \"Bill of materials\").\n"
     "Texts such as Yes and No are in the language of the settings.\n"
     "\n"
     "Exit status: 0 printed; 1 the analysis failed (the report is still printed, with\n"
-    "every result 0); 2 bad usage, or MODEL or TEMPLATE unreadable or malformed.\n";
+    "every result 0); 2 bad usage, MODEL or TEMPLATE unreadable or malformed, or\n"
+    "OUT.pdf not writable.\n";
 
 int RunReport(const std::vector<std::string>& args) {
-  const Arguments parsed = ParseArguments(args, {});
+  const Arguments parsed = ParseArguments(args, {{"--pdf"}, {}});
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
   if (parsed.Help) {
     std::fputs(kReportUsage, stdout);
@@ -89,15 +84,22 @@ int RunReport(const std::vector<std::string>& args) {
   if (!read.ok)
     return UsageError(read.message.empty() ? "cannot read '" + templatePath + "'" : read.message);
 
-  LoadReportLanguage(settings);
+  LoadCommandLanguage(settings);
   const AnalysisOutcome outcome = AnalyseModel(doc);
   SectionContext context;
   const ReportSources sources{doc, settings, DocumentFolder(modelPath)};
-  std::string out;
-  for (const std::string& line : BuildReport(read.Lines, sources, &context))
-    out += line + "\n";
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fflush(stdout);
+  const std::vector<std::string> lines = BuildReport(read.Lines, sources, &context);
+  if (const std::optional<std::string> pdf = parsed.Value("--pdf")) {
+    if (!WritePicture(*pdf,
+                      ReportPdf(lines, FileTitle(templatePath) + ", " + FileNameOf(modelPath))))
+      return kExitUsage;
+  } else {
+    std::string out;
+    for (const std::string& line : lines)
+      out += line + "\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+  }
 
   // The faulty lines are in the report where they belong; a script that only
   // looks at the exit status hears of them here.

@@ -40,6 +40,8 @@ int FileOps::Remove(const std::string& path) {
 
 namespace {
 
+constexpr std::size_t kMaxFileNameLength = 255;
+
 WriteResult Failure(const std::string& path, int error) {
   return {false, "Could not save '" + path + "': " + std::strerror(error)};
 }
@@ -49,7 +51,10 @@ WriteResult Failure(const std::string& path, int error) {
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops) {
   if (FolderExists(path)) return {false, "Could not save '" + path + "': it is a folder"};
   const std::string folder = FolderOf(path);
-  std::string temporary = folder + "." + FileNameOf(path) + ".tmpXXXXXX";
+  // The temporary name adds eleven bytes to the target's; a target name near the
+  // longest a file system takes (255 bytes) must still leave room for them.
+  const std::string name = FileNameOf(path).substr(0, kMaxFileNameLength - 11);
+  std::string temporary = folder + "." + name + ".tmpXXXXXX";
   int fd = -1;
   if (const int error = ops.CreateTemporary(temporary, fd); error != 0) {
     return Failure(path, error);

@@ -97,7 +97,9 @@ bool MakeFolders(const std::string& path, std::string* message) {
 
 FileReadResult ReadWholeFile(const std::string& path, std::size_t maxSize) {
   FileReadResult result;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK opening a named pipe waits for a writer that may never
+  // come; regular files read the same either way, and anything else is refused.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     result.missing = errno == ENOENT;
     result.message = "Cannot read '" + path + "': " + std::strerror(errno);
@@ -140,7 +142,14 @@ FileReadResult ReadWholeFile(const std::string& path, std::size_t maxSize) {
   return result;
 }
 
-FolderTree ListFolderTree(const std::string& folder, const std::string& pattern, bool recurse) {
+namespace {
+
+// A link from a sub-folder back to one of its parents would make the walk
+// endless; no data folder is nearly this deep.
+constexpr int kMaxFolderDepth = 12;
+
+FolderTree ListFolderTreeAt(const std::string& folder, const std::string& pattern, bool recurse,
+                            int depth) {
   FolderTree tree;
   tree.Path = EnsureFolder(folder);
   tree.Name = FileNameOf(WithoutTrailingSlash(folder));
@@ -153,7 +162,7 @@ FolderTree ListFolderTree(const std::string& folder, const std::string& pattern,
     if (name == "." || name == "..") continue;
     const std::string full = tree.Path + name;
     if (FolderExists(full)) {
-      if (recurse) folders.push_back(name);
+      if (recurse && depth < kMaxFolderDepth) folders.push_back(name);
     } else if (FileExists(full) && ::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0) {
       files.push_back(name);
     }
@@ -164,9 +173,15 @@ FolderTree ListFolderTree(const std::string& folder, const std::string& pattern,
   for (const std::string& name : files)
     tree.Files.push_back({tree.Path + name, FileTitle(name)});
   for (const std::string& name : folders) {
-    tree.Folders.push_back(ListFolderTree(tree.Path + name, pattern, true));
+    tree.Folders.push_back(ListFolderTreeAt(tree.Path + name, pattern, true, depth + 1));
   }
   return tree;
+}
+
+} // namespace
+
+FolderTree ListFolderTree(const std::string& folder, const std::string& pattern, bool recurse) {
+  return ListFolderTreeAt(folder, pattern, recurse, 0);
 }
 
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& pattern,

@@ -8,10 +8,12 @@ namespace strandel {
 ProfileFile ProfileFile::Parse(std::string_view bytes) {
   ProfileFile file;
   file.bytes_.assign(bytes);
+  const char* const base = file.bytes_.data();
   Section* current = nullptr;
-  for (std::string_view rawLine : SplitLines(file.bytes_)) {
+  std::size_t entries = 0;
+  ForEachLine(file.bytes_, [&](std::string_view rawLine) {
     const std::string_view line = Trim(rawLine);
-    if (line.empty()) continue;
+    if (line.empty()) return true;
     if (line.front() == '[') {
       const std::size_t close = line.find(']');
       if (close != std::string_view::npos) {
@@ -19,19 +21,26 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
         file.sections_.emplace_back();
         current = &file.sections_.back();
         file.firstByName_.try_emplace(name, file.sections_.size() - 1);
-        continue;
+        return true;
       }
     }
     const std::size_t equals = line.find('=');
-    if (current == nullptr || equals == std::string_view::npos || equals == 0) continue;
-    Entry entry;
-    entry.Key = std::string(Trim(line.substr(0, equals)));
+    if (current == nullptr || equals == std::string_view::npos || equals == 0) return true;
+    if (++entries > kMaxProfileEntries) {
+      file.complete_ = false;
+      return false;
+    }
+    const std::string_view key = Trim(line.substr(0, equals));
     const std::string_view value = Trim(line.substr(equals + 1));
-    entry.ValueBegin = static_cast<std::size_t>(value.data() - file.bytes_.data());
+    Entry entry;
+    entry.KeyBegin = static_cast<std::size_t>(key.data() - base);
+    entry.KeyLength = key.size();
+    entry.ValueBegin = static_cast<std::size_t>(value.data() - base);
     entry.ValueLength = value.size();
-    current->FirstByKey.try_emplace(UpperCase(entry.Key), current->Entries.size());
-    current->Entries.push_back(std::move(entry));
-  }
+    current->FirstByKey.try_emplace(UpperCase(key), current->Entries.size());
+    current->Entries.push_back(entry);
+    return true;
+  });
   return file;
 }
 
@@ -65,7 +74,8 @@ std::vector<std::string> ProfileFile::KeysOf(std::string_view section) const {
   std::vector<std::string> keys;
   if (const Section* found = FindSection(section)) {
     for (const Entry& entry : found->Entries)
-      keys.push_back(Cp1252ToUtf8(entry.Key));
+      keys.push_back(
+          Cp1252ToUtf8(std::string_view(bytes_.data() + entry.KeyBegin, entry.KeyLength)));
   }
   return keys;
 }

@@ -19,6 +19,12 @@ namespace strandel {
 // The longest value that reading gives back, in file characters.
 constexpr std::size_t kMaxProfileValueLength = 1023;
 
+// Reading stops after this many key=value lines, so that a damaged or hostile file
+// cannot make the reader hold tens of bytes for every two bytes it has. No model,
+// settings or library file comes near it: a model with 65,535 objects of each of
+// the six kinds has fewer than 400,000.
+constexpr std::size_t kMaxProfileEntries = 1000000;
+
 class ProfileFile {
 public:
   ProfileFile() = default;
@@ -32,11 +38,15 @@ public:
   bool HasSection(std::string_view section) const;
   // The key names of the section in file order (as written, not upper-cased).
   std::vector<std::string> KeysOf(std::string_view section) const;
+  // False when the file has more than kMaxProfileEntries entries and the rest was
+  // not read.
+  bool Complete() const { return complete_; }
 
 private:
+  // The trimmed key and value as stretches of bytes_ (offsets, so copies stay valid).
   struct Entry {
-    std::string Key; // as written, trimmed
-    // The trimmed value as a stretch of bytes_ (offsets, so copies stay valid).
+    std::size_t KeyBegin = 0;
+    std::size_t KeyLength = 0;
     std::size_t ValueBegin = 0;
     std::size_t ValueLength = 0;
   };
@@ -49,6 +59,7 @@ private:
   std::string bytes_;
   std::vector<Section> sections_;
   std::unordered_map<std::string, std::size_t> firstByName_; // upper-case name -> section
+  bool complete_ = true;
 };
 
 // Writes sections and keys in the order they are given.

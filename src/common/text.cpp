@@ -164,15 +164,10 @@ CalendarDate Today() {
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || text[i] == '\r') {
-      lines.push_back(text.substr(start, i - start));
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
+  ForEachLine(text, [&](std::string_view line) {
+    lines.push_back(line);
+    return true;
+  });
   return lines;
 }
 

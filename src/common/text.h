@@ -52,7 +52,22 @@ std::string DateText(const CalendarDate& date);
 bool ParseDate(std::string_view text, CalendarDate& date);
 CalendarDate Today();
 
-// The lines of a text, split at CR LF, LF or a lone CR; no line ends kept.
+// Calls `visit(line)` for each line of a text, split at CR LF, LF or a lone CR, no
+// line ends kept, until it returns false. Readers of files walk lines this way,
+// so a file of millions of empty lines costs no list of them.
+template <class Visit> void ForEachLine(std::string_view text, Visit&& visit) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || text[i] == '\r') {
+      if (!visit(text.substr(start, i - start))) return;
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < text.size()) visit(text.substr(start));
+}
+
+// The lines of a text, split as ForEachLine splits them.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
 } // namespace strandel

@@ -156,9 +156,9 @@ inline constexpr int kMsgWrongFileType = 185; // followed by the file's extensio
 inline constexpr int kMsgAnalysisFailed = 186;
 // The second line of kMsgAnalysisFailed: where the structure can move; "%1"
 // stands for the node number.
-inline constexpr int kMsgStructureMovesInX = 286;
-inline constexpr int kMsgStructureMovesInY = 287;
-inline constexpr int kMsgStructureTurns = 288;
+inline constexpr int kMsgStructureMovesInX = 288;
+inline constexpr int kMsgStructureMovesInY = 289;
+inline constexpr int kMsgStructureTurns = 290;
 inline constexpr int kMsgInfiniteUpdateLoop = 280;
 
 // Titles of the file dialogs.
@@ -347,7 +347,7 @@ inline constexpr int kOptimizerMinimizeDisplacement = 180;
 inline constexpr int kOptimizerKeepResult = 181;
 inline constexpr int kOptimizerAborted = 182;
 // A run whose every trial point failed to solve.
-inline constexpr int kOptimizerNothingSolved = 289;
+inline constexpr int kOptimizerNothingSolved = 291;
 
 // Constraint editor of one optimization variable.
 inline constexpr int kConstraintCaption = 270;
@@ -369,8 +369,12 @@ inline constexpr int kPrintModel = 161;
 inline constexpr int kPrintFreeBody = 162;
 inline constexpr int kPrintReport = 163;
 
+// The sign conventions printed at the head of the beam sheet, where results are read.
+inline constexpr int kBeamSheetSignsAxes = 286;
+inline constexpr int kBeamSheetSignsForces = 287;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 289;
+inline constexpr int kLastEntry = 291;
 
 } // namespace strandel::tr

@@ -33,8 +33,10 @@ bool LoadLanguage(const std::string& path) {
       StartsWith(bytes, kUtf8ByteOrderMark) && IsValidUtf8(bytes.substr(kUtf8ByteOrderMark.size()));
   if (utf8) bytes.remove_prefix(kUtf8ByteOrderMark.size());
   std::vector<std::string> entries;
-  for (std::string_view line : SplitLines(bytes))
+  ForEachLine(bytes, [&](std::string_view line) {
     entries.push_back(utf8 ? std::string(line) : Cp1252ToUtf8(line));
+    return entries.size() < kMaxLanguageEntries;
+  });
   Entries() = std::move(entries);
   return true;
 }

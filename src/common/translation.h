@@ -3,6 +3,7 @@
 // list of numbered strings, read from the language file of the chosen language.
 // The entry numbers have names in common/text_entries.h.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ namespace strandel {
 // Returned by value: a language change replaces the list while a caller may still
 // hold an earlier text.
 std::string Translated(int index);
+
+// A language file's lines beyond this many are not read: the program has fewer
+// than 300 texts, and a damaged file of millions of empty lines must not cost a
+// list entry for each.
+inline constexpr std::size_t kMaxLanguageEntries = 65536;
 
 // When the file exists and can be read, the list becomes its lines (entry i is
 // line i counted from 0, lines taken as they are, empty lines included) and true

@@ -142,8 +142,14 @@ std::string WriteSettingsText(const AppSettings& settings) {
   return writer.Bytes();
 }
 
+WriteResult SaveSettings(const AppSettings& settings, const std::string& settingsPath,
+                         FileOps& ops) {
+  return WriteFileAtomically(settingsPath, WriteSettingsText(settings), ops);
+}
+
 WriteResult SaveSettings(const AppSettings& settings, const std::string& settingsPath) {
-  return WriteFileAtomically(settingsPath, WriteSettingsText(settings));
+  FileOps ops;
+  return SaveSettings(settings, settingsPath, ops);
 }
 
 DocumentSizes NewDocumentSizes(const AppSettings& settings) {

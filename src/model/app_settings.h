@@ -55,7 +55,10 @@ AppSettings LoadSettings(const std::string& settingsPath, const std::string& dat
 
 // The file's bytes, sections and keys in their fixed order.
 std::string WriteSettingsText(const AppSettings& settings);
-// Writes the file through a temporary file beside it.
+// Writes the file through a temporary file beside it, so a failed save leaves the
+// previous settings file as it was.
+WriteResult SaveSettings(const AppSettings& settings, const std::string& settingsPath,
+                         FileOps& ops);
 WriteResult SaveSettings(const AppSettings& settings, const std::string& settingsPath);
 
 // The drawing sizes a new document takes from the settings.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "common/files.h"
 #include "common/number_text.h"
@@ -20,21 +21,32 @@ constexpr const char* kOptimizer = "Optimizer-data";
 constexpr const char* kDiagramPage = "FBD-Settings";
 constexpr const char* kObjects = "Model-Objects";
 
-// The highest object index among the keys present, so that a count far beyond
-// the stored objects does not make reading walk through absent keys.
-long HighestObjectIndex(const ProfileFile& file) {
-  long highest = 0;
+constexpr const char* kBinaryFileMessage =
+    "The file is not a model document: it holds binary data, not text";
+constexpr const char* kTooManyEntriesMessage =
+    "The file is not read: it has more than 1000000 entries, far more than any model document";
+
+// The indices of the object keys present, rising, up to `count`: reading visits
+// only these, so neither a count far beyond the stored objects nor one far-off key
+// ("Object999999999") makes it walk through absent keys.
+std::vector<long> ObjectIndices(const ProfileFile& file, long count) {
+  std::vector<long> indices;
   for (const std::string& key : file.KeysOf(kObjects)) {
-    if (key.size() <= 6 || !EqualsIgnoreCase(key.substr(0, 6), "Object")) continue;
+    if (key.size() <= 6 || key.size() > 16 || !EqualsIgnoreCase(key.substr(0, 6), "Object"))
+      continue;
     long index = 0;
     bool digits = true;
     for (std::size_t i = 6; i < key.size() && digits; ++i) {
       digits = IsDigit(key[i]);
-      if (digits) index = std::min(index * 10 + (key[i] - '0'), 1000000000L);
+      if (digits) index = index * 10 + (key[i] - '0');
     }
-    if (digits) highest = std::max(highest, index);
+    // "Object1" is not the key of object 1 ("Object001"), as the writer spells it.
+    if (digits && index >= 1 && index <= count && EqualsIgnoreCase(key, ObjectKey(index)))
+      indices.push_back(index);
   }
-  return highest;
+  std::sort(indices.begin(), indices.end());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+  return indices;
 }
 
 template <class T> ReadResult AppendAndRead(ModelDocument& doc, std::string_view line) {
@@ -122,7 +134,11 @@ std::string WriteDocumentText(const ModelDocument& doc) {
 }
 
 ReadResult ReadDocumentText(std::string_view bytes, ModelDocument& doc) {
+  // Text files never hold a zero byte; a picture or a UTF-16 file named ".qsd"
+  // would otherwise read as an empty model and be overwritten by the next save.
+  if (bytes.find('\0') != std::string_view::npos) return {false, kBinaryFileMessage};
   const ProfileFile file = ProfileFile::Parse(bytes);
+  if (!file.Complete()) return {false, kTooManyEntriesMessage};
   auto flag = [&](const char* key) { return ParseBool(file.ReadString(kSwitches, key, "True")); };
   doc.FailHazRed = flag("FailHazRed");
   doc.DimUncertRed = flag("DimUncertRed");
@@ -146,8 +162,7 @@ ReadResult ReadDocumentText(std::string_view bytes, ModelDocument& doc) {
   }
   std::int32_t count = 0;
   if (ReadResult r = ReadStrictInteger(file, kObjects, "GraphObjCount", 0, count); !r.ok) return r;
-  const long last = std::min<long>(count, HighestObjectIndex(file));
-  for (long i = 1; i <= last; ++i) {
+  for (const long i : ObjectIndices(file, count)) {
     const std::optional<std::string> line = file.Value(kObjects, ObjectKey(i));
     if (!line) continue;
     if (ReadResult r = ReadObjectLine(doc, *line); !r.ok) return r;

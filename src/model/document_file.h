@@ -22,7 +22,9 @@ std::string WriteDocumentText(const ModelDocument& doc);
 // Reads the document's keys into the record and appends its objects to the
 // object list (the caller clears the model first). A damaged integer ends the
 // reading with its message; the objects read until then stay and Modified is
-// left as it was. DisplacementScale becomes 0; FileName is not touched.
+// left as it was. DisplacementScale becomes 0; FileName is not touched. Bytes
+// that are not text (a zero byte) and files of more than kMaxProfileEntries
+// entries are refused with a message before anything of the record changes.
 ReadResult ReadDocumentText(std::string_view bytes, ModelDocument& doc);
 
 // Reads the file at `path`: FileName becomes its file-name part. A missing file

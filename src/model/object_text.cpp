@@ -1,5 +1,6 @@
 #include "model/object_text.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/number_text.h"
@@ -124,6 +125,28 @@ std::string ShortenedDescription(const std::string& stored, std::size_t excess) 
   return shortened;
 }
 
+// When the description alone cannot make room (names read from long file names
+// or damaged files), the group, material, type and profile names are cut to one
+// common length, the longest first. The numbers and choices after them must
+// survive, and a type cut to that length (well above nine characters, since the
+// rest of the line is short) can never turn into one of the three known types.
+void ShortenNames(std::vector<std::string>& fields, std::size_t excess) {
+  constexpr std::size_t kNames[] = {12, 13, 14, 50}; // fields 13, 14, 15 and 51
+  std::size_t longest = 0;
+  for (std::size_t n : kNames)
+    longest = std::max(longest, CharacterCount(fields[n]));
+  std::size_t cut = 0;
+  std::size_t cap = longest;
+  while (cut < excess && cap > 0) {
+    --cap;
+    for (std::size_t n : kNames)
+      cut += CharacterCount(fields[n]) > cap ? 1 : 0;
+  }
+  for (std::size_t n : kNames) {
+    if (CharacterCount(fields[n]) > cap) fields[n] = LeftStr(fields[n], cap);
+  }
+}
+
 } // namespace
 
 std::string EncodeDescription(std::string_view description) {
@@ -194,6 +217,10 @@ std::string WriteText(const TBeamObject& beam) {
   const std::size_t length = CharacterCount(line);
   if (length > kMaxStoredLineLength) {
     fields[15] = ShortenedDescription(fields[15], length - kMaxStoredLineLength);
+    line = JoinFields(fields);
+  }
+  if (CharacterCount(line) > kMaxStoredLineLength) {
+    ShortenNames(fields, CharacterCount(line) - kMaxStoredLineLength);
     line = JoinFields(fields);
   }
   return line;

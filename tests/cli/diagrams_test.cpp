@@ -95,10 +95,16 @@ TEST(CliDiagrams, FailedAnalysisAndBadInput) {
   EXPECT_EQ(Cli({"diagrams", model, "--beam", "9", "--json"}).ExitCode, 2);   // not there
   EXPECT_EQ(Cli({"diagrams", model, "--beam", "one", "--json"}).ExitCode, 2); // not a number
   EXPECT_EQ(Cli({"diagrams", model, "--beam", "1", "--show", "X", "--json"}).ExitCode, 2);
+  // The page is still drawn, without results, and the failure is the status.
   result = Cli({"diagrams", model, "--beam", "1", folder.File("page.png")});
+  EXPECT_EQ(result.ExitCode, 1);
+  EXPECT_EQ(testing::ReadBytes(folder.File("page.png")).substr(1, 3), "PNG");
+  EXPECT_TRUE(result.Out.empty());
+  result = Cli({"diagrams", model, "--beam", "1"});
   EXPECT_EQ(result.ExitCode, 2);
-  EXPECT_NE(result.Err.find("not available"), std::string::npos);
-  EXPECT_FALSE(testing::ReadBytes(folder.File("page.png")).size());
+  EXPECT_NE(result.Err.find("OUT.png, OUT.pdf or --json"), std::string::npos);
+  EXPECT_EQ(Cli({"diagrams", model, "--beam", "1", folder.File("page.bmp")}).ExitCode, 2);
+  EXPECT_FALSE(testing::ReadBytes(folder.File("page.bmp")).size());
   result = Cli({"diagrams", "--help"});
   EXPECT_EQ(result.ExitCode, 0);
   EXPECT_NE(result.Out.find("usage: strandel-cli diagrams MODEL.qsd --beam N"), std::string::npos);

@@ -1,6 +1,7 @@
 #include "common/files.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "support/temp_folder.h"
 
@@ -51,6 +52,21 @@ TEST(ListFiles, MatchesThePatternWithoutCaseSortedAndRecursive) {
   EXPECT_EQ(tree.Folders[0].Folders[0].Files[0].Path, folder.Path() + "Trusses/Deep/pratt.txt");
   EXPECT_TRUE(ListFolderTree(folder.Path(), "*.txt", false).Folders.empty());
   EXPECT_TRUE(ListFiles(folder.Path() + "absent/", "*.txt").empty());
+}
+
+TEST(ListFiles, AFolderLinkedToItsParentEndsTheWalk) {
+  testing::TempFolder folder;
+  folder.Write("Frames/portal.qsd", "");
+  ASSERT_EQ(::symlink(folder.Path().c_str(), folder.File("Frames/again").c_str()), 0);
+  const FolderTree tree = ListFolderTree(folder.Path(), "*.qsd", true);
+  // The walk goes down the link a bounded number of times and comes back.
+  int depth = 0;
+  for (const FolderTree* at = &tree; !at->Folders.empty(); at = &at->Folders.front())
+    ++depth;
+  EXPECT_GT(depth, 1);
+  EXPECT_LT(depth, 40);
+  ASSERT_EQ(tree.Folders.size(), 1u);
+  EXPECT_EQ(tree.Folders[0].Files[0].Title, "portal");
 }
 
 TEST(ReadWholeFile, ReportsMissingUnreadableAndTooLarge) {

@@ -1,0 +1,35 @@
+// strandel: the desktop program. Shows the splash while the main window is
+// made, opens the model named by the first argument, and runs the window.
+
+#include <QApplication>
+#include <QIcon>
+
+#include "app/app_environment.h"
+#include "app/main_window.h"
+#include "app/qt_file_dialogs.h"
+#include "app/qt_messages.h"
+#include "app/splash_window.h"
+#include "app/window_dialogs.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Strandel"));
+  QApplication::setApplicationVersion(QStringLiteral(STRANDEL_VERSION));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/strandel.svg")));
+
+  strandel::SplashWindow splash;
+  splash.show();
+  QApplication::processEvents();
+
+  strandel::QtMessages messages;
+  strandel::QtFileDialogs fileDialogs;
+  const QStringList arguments = QApplication::arguments();
+  const std::string firstArgument = arguments.size() > 1 ? arguments.at(1).toStdString() : "";
+  strandel::MainWindow window(strandel::AppEnvironment::OfRunningProgram(), messages, fileDialogs,
+                              strandel::InstalledDialogs(), firstArgument);
+  messages.SetParent(&window);
+  fileDialogs.SetParent(&window);
+
+  splash.Start([&window] { window.show(); });
+  return QApplication::exec();
+}

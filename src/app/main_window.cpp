@@ -1,0 +1,233 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include "analysis/solver.h"
+#include "app/analysis_page.h"
+#include "app/busy_pointer.h"
+#include "app/help_browser.h"
+#include "app/model_page.h"
+#include "app/model_view.h"
+#include "app/page_control.h"
+#include "app/qt_text.h"
+#include "app/reports_page.h"
+#include "app/sheet_area.h"
+#include "common/text_entries.h"
+#include "common/translation.h"
+#include "render/fonts.h"
+
+namespace strandel {
+namespace {
+
+constexpr int kStartWidth = 1024;
+constexpr int kStartHeight = 720;
+
+// The pages' tool bars are 25 pixels high: their buttons give the 20-pixel
+// pictures all of that, and show a button that is down clearly.
+const char* const kToolBarStyle =
+    "QToolBar { spacing: 1px; padding: 0px; }"
+    "QToolBar QToolButton { padding: 0px; border: 1px solid transparent; border-radius: 2px; }"
+    "QToolBar QToolButton:hover { border-color: #8fa8c8; background: #e6eef8; }"
+    "QToolBar QToolButton:checked { border-color: #5f82b0; background: #c9d9ef; }"
+    "QToolBar QToolButton:pressed { background: #b3c8e6; }";
+
+} // namespace
+
+MainWindow::MainWindow(AppEnvironment environment, UserMessages& messages, FileDialogs& fileDialogs,
+                       WindowDialogs dialogs, const std::string& firstArgument, QWidget* parent)
+    : QMainWindow(parent), environment_(std::move(environment)), messages_(messages),
+      fileDialogs_(fileDialogs), dialogs_(std::move(dialogs)),
+      settings_(LoadSettings(environment_.SettingsPath, environment_.DataFolder, &messages_)),
+      commands_(doc_, settings_, messages_, fileDialogs_, *this) {
+  setWindowTitle(QStringLiteral("Strandel"));
+  resize(kStartWidth, kStartHeight);
+  menu_ = BuildMainMenu(menuBar());
+  BuildPages();
+  ConnectMenu();
+  LoadLanguage(LanguageFilePath(environment_.DataFolder, settings_.Language));
+  NewDocument(doc_, NewDocumentSizes(settings_));
+  ApplyMainTexts();
+  if (!firstArgument.empty()) {
+    const std::string path = FromQt(QFileInfo(ToQt(firstArgument)).absoluteFilePath());
+    commands_.Open(OpenOrigin::CommandLine, path);
+  }
+  ResetView();
+  DocumentIdentityChanged();
+  qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+}
+
+void MainWindow::BuildPages() {
+  pages_ = new PageControl(this);
+  modelPage_ = new ModelPage(doc_, settings_, messages_, pages_);
+  analysisPage_ = new AnalysisPage(doc_, settings_, beamPage_, pages_);
+  reportsPage_ = new ReportsPage(doc_, settings_, environment_.Folder("Reports"), pages_);
+  femPage_ = new QPlainTextEdit(pages_);
+  femPage_->setReadOnly(true);
+  femPage_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  femPage_->setFont(QFont(ToQt(SubstituteFamily(kFixedFont))));
+  femPage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  femPage_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  pages_->AddPage(modelPage_, QStringLiteral("Model"));
+  pages_->AddPage(analysisPage_, QStringLiteral("Analysis"));
+  pages_->AddPage(reportsPage_, QStringLiteral("Reports"));
+  pages_->AddPage(femPage_, QStringLiteral("FEM"));
+  pages_->HidePage(kFemPage);
+  pages_->BeforeChange = [this](int from, int to) { return PageChanging(from, to); };
+  pages_->AfterChange = [this](int page) { PageChanged(page); };
+  setCentralWidget(pages_);
+  pages_->setStyleSheet(QString::fromLatin1(kToolBarStyle));
+
+  modelPage_->PropertyDialogRequested = [this](ObjectKind kind, int index) {
+    OpenPropertyDialog(kind, index);
+  };
+  modelPage_->ShowDisplacementsClicked = [this](bool on) { SetShowDisplacements(on); };
+  modelPage_->ShowUtilisationClicked = [this](bool on) { SetShowUtilisation(on); };
+  modelPage_->StatusRefreshed = [this] {
+    DocumentIdentityChanged();
+    UpdateMenuStates();
+  };
+}
+
+void MainWindow::ApplyMainTexts() {
+  pages_->SetCaption(kModelPage, Tr(tr::kPageModel));
+  pages_->SetCaption(kAnalysisPage, Tr(tr::kPageAnalysis));
+  pages_->SetCaption(kReportsPage, Tr(tr::kPageReports));
+  pages_->SetCaption(kFemPage, Tr(tr::kPageFem));
+  ApplyMenuTexts(menu_);
+  modelPage_->ApplyTexts();
+  analysisPage_->ApplyTexts();
+  reportsPage_->ApplyTexts();
+}
+
+void MainWindow::CancelOperation() {
+  modelPage_->ModelEditor().CancelOperation();
+}
+
+void MainWindow::ResetView() {
+  const ModelView* view = modelPage_->View();
+  modelPage_->ModelEditor().ResetView(view->width(), view->height());
+  RebuildFolderMenus();
+  SetDisplayChecks();
+  // A new document starts on its model; its results are not there yet.
+  if (pages_->Current() != kModelPage) pages_->Force(kModelPage);
+  UpdateMenuStates();
+}
+
+void MainWindow::DocumentIdentityChanged() {
+  QString title = QStringLiteral("Strandel - ") + ToQt(doc_.FileName);
+  if (doc_.Modified) title += QStringLiteral(" *");
+  if (windowTitle() != title) setWindowTitle(title);
+  const QString path = ToQt(commands_.DocumentPath());
+  analysisPage_->SetDocumentPath(path);
+  reportsPage_->SetDocumentPath(path);
+}
+
+bool MainWindow::EnsureResults() {
+  if (doc_.ResultsValid) return true;
+  AnalysisOutcome outcome;
+  {
+    const BusyPointer busy;
+    outcome = AnalyseModel(doc_);
+  }
+  if (!doc_.ResultsValid) {
+    messages_.Show(Translated(tr::kMsgAnalysisFailed), MessageKind::Error);
+    return false;
+  }
+  for (const std::string& note : outcome.Notes)
+    messages_.Show(note, MessageKind::Warning);
+  return true;
+}
+
+bool MainWindow::PageChanging(int, int to) {
+  CancelOperation();
+  modelPage_->RefreshToolButtons();
+  modelPage_->RefreshStatusBar();
+  // The model can always be edited: going back to it needs no results.
+  if (to == kModelPage) return true;
+  return EnsureResults();
+}
+
+void MainWindow::PageChanged(int page) {
+  if (page == kAnalysisPage) analysisPage_->Rebuild();
+  if (page == kReportsPage) {
+    reportsPage_->FillTemplates();
+    reportsPage_->Rebuild();
+  }
+  UpdateMenuStates();
+}
+
+void MainWindow::RefreshActivePage() {
+  const int page = pages_->Current();
+  if (page == kModelPage) {
+    modelPage_->Repaint();
+    return;
+  }
+  if (!EnsureResults()) {
+    pages_->Force(kModelPage);
+    UpdateMenuStates();
+    return;
+  }
+  if (page == kAnalysisPage) analysisPage_->Rebuild();
+  if (page == kReportsPage) reportsPage_->Rebuild();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!commands_.QueryClose()) {
+    event->ignore();
+    return;
+  }
+  const WriteResult saved = SaveSettings(settings_, environment_.SettingsPath);
+  if (!saved.ok) messages_.Show(saved.message, MessageKind::Error);
+  ClearModel(doc_);
+  if (help_) help_->close();
+  event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  ApplyMainTexts();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The window sees its keys before the control that has the focus does.
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier)
+      if (HandleKey(key->key())) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::HandleKey(int key) {
+  switch (key) {
+  case Qt::Key_Up:
+  case Qt::Key_Down: {
+    const double step = key == Qt::Key_Up ? kSheetScrollStepMm : -kSheetScrollStepMm;
+    analysisPage_->Sheet()->Scroll(step);
+    reportsPage_->Sheet()->Scroll(step);
+    return true;
+  }
+  case Qt::Key_Delete:
+    if (pages_->Current() != kModelPage) return false;
+    modelPage_->ModelEditor().KeyPress(EditorKey::Delete);
+    return true;
+  case Qt::Key_Escape:
+    if (pages_->Current() != kModelPage) return false;
+    modelPage_->ModelEditor().KeyPress(EditorKey::Escape);
+    return true;
+  default:
+    return false;
+  }
+}
+
+} // namespace strandel

@@ -1,0 +1,123 @@
+#pragma once
+// The main window: the one open document, the application settings, the four
+// pages (Model, Analysis, Reports and the hidden FEM page), the main menu and
+// the document commands. It runs the analysis when a page or a result display
+// needs it and refuses the change when the structure cannot be solved.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "analysis/beam_page.h"
+#include "app/app_environment.h"
+#include "app/document_commands.h"
+#include "app/help_browser.h"
+#include "app/main_menu.h"
+#include "app/window_dialogs.h"
+#include "model/app_settings.h"
+#include "model/document.h"
+
+class QPlainTextEdit;
+
+namespace strandel {
+
+class AnalysisPage;
+class ModelPage;
+class PageControl;
+class ReportsPage;
+
+// The pages in tab order.
+enum PageIndex : int { kModelPage = 0, kAnalysisPage = 1, kReportsPage = 2, kFemPage = 3 };
+
+class MainWindow : public QMainWindow, public DocumentHost {
+  Q_OBJECT
+public:
+  // Loads the settings and the language, starts a new model and opens
+  // `firstArgument` when it names a model file.
+  MainWindow(AppEnvironment environment, UserMessages& messages, FileDialogs& fileDialogs,
+             WindowDialogs dialogs, const std::string& firstArgument = {},
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Sets every caption and hint of the window from the translation list.
+  void ApplyMainTexts();
+
+  // Commands of the menu (the items call these; tests call them too).
+  void ExitProgram();
+  void ShowDocumentInformation();
+  void ShowAbout();
+  void ShowHelpContents();
+  void ChooseLanguage(QAction* item);
+  void SetShowDisplacements(bool on);
+  void SetShowUtilisation(bool on);
+  void DisplaySwitchClicked();
+  void OpenStructureGenerator();
+  void OpenOptimizer();
+  void OpenUnits();
+  void OpenDimensioningRules();
+  // Brings the menu items' enabled states up to the page and the selection.
+  void UpdateMenuStates();
+
+  // What the window holds (tests and the dialogs).
+  ModelDocument& Document() { return doc_; }
+  AppSettings& Settings() { return settings_; }
+  const AppEnvironment& Environment() const { return environment_; }
+  DocumentCommands& Commands() { return commands_; }
+  const MainMenu& Menu() const { return menu_; }
+  PageControl* Pages() const { return pages_; }
+  ModelPage* Model() const { return modelPage_; }
+  AnalysisPage* Analysis() const { return analysisPage_; }
+  ReportsPage* Reports() const { return reportsPage_; }
+  HelpBrowser* Help() const { return help_; }
+  const BeamPage& Diagrams() const { return beamPage_; }
+
+  // DocumentHost.
+  void CancelOperation() override;
+  void ResetView() override;
+  void DocumentIdentityChanged() override;
+  void ResultsInvalidated() override;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void BuildPages();
+  void ConnectMenu();
+  void MenuOpening();
+  void RebuildFolderMenus();
+  void SetDisplayChecks();
+  // Runs the analysis when the results are out of date, with the busy
+  // pointer; false (after saying so) when the structure cannot be solved.
+  bool EnsureResults();
+  bool PageChanging(int from, int to);
+  void PageChanged(int page);
+  // Draws the active page again; a page that needs results the model cannot
+  // give goes back to the Model page.
+  void RefreshActivePage();
+  void OpenPropertyDialog(ObjectKind kind, int index);
+  DialogContext MakeDialogContext();
+  OutputContext MakeOutputContext();
+  void RunOutput(const std::function<void(const OutputContext&)>& command);
+  bool HandleKey(int key);
+
+  AppEnvironment environment_;
+  UserMessages& messages_;
+  FileDialogs& fileDialogs_;
+  WindowDialogs dialogs_;
+  AppSettings settings_;
+  ModelDocument doc_;
+  BeamPage beamPage_;
+  DocumentCommands commands_;
+  MainMenu menu_;
+  PageControl* pages_ = nullptr;
+  ModelPage* modelPage_ = nullptr;
+  AnalysisPage* analysisPage_ = nullptr;
+  ReportsPage* reportsPage_ = nullptr;
+  QPlainTextEdit* femPage_ = nullptr;
+  QPointer<HelpBrowser> help_;
+};
+
+} // namespace strandel

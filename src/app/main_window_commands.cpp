@@ -1,0 +1,305 @@
+// The main window's menu: what each item does, when it is enabled, and the
+// sub-menus built from the recent list and the data folders.
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QMenu>
+
+#include "app/document_info.h"
+#include "app/folder_menu.h"
+#include "app/help_browser.h"
+#include "app/main_window.h"
+#include "app/model_page.h"
+#include "app/page_control.h"
+#include "app/qt_text.h"
+#include "app/recent_documents.h"
+#include "app/reports_page.h"
+#include "common/files.h"
+#include "common/text_entries.h"
+#include "common/translation.h"
+
+namespace strandel {
+namespace {
+
+bool AnySelected(const ModelDocument& doc) {
+  for (const auto& object : doc.GraphObjects)
+    if (IsSelected(*object)) return true;
+  return false;
+}
+
+template <class T> bool AnySelectedOf(const ModelDocument& doc) {
+  for (const T& object : ObjectsOf<T>(doc))
+    if (object.Selected) return true;
+  return false;
+}
+
+bool AnyLoad(const ModelDocument& doc) {
+  for (const auto& object : doc.GraphObjects) {
+    const ObjectKind kind = KindOf(*object);
+    if (kind == ObjectKind::Load || kind == ObjectKind::Force || kind == ObjectKind::Moment)
+      return true;
+  }
+  return false;
+}
+
+// The settings field of each "Model display..." switch, in menu order.
+bool AppSettings::*const kDisplayFields[kDisplaySwitchCount] = {
+    &AppSettings::ShowNodeNumbers, &AppSettings::ShowSuppNumbers,   &AppSettings::ShowBeamNumbers,
+    &AppSettings::ShowBeamGroups,  &AppSettings::ShowBeamDirection, &AppSettings::ShowLoadValues};
+
+} // namespace
+
+void MainWindow::ConnectMenu() {
+  const MainMenu& m = menu_;
+  for (QMenu* top : {m.File, m.Edit, m.View, m.Tools, m.Settings, m.Help})
+    connect(top, &QMenu::aboutToShow, this, [this] { MenuOpening(); });
+
+  connect(m.New, &QAction::triggered, this, [this] { commands_.New(); });
+  connect(m.Open, &QAction::triggered, this, [this] { commands_.Open(OpenOrigin::OpenCommand); });
+  connect(m.Close, &QAction::triggered, this, [this] { commands_.Close(); });
+  connect(m.Save, &QAction::triggered, this, [this] { commands_.Save(); });
+  connect(m.SaveAs, &QAction::triggered, this, [this] { commands_.SaveAs(); });
+  connect(m.SaveImage, &QAction::triggered, this, [this] { RunOutput(dialogs_.SaveImage); });
+  connect(m.Print, &QAction::triggered, this, [this] { RunOutput(dialogs_.Print); });
+  connect(m.PrintScreen, &QAction::triggered, this, [this] { RunOutput(dialogs_.PrintScreen); });
+  connect(m.PrintSetup, &QAction::triggered, this, [this] { RunOutput(dialogs_.PrintSetup); });
+  connect(m.DocumentInformation, &QAction::triggered, this, [this] { ShowDocumentInformation(); });
+  connect(m.Exit, &QAction::triggered, this, [this] { ExitProgram(); });
+
+  Editor& editor = modelPage_->ModelEditor();
+  connect(m.SelectAll, &QAction::triggered, this, [&editor] { editor.SelectAll(); });
+  connect(m.DeselectAll, &QAction::triggered, this, [&editor] { editor.DeselectAll(); });
+  connect(m.Delete, &QAction::triggered, this, [&editor] { editor.Delete(); });
+  connect(m.DeleteAllLoads, &QAction::triggered, this, [&editor] { editor.DeleteAllLoads(); });
+  connect(m.CopyImage, &QAction::triggered, this, [this] { RunOutput(dialogs_.CopyImage); });
+  connect(m.AlignNodes, &QAction::triggered, this, [&editor] { editor.AlignNodesToLine(); });
+  connect(m.MoveObjects, &QAction::triggered, this, [&editor] { editor.MoveObjects(); });
+  connect(m.FlipBeams, &QAction::triggered, this, [&editor] { editor.FlipBeams(); });
+
+  // The View items do what the tool buttons of the same names do.
+  connect(m.ZoomIn, &QAction::triggered, this, [&editor] { editor.ZoomIn(); });
+  connect(m.ZoomOut, &QAction::triggered, this, [&editor] { editor.ZoomOut(); });
+  connect(m.ZoomWindow, &QAction::triggered, this,
+          [&editor] { editor.ZoomWindow(!editor.View().ZoomWindowActive); });
+  connect(m.ZoomExtents, &QAction::triggered, this, [&editor] { editor.ZoomExtents(); });
+  connect(m.ZoomLast, &QAction::triggered, this, [&editor] { editor.ZoomBack(); });
+  connect(m.Pan, &QAction::triggered, this, [&editor] { editor.Pan(!editor.View().PanActive); });
+
+  connect(m.StructureGenerator, &QAction::triggered, this, [this] { OpenStructureGenerator(); });
+  connect(m.Optimizer, &QAction::triggered, this, [this] { OpenOptimizer(); });
+  for (QAction* item : m.DisplaySwitches)
+    connect(item, &QAction::triggered, this, [this] { DisplaySwitchClicked(); });
+  connect(m.Units, &QAction::triggered, this, [this] { OpenUnits(); });
+  connect(m.DimensioningRules, &QAction::triggered, this, [this] { OpenDimensioningRules(); });
+  connect(m.Contents, &QAction::triggered, this, [this] { ShowHelpContents(); });
+  connect(m.About, &QAction::triggered, this, [this] { ShowAbout(); });
+}
+
+void MainWindow::MenuOpening() {
+  CancelOperation();
+  modelPage_->RefreshToolButtons();
+  modelPage_->RefreshStatusBar();
+  UpdateMenuStates();
+}
+
+void MainWindow::UpdateMenuStates() {
+  const MainMenu& m = menu_;
+  const bool onModel = pages_->Current() == kModelPage;
+  const bool anyObject = !doc_.GraphObjects.empty();
+  const bool anySelected = onModel && AnySelected(doc_);
+  m.Delete->setEnabled(anySelected);
+  m.DeselectAll->setEnabled(anySelected);
+  m.AlignNodes->setEnabled(onModel && AnySelectedOf<TNodeObject>(doc_));
+  m.FlipBeams->setEnabled(onModel && AnySelectedOf<TBeamObject>(doc_));
+  m.DeleteAllLoads->setEnabled(onModel && AnyLoad(doc_));
+  m.SelectAll->setEnabled(onModel && anyObject);
+  m.MoveObjects->setEnabled(onModel && anyObject);
+  for (QAction* item : {m.ZoomIn, m.ZoomOut, m.ZoomWindow, m.ZoomExtents, m.ZoomLast, m.Pan})
+    item->setEnabled(onModel);
+  // A command whose dialog the program does not have yet stays disabled.
+  m.CopyImage->setEnabled(static_cast<bool>(dialogs_.CopyImage));
+  m.SaveImage->setEnabled(static_cast<bool>(dialogs_.SaveImage));
+  m.Print->setEnabled(static_cast<bool>(dialogs_.Print));
+  m.PrintScreen->setEnabled(static_cast<bool>(dialogs_.PrintScreen));
+  m.PrintSetup->setEnabled(static_cast<bool>(dialogs_.PrintSetup));
+  m.StructureGenerator->setEnabled(static_cast<bool>(dialogs_.StructureGenerator));
+  m.Optimizer->setEnabled(static_cast<bool>(dialogs_.Optimizer));
+  m.Units->setEnabled(static_cast<bool>(dialogs_.Units));
+  m.DimensioningRules->setEnabled(static_cast<bool>(dialogs_.DimensioningRules));
+}
+
+void MainWindow::RebuildFolderMenus() {
+  PruneRecentDocuments(settings_.RecentDocs,
+                       [](const std::string& path) { return FileExists(path); });
+  menu_.ReOpen->clear();
+  for (const std::string& path : settings_.RecentDocs) {
+    QAction* item = menu_.ReOpen->addAction(ToQt(path));
+    connect(item, &QAction::triggered, this,
+            [this, path] { commands_.Open(OpenOrigin::RecentDocument, path); });
+  }
+  menu_.ReOpen->setEnabled(!settings_.RecentDocs.empty());
+
+  menu_.StandardStructures->clear();
+  BuildFolderMenu(
+      menu_.StandardStructures, environment_.Folder("Structures"), "*.qsd", true,
+      [this](const std::string& path) { commands_.Open(OpenOrigin::StandardStructure, path); });
+
+  menu_.Languages->clear();
+  const QList<QAction*> languages = BuildFolderMenu(
+      menu_.Languages, environment_.Folder("Languages"), "*.txt", false, [](const std::string&) {});
+  for (QAction* item : languages) {
+    item->setCheckable(true);
+    item->setChecked(FileTitle(FolderMenuPath(item)) == settings_.Language);
+    connect(item, &QAction::triggered, this, [this, item] { ChooseLanguage(item); });
+  }
+}
+
+void MainWindow::ChooseLanguage(QAction* item) {
+  for (QAction* other : menu_.Languages->actions())
+    other->setChecked(false);
+  item->setChecked(true);
+  const std::string path = FolderMenuPath(item);
+  if (!FileExists(path)) return;
+  settings_.Language = FileTitle(path);
+  LoadLanguage(LanguageFilePath(environment_.DataFolder, settings_.Language));
+  ApplyMainTexts();
+  if (pages_->Current() == kReportsPage) reportsPage_->Rebuild();
+}
+
+void MainWindow::SetDisplayChecks() {
+  for (int i = 0; i < kDisplaySwitchCount; ++i)
+    menu_.DisplaySwitches[static_cast<std::size_t>(i)]->setChecked(settings_.*kDisplayFields[i]);
+}
+
+void MainWindow::DisplaySwitchClicked() {
+  for (int i = 0; i < kDisplaySwitchCount; ++i)
+    settings_.*kDisplayFields[i] = menu_.DisplaySwitches[static_cast<std::size_t>(i)]->isChecked();
+  modelPage_->Repaint();
+}
+
+void MainWindow::SetShowDisplacements(bool on) {
+  if (on && !EnsureResults()) {
+    doc_.ShowDisplacements = false;
+  } else {
+    doc_.ShowDisplacements = on;
+    doc_.DisplacementScale = 0;
+  }
+  modelPage_->RefreshToolButtons();
+  modelPage_->Repaint();
+}
+
+void MainWindow::SetShowUtilisation(bool on) {
+  doc_.ShowUtilisation = on && EnsureResults();
+  modelPage_->RefreshToolButtons();
+  modelPage_->Repaint();
+}
+
+void MainWindow::ExitProgram() {
+  CancelOperation();
+  InvalidateResults(doc_);
+  ResultsInvalidated();
+  close();
+}
+
+void MainWindow::ResultsInvalidated() {
+  // The question about unsaved changes that may follow shows the model as it is.
+  modelPage_->RefreshToolButtons();
+  modelPage_->Repaint();
+}
+
+void MainWindow::ShowDocumentInformation() {
+  const QFontMetricsF metrics(QApplication::font("QMessageBox"));
+  const auto width = [&metrics](std::string_view text) {
+    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+  };
+  messages_.Show(DocumentInformationText(doc_, width), MessageKind::Information);
+}
+
+void MainWindow::ShowAbout() {
+  messages_.Show(Translated(tr::kAboutCaption) + "\n\n" + Translated(tr::kAboutDescription) +
+                     "\n\n" + Translated(tr::kAboutVersionLabel) + " " + STRANDEL_VERSION,
+                 MessageKind::Information);
+}
+
+void MainWindow::ShowHelpContents() {
+  CancelOperation();
+  if (!help_) help_ = new HelpBrowser(this);
+  help_->ShowPage(environment_.HelpIndex());
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+DialogContext MainWindow::MakeDialogContext() {
+  return {
+      this, doc_, settings_, messages_, environment_.DataFolder, [this] { modelPage_->Repaint(); }};
+}
+
+OutputContext MainWindow::MakeOutputContext() {
+  const Editor& editor = modelPage_->ModelEditor();
+  return {this,
+          doc_,
+          settings_,
+          messages_,
+          editor.View(),
+          editor.Grid(),
+          beamPage_,
+          reportsPage_->ReportLines(),
+          pages_->Current()};
+}
+
+void MainWindow::RunOutput(const std::function<void(const OutputContext&)>& command) {
+  if (!command) return;
+  CancelOperation();
+  command(MakeOutputContext());
+}
+
+void MainWindow::OpenPropertyDialog(ObjectKind kind, int index) {
+  if (!dialogs_.PropertyDialog) return;
+  if (dialogs_.PropertyDialog(MakeDialogContext(), kind, index)) doc_.Modified = true;
+  modelPage_->Repaint();
+  modelPage_->RefreshToolButtons();
+  modelPage_->RefreshStatusBar();
+}
+
+void MainWindow::OpenStructureGenerator() {
+  if (!dialogs_.StructureGenerator) return;
+  InvalidateResults(doc_);
+  modelPage_->RefreshToolButtons();
+  dialogs_.StructureGenerator(MakeDialogContext());
+  ResetView();
+}
+
+void MainWindow::OpenOptimizer() {
+  if (!dialogs_.Optimizer) return;
+  // The optimizer's variables are named by node numbers: they show while it runs.
+  const bool nodeNumbers = settings_.ShowNodeNumbers;
+  settings_.ShowNodeNumbers = true;
+  modelPage_->Repaint();
+  dialogs_.Optimizer(MakeDialogContext());
+  ApplyMainTexts();
+  settings_.ShowNodeNumbers = nodeNumbers;
+  modelPage_->Repaint();
+  RefreshActivePage();
+}
+
+void MainWindow::OpenUnits() {
+  if (!dialogs_.Units) return;
+  dialogs_.Units(MakeDialogContext());
+  modelPage_->ModelEditor().UnitsChanged();
+  RefreshActivePage();
+}
+
+void MainWindow::OpenDimensioningRules() {
+  if (!dialogs_.DimensioningRules) return;
+  if (!dialogs_.DimensioningRules(MakeDialogContext())) return;
+  InvalidateResults(doc_);
+  doc_.Modified = true;
+  modelPage_->Repaint();
+  modelPage_->RefreshToolButtons();
+  modelPage_->RefreshStatusBar();
+  RefreshActivePage();
+}
+
+} // namespace strandel

@@ -1,0 +1,213 @@
+#include "app/model_page.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/model_view.h"
+#include "app/page_bars.h"
+#include "app/qt_text.h"
+#include "app/tool_icons.h"
+#include "app/up_down_control.h"
+#include "common/text_entries.h"
+#include "render/displaced_shape.h"
+
+namespace strandel {
+namespace {
+
+constexpr std::array<CreateTool, 6> kCreateTools = {CreateTool::Node,    CreateTool::Beam,
+                                                    CreateTool::Support, CreateTool::Load,
+                                                    CreateTool::Force,   CreateTool::Moment};
+constexpr std::array<const char*, 6> kCreateIcons = {
+    "create_node", "create_beam", "create_support", "create_load", "create_force", "create_moment"};
+constexpr std::array<int, 6> kCreateHints = {tr::kHintCreateNode,    tr::kHintCreateBeam,
+                                             tr::kHintCreateSupport, tr::kHintCreateLoad,
+                                             tr::kHintCreateForce,   tr::kHintCreateMoment};
+constexpr std::array<GridKind, 3> kGrids = {kCartesianGrid, kAngulatedGrid, kPolarGrid};
+
+// Panel widths of the status bar: the instruction takes what the two
+// coordinate panels leave.
+constexpr int kFirstCoordinateWidth = 70;
+constexpr int kSecondCoordinateWidth = 100;
+
+// The grid whose button shows down: while a grid is being defined, the button
+// of that grid, else the grid in use.
+GridKind GridShownDown(int mode, std::uint16_t gridType) {
+  if (mode >= mode::kAngulatedOrigin && mode <= mode::kAngulatedSecond) return kAngulatedGrid;
+  if (mode >= mode::kPolarCentre && mode <= mode::kPolarSecond) return kPolarGrid;
+  return static_cast<GridKind>(gridType);
+}
+
+} // namespace
+
+ModelPage::ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& messages,
+                     QWidget* parent)
+    : QWidget(parent), doc_(doc), settings_(settings), messages_(messages),
+      editor_(doc, settings, *this) {
+  toolBar_ = MakePageToolBar(this);
+  view_ = new ModelView(editor_, doc_, settings_, this);
+  statusBar_ = MakePageStatusBar(this);
+  // The instruction takes the width the two coordinate panels leave.
+  panels_[0] = AddStretchingPanel(statusBar_);
+  for (std::size_t i = 1; i < panels_.size(); ++i) {
+    panels_[i] = new QLabel(statusBar_);
+    panels_[i]->setFrameShape(QFrame::Panel);
+    panels_[i]->setFrameShadow(QFrame::Sunken);
+    panels_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusBar_->addWidget(panels_[i]);
+  }
+  panels_[1]->setFixedWidth(kFirstCoordinateWidth);
+  panels_[2]->setFixedWidth(kSecondCoordinateWidth);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(toolBar_);
+  layout->addWidget(view_, 1);
+  layout->addWidget(statusBar_);
+  BuildToolBar();
+}
+
+QAction* ModelPage::AddButton(const char* icon, bool checkable) {
+  QAction* action = toolBar_->addAction(ToolIcon(icon), QString());
+  action->setCheckable(checkable);
+  return action;
+}
+
+void ModelPage::BuildToolBar() {
+  for (std::size_t i = 0; i < kCreateTools.size(); ++i) {
+    createButtons_[i] = AddButton(kCreateIcons[i], true);
+    const CreateTool tool = kCreateTools[i];
+    connect(createButtons_[i], &QAction::triggered, this,
+            [this, tool](bool down) { editor_.StartTool(tool, down); });
+  }
+  toolBar_->addSeparator();
+  zoomOut_ = AddButton("zoom_out", false);
+  zoomIn_ = AddButton("zoom_in", false);
+  zoomWindow_ = AddButton("zoom_window", true);
+  zoomExtents_ = AddButton("zoom_extents", false);
+  zoomBack_ = AddButton("zoom_back", false);
+  pan_ = AddButton("pan", true);
+  connect(zoomOut_, &QAction::triggered, this, [this] { editor_.ZoomOut(); });
+  connect(zoomIn_, &QAction::triggered, this, [this] { editor_.ZoomIn(); });
+  connect(zoomWindow_, &QAction::triggered, this, [this](bool on) { editor_.ZoomWindow(on); });
+  connect(zoomExtents_, &QAction::triggered, this, [this] { editor_.ZoomExtents(); });
+  connect(zoomBack_, &QAction::triggered, this, [this] { editor_.ZoomBack(); });
+  connect(pan_, &QAction::triggered, this, [this](bool on) { editor_.Pan(on); });
+  toolBar_->addSeparator();
+  const std::array<const char*, 3> gridIcons = {"grid_cartesian", "grid_angulated", "grid_polar"};
+  for (std::size_t i = 0; i < kGrids.size(); ++i) {
+    gridButtons_[i] = AddButton(gridIcons[i], true);
+    const GridKind grid = kGrids[i];
+    connect(gridButtons_[i], &QAction::triggered, this,
+            [this, grid](bool down) { GridClicked(grid, down); });
+  }
+  toolBar_->addSeparator();
+  showDisplacements_ = AddButton("show_displacements", true);
+  showUtilisation_ = AddButton("show_utilisation", true);
+  connect(showDisplacements_, &QAction::triggered, this, [this](bool on) {
+    if (ShowDisplacementsClicked) ShowDisplacementsClicked(on);
+    RefreshToolButtons();
+  });
+  connect(showUtilisation_, &QAction::triggered, this, [this](bool on) {
+    if (ShowUtilisationClicked) ShowUtilisationClicked(on);
+    RefreshToolButtons();
+  });
+  toolBar_->addSeparator();
+  beamScale_ = new UpDownControl("scale_beam", toolBar_);
+  loadScale_ = new UpDownControl("scale_load", toolBar_);
+  displacementScale_ = new UpDownControl("scale_displacement", toolBar_);
+  toolBar_->addWidget(beamScale_);
+  toolBar_->addWidget(loadScale_);
+  toolBar_->addWidget(displacementScale_);
+  connect(beamScale_, &UpDownControl::Up, this, [this] { editor_.BeamScaleUp(); });
+  connect(beamScale_, &UpDownControl::Down, this, [this] { editor_.BeamScaleDown(); });
+  connect(loadScale_, &UpDownControl::Up, this, [this] { editor_.LoadScaleUp(); });
+  connect(loadScale_, &UpDownControl::Down, this, [this] { editor_.LoadScaleDown(); });
+  connect(displacementScale_, &UpDownControl::Up, this,
+          [this] { editor_.DisplacementScaleUp(strandel::ShownDisplacementScale(doc_)); });
+  connect(displacementScale_, &UpDownControl::Down, this,
+          [this] { editor_.DisplacementScaleDown(strandel::ShownDisplacementScale(doc_)); });
+  RefreshToolButtons();
+}
+
+void ModelPage::GridClicked(GridKind grid, bool down) {
+  // At most one grid button is down; none down means no grid.
+  for (std::size_t i = 0; i < kGrids.size(); ++i)
+    if (kGrids[i] != grid) gridButtons_[i]->setChecked(false);
+  editor_.GridButton(down ? grid : kNoGrid);
+  RefreshToolButtons();
+}
+
+QAction* ModelPage::CreateButton(CreateTool tool) const {
+  for (std::size_t i = 0; i < kCreateTools.size(); ++i)
+    if (kCreateTools[i] == tool) return createButtons_[i];
+  return nullptr;
+}
+
+QAction* ModelPage::GridButton(GridKind grid) const {
+  for (std::size_t i = 0; i < kGrids.size(); ++i)
+    if (kGrids[i] == grid) return gridButtons_[i];
+  return nullptr;
+}
+
+void ModelPage::ApplyTexts() {
+  for (std::size_t i = 0; i < createButtons_.size(); ++i)
+    createButtons_[i]->setToolTip(Tr(kCreateHints[i]));
+  zoomOut_->setToolTip(Tr(tr::kHintZoomOut));
+  zoomIn_->setToolTip(Tr(tr::kHintZoomIn));
+  zoomWindow_->setToolTip(Tr(tr::kHintZoomWindow));
+  zoomExtents_->setToolTip(Tr(tr::kHintZoomExtents));
+  zoomBack_->setToolTip(Tr(tr::kHintZoomBack));
+  pan_->setToolTip(Tr(tr::kHintPan));
+  gridButtons_[0]->setToolTip(Tr(tr::kHintCartesianGrid));
+  gridButtons_[1]->setToolTip(Tr(tr::kHintAngulatedGrid));
+  gridButtons_[2]->setToolTip(Tr(tr::kHintPolarGrid));
+  showDisplacements_->setToolTip(Tr(tr::kHintShowDisplacements));
+  showUtilisation_->setToolTip(Tr(tr::kHintShowUtilisation));
+  beamScale_->SetHint(Tr(tr::kHintBeamScale));
+  loadScale_->SetHint(Tr(tr::kHintLoadScale));
+  displacementScale_->SetHint(Tr(tr::kHintDisplacementScale));
+  RefreshStatusBar();
+}
+
+QString ModelPage::StatusPanel(int panel) const {
+  return panels_.at(static_cast<std::size_t>(panel))->text();
+}
+
+void ModelPage::Repaint() {
+  view_->PictureChanged();
+}
+
+void ModelPage::RepaintOverlay() {
+  view_->OverlayChanged();
+}
+
+void ModelPage::RefreshToolButtons() {
+  const ToolButtonStates states = editor_.ToolButtons();
+  for (std::size_t i = 0; i < kCreateTools.size(); ++i)
+    createButtons_[i]->setChecked(states.DownTool == kCreateTools[i]);
+  zoomWindow_->setChecked(states.ZoomWindow);
+  pan_->setChecked(states.Pan);
+  showDisplacements_->setChecked(states.ShowDisplacements);
+  showUtilisation_->setChecked(states.ShowUtilisation);
+  const GridKind down = GridShownDown(editor_.State().Mode, states.GridType);
+  for (std::size_t i = 0; i < kGrids.size(); ++i)
+    gridButtons_[i]->setChecked(kGrids[i] == down);
+}
+
+void ModelPage::RefreshStatusBar() {
+  panels_[0]->setText(ToQt(editor_.StatusText()));
+  const CoordinateTexts coordinates = editor_.StatusCoordinates();
+  panels_[1]->setText(ToQt(coordinates.First));
+  panels_[2]->setText(ToQt(coordinates.Second));
+  if (StatusRefreshed) StatusRefreshed();
+}
+
+void ModelPage::OpenPropertyDialog(ObjectKind kind, int index) {
+  if (PropertyDialogRequested) PropertyDialogRequested(kind, index);
+}
+
+} // namespace strandel

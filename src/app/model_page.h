@@ -1,0 +1,102 @@
+#pragma once
+// The Model page: its tool bar (create buttons, zoom and pan, grids, result
+// displays, size controls), the drawing area and a status bar with the
+// editor's instruction and the cursor coordinates. The page owns the editor
+// and is its host: it brings the buttons and the status bar up to date and
+// redraws when the editor asks.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "common/user_message.h"
+#include "editor/editor.h"
+#include "editor/editor_host.h"
+#include "model/app_settings.h"
+#include "model/document.h"
+
+class QAction;
+class QLabel;
+class QStatusBar;
+class QToolBar;
+
+namespace strandel {
+
+class ModelView;
+class UpDownControl;
+
+class ModelPage : public QWidget, public EditorHost {
+  Q_OBJECT
+public:
+  ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& messages,
+            QWidget* parent = nullptr);
+
+  Editor& ModelEditor() { return editor_; }
+  ModelView* View() const { return view_; }
+  QToolBar* ToolBar() const { return toolBar_; }
+
+  // Hints of the tool buttons and controls from the translation list.
+  void ApplyTexts();
+  // The three status panels' texts (tests).
+  QString StatusPanel(int panel) const;
+
+  // The buttons, in tool-bar order (tests and the main window's menus).
+  QAction* CreateButton(CreateTool tool) const;
+  QAction* ZoomOutButton() const { return zoomOut_; }
+  QAction* ZoomInButton() const { return zoomIn_; }
+  QAction* ZoomWindowButton() const { return zoomWindow_; }
+  QAction* ZoomExtentsButton() const { return zoomExtents_; }
+  QAction* ZoomBackButton() const { return zoomBack_; }
+  QAction* PanButton() const { return pan_; }
+  QAction* GridButton(GridKind grid) const;
+  QAction* ShowDisplacementsButton() const { return showDisplacements_; }
+  QAction* ShowUtilisationButton() const { return showUtilisation_; }
+  UpDownControl* BeamScale() const { return beamScale_; }
+  UpDownControl* LoadScale() const { return loadScale_; }
+  UpDownControl* DisplacementScale() const { return displacementScale_; }
+
+  // EditorHost.
+  void Repaint() override;
+  void RepaintOverlay() override;
+  void RefreshToolButtons() override;
+  void RefreshStatusBar() override;
+  UserMessages& Messages() override { return messages_; }
+  void OpenPropertyDialog(ObjectKind kind, int index) override;
+
+  // Set by the window: the property dialog of a double-clicked object, the
+  // result displays (they need an analysis), and news of every status refresh
+  // (the window's caption shows the modified state).
+  std::function<void(ObjectKind, int)> PropertyDialogRequested;
+  std::function<void(bool)> ShowDisplacementsClicked;
+  std::function<void(bool)> ShowUtilisationClicked;
+  std::function<void()> StatusRefreshed;
+
+private:
+  void BuildToolBar();
+  QAction* AddButton(const char* icon, bool checkable);
+  void GridClicked(GridKind grid, bool down);
+
+  ModelDocument& doc_;
+  AppSettings& settings_;
+  UserMessages& messages_;
+  Editor editor_;
+  QToolBar* toolBar_ = nullptr;
+  ModelView* view_ = nullptr;
+  QStatusBar* statusBar_ = nullptr;
+  std::array<QLabel*, 3> panels_{};
+  std::array<QAction*, 6> createButtons_{};
+  QAction* zoomOut_ = nullptr;
+  QAction* zoomIn_ = nullptr;
+  QAction* zoomWindow_ = nullptr;
+  QAction* zoomExtents_ = nullptr;
+  QAction* zoomBack_ = nullptr;
+  QAction* pan_ = nullptr;
+  std::array<QAction*, 3> gridButtons_{};
+  QAction* showDisplacements_ = nullptr;
+  QAction* showUtilisation_ = nullptr;
+  UpDownControl* beamScale_ = nullptr;
+  UpDownControl* loadScale_ = nullptr;
+  UpDownControl* displacementScale_ = nullptr;
+};
+
+} // namespace strandel

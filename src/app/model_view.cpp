@@ -1,0 +1,131 @@
+#include "app/model_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "render/cursor_overlay.h"
+#include "render/model_picture.h"
+
+namespace strandel {
+namespace {
+
+PointerButton ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+  case Qt::RightButton:
+    return PointerButton::Right;
+  case Qt::MiddleButton:
+    return PointerButton::Middle;
+  default:
+    return PointerButton::Left;
+  }
+}
+
+PointerEvent EventOf(const QMouseEvent* event) {
+  PointerEvent pointer;
+  const QPoint at = event->position().toPoint();
+  pointer.X = at.x();
+  pointer.Y = at.y();
+  pointer.Button = ButtonOf(event->button());
+  pointer.LeftHeld = (event->buttons() & Qt::LeftButton) != 0;
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  pointer.Modifiers = (modifiers & Qt::ShiftModifier ? kShiftKey : 0u) |
+                      (modifiers & Qt::ControlModifier ? kControlKey : 0u) |
+                      (modifiers & Qt::AltModifier ? kAltKey : 0u);
+  return pointer;
+}
+
+} // namespace
+
+ModelView::ModelView(Editor& editor, const ModelDocument& doc, const AppSettings& settings,
+                     QWidget* parent)
+    : QWidget(parent), editor_(editor), doc_(doc), settings_(settings) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::ClickFocus);
+  setMinimumSize(40, 40);
+}
+
+void ModelView::PictureChanged() {
+  pictureStale_ = true;
+  update();
+}
+
+void ModelView::OverlayChanged() {
+  update();
+}
+
+QImage ModelView::Snapshot() {
+  if (pictureStale_ || picture_.size() != size()) DrawPicture();
+  QImage shot = picture_.copy();
+  QPainter painter(&shot);
+  DrawOverlays(painter);
+  return shot;
+}
+
+void ModelView::paintEvent(QPaintEvent*) {
+  if (pictureStale_ || picture_.size() != size()) DrawPicture();
+  QPainter painter(this);
+  painter.drawImage(0, 0, picture_);
+  DrawOverlays(painter);
+}
+
+void ModelView::DrawPicture() {
+  picture_ = QImage(size(), QImage::Format_RGB32);
+  picture_.fill(Qt::white);
+  QPainter painter(&picture_);
+  ModelPictureOptions options;
+  options.Grid = &editor_.Grid();
+  options.GuideLine = editor_.GuideLine();
+  // The editor's view follows the widget's size; the picture is drawn for it.
+  ViewState view = editor_.View();
+  view.Width = picture_.width();
+  view.Height = picture_.height();
+  DrawModel(painter, doc_, settings_, view, options);
+  pictureStale_ = false;
+}
+
+void ModelView::DrawOverlays(QPainter& painter) {
+  const TGridObject& grid = editor_.Grid();
+  if (grid.CursorVisible) DrawCursorCross(painter, grid, editor_.View());
+  if (const auto rectangle = editor_.ZoomRectangle())
+    DrawZoomRectangle(painter, rectangle->first, rectangle->second);
+}
+
+void ModelView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const QSize size = event->size();
+  if (size.isEmpty()) return;
+  // The first real size is where the document's view is set up; later sizes
+  // keep the centre of the view.
+  if (!sized_) {
+    sized_ = true;
+    editor_.ResetView(size.width(), size.height());
+  } else {
+    editor_.Resize(size.width(), size.height());
+  }
+  pictureStale_ = true;
+}
+
+void ModelView::mouseMoveEvent(QMouseEvent* event) {
+  editor_.PointerMove(EventOf(event));
+}
+
+void ModelView::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  editor_.Press(EventOf(event));
+}
+
+void ModelView::mouseReleaseEvent(QMouseEvent* event) {
+  editor_.Release(EventOf(event));
+}
+
+void ModelView::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Qt delivers the second click of a double click as this event alone; the
+  // editor expects the double click followed by the press, which it ignores.
+  const PointerEvent pointer = EventOf(event);
+  if (pointer.Button == PointerButton::Left) editor_.DoubleClick(pointer);
+  editor_.Press(pointer);
+}
+
+} // namespace strandel

@@ -1,0 +1,50 @@
+#pragma once
+// The drawing area of the model page: it hands pointer events to the editor in
+// drawing-area pixels and draws the model, the grid and the editor's overlays.
+// The model picture is kept between paints and drawn again only when the
+// editor says the model changed; the cursor cross and the zoom rectangle are
+// drawn over it at every paint.
+
+#include <QImage>
+#include <QWidget>
+
+#include "editor/editor.h"
+#include "model/app_settings.h"
+#include "model/document.h"
+
+namespace strandel {
+
+class ModelView : public QWidget {
+  Q_OBJECT
+public:
+  ModelView(Editor& editor, const ModelDocument& doc, const AppSettings& settings,
+            QWidget* parent = nullptr);
+
+  // The model changed: the picture is drawn again at the next paint.
+  void PictureChanged();
+  // Only the overlays changed.
+  void OverlayChanged();
+  // The picture as the view shows it now, overlays included (tests, screenshots).
+  QImage Snapshot();
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+  void DrawPicture();
+  void DrawOverlays(QPainter& painter);
+
+  Editor& editor_;
+  const ModelDocument& doc_;
+  const AppSettings& settings_;
+  QImage picture_;
+  bool pictureStale_ = true;
+  bool sized_ = false;
+};
+
+} // namespace strandel

@@ -1,0 +1,21 @@
+#include "cli/report_pdf.h"
+
+#include <QSizeF>
+
+#include "cli/gui_session.h"
+#include "render/picture_files.h"
+#include "render/report_sheet.h"
+
+namespace strandel::cli {
+
+std::optional<std::string> ReportPdf(const std::vector<std::string>& lines,
+                                     const std::string& title) {
+  GuiSession session;
+  const ReportLayout layout = LayoutReport(lines);
+  return PdfBytes(QSizeF(kSheetWidth, kSheetHeight), layout.SheetCount, title,
+                  [&](QPainter& painter, int sheet, const ViewState& paper) {
+                    DrawReportSheet(painter, lines, layout, sheet, paper, SheetSurround::Paper);
+                  });
+}
+
+} // namespace strandel::cli

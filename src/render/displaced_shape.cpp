@@ -1,0 +1,63 @@
+#include "render/displaced_shape.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/beam_curves.h"
+#include "editor/model_extents.h"
+#include "render/palette.h"
+#include "render/pixel_mapping.h"
+
+namespace strandel {
+
+double ShownDisplacementScale(const ModelDocument& doc) {
+  if (doc.DisplacementScale != 0) return doc.DisplacementScale;
+  const ModelBox box = ModelExtents(doc);
+  if (box.Empty()) return 0;
+  return DeflectionDrawScale(doc, std::max(box.Width(), box.Height()));
+}
+
+void DrawDisplacedShape(QPainter& painter, const ModelDocument& doc, const ViewState& view,
+                        double scale) {
+  if (!std::isfinite(scale)) return;
+  painter.save();
+  QPen pen(DisplacedShapeColour());
+  pen.setWidthF(DevicePixels(painter, 2));
+  pen.setJoinStyle(Qt::BevelJoin);
+  pen.setCapStyle(Qt::FlatCap);
+  // Points closer than this on the screen add nothing to the line but its cost.
+  const double closest = DevicePixels(painter, 3);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  QPolygonF line;
+  long beam = 0;
+  auto flush = [&] {
+    if (line.size() > 1) painter.drawPolyline(line);
+    line.clear();
+  };
+  for (const TSegmentObject& segment : doc.Segments) {
+    // Consecutive stretches of one beam join into one line.
+    if (segment.BeamNo != beam) flush();
+    beam = segment.BeamNo;
+    const StretchCurves curves(segment);
+    const double theta = std::atan2(segment.Y2 - segment.Y1, segment.X2 - segment.X1);
+    const double c = std::cos(theta), s = std::sin(theta);
+    const double length = curves.Length();
+    for (int i = 0; i < kStretchSamples; ++i) {
+      const double f = SampleFraction(i);
+      const double along = scale * curves.StartAxial() + f * (length + scale * curves.Elongation());
+      const double w = scale * curves.Deflection(f * length);
+      const QPointF point =
+          PixelOf(view, segment.X1 + c * along - s * w, segment.Y1 + s * along + c * w);
+      const bool last = i == kStretchSamples - 1;
+      if (!line.isEmpty() && !last && std::fabs(point.x() - line.back().x()) < closest &&
+          std::fabs(point.y() - line.back().y()) < closest)
+        continue;
+      line << point;
+    }
+  }
+  flush();
+  painter.restore();
+}
+
+} // namespace strandel

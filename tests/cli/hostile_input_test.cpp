@@ -1,0 +1,119 @@
+// strandel-cli on every hostile document kept in tests/data/qsd/fail (solve, beam,
+// diagrams, report and convert) and on a model too large to analyse, as a user's
+// script meets them: a known exit status, one line on stderr for bad input, JSON
+// that reads back without a single number that is not finite, and never a crash.
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "model/document_file.h"
+#include "support/frame_models.h"
+#include "support/json_value.h"
+#include "support/process.h"
+#include "support/temp_folder.h"
+
+namespace strandel {
+namespace {
+
+testing::ProcessResult Cli(const std::vector<std::string>& args) {
+  return testing::RunProgram(STRANDEL_CLI, args);
+}
+
+const std::string kFailFolder = std::string(STRANDEL_TEST_DATA_DIR) + "/qsd/fail/";
+
+// What `solve --json` says about each kept file: its exit status and either the
+// failure reason or the first words of the message on stderr.
+struct Expected {
+  int exitCode;
+  std::string says;
+};
+
+const std::map<std::string, Expected> kExpected = {
+    {"absurd_count_far_key.qsd", {0, ""}},
+    {"beam_to_missing_nodes.qsd", {1, "unstable"}},
+    {"binary_picture.qsd", {2, "The file is not a model document"}},
+    {"coinciding_nodes.qsd", {1, "zero-length segment"}},
+    {"far_object_key_from_fuzzing.qsd", {2, "'655350' is not within the valid range 0..65535"}},
+    {"loads_supports_and_forces_on_nothing.qsd", {0, ""}},
+    {"long_material_type_from_fuzzing.qsd", {0, ""}},
+    {"long_names.qsd", {1, "unstable"}},
+    {"node_number_65536.qsd", {2, "'65536' is not within the valid range 0..65535"}},
+    {"node_numbers_0_and_65535.qsd", {0, ""}},
+    {"not_an_integer.qsd", {2, "'two' is not a valid integer value"}},
+    {"numbers_that_are_not_numbers.qsd", {1, "zero-length segment"}},
+    {"ten_thousand_fields.qsd", {1, "unstable"}},
+    {"utf16.qsd", {2, "The file is not a model document"}},
+};
+
+TEST(CliHostileInput, EveryKeptHostileDocument) {
+  std::size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(kFailFolder)) {
+    const std::string name = entry.path().filename().string();
+    const std::string path = entry.path().string();
+    ++files;
+    ASSERT_TRUE(kExpected.count(name)) << name << " has no expected outcome";
+    const Expected& expected = kExpected.at(name);
+    const testing::ProcessResult result = Cli({"solve", path, "--json"});
+    ASSERT_EQ(result.ExitCode, expected.exitCode) << name << "\n" << result.Err;
+    if (expected.exitCode == 2) {
+      EXPECT_TRUE(result.Out.empty()) << name;
+      EXPECT_EQ(std::count(result.Err.begin(), result.Err.end(), '\n'), 1) << name;
+      EXPECT_NE(result.Err.find(path + ": " + expected.says), std::string::npos) << name << "\n"
+                                                                                 << result.Err;
+    } else {
+      const std::optional<testing::JsonValue> json = testing::ParseJson(result.Out);
+      ASSERT_TRUE(json.has_value()) << name << "\n" << result.Out.substr(0, 2000);
+      EXPECT_EQ((*json)["results_valid"].Bool, expected.exitCode == 0) << name;
+      if (expected.exitCode == 1) {
+        EXPECT_EQ((*json)["failure"]["reason"].String, expected.says) << name;
+      }
+    }
+    // The other commands that read a model give the same verdict on a bad file
+    // and never crash on a readable one.
+    const std::string report = std::string(STRANDEL_SOURCE_DIR) + "/data/Reports/Design report.txt";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"beam", path, "--json"},
+          std::vector<std::string>{"diagrams", path, "--beam", "1", "--json"},
+          std::vector<std::string>{"report", path, report}}) {
+      const testing::ProcessResult other = Cli(args);
+      EXPECT_GE(other.ExitCode, 0) << name << " " << args[0];
+      EXPECT_LE(other.ExitCode, 2) << name << " " << args[0];
+      if (expected.exitCode == 2) {
+        EXPECT_EQ(other.ExitCode, 2) << name << " " << args[0];
+      }
+    }
+    testing::TempFolder out;
+    const testing::ProcessResult converted = Cli({"convert", path, out.File("out.qsd")});
+    EXPECT_EQ(converted.ExitCode, expected.exitCode == 2 ? 2 : 0) << name;
+    EXPECT_EQ(testing::FolderContents(out.Path()).size(), expected.exitCode == 2 ? 0u : 1u) << name;
+  }
+  EXPECT_EQ(files, kExpected.size());
+}
+
+TEST(CliHostileInput, AModelOfMoreNodesThanTheAnalysisTakesIsRefused) {
+  // 2731 nodes in a row: one more than the vectors of the analysis hold.
+  ModelDocument doc = testing::EmptyModel();
+  for (int i = 1; i <= 2731; ++i)
+    testing::AddNode(doc, i, i - 1, 0);
+  for (int i = 1; i < 2731; ++i)
+    testing::AddBeam(doc, i, i, i + 1);
+  testing::AddSupport(doc, 1, 1, false, 3, true);
+  testing::TempFolder folder;
+  const std::string path = folder.File("crowded.qsd");
+  ASSERT_TRUE(SaveDocument(doc, path).ok);
+  const testing::ProcessResult result = Cli({"solve", path, "--json"});
+  EXPECT_EQ(result.ExitCode, 1);
+  const std::optional<testing::JsonValue> json = testing::ParseJson(result.Out);
+  ASSERT_TRUE(json.has_value());
+  EXPECT_FALSE((*json)["results_valid"].Bool);
+  EXPECT_EQ((*json)["failure"]["reason"].String, "too many nodes");
+  EXPECT_EQ((*json)["nodes"].Size(), 2731u);
+  EXPECT_EQ((*json)["segments"].Size(), 0u);
+}
+
+} // namespace
+} // namespace strandel

@@ -1,0 +1,176 @@
+// strandel-cli render and the drawn beam page: the files a script gets, their
+// sizes and kinds, the exit statuses, and drawing without any display.
+
+#include <algorithm>
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+#include "model/document_file.h"
+#include "support/frame_models.h"
+#include "support/process.h"
+#include "support/temp_folder.h"
+
+namespace strandel {
+namespace {
+
+testing::ProcessResult Cli(const std::vector<std::string>& args,
+                           const std::vector<std::string>& environment = {}) {
+  return testing::RunProgram(STRANDEL_CLI, args, environment);
+}
+
+std::string WriteModel(const testing::TempFolder& folder, ModelDocument doc,
+                       const std::string& name = "model.qsd") {
+  const std::string path = folder.File(name);
+  EXPECT_TRUE(SaveDocument(doc, path).ok);
+  return path;
+}
+
+std::uint32_t BigEndian(const std::string& bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 4; ++i)
+    value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+std::uint32_t LittleEndian(const std::string& bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 4; i-- > 0;)
+    value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+// Width and height from a PNG's header chunk; 0, 0 for anything else.
+std::pair<std::uint32_t, std::uint32_t> PngSize(const std::string& bytes) {
+  if (bytes.size() < 24 || bytes.substr(0, 8) != "\x89PNG\r\n\x1a\n") return {0, 0};
+  return {BigEndian(bytes, 16), BigEndian(bytes, 20)};
+}
+
+std::size_t PdfPages(const std::string& bytes) {
+  std::size_t pages = 0;
+  for (std::size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;
+       at = bytes.find("/Type /Page\n", at + 1))
+    ++pages;
+  return pages;
+}
+
+TEST(CliRender, PicturesOfTheGivenSizeAndKind) {
+  testing::TempFolder folder;
+  const std::string model = WriteModel(folder, testing::SimplySupportedBeam(6, 2000));
+  auto result = Cli({"render", model, folder.File("beam.png"), "--size", "320x200"});
+  ASSERT_EQ(result.ExitCode, 0) << result.Err;
+  EXPECT_EQ(result.Err, "");
+  EXPECT_EQ(PngSize(testing::ReadBytes(folder.File("beam.png"))), std::make_pair(320u, 200u));
+
+  result = Cli({"render", model, folder.File("beam.BMP"), "--size=64x48", "--grid"});
+  ASSERT_EQ(result.ExitCode, 0) << result.Err;
+  const std::string bmp = testing::ReadBytes(folder.File("beam.BMP"));
+  ASSERT_GT(bmp.size(), 26u);
+  EXPECT_EQ(bmp.substr(0, 2), "BM");
+  EXPECT_EQ(LittleEndian(bmp, 18), 64u);
+
+  // Without a size, 1200 x 800; a PDF is one page.
+  ASSERT_EQ(Cli({"render", model, folder.File("default.png")}).ExitCode, 0);
+  EXPECT_EQ(PngSize(testing::ReadBytes(folder.File("default.png"))), std::make_pair(1200u, 800u));
+  ASSERT_EQ(Cli({"render", model, folder.File("beam.pdf"), "--utilisation"}).ExitCode, 0);
+  const std::string pdf = testing::ReadBytes(folder.File("beam.pdf"));
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  EXPECT_EQ(PdfPages(pdf), 1u);
+}
+
+TEST(CliRender, FailedAnalysisStillDrawsTheModel) {
+  ModelDocument doc = testing::EmptyModel();
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, 4, 0);
+  testing::AddBeam(doc, 1, 1, 2);
+  testing::TempFolder folder;
+  const std::string model = WriteModel(folder, std::move(doc));
+  const auto result = Cli({"render", model, folder.File("loose.png"), "--displacements"});
+  EXPECT_EQ(result.ExitCode, 1);
+  EXPECT_NE(result.Err.find("unstable"), std::string::npos) << result.Err;
+  EXPECT_EQ(PngSize(testing::ReadBytes(folder.File("loose.png"))).first, 1200u);
+  // Without results asked for, nothing is analysed and nothing fails.
+  EXPECT_EQ(Cli({"render", model, folder.File("plain.png")}).ExitCode, 0);
+}
+
+TEST(CliRender, BadInputLeavesNoFileAndTheOldOneAsItWas) {
+  testing::TempFolder folder;
+  const std::string model = WriteModel(folder, testing::SimplySupportedBeam(6, 2000));
+  const std::string out = folder.Write("old.png", "previous picture");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"render", model, out, "--size", "0x10"},
+           {"render", model, out, "--size", "wide"},
+           {"render", model, out, "--size", "20000x10"},
+           {"render", model, out, "--size", "9000x9000"},
+           {"render", model, out, "--colour"},
+           {"render", model},
+           {"render", folder.File("missing.qsd"), out},
+           {"render",
+            folder.Write("bad.qsd", "[Model-Objects]\r\nGraphObjCount=1\r\nObject001=1;two\r\n"),
+            out},
+       }) {
+    const auto result = Cli(args);
+    EXPECT_EQ(result.ExitCode, 2) << args.back();
+    EXPECT_FALSE(result.Err.empty());
+  }
+  EXPECT_EQ(testing::ReadBytes(out), "previous picture");
+  EXPECT_EQ(Cli({"render", model, folder.File("picture.jpg")}).ExitCode, 2);
+  EXPECT_EQ(Cli({"render", model, folder.File("no/such/folder.png")}).ExitCode, 2);
+  EXPECT_EQ(testing::FolderContents(folder.Path()).size(), 3u); // model, old.png, bad.qsd
+}
+
+TEST(CliRender, DrawsWithoutAnyDisplay) {
+  testing::TempFolder folder;
+  const std::string model = WriteModel(folder, testing::SimplySupportedBeam(6, 2000));
+  // Names without "=" remove the variables from the program's environment.
+  const auto result = Cli({"render", model, folder.File("headless.png"), "--size", "100x80"},
+                          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+  EXPECT_EQ(result.ExitCode, 0) << result.Err;
+  EXPECT_EQ(result.Err, "");
+  EXPECT_EQ(PngSize(testing::ReadBytes(folder.File("headless.png"))), std::make_pair(100u, 80u));
+}
+
+TEST(CliDiagramsDrawing, A4SheetsAsManyAsTheDiagramsNeed) {
+  testing::TempFolder folder;
+  const std::string model = WriteModel(folder, testing::SimplySupportedBeam(6, 2000));
+  // 150 pixels an inch: an A4 sheet is 1240 x 1754; all seven diagrams take two.
+  auto result = Cli({"diagrams", model, "--beam", "1", folder.File("all.png")});
+  ASSERT_EQ(result.ExitCode, 0) << result.Err;
+  EXPECT_TRUE(result.Out.empty());
+  EXPECT_EQ(PngSize(testing::ReadBytes(folder.File("all.png"))), std::make_pair(1240u, 3508u));
+  ASSERT_EQ(
+      Cli({"diagrams", model, "--beam", "1", "--show", "M,T", folder.File("two.png")}).ExitCode, 0);
+  EXPECT_EQ(PngSize(testing::ReadBytes(folder.File("two.png"))), std::make_pair(1240u, 1754u));
+
+  result = Cli({"diagrams", model, "--beam", "1", folder.File("all.pdf"), "--json"});
+  ASSERT_EQ(result.ExitCode, 0) << result.Err;
+  EXPECT_EQ(result.Out.rfind("{\"results_valid\": true", 0), 0u);
+  EXPECT_EQ(PdfPages(testing::ReadBytes(folder.File("all.pdf"))), 2u);
+}
+
+TEST(CliReportPdf, ReportSheetsInsteadOfLines) {
+  testing::TempFolder folder;
+  const std::string model = WriteModel(folder, testing::SimplySupportedBeam(6, 2000));
+  // A template of 150 lines: three sheets of 62 lines at most.
+  std::string lines = "|Beams| ~of the model~\r\n====\r\n";
+  for (int i = 0; i < 148; ++i)
+    lines += "{4;R;BeamNo} {9;R;Beam_Length} {9;L;LengthUnitStr}\r\n";
+  const std::string report = folder.Write("beams.txt", lines);
+  auto result = Cli({"report", model, report, "--pdf", folder.File("beams.pdf")});
+  ASSERT_EQ(result.ExitCode, 0) << result.Err;
+  EXPECT_TRUE(result.Out.empty());
+  const std::string pdf = testing::ReadBytes(folder.File("beams.pdf"));
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  EXPECT_EQ(PdfPages(pdf), 3u);
+
+  // Without --pdf the same report prints its lines.
+  result = Cli({"report", model, report});
+  ASSERT_EQ(result.ExitCode, 0);
+  EXPECT_EQ(std::count(result.Out.begin(), result.Out.end(), '\n'), 150);
+
+  result = Cli({"report", model, report, "--pdf", folder.File("none/beams.pdf")});
+  EXPECT_EQ(result.ExitCode, 2);
+  EXPECT_FALSE(result.Err.empty());
+}
+
+} // namespace
+} // namespace strandel
