@@ -61,14 +61,50 @@ Resultant SupportReactions(const ModelDocument& doc, const NodeTable& nodes) {
   return reactions;
 }
 
-double PartOf(double difference, double size) {
-  return size > 0 ? std::fabs(difference) / size : 0.0;
+// The force and moment that the misses of the settled unknowns can put on the
+// free unknowns, K(free, settled) times the miss, added up without signs.
+struct Allowance {
+  double Force = 0, Moment = 0;
+};
+
+Allowance SettlementAllowance(const NodeTable& nodes, const FrameSystem& system,
+                              const std::vector<double>& misses) {
+  Allowance allowance;
+  if (misses.empty()) return allowance;
+  for (const FrameSystem::Block& block : system.Blocks) {
+    const TNodeObject& node = nodes.Node(block.RowNode);
+    const double reach = std::fabs(node.X) + std::fabs(node.Y);
+    for (int i = 0; i < 3; ++i) {
+      const int row = 3 * block.RowNode + i;
+      if (system.Restrained[row] || system.KeptIndex[row] < 0) continue;
+      for (int j = 0; j < 3; ++j) {
+        const double force = std::fabs(block.K[i * 3 + j] * misses[3 * block.ColumnNode + j]);
+        if (i == 2) {
+          allowance.Moment += force;
+        } else {
+          allowance.Force += force;
+          allowance.Moment += reach * force;
+        }
+      }
+    }
+  }
+  return allowance;
+}
+
+// The part of `size` by which the difference exceeds what is allowed for. A sum
+// that is not a number balances nothing.
+double PartOf(double difference, double allowed, double size) {
+  const double beyond = std::fabs(difference) - allowed;
+  if (std::isnan(beyond)) return std::numeric_limits<double>::infinity();
+  if (beyond <= 0) return 0.0;
+  return size > 0 ? beyond / size : std::numeric_limits<double>::infinity();
 }
 
 } // namespace
 
 LoadBalance CheckLoadBalance(const ModelDocument& doc, const NodeTable& nodes,
-                             const FrameSystem& system) {
+                             const FrameSystem& system,
+                             const std::vector<double>& settlementMisses) {
   const Resultant loads = CarriedLoads(doc, nodes, system);
   const Resultant reactions = SupportReactions(doc, nodes);
   const double forceSize = loads.ForceSize + reactions.ForceSize;
@@ -79,12 +115,11 @@ LoadBalance CheckLoadBalance(const ModelDocument& doc, const NodeTable& nodes,
   for (int i = 0; i < nodes.Count(); ++i)
     reach = std::max({reach, std::fabs(nodes.Node(i).X), std::fabs(nodes.Node(i).Y)});
   const double momentSize = loads.MomentSize + reactions.MomentSize + reach * forceSize;
+  const Allowance allowed = SettlementAllowance(nodes, system, settlementMisses);
   LoadBalance balance;
-  balance.Imbalance = std::max({PartOf(loads.Fx - reactions.Fx, forceSize),
-                                PartOf(loads.Fy - reactions.Fy, forceSize),
-                                PartOf(loads.M - reactions.M, momentSize)});
-  // A sum that is not a number balances nothing.
-  if (std::isnan(balance.Imbalance)) balance.Imbalance = std::numeric_limits<double>::infinity();
+  balance.Imbalance = std::max({PartOf(loads.Fx - reactions.Fx, allowed.Force, forceSize),
+                                PartOf(loads.Fy - reactions.Fy, allowed.Force, forceSize),
+                                PartOf(loads.M - reactions.M, allowed.Moment, momentSize)});
   return balance;
 }
 

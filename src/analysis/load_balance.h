@@ -5,6 +5,8 @@
 // just escaped the elimination's test) shows itself here, as reactions that do
 // not add up to the loads.
 
+#include <vector>
+
 #include "analysis/frame_system.h"
 #include "analysis/node_table.h"
 #include "model/document.h"
@@ -13,15 +15,15 @@ namespace strandel {
 
 // Loads and reactions may disagree by this part of their size. A solved frame's
 // imbalance is rounding: measured below 1e-13 on the standard structures and
-// grid frames, up to 2e-9 on frames whose members differ a million times in
-// stiffness, and 4e-9 where a settlement is imposed through the 1e10 support
-// spring, which holds the node only to 1e-10 of the settlement. A mechanism that
-// was solved all the same is out by a sizeable part of its loads.
+// grid frames and up to 2e-9 on frames whose members differ a million times in
+// stiffness. A mechanism that was solved all the same is out by a sizeable part
+// of its loads.
 inline constexpr double kLoadImbalanceTolerance = 1e-6;
 
 struct LoadBalance {
-  // The larger of the force and moment imbalance, each as a part of the size of
-  // the loads and reactions it is measured against; 0 when there is nothing.
+  // The larger of the force and moment imbalance beyond what the imposed
+  // settlements explain, each as a part of the size of the loads and reactions
+  // it is measured against; 0 when there is nothing.
   double Imbalance = 0;
   bool Balanced() const { return Imbalance <= kLoadImbalanceTolerance; }
 };
@@ -31,7 +33,15 @@ struct LoadBalance {
 // of its supports (one per supported node), in x, y and moment about the origin.
 // A moment on a node where every stretch is hinged turns only the hinge and is
 // not carried.
+//
+// A support imposes a settlement through its stiff spring, which holds the node
+// only to about 1e-10 of it; the results then take the settlement exactly, and
+// the stretches at the node feel the difference as forces no load balances.
+// `settlementMisses` holds, per unknown, the prescribed value less the solved one
+// (empty: none); the forces those differences give the free unknowns are
+// allowed for.
 LoadBalance CheckLoadBalance(const ModelDocument& doc, const NodeTable& nodes,
-                             const FrameSystem& system);
+                             const FrameSystem& system,
+                             const std::vector<double>& settlementMisses = {});
 
 } // namespace strandel

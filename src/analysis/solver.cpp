@@ -154,8 +154,12 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   std::vector<double>& u = outcome.Displacements;
   for (std::size_t r = 0; r < solution.size(); ++r)
     u[system.Kept[r]] = solution[r];
-  for (int d = 0; d < system.Unknowns; ++d)
-    if (system.Restrained[d]) u[d] = system.Prescribed[d];
+  std::vector<double> settlementMisses(system.Unknowns, 0.0);
+  for (int d = 0; d < system.Unknowns; ++d) {
+    if (!system.Restrained[d]) continue;
+    settlementMisses[d] = system.Prescribed[d] - u[d];
+    u[d] = system.Prescribed[d];
+  }
   Recover(doc, nodes, u);
   for (const TSegmentObject& segment : doc.Segments) {
     // A stretch that bends (E I > 0) must also bend within the doubles: a section
@@ -173,7 +177,7 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   // not add up to the loads are the last, whatever let a mechanism through. The
   // structure then gives way where the elimination came closest to breaking down.
   ComputeReactions(doc);
-  if (!CheckLoadBalance(doc, nodes, system).Balanced())
+  if (!CheckLoadBalance(doc, nodes, system, settlementMisses).Balanced())
     Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
 }
 
