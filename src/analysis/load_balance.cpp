@@ -102,9 +102,15 @@ double PartOf(double difference, double allowed, double size) {
 
 } // namespace
 
+double ImbalanceTolerance(double smallestPivotRatio) {
+  if (!(smallestPivotRatio > 0)) return kLoadImbalanceTolerance;
+  const double growth = std::numeric_limits<double>::epsilon() / smallestPivotRatio;
+  return std::max(kLoadImbalanceTolerance, kImbalancePerRoundingGrowth * growth);
+}
+
 LoadBalance CheckLoadBalance(const ModelDocument& doc, const NodeTable& nodes,
-                             const FrameSystem& system,
-                             const std::vector<double>& settlementMisses) {
+                             const FrameSystem& system, const std::vector<double>& settlementMisses,
+                             double smallestPivotRatio) {
   const Resultant loads = CarriedLoads(doc, nodes, system);
   const Resultant reactions = SupportReactions(doc, nodes);
   const double forceSize = loads.ForceSize + reactions.ForceSize;
@@ -117,6 +123,7 @@ LoadBalance CheckLoadBalance(const ModelDocument& doc, const NodeTable& nodes,
   const double momentSize = loads.MomentSize + reactions.MomentSize + reach * forceSize;
   const Allowance allowed = SettlementAllowance(nodes, system, settlementMisses);
   LoadBalance balance;
+  balance.Tolerance = ImbalanceTolerance(smallestPivotRatio);
   balance.Imbalance = std::max({PartOf(loads.Fx - reactions.Fx, allowed.Force, forceSize),
                                 PartOf(loads.Fy - reactions.Fy, allowed.Force, forceSize),
                                 PartOf(loads.M - reactions.M, allowed.Moment, momentSize)});

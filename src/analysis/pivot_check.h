@@ -28,10 +28,11 @@ enum class EliminationFailure {
 // keep much more: 2e-3 to 0.5 on the standard structures, 6e-9 on grid frames
 // whose columns are a million times softer than their girders (the columns'
 // sway stiffness against the girders' axial stiffness), about 1 where a
-// support's stiff spring holds an unknown, and 1.2e-11 at the tip of a
+// support's stiff spring holds an unknown, and 4.9e-11 at the tip of a
 // cantilever of 2729 stretches, the smallest legitimate ratio of the tests (its
-// tip stiffness 3EI/L^3 against the 12EI/l^3 of its last stretch). 3e-12 lies
-// four times above the largest rounding residue and four times below that tip.
+// tip stiffness 12EI/L^3 against the 12EI/l^3 of its last stretch, 1/2729^3).
+// 3e-12 lies four times above the largest rounding residue and sixteen times
+// below that tip.
 // Below it lie only mechanisms and frames both a million times softer in their
 // columns and as slender as wire, whose pivot rounding could have made.
 // Where a mechanism's residue escapes this test (members a million times

@@ -135,6 +135,7 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   }
   std::vector<double> solution;
   int closestToMoving = -1; // the unknown that kept the least of its stiffness
+  double smallestPivotRatio = 1;
   if (!system.Kept.empty()) {
     std::vector<double> b;
     BandedMatrix a = BandedEquations(system, b);
@@ -147,6 +148,7 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
            unknown);
       return;
     }
+    smallestPivotRatio = solved.SmallestPivotRatio;
     if (solved.SmallestPivotUnknown >= 0)
       closestToMoving = system.Kept[solved.SmallestPivotUnknown];
   }
@@ -175,9 +177,10 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   }
   // The elimination's test of its pivots is the first guard; reactions that do
   // not add up to the loads are the last, whatever let a mechanism through. The
-  // structure then gives way where the elimination came closest to breaking down.
+  // structure then gives way where the elimination came closest to breaking down,
+  // and how close it came says how much rounding the balance must allow.
   ComputeReactions(doc);
-  if (!CheckLoadBalance(doc, nodes, system, settlementMisses).Balanced())
+  if (!CheckLoadBalance(doc, nodes, system, settlementMisses, smallestPivotRatio).Balanced())
     Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
 }
 

@@ -179,5 +179,41 @@ TEST(StableStructures, StiffGirderMakesTheColumnsSwayAsCantilevers) {
   EXPECT_NEAR(outcome.Displacements[3 * 2], sway, 1e-5 * sway);
 }
 
+TEST(StableStructures, TheLongestCantileverStands) {
+  // The most stretches a frame may have, 2729 of 1 m, fixed at node 1: its tip
+  // keeps only 1 / 2729^3 of the stiffness of its last stretch, and the rounding
+  // of so slender a system leaves its reactions off the loads by some 4e-5 and
+  // its deflections by 1e-4. It is still a cantilever, and no mechanism: under F
+  // at the tip it deflects F L^3 / (3 EI), under its own weight w it sags
+  // w L^4 / (8 EI) at the tip.
+  const testing::Section section;
+  const int n = kMaxAnalysedNodes - 1;
+  const double L = n, EI = section.E * section.Inertia();
+  auto cantilever = [&] {
+    ModelDocument doc = testing::EmptyModel();
+    for (int i = 1; i <= n + 1; ++i)
+      testing::AddNode(doc, i, i - 1, 0);
+    for (int i = 1; i <= n; ++i)
+      testing::AddBeam(doc, i, i, i + 1);
+    testing::AddSupport(doc, 1, 1, false, 3, true);
+    return doc;
+  };
+  const double F = 10;
+  ModelDocument tipLoad = cantilever();
+  testing::AddForce(tipLoad, 1, n + 1, F, -kPi / 2);
+  AnalysisOutcome outcome = AnalyseModel(tipLoad);
+  ASSERT_TRUE(outcome.Ok()) << FailureReason(outcome.Failure);
+  const double tip = F * L * L * L / (3 * EI);
+  EXPECT_NEAR(outcome.Displacements[3 * n + 1], -tip, 1e-3 * tip);
+
+  ModelDocument weight = cantilever();
+  weight.OwnWeight = true;
+  outcome = AnalyseModel(weight);
+  ASSERT_TRUE(outcome.Ok()) << FailureReason(outcome.Failure);
+  const double w = section.Density * kGravity * section.Area();
+  const double sag = w * L * L * L * L / (8 * EI);
+  EXPECT_NEAR(outcome.Displacements[3 * n + 1], -sag, 1e-3 * sag);
+}
+
 } // namespace
 } // namespace strandel
