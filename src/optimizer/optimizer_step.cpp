@@ -135,7 +135,11 @@ bool Optimizer::RunIterate() {
 RunState Optimizer::NextAfterGauge() {
   if (choice_.Algorithm != 1) return RunState::Finish;
   if (stop_) return RunState::Finish;
-  const bool gained = best_ < cycleStartBest_ - 1e-3 * std::fabs(cycleStartBest_);
+  // From a point with no finite value (a frame that could not be analysed, or a
+  // force that meets no capacity) any finite value is a gain.
+  const bool gained = std::isfinite(cycleStartBest_)
+                          ? best_ < cycleStartBest_ - 1e-3 * std::fabs(cycleStartBest_)
+                          : std::isfinite(best_);
   if (limits_.EndCyclesWithoutGain && !gained) return RunState::Finish;
   return RunState::StartCycle;
 }

@@ -103,6 +103,30 @@ TEST(UnstableTrials, ARunThatMeetsTheFlatTrussEndsOnOneThatStands) {
   EXPECT_EQ(r.optimizer.OriginalValue(), ObjectiveValue(r.doc, kObjectiveUtilisation));
 }
 
+TEST(UnstableTrials, ReachingAFrameThatStandsIsAGainForTheNextCycle) {
+  // The run starts from the flat truss, which cannot be analysed. A cycle that
+  // finds a height at which it stands has gained, however its value compares
+  // with the nothing it started from, and the cyclic run goes on to refine it.
+  ModelDocument flat = ShallowTruss();
+  FindNode(flat, 3)->Y = 0;
+  for (TBeamObject& beam : ObjectsOf<TBeamObject>(flat))
+    (beam.Node1 == 3 ? beam.Y1 : beam.Y2) = 0;
+  flat.VariableStr = "0;1;;;;;;;;N003.Y;0;";
+  OpenedOptimizer r(std::move(flat));
+  ASSERT_FALSE(r.optimizer.OriginalSolved());
+  TVarItem& height = *FindVariable(r.optimizer.Variables(), "N003.Y");
+  height.LowBound = 0;
+  height.HighBound = 1.2;
+  r.optimizer.SetLimits({0, true});
+  ASSERT_TRUE(r.optimizer.Start());
+  RunToEnd(r.optimizer);
+  EXPECT_EQ(r.optimizer.LastRunEnd(), RunEnd::Accepted);
+  EXPECT_GE(r.optimizer.Cycle(), 2);
+  EXPECT_TRUE(r.doc.ResultsValid);
+  EXPECT_NEAR(FindNode(r.doc, 3)->Y, 0.2, 0.05);
+  EXPECT_TRUE(r.optimizer.OriginalSolved());
+}
+
 TEST(UnstableTrials, ARunThatSolvesNothingPutsTheModelBack) {
   // A portal hinged at every end sways at any height of its corner: not one trial
   // point stands, and the model has no value to begin with.
