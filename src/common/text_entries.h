@@ -154,6 +154,11 @@ inline constexpr int kMsgSaveChanges = 183;
 inline constexpr int kMsgOverwriteFile = 184;
 inline constexpr int kMsgWrongFileType = 185; // followed by the file's extension
 inline constexpr int kMsgAnalysisFailed = 186;
+// The second line of kMsgAnalysisFailed: where the structure can move; "%1"
+// stands for the node number.
+inline constexpr int kMsgStructureMovesInX = 288;
+inline constexpr int kMsgStructureMovesInY = 289;
+inline constexpr int kMsgStructureTurns = 290;
 inline constexpr int kMsgInfiniteUpdateLoop = 280;
 
 // Titles of the file dialogs.
@@ -341,6 +346,8 @@ inline constexpr int kOptimizerMinimizeUtilisation = 179;
 inline constexpr int kOptimizerMinimizeDisplacement = 180;
 inline constexpr int kOptimizerKeepResult = 181;
 inline constexpr int kOptimizerAborted = 182;
+// A run whose every trial point failed to solve.
+inline constexpr int kOptimizerNothingSolved = 291;
 
 // Constraint editor of one optimization variable.
 inline constexpr int kConstraintCaption = 270;
@@ -368,33 +375,33 @@ inline constexpr int kBeamSheetSignsForces = 287;
 
 // Undo and redo: the Edit menu's items and tool buttons, the names of the
 // steps, and what is said when the history cannot go on.
-inline constexpr int kMenuEditUndo = 288;
-inline constexpr int kMenuEditRedo = 289;
-inline constexpr int kHintUndo = 290;
-inline constexpr int kHintRedo = 291;
-inline constexpr int kStepCreateNode = 292;
-inline constexpr int kStepCreateBeam = 293;
-inline constexpr int kStepCreateSupport = 294;
-inline constexpr int kStepCreateLoad = 295;
-inline constexpr int kStepCreateForce = 296;
-inline constexpr int kStepCreateMoment = 297;
-inline constexpr int kStepMoveNode = 298;
-inline constexpr int kStepMergeNodes = 299;
-inline constexpr int kStepMoveObjects = 300;
-inline constexpr int kStepDelete = 301;
-inline constexpr int kStepDeleteAllLoads = 302;
-inline constexpr int kStepAlignNodes = 303;
-inline constexpr int kStepFlipBeams = 304;
-inline constexpr int kStepBeamSize = 305;
-inline constexpr int kStepLoadSize = 306;
-inline constexpr int kStepLoadProperties = 307;
-inline constexpr int kStepForceProperties = 308;
-inline constexpr int kStepMomentProperties = 309;
-inline constexpr int kStepChange = 310;
-inline constexpr int kMsgHistoryOutOfStep = 311;
+inline constexpr int kMenuEditUndo = 292;
+inline constexpr int kMenuEditRedo = 293;
+inline constexpr int kHintUndo = 294;
+inline constexpr int kHintRedo = 295;
+inline constexpr int kStepCreateNode = 296;
+inline constexpr int kStepCreateBeam = 297;
+inline constexpr int kStepCreateSupport = 298;
+inline constexpr int kStepCreateLoad = 299;
+inline constexpr int kStepCreateForce = 300;
+inline constexpr int kStepCreateMoment = 301;
+inline constexpr int kStepMoveNode = 302;
+inline constexpr int kStepMergeNodes = 303;
+inline constexpr int kStepMoveObjects = 304;
+inline constexpr int kStepDelete = 305;
+inline constexpr int kStepDeleteAllLoads = 306;
+inline constexpr int kStepAlignNodes = 307;
+inline constexpr int kStepFlipBeams = 308;
+inline constexpr int kStepBeamSize = 309;
+inline constexpr int kStepLoadSize = 310;
+inline constexpr int kStepLoadProperties = 311;
+inline constexpr int kStepForceProperties = 312;
+inline constexpr int kStepMomentProperties = 313;
+inline constexpr int kStepChange = 314;
+inline constexpr int kMsgHistoryOutOfStep = 315;
 
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 311;
+inline constexpr int kLastEntry = 315;
 
 } // namespace strandel::tr
