@@ -16,10 +16,10 @@ struct LoadDialogModel {
   ObjectKind Kind = ObjectKind::Force; // Force, Load or Moment
   int Index = -1;                      // the object's place in the model list
   long Number = 0;
-  std::string Caption;  // "Force F2", "Distributed load q1", "Moment M3"
-  DialogField Angle;    // ED_Angle, degrees
-  DialogField Value;    // ED_Load, the kind's unit
-  DialogField TextPos;  // ED_TextPos, percent; only a load has one
+  std::string Caption; // "Force F2", "Distributed load q1", "Moment M3"
+  DialogField Angle;   // ED_Angle, degrees
+  DialogField Value;   // ED_Load, the kind's unit
+  DialogField TextPos; // ED_TextPos, percent; only a load has one
   bool HasTextPos = false;
 
   void EvaluateFields();

@@ -15,10 +15,10 @@ namespace strandel {
 class UserMessages;
 
 struct NodeDialogModel {
-  int Index = -1;   // the node's place in the model list
+  int Index = -1; // the node's place in the model list
   long Number = 0;
-  bool OnBeam = false; // lies on an existing beam (HostBeam)
-  std::string Caption; // "Node properties N3"
+  bool OnBeam = false;  // lies on an existing beam (HostBeam)
+  std::string Caption;  // "Node properties N3"
   DialogField X;        // ED_XPos, length unit
   DialogField Y;        // ED_YPos, length unit
   DialogField Position; // ED_BeamPos, percent of the beam from its start node

@@ -26,12 +26,26 @@ constexpr const char* kSemicolonRefused =
 constexpr const char* kTextTooLong =
     "The text is too long: the stored beam line would not read back whole.";
 
+// The length of the beam's stored line before the writer would have to cut its
+// texts to keep it readable.
+std::size_t FullLineLength(const TBeamObject& beam) {
+  TBeamObject bare = beam;
+  bare.ProfName.clear();
+  bare.MtrlName.clear();
+  bare.MtrlDesc.clear();
+  bare.BeamGroup.clear();
+  return CharacterCount(WriteText(bare)) + CharacterCount(beam.ProfName) +
+         CharacterCount(beam.MtrlName) + CharacterCount(EncodeDescription(beam.MtrlDesc)) +
+         CharacterCount(beam.BeamGroup);
+}
+
 // A typed text for one of the copy's text fields; refused (the field shows the
 // old text again) when it cannot be stored as typed.
 void TakeText(std::string& typed, std::string& field, TBeamObject& copy, bool multiLine,
               UserMessages& messages) {
   std::string text = typed;
-  if (multiLine) text = ReplaceAll(ReplaceAll(ReplaceAll(text, "\r\n", "\n"), "\r", "\n"), "\n", "\r\n");
+  if (multiLine)
+    text = ReplaceAll(ReplaceAll(ReplaceAll(text, "\r\n", "\n"), "\r", "\n"), "\n", "\r\n");
   if (text == field) return;
   if (text.find(';') != std::string::npos) {
     messages.Show(kSemicolonRefused, MessageKind::Warning);
@@ -40,7 +54,7 @@ void TakeText(std::string& typed, std::string& field, TBeamObject& copy, bool mu
   }
   const std::string old = field;
   field = text;
-  if (CharacterCount(WriteText(copy)) > kMaxStoredLineLength) {
+  if (FullLineLength(copy) > kMaxStoredLineLength) {
     field = old;
     typed = old;
     messages.Show(kTextTooLong, MessageKind::Warning);
@@ -120,7 +134,8 @@ void BeamDialogModel::ApplyFields(UserMessages& messages) {
   TakeText(ProfileName, Copy.ProfName, Copy, false, messages);
   TakeText(MaterialName, Copy.MtrlName, Copy, false, messages);
   TakeText(Description, Copy.MtrlDesc, Copy, true, messages);
-  if (Manufacture.Selected >= 0) Copy.Manufacture = static_cast<std::uint16_t>(Manufacture.Selected);
+  if (Manufacture.Selected >= 0)
+    Copy.Manufacture = static_cast<std::uint16_t>(Manufacture.Selected);
   if (DimControl.Selected >= 0)
     Copy.DimControl = static_cast<std::uint16_t>(ClampedChoice(DimControl.Selected, 1));
   if (SafetyClass.Selected >= 0)
@@ -208,7 +223,7 @@ void BeamDialogModel::AddGroup(const std::string& name, const ModelDocument& doc
   ApplyFields(messages);
   const std::string old = Copy.BeamGroup;
   Copy.BeamGroup = group;
-  if (CharacterCount(WriteText(Copy)) > kMaxStoredLineLength) {
+  if (FullLineLength(Copy) > kMaxStoredLineLength) {
     Copy.BeamGroup = old;
     messages.Show(kTextTooLong, MessageKind::Warning);
     return;

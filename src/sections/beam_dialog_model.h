@@ -76,8 +76,8 @@ struct BeamDialogModel {
   // Braced changed. An L profile cannot stand unbraced: refused with text 263.
   void BracedChanged(const ModelDocument& doc, UserMessages& messages);
   void ShapeChosen(int shape, const ModelDocument& doc, UserMessages& messages);
-  void ProfileByIA(const std::string& iAnswer, const std::string& aAnswer,
-                   const ModelDocument& doc, UserMessages& messages);
+  void ProfileByIA(const std::string& iAnswer, const std::string& aAnswer, const ModelDocument& doc,
+                   UserMessages& messages);
   void LoadProfile(const std::string& path, const ModelDocument& doc, UserMessages& messages);
   void LoadMaterial(const std::string& path, const ModelDocument& doc, UserMessages& messages);
   // The copy's profile or material into a library file; false (with the

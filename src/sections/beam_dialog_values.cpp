@@ -21,7 +21,8 @@ namespace {
 
 void Fill(BeamChoice& choice, std::vector<std::string> items, int stored) {
   choice.Items = std::move(items);
-  choice.Selected = stored >= 0 && static_cast<std::size_t>(stored) < choice.Items.size() ? stored : -1;
+  choice.Selected =
+      stored >= 0 && static_cast<std::size_t>(stored) < choice.Items.size() ? stored : -1;
 }
 
 // How much of the section's plain strength the capacity keeps, in whole

@@ -15,8 +15,7 @@ std::vector<std::string> BeamGroupNames(const ModelDocument& doc, const std::str
 
 // The numbers of the other beams (not `beamNumber`) in the group; none for the
 // empty group.
-std::vector<long> GroupMembers(const ModelDocument& doc, const std::string& group,
-                               long beamNumber);
+std::vector<long> GroupMembers(const ModelDocument& doc, const std::string& group, long beamNumber);
 
 // Everything that is not the beam's place in the frame (number, nodes, end
 // coordinates) or its selection goes from `from` to `to`.

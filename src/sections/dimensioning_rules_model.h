@@ -22,10 +22,10 @@ enum class DimensioningSwitch {
 inline constexpr std::size_t kDimensioningSwitchCount = 7;
 
 struct DimensioningRulesModel {
-  std::string Caption;    // "Dimensioning rules"
-  std::string GroupLabel; // "Reduction factors"
+  std::string Caption;                                      // "Dimensioning rules"
+  std::string GroupLabel;                                   // "Reduction factors"
   std::array<std::string, kDimensioningSwitchCount> Labels; // in the switches' order
-  std::string SecondOrderLabel;                            // "Second order effects"
+  std::string SecondOrderLabel;                             // "Second order effects"
   std::array<bool, kDimensioningSwitchCount> On{};
 
   bool IsOn(DimensioningSwitch which) const { return On[static_cast<std::size_t>(which)]; }

@@ -7,10 +7,10 @@ namespace strandel {
 
 const std::vector<Quantity>& UnitBoxOrder() {
   static const std::vector<Quantity> order = {
-      Quantity::Length, Quantity::Displacement,    Quantity::Force,
-      Quantity::DistLoad, Quantity::Stress,        Quantity::MomentOfInertia,
-      Quantity::SectionModulus, Quantity::Area,    Quantity::Moment,
-      Quantity::Mass,   Quantity::Density};
+      Quantity::Length,         Quantity::Displacement, Quantity::Force,
+      Quantity::DistLoad,       Quantity::Stress,       Quantity::MomentOfInertia,
+      Quantity::SectionModulus, Quantity::Area,         Quantity::Moment,
+      Quantity::Mass,           Quantity::Density};
   return order;
 }
 

@@ -17,7 +17,7 @@ struct UnitBox {
 };
 
 struct UnitsDialogModel {
-  std::string Caption;       // "Select units"
+  std::string Caption;        // "Select units"
   std::vector<UnitBox> Boxes; // in the dialog's order (see UnitBoxOrder)
   UnitChoice Working;         // what OK stores
 
