@@ -25,6 +25,9 @@ namespace strandel {
 void TfBeamProp::AddChoice(QGridLayout& grid, int row, BeamChoice& choice, QWidget* page) {
   auto* label = new QLabel(ToQt(choice.Label), page);
   auto* box = new QComboBox(page);
+  // Wide enough for the longest item of any material's list.
+  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  box->setMinimumContentsLength(12);
   label->setBuddy(box);
   grid.addWidget(label, row, 0);
   grid.addWidget(box, row, 1, 1, 2);
@@ -48,6 +51,7 @@ QWidget* TfBeamProp::BuildProfilePage() {
   FillShapeMenu();
   auto* nameLabel = new QLabel(Tr(tr::kBeamLabelProfileName), page);
   profileName_ = new QLineEdit(page);
+  profileName_->setMinimumWidth(150);
   nameLabel->setBuddy(profileName_);
   auto* nameRow = new QHBoxLayout;
   nameRow->addWidget(shapeButton_);
