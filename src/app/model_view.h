@@ -26,6 +26,9 @@ public:
   void OverlayChanged();
   // The picture as the view shows it now, overlays included (tests, screenshots).
   QImage Snapshot();
+  // The model's picture without the cursor cross and the zoom rectangle: what
+  // is exported and copied.
+  QImage Picture();
 
 protected:
   void paintEvent(QPaintEvent* event) override;
