@@ -48,8 +48,25 @@ WriteResult Failure(const std::string& path, int error) {
 
 } // namespace
 
-WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes, FileOps& ops) {
-  if (FolderExists(path)) return {false, "Could not save '" + path + "': it is a folder"};
+namespace {
+
+// A document kept behind a symbolic link is saved where the link points, so the
+// link and the files of other names for it stay as the user made them.
+std::string ThroughLinks(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (!resolved) return path;
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
+}  // namespace
+
+WriteResult WriteFileAtomically(const std::string& given, std::string_view bytes, FileOps& ops) {
+  if (FolderExists(given)) return {false, "Could not save '" + given + "': it is a folder"};
+  const std::string path = ThroughLinks(given);
   const std::string folder = FolderOf(path);
   // The temporary name adds eleven bytes to the target's; a target name near the
   // longest a file system takes (255 bytes) must still leave room for them.
@@ -57,13 +74,13 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
   std::string temporary = folder + "." + name + ".tmpXXXXXX";
   int fd = -1;
   if (const int error = ops.CreateTemporary(temporary, fd); error != 0) {
-    return Failure(path, error);
+    return Failure(given, error);
   }
   // Failing anywhere from here on removes the temporary file again.
   auto abandon = [&](int error) {
     if (fd >= 0) ops.Close(fd);
     ops.Remove(temporary);
-    return Failure(path, error);
+    return Failure(given, error);
   };
   std::size_t offset = 0;
   while (offset < bytes.size()) {

@@ -64,3 +64,23 @@ TEST(WriteFileAtomically, NewFilesAreReadableAndExistingModesKept) {
 
 } // namespace
 } // namespace strandel
+
+namespace strandel {
+namespace {
+
+TEST(WriteFileAtomically, ALinkedDocumentIsSavedWhereTheLinkPoints) {
+  testing::TempFolder folder;
+  const std::string target = folder.Write("projects/portal.qsd", "old");
+  const std::string link = folder.File("portal-link.qsd");
+  ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+  ASSERT_TRUE(WriteFileAtomically(link, "new").ok);
+  struct stat info {};
+  ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));  // the link is still a link
+  EXPECT_EQ(testing::ReadBytes(target), "new");
+  EXPECT_EQ(testing::FolderContents(folder.File("projects")),
+            (std::vector<std::string>{"portal.qsd"}));
+}
+
+}  // namespace
+}  // namespace strandel
