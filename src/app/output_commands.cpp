@@ -17,22 +17,13 @@
 namespace strandel {
 namespace {
 
-// A menu or page caption for a job's name: without its accelerator and dots.
-std::string CaptionOf(int entry) {
-  std::string caption;
-  for (char c : Translated(entry))
-    if (c != '&') caption += c;
-  while (!caption.empty() && caption.back() == '.')
-    caption.pop_back();
-  return caption;
-}
-
 // The print queue shows the document and what of it is printed.
 std::string JobTitle(const ModelDocument& doc, int captionEntry) {
-  return doc.FileName + " - " + CaptionOf(captionEntry);
+  return doc.FileName + " - " + PlainCaption(Translated(captionEntry));
 }
 
-int CaptionOf(PrintJobKind job) {
+// The job is named after the page that shows what it prints.
+int PageCaptionOf(PrintJobKind job) {
   switch (job) {
   case PrintJobKind::Model:
     return tr::kPageModel;
@@ -77,7 +68,7 @@ void OutputCommands::PrintChosen(const OutputContext& context, const PrintOption
     if (!chosenFile.isEmpty())
       printer_.setOutputFileName(
           ToQt(JobOutputFile(FromQt(chosenFile), static_cast<int>(i), exists)));
-    const std::string title = JobTitle(context.Doc, CaptionOf(jobs[i]));
+    const std::string title = JobTitle(context.Doc, PageCaptionOf(jobs[i]));
     PrintOutcome outcome;
     switch (jobs[i]) {
     case PrintJobKind::Model:

@@ -37,6 +37,15 @@ PageRectangle WindowPicturePlace(double pageWidth, double pageHeight, double ima
   return {0.1 * pageWidth, 0.1 * pageHeight, f * imageWidth, f * imageHeight};
 }
 
+std::string PlainCaption(const std::string& caption) {
+  std::string plain;
+  for (char c : caption)
+    if (c != '&') plain += c;
+  while (!plain.empty() && (plain.back() == '.' || plain.back() == ' '))
+    plain.pop_back();
+  return plain;
+}
+
 std::string ProposedImageName(const std::string& documentFileName) {
   const std::string extension = ExtensionOf(documentFileName);
   return documentFileName.substr(0, documentFileName.size() - extension.size()) + ".bmp";

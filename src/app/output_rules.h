@@ -48,6 +48,10 @@ struct PageRectangle {
 PageRectangle WindowPicturePlace(double pageWidth, double pageHeight, double imageWidth,
                                  double imageHeight);
 
+// A menu or page caption as a title (of a window, of a print job): without its
+// accelerator, its trailing dots and blanks ("&Print..." -> "Print").
+std::string PlainCaption(const std::string& caption);
+
 // The name "Save Model as image..." proposes: the document's name with ".bmp"
 // for its extension ("Noname.qsd" -> "Noname.bmp").
 std::string ProposedImageName(const std::string& documentFileName);

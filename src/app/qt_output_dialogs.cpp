@@ -5,9 +5,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "app/output_rules.h"
 #include "app/print_dialog.h"
 #include "app/qt_text.h"
 #include "common/text_entries.h"
+#include "common/translation.h"
 
 namespace strandel {
 namespace {
@@ -15,22 +17,13 @@ namespace {
 // Pictures are written as ".bmp"; older programs' files may be upper case.
 const QString kImageFilter = QStringLiteral("BMP files (*.bmp *.BMP)");
 
-// A menu caption as a window title: without its accelerator and its dots.
-QString TitleOf(int entry) {
-  QString title = Tr(entry);
-  title.remove(QLatin1Char('&'));
-  while (title.endsWith(QLatin1Char('.')))
-    title.chop(1);
-  return title.trimmed();
-}
-
 } // namespace
 
 bool QtOutputDialogs::SetUpPrinter(QPrinter& printer, QWidget* parent) {
   // Every job prints all its pages, so the dialog offers no page range; it
   // chooses the printer (or a PDF file), the paper and the orientation.
   QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(TitleOf(tr::kMenuFilePrintSetup));
+  dialog.setWindowTitle(ToQt(PlainCaption(Translated(tr::kMenuFilePrintSetup))));
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   return dialog.exec() == QDialog::Accepted;
 }

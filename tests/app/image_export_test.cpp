@@ -160,6 +160,26 @@ private slots:
     QCOMPARE(QString::fromStdString(ProposedImageName(document.toStdString())), proposed);
   }
 
+  void ACaptionAsATitleLosesItsAcceleratorAndDots_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("accelerator and dots") << "&Print..."
+                                          << "Print";
+    QTest::newRow("accelerator inside") << "Copy &Image to Clippboard"
+                                        << "Copy Image to Clippboard";
+    QTest::newRow("dots and a blank") << "Print Setup... "
+                                      << "Print Setup";
+    QTest::newRow("plain") << "Model"
+                           << "Model";
+    QTest::newRow("only dots") << "..."
+                               << "";
+  }
+  void ACaptionAsATitleLosesItsAcceleratorAndDots() {
+    QFETCH(QString, caption);
+    QFETCH(QString, title);
+    QCOMPARE(QString::fromStdString(PlainCaption(caption.toStdString())), title);
+  }
+
   void TheFileWrittenAlwaysEndsInBmp_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");

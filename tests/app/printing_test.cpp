@@ -147,6 +147,31 @@ private slots:
     QVERIFY(std::abs(ink.bottom() - (10 + 292 * scale)) < 0.6);
   }
 
+  void OnLandscapePaperTheWholeSheetFitsTheHeightCentredAcross() {
+    PrintingApp printing;
+    MainWindow& window =
+        printing.Start(printing.App.WriteModel("frame.qsd", testing::PortalFrameObjects()));
+    // A4 across with 10 mm margins: 277 x 190 mm to print on. The width's
+    // scale (277 / 210) would lose the sheet's lower part, so 297 mm take the
+    // 190 mm height, s = 190 / 297, and the 210 s = 134.3 mm wide sheet sits
+    // (277 - 210 s) / 2 in from the printable area's left edge.
+    printing.Dialogs->SetupAnswers.push_back(
+        PrinterChoice{printing.Printed("across.pdf"), {10, 10, 10, 10}, true});
+    window.Menu().PrintSetup->trigger();
+    printing.Print(window, {false, true, false});
+    const std::vector<QImage> pages = testing::RasterisedPages(printing.Printed("across.pdf"), 100);
+    QVERIFY(!pages.empty());
+    QVERIFY(pages[0].width() > pages[0].height());
+    const QRectF ink = Millimetres(testing::InkBox(pages[0]), 100);
+    const double s = 190.0 / 297, left = 10 + (277 - 210 * s) / 2;
+    const QString where =
+        QString("%1 %2 %3 %4").arg(ink.left()).arg(ink.top()).arg(ink.right()).arg(ink.bottom());
+    QVERIFY2(std::abs(ink.left() - (left + 5 * s)) < 0.6, qPrintable(where));
+    QVERIFY2(std::abs(ink.right() - (left + 205 * s)) < 0.6, qPrintable(where));
+    QVERIFY2(std::abs(ink.top() - (10 + 5 * s)) < 0.6, qPrintable(where));
+    QVERIFY2(std::abs(ink.bottom() - (10 + 292 * s)) < 0.6, qPrintable(where));
+  }
+
   void ThePrintedModelShowsNoGridAndTheScreenKeepsIts() {
     PrintingApp printing;
     MainWindow& window =
