@@ -292,8 +292,10 @@ private slots:
     printing.Print(window, kEverything);
     QCOMPARE(printing.PrintedFiles(), std::vector<std::string>{"loose.pdf"});
     QCOMPARE(ReadPdfSummary(printing.Printed("loose.pdf")).Title, std::string("loose.qsd - Model"));
-    QCOMPARE(printing.App.MessageTexts(),
-             std::vector<std::string>{Translated(tr::kMsgAnalysisFailed)});
+    // One message, the analysis's own (with where the structure can move).
+    const std::vector<std::string> messages = printing.App.MessageTexts();
+    QCOMPARE(messages.size(), std::size_t{1});
+    QVERIFY(messages[0].starts_with(Translated(tr::kMsgAnalysisFailed)));
   }
 
   void CancellingPrintsNothingAndKeepsTheBoxes() {
