@@ -63,4 +63,11 @@ std::string SettingsFilePath(const std::string& programFolder) {
   return folder + kSettingsFileName;
 }
 
+std::string RecoveryFolderPath() {
+  std::string state = Environment("XDG_STATE_HOME");
+  // A relative value is ignored, as for the other XDG variables.
+  if (state.empty() || state[0] != '/') state = HomeFolder() + ".local/state";
+  return EnsureFolder(JoinPath(state, "strandel"));
+}
+
 } // namespace strandel

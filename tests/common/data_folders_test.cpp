@@ -54,5 +54,27 @@ TEST(DataFolders, SettingsBesideAWritableProgramElseInTheConfigFolder) {
   }
 }
 
+TEST(DataFolders, RecoveryCopiesGoToTheStateFolder) {
+  testing::TempFolder root;
+  const char* savedState = std::getenv("XDG_STATE_HOME");
+  const char* savedHome = std::getenv("HOME");
+  const std::string previousState = savedState ? savedState : "";
+  const std::string previousHome = savedHome ? savedHome : "";
+  ::setenv("HOME", root.File("home").c_str(), 1);
+  ::setenv("XDG_STATE_HOME", root.File("state").c_str(), 1);
+  EXPECT_EQ(RecoveryFolderPath(), root.File("state/strandel/"));
+  // Unset or relative: the default under the home folder.
+  ::setenv("XDG_STATE_HOME", "relative/state", 1);
+  EXPECT_EQ(RecoveryFolderPath(), root.File("home/.local/state/strandel/"));
+  ::unsetenv("XDG_STATE_HOME");
+  EXPECT_EQ(RecoveryFolderPath(), root.File("home/.local/state/strandel/"));
+  if (savedState) ::setenv("XDG_STATE_HOME", previousState.c_str(), 1);
+  if (savedHome) {
+    ::setenv("HOME", previousHome.c_str(), 1);
+  } else {
+    ::unsetenv("HOME");
+  }
+}
+
 } // namespace
 } // namespace strandel
