@@ -30,6 +30,9 @@ int main(int argc, char** argv) {
   messages.SetParent(&window);
   fileDialogs.SetParent(&window);
 
-  splash.Start([&window] { window.show(); });
+  splash.Start([&window] {
+    window.show();
+    window.OfferRecovery();
+  });
   return QApplication::exec();
 }
