@@ -47,7 +47,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${STRANDEL_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${PROJECT_DESCRIPTION}\n Strandel solves plane frames and trusses by the stiffness method and\n checks every beam against its capacities; strandel-cli does the same\n work in scripts.")
+    "Strandel solves plane frames and trusses by the stiffness method and\nchecks every beam against its capacities; strandel-cli does the same\nwork in scripts.")
 # The shared libraries the programs link decide the dependencies; the labels of
 # pictures and reports want the Liberation fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -16,7 +16,7 @@ TEST(DataFolders, BesideTheProgramThenTheInstalledShareFolder) {
   EXPECT_EQ(FindDataFolder(root.File("build/bin/")), root.File("build/bin/"));
   root.Write("usr/share/strandel/Structures/beam.qsd", "");
   root.Write("usr/bin/strandel-cli", "");
-  EXPECT_EQ(FindDataFolder(root.File("usr/bin")), root.File("usr/bin/../share/strandel/"));
+  EXPECT_EQ(FindDataFolder(root.File("usr/bin")), root.File("usr/share/strandel/"));
 }
 
 TEST(DataFolders, XdgDataDirsAreSearchedLast) {

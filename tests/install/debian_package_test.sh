@@ -25,7 +25,7 @@ work=$(mktemp -d)
 installed=0
 cleanup() {
   if [ "$installed" -eq 1 ]; then
-    DEBIAN_FRONTEND=noninteractive apt-get remove -y -q strandel >/dev/null 2>&1 || true
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -q strandel >/dev/null 2>&1 || true
   fi
   rm -rf "$work"
 }
@@ -64,11 +64,12 @@ HOME="$work" /usr/bin/strandel-cli solve "/usr/share/strandel/Structures/Frames/
   --json | grep -q '"results_valid": true' || fail "solve of an installed standard structure"
 # The maintainer script told the MIME database about the new file type.
 grep -q 'application/x-strandel-model:\*\.qsd' /usr/share/mime/globs2 || fail "*.qsd not registered"
-apt-get remove -y -q strandel >"$work/apt.log" 2>&1 || {
+apt-get purge -y -q strandel >"$work/apt.log" 2>&1 || {
   cat "$work/apt.log" >&2
-  fail "apt-get remove"
+  fail "apt-get purge"
 }
 installed=0
+if dpkg-query -W strandel >/dev/null 2>&1; then fail "dpkg still knows strandel after the purge"; fi
 [ ! -e /usr/bin/strandel-cli ] || fail "/usr/bin/strandel-cli is still there after removal"
 [ ! -e /usr/share/strandel ] || fail "/usr/share/strandel is still there after removal"
 if grep -q 'application/x-strandel-model' /usr/share/mime/globs2; then
