@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "analysis/analysis_outcome.h"
 #include "editor/editor.h"
 #include "model/app_settings.h"
 #include "model/document.h"
@@ -27,6 +28,13 @@ public:
   // The picture as the view shows it now, overlays included (tests, screenshots).
   QImage Snapshot();
 
+  // Rings the node and shows the freedom along which it can move, over the
+  // picture, until the mark is cleared: while the user reads that the structure
+  // is unstable, the place is in view. A node that is not there shows nothing.
+  void MarkNode(long number, Freedom freedom);
+  void ClearMark();
+  long MarkedNode() const { return markedNode_; }
+
 protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -38,6 +46,7 @@ protected:
 private:
   void DrawPicture();
   void DrawOverlays(QPainter& painter);
+  void DrawNodeMark(QPainter& painter);
 
   Editor& editor_;
   const ModelDocument& doc_;
@@ -45,6 +54,8 @@ private:
   QImage picture_;
   bool pictureStale_ = true;
   bool sized_ = false;
+  long markedNode_ = -1;
+  Freedom markedFreedom_ = Freedom::None;
 };
 
 } // namespace strandel
