@@ -64,6 +64,11 @@ QImage ModelView::Snapshot() {
   return shot;
 }
 
+QImage ModelView::Picture() {
+  if (pictureStale_ || picture_.size() != size()) DrawPicture();
+  return picture_.copy();
+}
+
 void ModelView::paintEvent(QPaintEvent*) {
   if (pictureStale_ || picture_.size() != size()) DrawPicture();
   QPainter painter(this);

@@ -27,6 +27,9 @@ public:
   void OverlayChanged();
   // The picture as the view shows it now, overlays included (tests, screenshots).
   QImage Snapshot();
+  // The model's picture without the cursor cross and the zoom rectangle: what
+  // is exported and copied.
+  QImage Picture();
 
   // Rings the node and shows the freedom along which it can move, over the
   // picture, until the mark is cleared: while the user reads that the structure
