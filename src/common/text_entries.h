@@ -373,35 +373,44 @@ inline constexpr int kPrintReport = 163;
 inline constexpr int kBeamSheetSignsAxes = 286;
 inline constexpr int kBeamSheetSignsForces = 287;
 
+// The question at start when a recovery copy holds unsaved work ("%1" the file's
+// name, "%2" the time of the copy), its three answers, and the warning when a
+// copy cannot be written ("%1" why).
+inline constexpr int kMsgRecoverChanges = 292;
+inline constexpr int kRecoverButton = 293;
+inline constexpr int kDiscardButton = 294;
+inline constexpr int kLaterButton = 295;
+inline constexpr int kMsgRecoveryCopyFailed = 296;
+
 // Undo and redo: the Edit menu's items and tool buttons, the names of the
 // steps, and what is said when the history cannot go on.
-inline constexpr int kMenuEditUndo = 292;
-inline constexpr int kMenuEditRedo = 293;
-inline constexpr int kHintUndo = 294;
-inline constexpr int kHintRedo = 295;
-inline constexpr int kStepCreateNode = 296;
-inline constexpr int kStepCreateBeam = 297;
-inline constexpr int kStepCreateSupport = 298;
-inline constexpr int kStepCreateLoad = 299;
-inline constexpr int kStepCreateForce = 300;
-inline constexpr int kStepCreateMoment = 301;
-inline constexpr int kStepMoveNode = 302;
-inline constexpr int kStepMergeNodes = 303;
-inline constexpr int kStepMoveObjects = 304;
-inline constexpr int kStepDelete = 305;
-inline constexpr int kStepDeleteAllLoads = 306;
-inline constexpr int kStepAlignNodes = 307;
-inline constexpr int kStepFlipBeams = 308;
-inline constexpr int kStepBeamSize = 309;
-inline constexpr int kStepLoadSize = 310;
-inline constexpr int kStepLoadProperties = 311;
-inline constexpr int kStepForceProperties = 312;
-inline constexpr int kStepMomentProperties = 313;
-inline constexpr int kStepChange = 314;
-inline constexpr int kMsgHistoryOutOfStep = 315;
+inline constexpr int kMenuEditUndo = 297;
+inline constexpr int kMenuEditRedo = 298;
+inline constexpr int kHintUndo = 299;
+inline constexpr int kHintRedo = 300;
+inline constexpr int kStepCreateNode = 301;
+inline constexpr int kStepCreateBeam = 302;
+inline constexpr int kStepCreateSupport = 303;
+inline constexpr int kStepCreateLoad = 304;
+inline constexpr int kStepCreateForce = 305;
+inline constexpr int kStepCreateMoment = 306;
+inline constexpr int kStepMoveNode = 307;
+inline constexpr int kStepMergeNodes = 308;
+inline constexpr int kStepMoveObjects = 309;
+inline constexpr int kStepDelete = 310;
+inline constexpr int kStepDeleteAllLoads = 311;
+inline constexpr int kStepAlignNodes = 312;
+inline constexpr int kStepFlipBeams = 313;
+inline constexpr int kStepBeamSize = 314;
+inline constexpr int kStepLoadSize = 315;
+inline constexpr int kStepLoadProperties = 316;
+inline constexpr int kStepForceProperties = 317;
+inline constexpr int kStepMomentProperties = 318;
+inline constexpr int kStepChange = 319;
+inline constexpr int kMsgHistoryOutOfStep = 320;
 
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 315;
+inline constexpr int kLastEntry = 320;
 
 } // namespace strandel::tr
