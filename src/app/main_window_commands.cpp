@@ -232,8 +232,13 @@ void MainWindow::ShowHelpContents() {
 }
 
 DialogContext MainWindow::MakeDialogContext() {
-  return {
-      this, doc_, settings_, messages_, environment_.DataFolder, [this] { modelPage_->Repaint(); }};
+  return {this,
+          doc_,
+          settings_,
+          messages_,
+          environment_.DataFolder,
+          [this] { modelPage_->Repaint(); },
+          [this] { return commands_.ConfirmSaveChanges(); }};
 }
 
 OutputContext MainWindow::MakeOutputContext() {
@@ -267,8 +272,9 @@ void MainWindow::OpenStructureGenerator() {
   if (!dialogs_.StructureGenerator) return;
   InvalidateResults(doc_);
   modelPage_->RefreshToolButtons();
-  dialogs_.StructureGenerator(MakeDialogContext());
+  const bool generated = dialogs_.StructureGenerator(MakeDialogContext());
   ResetView();
+  if (generated) DocumentIdentityChanged();
 }
 
 void MainWindow::OpenOptimizer() {

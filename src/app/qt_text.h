@@ -18,5 +18,10 @@ inline std::string FromQt(const QString& text) {
 inline QString Tr(int entry) {
   return ToQt(Translated(entry));
 }
+// The entry, or `english` when no language file gives it.
+inline QString TrOr(int entry, const char* english) {
+  const std::string text = Translated(entry);
+  return text.empty() || text == "?" ? QString::fromUtf8(english) : ToQt(text);
+}
 
 } // namespace strandel

@@ -30,6 +30,9 @@ struct DialogContext {
   const std::string& DataFolder;
   // Draws the model page again now (the optimizer shows each trial point).
   std::function<void()> RepaintModel;
+  // Before a dialog replaces the whole model (the structure generator): offers
+  // to save unsaved changes; false when the user cancels.
+  std::function<bool()> ConfirmSaveChanges;
 };
 
 // What printing and picture export draw: the pages as the window shows them.
