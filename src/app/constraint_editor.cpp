@@ -52,8 +52,8 @@ TfOptEdit::TfOptEdit(VariableList& list, TVarItem& variable, QWidget* parent)
   grid->addWidget(assocLabel_, 4, 0);
   grid->addWidget(assoc_, 4, 1);
 
-  ok_ = new QPushButton(Tr(tr::kOkButton), this);
-  cancel_ = new QPushButton(Tr(tr::kCancelButton), this);
+  ok_ = new QPushButton(TrOr(tr::kOkButton, "OK"), this);
+  cancel_ = new QPushButton(TrOr(tr::kCancelButton, "Cancel"), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &TfOptEdit::accept);
   connect(cancel_, &QPushButton::clicked, this, &TfOptEdit::reject);

@@ -22,10 +22,18 @@ constexpr QSize kPictureSize(240, 200);
 
 // The labels of the fields, in dialog order, and the kinds' names for a
 // program that has no language file.
-constexpr std::array<int, kGeneratorFieldCount> kFieldLabels = {
-    tr::kGeneratorLabelHeight,         tr::kGeneratorLabelWidth,
-    tr::kGeneratorLabelLengthSections, tr::kGeneratorLabelHeightSections,
-    tr::kGeneratorLabelMiddleHeight,   tr::kGeneratorLabelDistributedLoad};
+struct FieldLabel {
+  int Entry;
+  const char* English;
+};
+constexpr std::array<FieldLabel, kGeneratorFieldCount> kFieldLabels = {{
+    {tr::kGeneratorLabelHeight, "Height"},
+    {tr::kGeneratorLabelWidth, "Width"},
+    {tr::kGeneratorLabelLengthSections, "Length sections"},
+    {tr::kGeneratorLabelHeightSections, "Height sections"},
+    {tr::kGeneratorLabelMiddleHeight, "Middle height"},
+    {tr::kGeneratorLabelDistributedLoad, "Distributed load"},
+}};
 constexpr std::array<const char*, kStructureKindCount> kKindNames = {
     "Multi-storey frame", "Braced tower", "Truss girder", "Circular arch", "Suspension bridge"};
 
@@ -40,9 +48,9 @@ std::optional<std::string> TextOf(const NumericFieldEdit* field) {
 GeneratorDialog::GeneratorDialog(const DialogContext& context, GeneratorParameters& parameters)
     : QDialog(context.Parent), context_(context), kept_(parameters), values_(parameters),
       pictures_(kStructureKindCount) {
-  setWindowTitle(Tr(tr::kGeneratorCaption));
+  setWindowTitle(TrOr(tr::kGeneratorCaption, "Structure generator"));
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(Tr(tr::kGeneratorLabelStructure), this), 0, 0);
+  grid->addWidget(new QLabel(TrOr(tr::kGeneratorLabelStructure, "Structure"), this), 0, 0);
   kindList_ = new QComboBox(this);
   kindList_->setObjectName(QStringLiteral("CB_Structure"));
   for (int kind = 0; kind < kStructureKindCount; ++kind)
@@ -59,7 +67,7 @@ GeneratorDialog::GeneratorDialog(const DialogContext& context, GeneratorParamete
   });
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const int row = static_cast<int>(i) + 1;
-    grid->addWidget(new QLabel(Tr(kFieldLabels[i]), this), row, 0);
+    grid->addWidget(new QLabel(TrOr(kFieldLabels[i].Entry, kFieldLabels[i].English), this), row, 0);
     fields_[i] = new NumericFieldEdit(this);
     fields_[i]->setObjectName(QLatin1String(kNames[i]));
     grid->addWidget(fields_[i], row, 1);
@@ -72,8 +80,8 @@ GeneratorDialog::GeneratorDialog(const DialogContext& context, GeneratorParamete
   picture_->setFixedSize(kPictureSize + 2 * QSize(picture_->frameWidth(), picture_->frameWidth()));
   grid->addWidget(picture_, 0, 3, kGeneratorFieldCount + 1, 1, Qt::AlignTop);
 
-  ok_ = new QPushButton(Tr(tr::kOkButton), this);
-  cancel_ = new QPushButton(Tr(tr::kCancelButton), this);
+  ok_ = new QPushButton(TrOr(tr::kOkButton, "OK"), this);
+  cancel_ = new QPushButton(TrOr(tr::kCancelButton, "Cancel"), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &GeneratorDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &GeneratorDialog::reject);
