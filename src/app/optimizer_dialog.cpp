@@ -14,6 +14,8 @@
 #include "app/variable_list_widget.h"
 #include "common/text.h"
 #include "common/text_entries.h"
+#include "common/translation.h"
+#include "common/user_message.h"
 #include "optimizer/optimizer_texts.h"
 
 namespace strandel {
@@ -135,7 +137,11 @@ void TfOptimizer::BuildControls() {
 }
 
 void TfOptimizer::Prepare() {
-  optimizer_.Open();
+  const AnalysisOutcome outcome = optimizer_.Open();
+  // The objective of a frame that cannot be solved reads 0: say why, rather
+  // than let it pass for a frame without load.
+  if (outcome.Analysed && !outcome.Ok())
+    messages_.Show(Translated(tr::kMsgAnalysisFailed), MessageKind::Warning);
   {
     const QSignalBlocker objectiveBlocker(objective_);
     const QSignalBlocker algorithmBlocker(algorithm_);

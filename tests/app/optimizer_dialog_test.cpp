@@ -24,10 +24,12 @@
 #include "app/variable_list_widget.h"
 #include "common/number_text.h"
 #include "common/text.h"
+#include "common/text_entries.h"
 #include "common/translation.h"
 #include "optimizer/objective.h"
 #include "optimizer/optimizer_fixture.h"
 #include "optimizer/optimizer_texts.h"
+#include "support/frame_models.h"
 
 namespace strandel {
 namespace {
@@ -382,6 +384,22 @@ private slots:
     QVERIFY(testing::AllCoordinates(s.doc) == before);
     QVERIFY(d.StartButton()->isEnabled());
     QVERIFY(d.CloseButton()->isEnabled());
+  }
+
+  void AFrameThatCannotBeSolvedIsSaidSo() {
+    // A beam on two nodes and no support: its objective would read 0.
+    OptimizerSetup s("");
+    s.doc = testing::EmptyModel();
+    testing::AddNode(s.doc, 1, 0, 0);
+    testing::AddNode(s.doc, 2, 4, 0);
+    testing::AddBeam(s.doc, 1, 1, 2);
+    s.messages.Entries.clear();
+    s.dialog->Prepare();
+    QCOMPARE(s.messages.Entries.size(), std::size_t(1));
+    QCOMPARE(s.messages.Entries[0].Text, Translated(tr::kMsgAnalysisFailed));
+    QVERIFY(!s.doc.ResultsValid);
+    // The dialog still opens: the variables can be chosen.
+    QCOMPARE(s.Variables().size(), 4);
   }
 
   void TheMenuCommandShowsNodeNumbersWhileItRuns() {
