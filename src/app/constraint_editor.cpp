@@ -39,6 +39,12 @@ TfOptEdit::TfOptEdit(VariableList& list, TVarItem& variable, QWidget* parent)
   highLabel_ = new QLabel(TrOr(tr::kConstraintUpperBound, "Upper bound"), this);
   high_ = new NumericFieldEdit(this);
   high_->setObjectName(QStringLiteral("ED_UBound"));
+  // The bounds show in full digits (so storing them again moves nothing):
+  // wide enough for a sign and seventeen digits.
+  const int boundWidth =
+      fontMetrics().horizontalAdvance(QStringLiteral("-0000.0000000000000")) + 12;
+  low_->setMinimumWidth(boundWidth);
+  high_->setMinimumWidth(boundWidth);
   unit_ = new QLabel(ToQt(editor_.UnitName()), this);
   unit_->setObjectName(QStringLiteral("LB_UnitName"));
   grid->addWidget(lowLabel_, 2, 0);
