@@ -11,6 +11,7 @@
 #include "app/qt_text.h"
 #include "app/structure_picture.h"
 #include "common/number_text.h"
+#include "common/text.h"
 #include "common/text_entries.h"
 #include "generator/structures.h"
 #include "units/units.h"
@@ -38,9 +39,13 @@ constexpr std::array<const char*, kStructureKindCount> kKindNames = {
     "Multi-storey frame", "Braced tower", "Truss girder", "Circular arch", "Suspension bridge"};
 
 // A field the kind does not use is not read: its parameter keeps its value.
-std::optional<std::string> TextOf(const NumericFieldEdit* field) {
+// Nor is a field that still shows what the dialog put there: its three digits
+// stand for the value, and reading them back would round it at every key.
+std::optional<std::string> TextOf(const NumericFieldEdit* field, const std::string& shown) {
   if (!field->isEnabled()) return std::nullopt;
-  return field->Text();
+  const std::string text = field->Text();
+  if (Trim(text) == Trim(shown)) return std::nullopt;
+  return text;
 }
 
 } // namespace
@@ -120,12 +125,15 @@ bool GeneratorDialog::FieldUsed(GeneratorField field) const {
 
 void GeneratorDialog::ReadFields() {
   GeneratorFieldTexts texts;
-  texts.H = TextOf(Field(GeneratorField::Height));
-  texts.W = TextOf(Field(GeneratorField::Width));
-  texts.n = TextOf(Field(GeneratorField::LengthSections));
-  texts.m = TextOf(Field(GeneratorField::HeightSections));
-  texts.H2 = TextOf(Field(GeneratorField::MiddleHeight));
-  texts.q = TextOf(Field(GeneratorField::DistributedLoad));
+  const auto text = [this](GeneratorField field) {
+    return TextOf(Field(field), shown_[Index(field)]);
+  };
+  texts.H = text(GeneratorField::Height);
+  texts.W = text(GeneratorField::Width);
+  texts.n = text(GeneratorField::LengthSections);
+  texts.m = text(GeneratorField::HeightSections);
+  texts.H2 = text(GeneratorField::MiddleHeight);
+  texts.q = text(GeneratorField::DistributedLoad);
   const UnitChoice& units = context_.Settings.Units;
   ReadGeneratorFields(values_, texts, UnitFactor(units, Quantity::Length),
                       UnitFactor(units, Quantity::DistLoad));
@@ -147,6 +155,7 @@ void GeneratorDialog::ShowFields() {
     shownField.Text = used || always ? FormatValue(shown[i]) : std::string();
     shownField.Enabled = used;
     fields_[i]->ShowField(shownField);
+    shown_[i] = shownField.Text;
   }
   kindList_->setCurrentIndex(static_cast<int>(values_.Kind));
   picture_->setPixmap(QPixmap::fromImage(KindPicture(values_.Kind)));

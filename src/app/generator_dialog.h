@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QImage>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "app/window_dialogs.h"
@@ -70,6 +71,7 @@ private:
   QComboBox* kindList_ = nullptr;
   std::array<NumericFieldEdit*, kGeneratorFieldCount> fields_{};
   std::array<QLabel*, kGeneratorFieldCount> units_{};
+  std::array<std::string, kGeneratorFieldCount> shown_{}; // each field's text as last shown
   QLabel* picture_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

@@ -271,6 +271,25 @@ private slots:
     QCOMPARE(length->text().trimmed(), QStringLiteral("25"));
   }
 
+  void MovingOnDoesNotRoundWhatIsShown() {
+    // -1000 N/m shows as -102 kp/m; read back it would be -1001.67 N/m, and a
+    // width of 6.125 m shown as 613 cm would become 6.13 m.
+    GeneratorSetup setup;
+    setup.parameters.W = 6.125;
+    GeneratorDialog dialog(setup.Context(), setup.parameters);
+    dialog.show();
+    QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("613"));
+    dialog.Field(GeneratorField::Height)->setFocus();
+    for (int key = 0; key < 12; ++key)
+      QTest::keyClick(dialog.focusWidget(), key % 3 == 2 ? Qt::Key_Up : Qt::Key_Tab);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    QCOMPARE(setup.parameters.q, -1000.0);
+    QCOMPARE(setup.parameters.W, 6.125);
+    // The frame's floors carry exactly what was set.
+    for (const TLoadObject& load : ObjectsOf<TLoadObject>(setup.doc))
+      QCOMPARE(load.Value, -1000.0);
+  }
+
   void CancelLeavesModelAndParametersAlone() {
     GeneratorSetup setup;
     AppendObject<TNodeObject>(setup.doc).Number = 1;
