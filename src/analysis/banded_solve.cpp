@@ -1,8 +1,8 @@
 #include "analysis/banded_solve.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include "analysis/gauss_solve.h"
 #include "common/assert.h"
 
 namespace strandel {
@@ -42,10 +42,6 @@ double BandedMatrix::Value(int row, int column) const {
 
 namespace {
 
-EliminationResult Failed(double pivot, int unknown) {
-  return {pivot == 0.0 ? EliminationFailure::ZeroPivot : EliminationFailure::NotFinite, unknown};
-}
-
 // row[c] += pivotRow[c] * factor for c = 1..width where pivotRow[c] is not zero.
 // Written as a selection rather than a branch so that it vectorises; where the
 // pivot-row entry is zero the old value is kept unchanged, exactly as a skip.
@@ -66,12 +62,28 @@ EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b,
   x.assign(size, 0.0);
   if (size == 0) return {EliminationFailure::NotFinite, -1};
   const int n = size - 1;
+  std::vector<double> diagonalBefore(size);
+  for (int k = 0; k < size; ++k)
+    diagonalBefore[k] = std::fabs(*a.From(k, k));
+  EliminationResult result;
 
+  // Every pivot is checked when its step begins, as the dense elimination does.
   // Rows below a.Last(k) start right of column k: their entry in column k is an
   // exact zero of the dense matrix, which the dense elimination skips as well.
-  for (int k = 0; k < n; ++k) {
+  for (int k = 0; k <= n; ++k) {
     const double* pivotRow = a.From(k, k);
     const double pivot = pivotRow[0];
+    if (const double ratio = std::fabs(pivot) / diagonalBefore[k];
+        ratio < result.SmallestPivotRatio) {
+      result.SmallestPivotRatio = ratio;
+      result.SmallestPivotUnknown = k;
+    }
+    if (const EliminationFailure failure = PivotFailure(pivot, diagonalBefore[k]);
+        failure != EliminationFailure::None) {
+      result.Failure = failure;
+      result.Unknown = k;
+      return result;
+    }
     const int last = a.Last(k);
     const int width = last - k;
     for (int i = k + 1; i <= last; ++i) {
@@ -79,7 +91,6 @@ EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b,
       double* row = a.From(i, k);
       const double entry = row[0];
       if (entry == 0.0) continue;
-      if (!UsablePivot(pivot)) return Failed(pivot, k);
       const double factor = -entry / pivot;
       if (!UsableValue(factor)) return {EliminationFailure::NotFinite, k};
       row[0] = 0.0;
@@ -96,12 +107,11 @@ EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b,
     double sum = 0.0;
     for (int c = 1; c <= width; ++c)
       sum += row[c] * x[i + c];
-    if (!UsablePivot(row[0])) return Failed(row[0], i);
     const double value = (b[i] - sum) / row[0];
     if (!UsableValue(value)) return {EliminationFailure::NotFinite, i};
     x[i] = value;
   }
-  return {};
+  return result;
 }
 
 } // namespace strandel

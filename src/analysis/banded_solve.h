@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "analysis/pivot_check.h"
+
 namespace strandel {
 
 // A square matrix with a symmetric pattern of entries, stored row by row from
@@ -42,18 +44,21 @@ private:
   std::vector<double> values_;
 };
 
-enum class EliminationFailure { None, ZeroPivot, NotFinite };
-
 struct EliminationResult {
   EliminationFailure Failure = EliminationFailure::None;
   int Unknown = -1; // the unknown whose pivot failed; -1 when none or not known
+  // The smallest |pivot| / |diagonal before elimination| met, and its unknown:
+  // how close the structure came to moving (1 for a diagonal matrix).
+  double SmallestPivotRatio = 1;
+  int SmallestPivotUnknown = -1;
   bool Ok() const { return Failure == EliminationFailure::None; }
 };
 
 // Solves a x = b with exactly the arithmetic of GaussSolve, overwriting a and b
 // (the caller builds them for this solve). x receives a.Size() entries; when the
-// result is not Ok it must not be used. A pivot of exactly zero names its unknown:
-// the freedom along which the structure can move.
+// result is not Ok it must not be used. The first pivot that is zero or
+// negligible (PivotFailure) names its unknown: the freedom along which the
+// structure can move.
 EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b, std::vector<double>& x);
 
 } // namespace strandel

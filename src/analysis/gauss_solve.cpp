@@ -1,5 +1,7 @@
 #include "analysis/gauss_solve.h"
 
+#include <cmath>
+
 namespace strandel {
 namespace {
 
@@ -14,14 +16,17 @@ bool Eliminate(const TMatrix& a, const TVector& b, TVector& x, int n, TMatrix& w
     to[rhs] = b[i];
   }
 
-  for (int k = 0; k < n; ++k) {
+  // Every pivot is checked when its step begins, the last one included, whether
+  // or not a row below needs it: a broken-down elimination is named by its first
+  // unusable pivot.
+  for (int k = 0; k <= n; ++k) {
     const TVector& pivotRow = w[k];
     const double pivot = pivotRow[k];
+    if (PivotFailure(pivot, std::fabs(a[k][k])) != EliminationFailure::None) return false;
     for (int i = k + 1; i <= n; ++i) {
       TVector& row = w[i];
       const double entry = row[k];
       if (entry == 0.0) continue;
-      if (!UsablePivot(pivot)) return false;
       const double factor = -entry / pivot;
       if (!UsableValue(factor)) return false;
       row[k] = 0.0;
@@ -39,7 +44,6 @@ bool Eliminate(const TMatrix& a, const TVector& b, TVector& x, int n, TMatrix& w
     double sum = 0.0;
     for (int j = i + 1; j <= n; ++j)
       sum += row[j] * x[j];
-    if (!UsablePivot(row[i])) return false;
     const double value = (row[rhs] - sum) / row[i];
     if (!UsableValue(value)) return false;
     x[i] = value;

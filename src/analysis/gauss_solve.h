@@ -4,27 +4,16 @@
 // diagonal, so no pivoting is needed for a stable structure, and an unstable one
 // shows itself as a pivot that vanishes.
 
-#include <cmath>
-
 #include "analysis/matrix.h"
+#include "analysis/pivot_check.h"
 
 namespace strandel {
 
 // Solves a x = b for the (high + 1) x (high + 1) matrix a. Returns 0, or -1 when a
-// pivot is exactly zero, a multiplier, pivot or result is infinite or not a
-// number, an index lies outside the capacities, or the working copy cannot be
-// allocated; x is then partly written and must not be used. a and b are never
-// changed.
+// pivot is exactly zero or negligible against its row's diagonal in a
+// (PivotFailure), a multiplier, pivot or result is infinite or not a number, an
+// index lies outside the capacities, or the working copy cannot be allocated; x
+// is then partly written and must not be used. a and b are never changed.
 int GaussSolve(const TMatrix& a, const TVector& b, TVector& x, int high);
-
-// The checks both eliminations apply to every pivot before dividing by it and to
-// every multiplier and result after computing it, so that they fail on exactly
-// the same systems.
-inline bool UsablePivot(double pivot) {
-  return pivot != 0.0 && std::isfinite(pivot);
-}
-inline bool UsableValue(double value) {
-  return std::isfinite(value);
-}
 
 } // namespace strandel

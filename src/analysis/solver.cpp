@@ -8,6 +8,7 @@
 #include "analysis/beam_curves.h"
 #include "analysis/element.h"
 #include "analysis/frame_system.h"
+#include "analysis/load_balance.h"
 #include "analysis/node_table.h"
 #include "analysis/segments.h"
 #include "sections/section_context.h"
@@ -133,25 +134,34 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
     return;
   }
   std::vector<double> solution;
+  int closestToMoving = -1; // the unknown that kept the least of its stiffness
+  double smallestPivotRatio = 1;
   if (!system.Kept.empty()) {
     std::vector<double> b;
     BandedMatrix a = BandedEquations(system, b);
     const EliminationResult solved = BandedGaussSolve(a, b, solution);
     if (!solved.Ok()) {
       const int unknown = solved.Unknown >= 0 ? system.Kept[solved.Unknown] : -1;
-      Fail(outcome,
-           solved.Failure == EliminationFailure::ZeroPivot ? AnalysisFailure::Unstable
-                                                           : AnalysisFailure::NotFinite,
-           nodes, unknown);
+      const bool vanished = solved.Failure == EliminationFailure::ZeroPivot ||
+                            solved.Failure == EliminationFailure::NegligiblePivot;
+      Fail(outcome, vanished ? AnalysisFailure::Unstable : AnalysisFailure::NotFinite, nodes,
+           unknown);
       return;
     }
+    smallestPivotRatio = solved.SmallestPivotRatio;
+    if (solved.SmallestPivotUnknown >= 0)
+      closestToMoving = system.Kept[solved.SmallestPivotUnknown];
   }
 
   std::vector<double>& u = outcome.Displacements;
   for (std::size_t r = 0; r < solution.size(); ++r)
     u[system.Kept[r]] = solution[r];
-  for (int d = 0; d < system.Unknowns; ++d)
-    if (system.Restrained[d]) u[d] = system.Prescribed[d];
+  std::vector<double> settlementMisses(system.Unknowns, 0.0);
+  for (int d = 0; d < system.Unknowns; ++d) {
+    if (!system.Restrained[d]) continue;
+    settlementMisses[d] = system.Prescribed[d] - u[d];
+    u[d] = system.Prescribed[d];
+  }
   Recover(doc, nodes, u);
   for (const TSegmentObject& segment : doc.Segments) {
     // A stretch that bends (E I > 0) must also bend within the doubles: a section
@@ -165,6 +175,13 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
       return;
     }
   }
+  // The elimination's test of its pivots is the first guard; reactions that do
+  // not add up to the loads are the last, whatever let a mechanism through. The
+  // structure then gives way where the elimination came closest to breaking down,
+  // and how close it came says how much rounding the balance must allow.
+  ComputeReactions(doc);
+  if (!CheckLoadBalance(doc, nodes, system, settlementMisses, smallestPivotRatio).Balanced())
+    Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
 }
 
 } // namespace
@@ -190,8 +207,8 @@ AnalysisOutcome AnalyseModel(ModelDocument& doc) {
   if (outcome.Failure != AnalysisFailure::None) {
     doc.Segments.clear();
     outcome.Displacements.assign(outcome.Displacements.size(), 0.0);
+    ComputeReactions(doc); // the point loads at the supports' nodes, nothing carried
   }
-  ComputeReactions(doc);
   doc.ResultsValid = outcome.Failure == AnalysisFailure::None;
   outcome.Notes = context.NoteTexts();
   return outcome;

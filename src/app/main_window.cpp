@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
+#include "analysis/failure_message.h"
 #include "analysis/solver.h"
 #include "app/analysis_page.h"
 #include "app/busy_pointer.h"
@@ -139,7 +140,11 @@ bool MainWindow::EnsureResults() {
     outcome = AnalyseModel(doc_);
   }
   if (!doc_.ResultsValid) {
-    messages_.Show(Translated(tr::kMsgAnalysisFailed), MessageKind::Error);
+    // The Model page shows where the structure can move while the user reads it.
+    const bool mark = outcome.Failure == AnalysisFailure::Unstable && outcome.Node >= 0;
+    if (mark) modelPage_->View()->MarkNode(outcome.Node, outcome.NodeFreedom);
+    messages_.Show(AnalysisFailedMessage(outcome), MessageKind::Error);
+    if (mark) modelPage_->View()->ClearMark();
     return false;
   }
   for (const std::string& note : outcome.Notes)

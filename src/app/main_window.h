@@ -100,6 +100,9 @@ private:
   void OpenPropertyDialog(ObjectKind kind, int index);
   DialogContext MakeDialogContext();
   OutputContext MakeOutputContext();
+  // The beam sheet and the report as the Analysis and Reports pages would show
+  // them now; false when the model cannot be solved.
+  bool UpdateSheets();
   void RunOutput(const std::function<void(const OutputContext&)>& command);
   bool HandleKey(int key);
 

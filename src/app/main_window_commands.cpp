@@ -6,11 +6,13 @@
 #include <QFontMetricsF>
 #include <QMenu>
 
+#include "app/analysis_page.h"
 #include "app/document_info.h"
 #include "app/folder_menu.h"
 #include "app/help_browser.h"
 #include "app/main_window.h"
 #include "app/model_page.h"
+#include "app/model_view.h"
 #include "app/page_control.h"
 #include "app/qt_text.h"
 #include "app/recent_documents.h"
@@ -242,16 +244,22 @@ DialogContext MainWindow::MakeDialogContext() {
 }
 
 OutputContext MainWindow::MakeOutputContext() {
-  const Editor& editor = modelPage_->ModelEditor();
   return {this,
           doc_,
           settings_,
           messages_,
-          editor.View(),
-          editor.Grid(),
           beamPage_,
           reportsPage_->ReportLines(),
-          pages_->Current()};
+          [this] { return modelPage_->View()->Picture(); },
+          [this] { return UpdateSheets(); }};
+}
+
+bool MainWindow::UpdateSheets() {
+  if (!EnsureResults()) return false;
+  analysisPage_->Rebuild();
+  reportsPage_->FillTemplates();
+  reportsPage_->Rebuild();
+  return true;
 }
 
 void MainWindow::RunOutput(const std::function<void(const OutputContext&)>& command) {

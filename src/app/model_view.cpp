@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "editor/view_state.h"
 #include "render/cursor_overlay.h"
 #include "render/model_picture.h"
 
@@ -63,6 +64,11 @@ QImage ModelView::Snapshot() {
   return shot;
 }
 
+QImage ModelView::Picture() {
+  if (pictureStale_ || picture_.size() != size()) DrawPicture();
+  return picture_.copy();
+}
+
 void ModelView::paintEvent(QPaintEvent*) {
   if (pictureStale_ || picture_.size() != size()) DrawPicture();
   QPainter painter(this);
@@ -85,11 +91,58 @@ void ModelView::DrawPicture() {
   pictureStale_ = false;
 }
 
+void ModelView::MarkNode(long number, Freedom freedom) {
+  markedNode_ = number;
+  markedFreedom_ = freedom;
+  update();
+}
+
+void ModelView::ClearMark() {
+  if (markedNode_ < 0) return;
+  markedNode_ = -1;
+  markedFreedom_ = Freedom::None;
+  update();
+}
+
 void ModelView::DrawOverlays(QPainter& painter) {
   const TGridObject& grid = editor_.Grid();
   if (grid.CursorVisible) DrawCursorCross(painter, grid, editor_.View());
   if (const auto rectangle = editor_.ZoomRectangle())
     DrawZoomRectangle(painter, rectangle->first, rectangle->second);
+  DrawNodeMark(painter);
+}
+
+void ModelView::DrawNodeMark(QPainter& painter) {
+  if (markedNode_ < 0) return;
+  const TNodeObject* node = FindNode(doc_, markedNode_);
+  if (!node) return;
+  const PixelPoint at = ToScreen(editor_.View(), node->X, node->Y);
+  const QPointF centre(at.X, at.Y);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  // A ring in the colour of a warning, wide enough to be found on a busy frame.
+  const QColor red(220, 20, 20);
+  painter.setPen(QPen(red, 3));
+  constexpr double kRing = 14;
+  painter.drawEllipse(centre, kRing, kRing);
+  painter.setPen(QPen(red, 1.5));
+  painter.drawEllipse(centre, kRing + 6, kRing + 6);
+  // A double arrow along the freedom: the way the node can move.
+  if (markedFreedom_ == Freedom::X || markedFreedom_ == Freedom::Y) {
+    const QPointF along = markedFreedom_ == Freedom::X ? QPointF(1, 0) : QPointF(0, 1);
+    const QPointF across(along.y(), along.x());
+    constexpr double kFrom = kRing + 10, kTo = kRing + 34, kHead = 7;
+    painter.setPen(QPen(red, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (int side : {-1, 1}) {
+      const QPointF tip = centre + along * (side * kTo);
+      painter.drawLine(centre + along * (side * kFrom), tip);
+      const QPointF back = tip - along * (side * kHead);
+      painter.drawLine(tip, back + across * kHead);
+      painter.drawLine(tip, back - across * kHead);
+    }
+  }
+  painter.restore();
 }
 
 void ModelView::resizeEvent(QResizeEvent* event) {

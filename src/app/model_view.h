@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "analysis/analysis_outcome.h"
 #include "editor/editor.h"
 #include "model/app_settings.h"
 #include "model/document.h"
@@ -26,6 +27,16 @@ public:
   void OverlayChanged();
   // The picture as the view shows it now, overlays included (tests, screenshots).
   QImage Snapshot();
+  // The model's picture without the cursor cross and the zoom rectangle: what
+  // is exported and copied.
+  QImage Picture();
+
+  // Rings the node and shows the freedom along which it can move, over the
+  // picture, until the mark is cleared: while the user reads that the structure
+  // is unstable, the place is in view. A node that is not there shows nothing.
+  void MarkNode(long number, Freedom freedom);
+  void ClearMark();
+  long MarkedNode() const { return markedNode_; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,6 +49,7 @@ protected:
 private:
   void DrawPicture();
   void DrawOverlays(QPainter& painter);
+  void DrawNodeMark(QPainter& painter);
 
   Editor& editor_;
   const ModelDocument& doc_;
@@ -45,6 +57,8 @@ private:
   QImage picture_;
   bool pictureStale_ = true;
   bool sized_ = false;
+  long markedNode_ = -1;
+  Freedom markedFreedom_ = Freedom::None;
 };
 
 } // namespace strandel

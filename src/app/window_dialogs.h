@@ -5,6 +5,7 @@
 // the program has no such dialog yet: its menu item is disabled and a double
 // click does nothing visible.
 
+#include <QImage>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,8 +19,6 @@ namespace strandel {
 
 class UserMessages;
 struct BeamPage;
-struct TGridObject;
-struct ViewState;
 
 // What a dialog works on; it runs modally, centred on `Parent`.
 struct DialogContext {
@@ -31,21 +30,25 @@ struct DialogContext {
   // Draws the model page again now (the optimizer shows each trial point).
   std::function<void()> RepaintModel;
   // Before a dialog replaces the whole model (the structure generator): offers
-  // to save unsaved changes; false when the user cancels.
-  std::function<bool()> ConfirmSaveChanges;
+  // to save unsaved changes; false when the user cancels. Empty: nothing to ask.
+  std::function<bool()> ConfirmSaveChanges = {};
 };
 
-// What printing and picture export draw: the pages as the window shows them.
+// What printing and picture export work on: the pages as the window shows them.
 struct OutputContext {
-  QWidget* Parent = nullptr;
+  QWidget* Parent = nullptr; // the main window
   const ModelDocument& Doc;
   const AppSettings& Settings;
   UserMessages& Messages;
-  const ViewState& View;
-  const TGridObject& Grid;
   const BeamPage& Diagrams;
   const std::vector<std::string>& ReportLines;
-  int ActivePage = 0; // 0 Model, 1 Analysis, 2 Reports
+  // The Model page's picture as the window keeps it (grid included, without
+  // the cursor cross).
+  std::function<QImage()> ModelPicture;
+  // Brings the beam sheet and the report up to the model, analysing it when
+  // the results are out of date; false (after saying so) when it cannot be
+  // solved.
+  std::function<bool()> UpdateSheets;
 };
 
 struct WindowDialogs {

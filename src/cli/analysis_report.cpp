@@ -1,5 +1,6 @@
 #include "cli/analysis_report.h"
 
+#include "analysis/failure_message.h"
 #include "analysis/solver.h"
 #include "cli/arguments.h"
 #include "cli/json_text.h"
@@ -47,6 +48,13 @@ void ShowNotes(const AnalysisOutcome& outcome) {
   StderrMessages messages;
   for (const std::string& note : outcome.Notes)
     messages.Show(note, MessageKind::Warning);
+}
+
+void ShowMovement(const AnalysisOutcome& outcome) {
+  if (const std::string where = MovementText(outcome); !where.empty()) {
+    StderrMessages messages;
+    messages.Show(where, MessageKind::Warning);
+  }
 }
 
 int AnalysisExitStatus(const AnalysisOutcome& outcome) {

@@ -57,10 +57,8 @@ std::string JsonValue(const Row& row) {
 
 // The value as the table shows it, and its unit.
 std::pair<std::string, std::string> TableValue(const Row& row, const UnitChoice& units) {
-  if (row.Unit == DetailUnit::NodeNumber) return {std::to_string(static_cast<long>(row.Value)), ""};
-  if (std::isnan(row.Value)) return {"undefined", ""};
-  if (row.Unit == DetailUnit::None) return {FormatValue(row.Value), "[-]"};
-  return {ShownText(units, row.Shown, row.Value), UnitName(units, row.Shown)};
+  DetailText text = ShownDetail(row.Unit, row.Shown, row.Value, units);
+  return {std::move(text.Value), std::move(text.Unit)};
 }
 
 void PrintJson(ModelDocument& doc, SectionContext& context) {

@@ -199,6 +199,7 @@ int RunDiagrams(const std::vector<std::string>& args) {
     PrintJson(page, doc, outcome);
     std::fflush(stdout);
   }
+  ShowMovement(outcome);
   ShowNotes(outcome);
   return AnalysisExitStatus(outcome);
 }

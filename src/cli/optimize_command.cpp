@@ -47,8 +47,8 @@ const char* const kOptimizeUsage =
     "Prints the start value, the best value of every cycle and the final value in the\n"
     "display units of the settings; progress goes to stderr when it is a terminal.\n"
     "\n"
-    "Exit status: 0 written; 1 MODEL cannot be analysed (nothing written), or the best\n"
-    "point found cannot (written all the same); 2 bad usage, MODEL unreadable or\n"
+    "Exit status: 0 written; 1 MODEL cannot be analysed, or no point of the run could\n"
+    "be (nothing written); 2 bad usage, MODEL unreadable or\n"
     "malformed, no free variable, a constraint without a variable to follow, a run\n"
     "aborted by a numeric error (nothing written), or OUT not writable.\n";
 
@@ -106,7 +106,7 @@ public:
       : units_(units), objective_(objective), terminal_(isatty(STDERR_FILENO) == 1) {}
 
   void Show(const Optimizer& optimizer) {
-    if (!terminal_ || !optimizer.HasBestValue()) return;
+    if (!terminal_ || !optimizer.HasBestValue() || !optimizer.BestSolved()) return;
     const auto now = std::chrono::steady_clock::now();
     if (now - last_ < std::chrono::milliseconds(100)) return;
     last_ = now;
@@ -194,6 +194,10 @@ int RunOptimize(const std::vector<std::string>& args) {
   auto shown = [&](double value) {
     return ObjectiveText(settings.Units, chosen, value) + " " + unit;
   };
+  auto shownBest = [&] {
+    return optimizer.BestSolved() ? shown(optimizer.BestValue())
+                                  : std::string("no point could be analysed");
+  };
   std::printf("Optimization of %s: %s, %s\n", path.c_str(), ObjectiveName(chosen).c_str(),
               AlgorithmName(optimizer.Choice().Algorithm).c_str());
   std::printf("%d variables, %d free, %d points\n", SelectedCount(variables), FreeCount(variables),
@@ -208,27 +212,25 @@ int RunOptimize(const std::vector<std::string>& args) {
     const bool more = optimizer.IterationStep();
     if (before == RunState::Iterate && optimizer.State() != RunState::Iterate) {
       progress.Clear();
-      std::printf("Cycle %d: %s after %d iterations\n", optimizer.Cycle(),
-                  shown(optimizer.BestValue()).c_str(), optimizer.CycleIterations());
+      std::printf("Cycle %d: %s after %d iterations\n", optimizer.Cycle(), shownBest().c_str(),
+                  optimizer.CycleIterations());
       std::fflush(stdout);
     }
     progress.Show(optimizer);
     if (!more) break;
   }
   progress.Clear();
-  if (optimizer.LastRunEnd() != RunEnd::Accepted) return kExitUsage; // the abort said why
+  // Both endings have told why on stderr; the model was not moved.
+  if (optimizer.LastRunEnd() == RunEnd::NothingSolved) return kExitAnalysisFailed;
+  if (optimizer.LastRunEnd() != RunEnd::Accepted) return kExitUsage;
 
   std::printf("Final value: %s after %d iterations\n", shown(optimizer.OriginalValue()).c_str(),
               optimizer.TotalIterations());
   std::fflush(stdout);
-  const bool analysable = doc.ResultsValid;
+  // A run ends accepted only on a point whose frame was analysed.
   StampModification(doc);
   const WriteResult written = SaveDocument(doc, *out);
   if (!written.ok) return UsageError(written.message);
-  if (!analysable) {
-    UsageError("the frame at the best point found cannot be analysed");
-    return kExitAnalysisFailed;
-  }
   return kExitOk;
 }
 

@@ -100,7 +100,10 @@ int RunRender(const std::vector<std::string>& args) {
     outcome = AnalyseModel(doc);
     doc.ShowDisplacements = parsed.Has("--displacements");
     doc.ShowUtilisation = parsed.Has("--utilisation");
-    if (outcome.Analysed && !outcome.Ok()) UsageError("no results drawn: " + FailureText(outcome));
+    if (outcome.Analysed && !outcome.Ok()) {
+      UsageError("no results drawn: " + FailureText(outcome));
+      ShowMovement(outcome);
+    }
   }
   TGridObject grid;
   grid.LengthFactor = UnitFactor(settings.Units, Quantity::Length);

@@ -214,7 +214,8 @@ const char* const kSolveUsage =
     "\"results_valid\": false and a \"failure\" object naming the reason (unstable,\n"
     "zero-length segment, zero stiffness, too many nodes, not finite) and, when\n"
     "known, the node and freedom along which the structure gives way; values the\n"
-    "analysis did not produce are null.\n"
+    "analysis did not produce are null. Where the structure can move is also told\n"
+    "on stderr: \"The structure can move at node 7 in x.\"\n"
     "\n"
     "Exit status: 0 solved; 1 the analysis failed; 2 bad usage, or MODEL unreadable\n"
     "or malformed.\n";
@@ -240,6 +241,7 @@ int RunSolve(const std::vector<std::string>& args) {
   else
     PrintTable(doc, outcome, valid, parsed.Positional[0], settings);
   std::fflush(stdout);
+  ShowMovement(outcome);
   ShowNotes(outcome);
   return AnalysisExitStatus(outcome);
 }

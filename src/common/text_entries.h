@@ -154,6 +154,11 @@ inline constexpr int kMsgSaveChanges = 183;
 inline constexpr int kMsgOverwriteFile = 184;
 inline constexpr int kMsgWrongFileType = 185; // followed by the file's extension
 inline constexpr int kMsgAnalysisFailed = 186;
+// The second line of kMsgAnalysisFailed: where the structure can move; "%1"
+// stands for the node number.
+inline constexpr int kMsgStructureMovesInX = 288;
+inline constexpr int kMsgStructureMovesInY = 289;
+inline constexpr int kMsgStructureTurns = 290;
 inline constexpr int kMsgInfiniteUpdateLoop = 280;
 
 // Titles of the file dialogs.
@@ -341,6 +346,8 @@ inline constexpr int kOptimizerMinimizeUtilisation = 179;
 inline constexpr int kOptimizerMinimizeDisplacement = 180;
 inline constexpr int kOptimizerKeepResult = 181;
 inline constexpr int kOptimizerAborted = 182;
+// A run whose every trial point failed to solve.
+inline constexpr int kOptimizerNothingSolved = 291;
 
 // Constraint editor of one optimization variable.
 inline constexpr int kConstraintCaption = 270;
@@ -368,6 +375,6 @@ inline constexpr int kBeamSheetSignsForces = 287;
 
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 287;
+inline constexpr int kLastEntry = 291;
 
 } // namespace strandel::tr

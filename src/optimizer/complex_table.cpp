@@ -19,6 +19,7 @@ bool ComplexTable::Allocate(int k, int n) {
   }
   k_ = k;
   n_ = n;
+  solved_.assign(k, 1);
   return true;
 }
 
@@ -27,9 +28,17 @@ void ComplexTable::Release() {
   FreeVector(F, k_ - 1);
   FreeVector(Centroid, n_ - 1);
   k_ = n_ = 0;
+  solved_.clear();
+}
+
+void ComplexTable::SetValue(int point, double value, bool solved) {
+  F[point] = value;
+  solved_[point] = solved ? 1 : 0;
 }
 
 int ComplexTable::Worst() const {
+  for (int j = 0; j < k_; ++j)
+    if (!Solved(j)) return j;
   int worst = 0;
   for (int j = 1; j < k_; ++j)
     if (F[j] > F[worst]) worst = j;
@@ -37,10 +46,10 @@ int ComplexTable::Worst() const {
 }
 
 int ComplexTable::Best() const {
-  int best = 0;
-  for (int j = 1; j < k_; ++j)
-    if (F[j] < F[best]) best = j;
-  return best;
+  int best = -1;
+  for (int j = 0; j < k_; ++j)
+    if (Solved(j) && (best < 0 || F[j] < F[best])) best = j;
+  return best < 0 ? 0 : best;
 }
 
 void ComplexTable::ComputeCentroid(int excluded) {

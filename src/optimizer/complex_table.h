@@ -3,6 +3,8 @@
 // X) and their objective values F, with the moves of the search on them. Rows
 // are numbered from 0 here; the first row is the point the cycle starts from.
 
+#include <vector>
+
 #include "analysis/matrix.h"
 #include "optimizer/variables.h"
 
@@ -20,7 +22,14 @@ public:
   int Points() const { return k_; }
   int Columns() const { return n_; }
 
-  // The point with the largest value, on ties the first; the best has the smallest.
+  // A point's value, and whether its frame could be analysed at all.
+  void SetValue(int point, double value, bool solved);
+  bool Solved(int point) const { return solved_[point] != 0; }
+
+  // The worst point is the first whose frame could not be analysed, else the
+  // one with the largest value, on ties the first. The best is the solved point
+  // with the smallest value (the first on ties), or the first point when none is
+  // solved.
   int Worst() const;
   int Best() const;
   // The mean of every column over all points but `excluded`, into Centroid.
@@ -40,11 +49,12 @@ public:
   double Convergence(const Selection& selection) const;
 
   TMatrix X;        // k x n
-  TVector F;        // k
+  TVector F;        // k; a point not yet valued counts as solved
   TVector Centroid; // n, of the last ComputeCentroid
 
 private:
   int k_ = 0, n_ = 0;
+  std::vector<char> solved_; // k
 };
 
 } // namespace strandel

@@ -1,6 +1,7 @@
 #include "optimizer/objective.h"
 
 #include <cmath>
+#include <limits>
 
 #include "analysis/beam_curves.h"
 #include "common/number_text.h"
@@ -48,8 +49,9 @@ std::string ObjectiveText(const UnitChoice& units, int objective, double value) 
   return std::string(Trim(FormatValue(value * ObjectiveDisplayFactor(units, objective))));
 }
 
-double TrialObjective(const ModelDocument& doc, const AnalysisOutcome&, int objective) {
-  return ObjectiveValue(doc, objective);
+TrialScore TrialObjective(const ModelDocument& doc, const AnalysisOutcome& outcome, int objective) {
+  if (!outcome.Ok()) return {false, std::numeric_limits<double>::infinity()};
+  return {true, ObjectiveValue(doc, objective)};
 }
 
 } // namespace strandel

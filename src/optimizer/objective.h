@@ -25,8 +25,13 @@ std::string ObjectiveUnitName(const UnitChoice& units, int objective);
 // FormatValue of the shown value, without the leading blank: "61.2".
 std::string ObjectiveText(const UnitChoice& units, int objective, double value);
 
-// The score of one analysed trial point. A failed analysis leaves no segments
-// and so scores 0, as the program has always scored it.
-double TrialObjective(const ModelDocument& doc, const AnalysisOutcome& outcome, int objective);
+// The score of one analysed trial point. A failed analysis has no results to
+// score (its empty segment list would read as 0, the best value there is): it is
+// not solved, and ranks behind every point that is, however bad.
+struct TrialScore {
+  bool Solved = false;
+  double Value = 0; // base units; +infinity when not solved
+};
+TrialScore TrialObjective(const ModelDocument& doc, const AnalysisOutcome& outcome, int objective);
 
 } // namespace strandel

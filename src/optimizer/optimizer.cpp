@@ -30,6 +30,9 @@ AnalysisOutcome Optimizer::Open() {
   choice_ = ReadVariableStr(doc_, variables_);
   AnalysisOutcome outcome = AnalyseModel(doc_);
   host_.Redraw();
+  // A model that cannot be analysed has no value to improve on (its empty
+  // results would read as 0); one without nodes has nothing that could fail.
+  originalSolved_ = outcome.Ok() || !outcome.Analysed;
   original_ = ObjectiveValue(doc_, choice_.Objective);
   gauge_ = 0;
   hasBest_ = false;
@@ -78,6 +81,7 @@ std::string Optimizer::UnitLabel() const {
 }
 
 std::string Optimizer::OriginalValueText() const {
+  if (!originalSolved_) return {};
   return FormatValue(original_ * DisplayFactor());
 }
 
@@ -123,7 +127,7 @@ void Optimizer::Stop() {
 }
 
 std::string Optimizer::BestValueText() const {
-  if (!hasBest_) return {};
+  if (!hasBest_ || !bestSolved_) return {};
   return FormatValue(best_ * DisplayFactor());
 }
 

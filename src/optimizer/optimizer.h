@@ -30,8 +30,9 @@ enum class RunState : int {
   Finish = 4,        // the best point, and the question whether to keep it
 };
 
-// How the last run ended.
-enum class RunEnd { None, Accepted, Rejected, Aborted };
+// How the last run ended. NothingSolved: no point of the run, its best
+// included, could be analysed; the model was put back.
+enum class RunEnd { None, Accepted, Rejected, Aborted, NothingSolved };
 
 // Rules of a run that nobody watches; the dialog uses neither.
 struct RunLimits {
@@ -65,8 +66,11 @@ public:
   void ChooseObjective(int objective);
   void ChooseAlgorithm(int algorithm);
 
-  // ST_OrgFuncVal: the objective of the model as it stands, base units.
+  // ST_OrgFuncVal: the objective of the model as it stands, base units; only
+  // when its analysis succeeded (OriginalSolved), else there is no value and the
+  // text is empty.
   double OriginalValue() const { return original_; }
+  bool OriginalSolved() const { return originalSolved_; }
   double DisplayFactor() const;
   std::string UnitLabel() const;
   std::string OriginalValueText() const;
@@ -99,10 +103,14 @@ public:
   // ST_Cycle: "2,57" (cycle, iterations in all) as of the last iteration; empty
   // before the first and when idle.
   const std::string& CycleText() const { return cycleText_; }
-  // The best objective of the complex, base units; only after the first iteration.
+  // The best objective of the complex, base units; only after the first
+  // iteration. While no point of the complex could be analysed, BestSolved is
+  // false and there is no best value (BestValue is +infinity).
   bool HasBestValue() const { return hasBest_; }
+  bool BestSolved() const { return bestSolved_; }
   double BestValue() const { return best_; }
-  // ST_OptFuncVal: the best value in the shown unit; empty before the first iteration.
+  // ST_OptFuncVal: the best value in the shown unit; empty before the first
+  // iteration and while no point could be analysed.
   std::string BestValueText() const;
 
 private:
@@ -113,6 +121,9 @@ private:
   bool Evaluate(int row);
   RunState NextAfterGauge();
   void Abort();
+  // Ends a run with the model back as it was, analysed and redrawn, and then the
+  // message.
+  void EndRestoring(RunEnd end, const std::string& message);
   // Ends a run without a word: the model back as it was, nothing analysed.
   void Discard();
   void EndRun(RunEnd end);
@@ -125,6 +136,7 @@ private:
   VariableList variables_;
   OptimizerChoice choice_;
   double original_ = 0;
+  bool originalSolved_ = true;
   RunLimits limits_;
 
   // The run.
@@ -140,6 +152,7 @@ private:
   int gauge_ = 0;
   bool stop_ = false;
   bool hasBest_ = false;
+  bool bestSolved_ = false;
   double best_ = 0;
   double cycleStartBest_ = 0; // the value of the point a cycle starts from
   std::string cycleText_;

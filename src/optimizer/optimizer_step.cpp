@@ -82,7 +82,7 @@ bool Optimizer::Evaluate(int row) {
       EvaluateTrialPoint(doc_, selection_, table_.X[row], choice_.Objective, host_.Messages());
   if (!trial.Ok) return false;
   host_.Redraw();
-  table_.F[row] = trial.Value;
+  table_.SetValue(row, trial.Value, trial.Solved);
   return true;
 }
 
@@ -115,6 +115,7 @@ bool Optimizer::RunIterate() {
   for (int i = 0; i < n; ++i)
     selection_[i]->CurValue = table_.X[b][i];
   best_ = table_.F[b];
+  bestSolved_ = table_.Solved(b);
   hasBest_ = true;
   ++totalIterations_;
   ++cycleIterations_;
@@ -134,16 +135,28 @@ bool Optimizer::RunIterate() {
 RunState Optimizer::NextAfterGauge() {
   if (choice_.Algorithm != 1) return RunState::Finish;
   if (stop_) return RunState::Finish;
-  const bool gained = best_ < cycleStartBest_ - 1e-3 * std::fabs(cycleStartBest_);
+  // From a point with no finite value (a frame that could not be analysed, or a
+  // force that meets no capacity) any finite value is a gain.
+  const bool gained = std::isfinite(cycleStartBest_)
+                          ? best_ < cycleStartBest_ - 1e-3 * std::fabs(cycleStartBest_)
+                          : std::isfinite(best_);
   if (limits_.EndCyclesWithoutGain && !gained) return RunState::Finish;
   return RunState::StartCycle;
 }
 
 bool Optimizer::RunFinish() {
-  if (!Evaluate(table_.Best())) return false;
+  const int best = table_.Best();
+  if (!Evaluate(best)) return false;
+  // Not one point of the run could be analysed: there is no result to offer,
+  // and the model must not be left standing at a geometry that cannot stand.
+  if (!table_.Solved(best)) {
+    EndRestoring(RunEnd::NothingSolved, NothingSolvedText());
+    return true;
+  }
   const MessageAnswer answer = host_.Messages().Ask(KeepResultQuestion(), MessageButtons::YesNo);
   if (answer == MessageAnswer::Yes) {
     original_ = ObjectiveValue(doc_, choice_.Objective);
+    originalSolved_ = true;
     WriteChoice();
     selection_.clear(); // the variables are built anew from the moved model
     BuildVariables(variables_, doc_, units_);
@@ -164,6 +177,10 @@ bool Optimizer::RunFinish() {
 }
 
 void Optimizer::Abort() {
+  EndRestoring(RunEnd::Aborted, OptimizationAbortedText());
+}
+
+void Optimizer::EndRestoring(RunEnd end, const std::string& message) {
   // The model goes back to where it stood before the run before the user hears
   // of it, so the message box shows the model as it was.
   for (std::size_t i = 0; i < variables_.size() && i < valuesBefore_.size(); ++i)
@@ -173,13 +190,14 @@ void Optimizer::Abort() {
     AnalyseModel(doc_);
     host_.Redraw();
   }
-  EndRun(RunEnd::Aborted);
-  host_.Messages().Show(OptimizationAbortedText(), MessageKind::Error);
+  EndRun(end);
+  host_.Messages().Show(message, MessageKind::Error);
 }
 
 void Optimizer::EndRun(RunEnd end) {
   gauge_ = 0;
   hasBest_ = false;
+  bestSolved_ = false;
   cycleText_.clear();
   table_.Release();
   selection_.clear();

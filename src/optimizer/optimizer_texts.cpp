@@ -44,4 +44,10 @@ std::string OptimizationAbortedText() {
   return TextOr(tr::kOptimizerAborted, "An error occured, optimization was aborted");
 }
 
+std::string NothingSolvedText() {
+  return TextOr(tr::kOptimizerNothingSolved,
+                "The optimization found no node positions at which the structure can be "
+                "solved. Every node is back where it was before the run.");
+}
+
 } // namespace strandel

@@ -17,5 +17,7 @@ std::string ConstraintTypeName(int type);
 std::string KeepResultQuestion();
 // "An error occured, optimization was aborted" (spelled as the program always has).
 std::string OptimizationAbortedText();
+// The end of a run in which no trial point could be analysed: the model is back.
+std::string NothingSolvedText();
 
 } // namespace strandel

@@ -44,11 +44,11 @@ TrialValue EvaluateTrialPoint(ModelDocument& doc, const Selection& selection, co
                               int objective, UserMessages& messages) {
   if (!ApplyPoint(doc, selection, &point, messages)) return {};
   const AnalysisOutcome outcome = AnalyseModel(doc);
-  const double value = TrialObjective(doc, outcome, objective);
-  // An infinite utilisation (a force meeting no capacity) still ranks as the worst;
-  // an undefined one cannot be ranked at all.
-  if (std::isnan(value)) return {};
-  return {true, value};
+  const TrialScore score = TrialObjective(doc, outcome, objective);
+  // An infinite utilisation (a force meeting no capacity) still ranks among the
+  // solved points; an undefined one cannot be ranked at all.
+  if (std::isnan(score.Value)) return {};
+  return {true, score.Solved, score.Value};
 }
 
 } // namespace strandel

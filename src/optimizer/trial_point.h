@@ -20,8 +20,9 @@ bool ApplyPoint(ModelDocument& doc, const Selection& selection, const TVector* p
                 UserMessages& messages);
 
 struct TrialValue {
-  bool Ok = false;  // false when the point could not be applied or its score is undefined
-  double Value = 0; // the objective, base units
+  bool Ok = false;     // false when the point could not be applied or its score is undefined
+  bool Solved = false; // the frame at the point was analysed successfully
+  double Value = 0;    // the objective, base units; +infinity when not solved
 };
 
 // Applies the point, analyses the frame and scores it by TrialObjective: the one

@@ -53,11 +53,10 @@ std::vector<BeamSheet> BeamSheets(const BeamPage& page) {
 }
 
 void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& settings,
-                    const BeamSheet& sheet, double scale, int width, int height,
-                    SheetSurround surround) {
-  const ViewState paper = PageView(scale, 0, 0, width, height);
+                    const BeamSheet& sheet, const ViewState& paper, SheetSurround surround) {
   DrawSheet(painter, paper, surround);
-  const ViewState view = PageView(scale, 0, sheet.OriginY, width, height);
+  ViewState view = paper;
+  view.OriginY += sheet.OriginY;
   // Only this sheet's part of the page, and only inside the frame.
   const double top = std::min(sheet.ContentTop - sheet.OriginY, kSheetHeight - kSheetMargin);
   const double bottom = std::max(sheet.ContentBottom - sheet.OriginY, kSheetMargin);
@@ -66,6 +65,12 @@ void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& 
                              PixelOf(paper, kSheetWidth - kSheetMargin, bottom)));
   PaintBeamPageContent(painter, page, settings, view);
   painter.restore();
+}
+
+void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& settings,
+                    const BeamSheet& sheet, double scale, int width, int height,
+                    SheetSurround surround) {
+  PaintBeamSheet(painter, page, settings, sheet, PageView(scale, 0, 0, width, height), surround);
 }
 
 } // namespace strandel

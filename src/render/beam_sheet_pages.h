@@ -22,6 +22,11 @@ struct BeamSheet {
 // The sheets the page needs, the first showing the page as the window does.
 std::vector<BeamSheet> BeamSheets(const BeamPage& page);
 
+// One sheet on paper that `paper` maps in millimetres, (0, 0) the sheet's
+// bottom-left corner (SheetOnPaper for a printer's page).
+void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& settings,
+                    const BeamSheet& sheet, const ViewState& paper, SheetSurround surround);
+
 // One sheet on a target of width x height pixels that is the paper, `scale`
 // pixels per millimetre.
 void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& settings,

@@ -42,6 +42,14 @@ ViewState PageView(double scale, double x0, double y0, int width, int height) {
   return view;
 }
 
+ViewState SheetOnPaper(double sheetWidth, double sheetHeight, int width, int height) {
+  width = std::max(width, 1);
+  height = std::max(height, 1);
+  const double scale = std::min(width / sheetWidth, height / sheetHeight);
+  const double x0 = -(width / scale - sheetWidth) / 2;
+  return PageView(scale, x0, sheetHeight - height / scale, width, height);
+}
+
 double DevicePixels(const QPainter& painter, double screenPixels) {
   const QPaintDevice* device = painter.device();
   if (device == nullptr) return screenPixels;

@@ -29,6 +29,13 @@ int PixelLength(const ViewState& view, double length);
 // a target of width x height pixels.
 ViewState PageView(double scale, double x0, double y0, int width, int height);
 
+// A sheet of sheetWidth x sheetHeight page units on paper of width x height
+// pixels (a printer's printable area): the sheet's width fills the paper's and
+// its top lies at the paper's top. Paper too short for the whole sheet at that
+// scale (US Letter, landscape) takes the scale at which the sheet's height
+// fits, the sheet centred across, so no foot of a sheet is ever cut off.
+ViewState SheetOnPaper(double sheetWidth, double sheetHeight, int width, int height);
+
 // The fixed pixel sizes of the picture (grid lines, the displaced shape) are
 // screen pixels; on a finer device (a PDF, the printer) they grow with its
 // resolution so the picture looks the same.

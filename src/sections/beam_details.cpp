@@ -1,5 +1,9 @@
 #include "sections/beam_details.h"
 
+#include <cmath>
+
+#include "common/number_text.h"
+
 #include "sections/capacity.h"
 #include "sections/material.h"
 #include "sections/profile.h"
@@ -63,6 +67,13 @@ const std::vector<BeamDetail>& BeamCapacities() {
       {"Md", DetailUnit::Shown, Quantity::Moment, &Md},
   };
   return capacities;
+}
+
+DetailText ShownDetail(DetailUnit unit, Quantity shown, double value, const UnitChoice& units) {
+  if (unit == DetailUnit::NodeNumber) return {std::to_string(static_cast<long>(value)), ""};
+  if (std::isnan(value)) return {"undefined", ""};
+  if (unit == DetailUnit::None) return {FormatValue(value), "[-]"};
+  return {ShownText(units, shown, value), UnitName(units, shown)};
 }
 
 } // namespace strandel

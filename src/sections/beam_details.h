@@ -4,6 +4,7 @@
 // end lists the same values under the same names.
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "model/document.h"
@@ -34,5 +35,17 @@ const std::vector<BeamDetail>& BeamDetails();
 // The three capacities the dialog shows with their bars: "Rtd", "Rcd" (force
 // unit) and "Md" (moment unit).
 const std::vector<BeamDetail>& BeamCapacities();
+
+// A value as the dialog and the batch table show it, and its unit: a node
+// number as an integer, a pure number with "[-]", an undefined value as
+// "undefined" without a unit.
+struct DetailText {
+  std::string Value;
+  std::string Unit;
+};
+DetailText ShownDetail(DetailUnit unit, Quantity shown, double value, const UnitChoice& units);
+inline DetailText ShownDetail(const BeamDetail& detail, double value, const UnitChoice& units) {
+  return ShownDetail(detail.Unit, detail.Shown, value, units);
+}
 
 } // namespace strandel

@@ -119,6 +119,19 @@ TEST(BandedSolve, NamesTheUnknownWhosePivotVanishes) {
   EXPECT_EQ(result.Failure, EliminationFailure::ZeroPivot);
   EXPECT_EQ(result.Unknown, 1);
 
+  // The same pair with a stiffness of 1e-14 of its own left at the second
+  // unknown: rounding could leave that much of a zero, so it is refused too, by
+  // both eliminations.
+  BandedMatrix n({0, 0, 2});
+  n.At(0, 0) = 1, n.At(0, 1) = -1, n.At(1, 0) = -1, n.At(1, 1) = 1 + 1e-14, n.At(2, 2) = 5;
+  std::vector<double> dense;
+  b = {1, 0, 1};
+  EXPECT_EQ(DenseSolve(n, b, dense), -1);
+  result = BandedGaussSolve(n, b, x);
+  EXPECT_EQ(result.Failure, EliminationFailure::NegligiblePivot);
+  EXPECT_EQ(result.Unknown, 1);
+  EXPECT_LT(result.SmallestPivotRatio, kNegligiblePivotRatio);
+
   BandedMatrix c({0, 0});
   c.At(0, 0) = 2, c.At(1, 1) = 3, c.At(1, 0) = std::numeric_limits<double>::quiet_NaN();
   b = {1, 1};

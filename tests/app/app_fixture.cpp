@@ -52,6 +52,11 @@ std::optional<std::string> ScriptedFileDialogs::ChooseModelToSave(const std::str
   return answer;
 }
 
+void WatchedMessages::Show(const std::string& text, MessageKind kind) {
+  if (OnShow) OnShow(text);
+  RecordingMessages::Show(text, kind);
+}
+
 AppFixture::AppFixture(std::optional<std::string> settingsText) {
   const std::string data = Folder.File("data/");
   std::filesystem::create_directories(data + "Models");

@@ -4,6 +4,7 @@
 // file of the test's choosing, recorded messages and scripted file dialogs.
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,14 @@ public:
   std::string LastProposedName;
 };
 
+// Records every message; OnShow runs while a message is shown, when the window
+// behind the message box looks as the user sees it then.
+class WatchedMessages : public RecordingMessages {
+public:
+  void Show(const std::string& text, MessageKind kind) override;
+  std::function<void(const std::string&)> OnShow;
+};
+
 class AppFixture {
 public:
   // Copies the data folders; the settings file says Language=English unless
@@ -53,7 +62,7 @@ public:
 
   TempFolder Folder;
   AppEnvironment Environment;
-  RecordingMessages Messages;
+  WatchedMessages Messages;
   ScriptedFileDialogs Dialogs;
 
 private:

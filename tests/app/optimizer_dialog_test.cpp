@@ -42,7 +42,7 @@ struct OptimizerSetup {
   explicit OptimizerSetup(const char* variableStr) : doc(testing::TrussGirder()) {
     doc.VariableStr = variableStr;
     dialog = std::make_unique<TfOptimizer>(
-        DialogContext{nullptr, doc, settings, messages, dataFolder, [this] { ++repaints; }, {}});
+        DialogContext{nullptr, doc, settings, messages, dataFolder, [this] { ++repaints; }});
     dialog->Prepare();
     dialog->show();
   }

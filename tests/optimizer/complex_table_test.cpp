@@ -43,6 +43,32 @@ TEST(ComplexTable, WorstAndBestTakeTheFirstOnTies) {
   EXPECT_EQ(t.table.Worst(), 2);
 }
 
+TEST(ComplexTable, PointsThatCouldNotBeSolvedRankBehindEverySolvedOne) {
+  // Values 5, 1, 3; point 1 fails to solve.
+  Table t;
+  t.table.SetValue(1, INFINITY, false);
+  EXPECT_FALSE(t.table.Solved(1));
+  EXPECT_EQ(t.table.Worst(), 1);
+  EXPECT_EQ(t.table.Best(), 2);
+  // Even a solved point of infinite value (a force meeting no capacity) ranks
+  // ahead of one that could not be solved.
+  t.table.SetValue(0, INFINITY, true);
+  EXPECT_EQ(t.table.Worst(), 1);
+  EXPECT_EQ(t.table.Best(), 2);
+  // Of several unsolved points the first is the worst; with none solved, the
+  // best is the first point.
+  t.table.SetValue(0, INFINITY, false);
+  EXPECT_EQ(t.table.Worst(), 0);
+  t.table.SetValue(2, INFINITY, false);
+  EXPECT_EQ(t.table.Best(), 0);
+  // A solved value again: it is the best, and a new table starts all solved.
+  t.table.SetValue(1, 7, true);
+  EXPECT_EQ(t.table.Best(), 1);
+  EXPECT_EQ(t.table.Worst(), 0);
+  ASSERT_TRUE(t.table.Allocate(3, 2));
+  EXPECT_TRUE(t.table.Solved(0) && t.table.Solved(1) && t.table.Solved(2));
+}
+
 TEST(ComplexTable, ReflectionThroughTheCentroidOfTheOthers) {
   // Centroid of (2, 0) and (1, 3): (1.5, 1.5). Reflected with coefficient 0.5:
   // 0 + 1.5 x (1.5 - 0) = 2.25 in both; the second is held at its bound 2.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "analysis/solver.h"
 #include "support/frame_models.h"
@@ -47,19 +48,24 @@ TEST(ObjectiveValue, HighestUtilisationOfABarInTension) {
     EXPECT_NEAR(ObjectiveValue(doc, objective), P / rtd, 1e-12) << objective;
 }
 
-TEST(ObjectiveValue, NoSegmentsScoreZero) {
+TEST(ObjectiveValue, NoSegmentsScoreZeroButAFailedTrialIsNotSolved) {
   ModelDocument doc = testing::EmptyModel();
   EXPECT_EQ(ObjectiveValue(doc, kObjectiveUtilisation), 0);
   EXPECT_EQ(ObjectiveValue(doc, kObjectiveDisplacement), 0);
-  // A failed analysis leaves no segments: the optimizer scores it 0.
+  // A beam without supports: the analysis fails and leaves no segments, which
+  // would read as 0, the best value there is. The trial is not solved instead,
+  // and scores above any value a solved frame can have.
   testing::AddNode(doc, 1, 0, 0);
   testing::AddNode(doc, 2, 3, 0);
   testing::AddBeam(doc, 1, 1, 2);
   testing::AddForce(doc, 1, 2, 1000, 0);
-  const AnalysisOutcome outcome = AnalyseModel(doc); // no support: unstable
+  const AnalysisOutcome outcome = AnalyseModel(doc);
   ASSERT_FALSE(outcome.Ok());
-  EXPECT_EQ(TrialObjective(doc, outcome, kObjectiveUtilisation), 0);
-  EXPECT_EQ(TrialObjective(doc, outcome, kObjectiveDisplacement), 0);
+  for (int objective : {kObjectiveUtilisation, kObjectiveDisplacement}) {
+    const TrialScore score = TrialObjective(doc, outcome, objective);
+    EXPECT_FALSE(score.Solved) << objective;
+    EXPECT_EQ(score.Value, std::numeric_limits<double>::infinity()) << objective;
+  }
 }
 
 TEST(ObjectiveDisplay, PercentOrTheDisplacementUnit) {

@@ -1,0 +1,74 @@
+// Printing as the user waits for it, on a printer that writes a PDF file at
+// the printer's full resolution: the model of a large frame fitted to the page,
+// and a long report on its A4 sheets. The counters give the printed file's size.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPrinter>
+#include <filesystem>
+
+#include "app/print_jobs.h"
+#include "model/app_settings.h"
+#include "support/frame_models.h"
+#include "support/temp_folder.h"
+
+namespace strandel {
+namespace {
+
+QApplication& Application() {
+  static int argc = 1;
+  static char name[] = "app_printing_bench";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication application(argc, argv);
+  return application;
+}
+
+struct PdfPrinter {
+  PdfPrinter() {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(Path));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+  }
+  double Kilobytes() const { return static_cast<double>(std::filesystem::file_size(Path)) / 1024; }
+
+  testing::TempFolder Folder;
+  std::string Path = Folder.File("out.pdf");
+  QPrinter printer{QPrinter::HighResolution};
+};
+
+void BM_PrintLargeFrameModel(benchmark::State& state) {
+  Application();
+  const int fields = static_cast<int>(state.range(0));
+  const ModelDocument doc = testing::GridFrame(fields, fields, 4, 3, 5000);
+  const AppSettings settings;
+  PdfPrinter pdf;
+  for (auto _ : state) {
+    const PrintOutcome outcome = PrintModel(pdf.printer, "frame", doc, settings);
+    if (!outcome.ok) state.SkipWithError(outcome.message.c_str());
+  }
+  state.counters["objects"] = static_cast<double>(doc.GraphObjects.size());
+  state.counters["pdf_kB"] = pdf.Kilobytes();
+}
+BENCHMARK(BM_PrintLargeFrameModel)->Arg(5)->Arg(20)->Unit(benchmark::kMillisecond);
+
+void BM_PrintLongReport(benchmark::State& state) {
+  Application();
+  std::vector<std::string> lines;
+  for (int i = 0; i < state.range(0); ++i)
+    lines.push_back("  " + std::to_string(i + 1) + "   WOOD 10x10   K12   300   2.34   97.5");
+  PdfPrinter pdf;
+  int pages = 0;
+  for (auto _ : state) {
+    const PrintOutcome outcome = PrintReport(pdf.printer, "report", lines);
+    if (!outcome.ok) state.SkipWithError(outcome.message.c_str());
+    pages = outcome.Pages;
+  }
+  state.counters["pages"] = pages;
+  state.counters["pdf_kB"] = pdf.Kilobytes();
+}
+BENCHMARK(BM_PrintLongReport)->Arg(60)->Arg(600)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace strandel

@@ -1,0 +1,55 @@
+#include "analysis/failure_message.h"
+
+#include "common/text_entries.h"
+#include "common/translation.h"
+
+namespace strandel {
+namespace {
+
+// The batch front end loads no language; it speaks the program's English.
+std::string TextOr(int entry, const char* english) {
+  std::string text = Translated(entry);
+  return text.empty() || text == "?" ? english : text;
+}
+
+// The text with every "%1" replaced by the value.
+std::string WithValue(std::string text, const std::string& value) {
+  for (std::size_t at = text.find("%1"); at != std::string::npos;
+       at = text.find("%1", at + value.size()))
+    text.replace(at, 2, value);
+  return text;
+}
+
+} // namespace
+
+std::string MovementText(const AnalysisOutcome& outcome) {
+  if (outcome.Failure != AnalysisFailure::Unstable || outcome.Node < 0) return {};
+  std::string text;
+  switch (outcome.NodeFreedom) {
+  case Freedom::X:
+    text = TextOr(tr::kMsgStructureMovesInX, "The structure can move at node %1 in x.");
+    break;
+  case Freedom::Y:
+    text = TextOr(tr::kMsgStructureMovesInY, "The structure can move at node %1 in y.");
+    break;
+  case Freedom::Rotation:
+    text = TextOr(tr::kMsgStructureTurns, "The structure can turn at node %1.");
+    break;
+  case Freedom::None:
+    return {};
+  }
+  return WithValue(text, std::to_string(outcome.Node));
+}
+
+std::string AnalysisFailedMessage(const AnalysisOutcome& outcome) {
+  std::string message = TextOr(
+      tr::kMsgAnalysisFailed,
+      "The structure could not be solved. It is probably unstable (too few supports, or hinges "
+      "that let part of it move freely), or a beam has no length or no stiffness. Check the "
+      "supports, the locked beam ends and the profiles and materials of the beams, then try "
+      "again.");
+  if (const std::string where = MovementText(outcome); !where.empty()) message += "\n" + where;
+  return message;
+}
+
+} // namespace strandel

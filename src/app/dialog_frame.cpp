@@ -1,0 +1,65 @@
+#include "app/dialog_frame.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/numeric_field_edit.h"
+#include "app/qt_text.h"
+#include "common/text_entries.h"
+
+namespace strandel {
+
+void FieldRow::Show(const DialogField& field) {
+  Label->setText(ToQt(field.Label));
+  Unit->setText(ToQt(field.Unit));
+  Edit->ShowField(field);
+  Label->setEnabled(field.Enabled);
+  Unit->setEnabled(field.Enabled);
+}
+
+FieldRow AddFieldRow(QGridLayout& grid, int row, const DialogField& field, QWidget* parent) {
+  FieldRow fields;
+  fields.Label = new QLabel(parent);
+  fields.Edit = new NumericFieldEdit(parent);
+  fields.Unit = new QLabel(parent);
+  fields.Label->setBuddy(fields.Edit);
+  grid.addWidget(fields.Label, row, 0);
+  grid.addWidget(fields.Edit, row, 1);
+  grid.addWidget(fields.Unit, row, 2);
+  fields.Show(field);
+  return fields;
+}
+
+QDialogButtonBox* OkCancelButtons(QDialog& dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+  ok->setText(Tr(tr::kOkButton));
+  cancel->setText(Tr(tr::kCancelButton));
+  for (QPushButton* button : {ok, cancel}) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  return buttons;
+}
+
+void CentreOn(QWidget& dialog, const QWidget* parent) {
+  dialog.adjustSize();
+  QRect area;
+  if (parent) {
+    area = parent->window()->frameGeometry();
+  } else if (const QScreen* screen = dialog.screen()) {
+    area = screen->availableGeometry();
+  }
+  if (area.isEmpty()) return;
+  // Integer halving, as the rest of the program places its windows.
+  dialog.move(area.left() + area.width() / 2 - dialog.width() / 2,
+              area.top() + area.height() / 2 - dialog.height() / 2);
+}
+
+} // namespace strandel

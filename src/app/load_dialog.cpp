@@ -1,0 +1,48 @@
+#include "app/load_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "app/field_navigation.h"
+#include "app/numeric_field_edit.h"
+#include "app/qt_text.h"
+
+namespace strandel {
+
+TfFQMprop::TfFQMprop(const DialogContext& context, LoadDialogModel model)
+    : QDialog(context.Parent), context_(context), model_(std::move(model)) {
+  setWindowTitle(ToQt(model_.Caption));
+  auto* layout = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  angle_ = AddFieldRow(*grid, 0, model_.Angle, this);
+  value_ = AddFieldRow(*grid, 1, model_.Value, this);
+  textPos_ = AddFieldRow(*grid, 2, model_.TextPos, this);
+  layout->addLayout(grid);
+  layout->addWidget(OkCancelButtons(*this));
+  new FieldNavigation(this, [this] { Evaluate(); });
+  CentreOn(*this, context.Parent);
+}
+
+void TfFQMprop::Evaluate() {
+  angle_.Edit->ApplyTo(model_.Angle);
+  value_.Edit->ApplyTo(model_.Value);
+  if (model_.HasTextPos) textPos_.Edit->ApplyTo(model_.TextPos);
+}
+
+void TfFQMprop::accept() {
+  angle_.Edit->TakeText(model_.Angle);
+  value_.Edit->TakeText(model_.Value);
+  textPos_.Edit->TakeText(model_.TextPos);
+  model_.Apply(context_.Doc);
+  QDialog::accept();
+}
+
+bool ShowLoadDialog(const DialogContext& context, int index) {
+  std::optional<LoadDialogModel> model = OpenLoadDialog(context.Doc, index, context.Settings.Units);
+  if (!model) return false;
+  TfFQMprop dialog(context, std::move(*model));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace strandel

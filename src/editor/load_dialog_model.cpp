@@ -1,0 +1,111 @@
+#include "editor/load_dialog_model.h"
+
+#include <cmath>
+
+#include "common/text_entries.h"
+#include "common/translation.h"
+
+namespace strandel {
+namespace {
+
+GraphObject* ObjectAt(const ModelDocument& doc, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= doc.GraphObjects.size()) return nullptr;
+  return doc.GraphObjects[static_cast<std::size_t>(index)].get();
+}
+
+struct KindTexts {
+  int Caption;
+  const char* Prefix;
+  Quantity Unit;
+};
+
+std::optional<KindTexts> TextsOf(ObjectKind kind) {
+  switch (kind) {
+  case ObjectKind::Force:
+    return KindTexts{tr::kForceCaption, " F", Quantity::Force};
+  case ObjectKind::Load:
+    return KindTexts{tr::kLoadCaption, " q", Quantity::DistLoad};
+  case ObjectKind::Moment:
+    return KindTexts{tr::kMomentCaption, " M", Quantity::Moment};
+  default:
+    return std::nullopt;
+  }
+}
+
+// The three kinds keep the same fields under the same names.
+template <class T> void Fill(const T& object, LoadDialogModel& dialog) {
+  dialog.Number = object.Number;
+  dialog.Angle.Stored = object.Angle;
+  dialog.Value.Stored = object.Value;
+}
+
+} // namespace
+
+double NormalisedAngle(double angle) {
+  const double turned = std::atan2(std::sin(angle), std::cos(angle));
+  // atan2 gives -pi for a direction exactly opposite: the range is open there.
+  return turned <= -kPi ? kPi : turned;
+}
+
+std::optional<LoadDialogModel> OpenLoadDialog(const ModelDocument& doc, int index,
+                                              const UnitChoice& units) {
+  const GraphObject* object = ObjectAt(doc, index);
+  if (!object) return std::nullopt;
+  const std::optional<KindTexts> texts = TextsOf(KindOf(*object));
+  if (!texts) return std::nullopt;
+  LoadDialogModel dialog;
+  dialog.Kind = KindOf(*object);
+  dialog.Index = index;
+  std::visit(
+      [&](const auto& o) {
+        using T = std::decay_t<decltype(o)>;
+        if constexpr (std::is_same_v<T, TForceObject> || std::is_same_v<T, TLoadObject> ||
+                      std::is_same_v<T, TMomentObject>)
+          Fill(o, dialog);
+      },
+      *object);
+  dialog.Caption = Translated(texts->Caption) + texts->Prefix + std::to_string(dialog.Number);
+  dialog.Angle.Label = Translated(tr::kLoadLabelAngle);
+  dialog.Angle.Unit = Translated(tr::kAngleUnitLabel);
+  dialog.Angle.Show(dialog.Angle.Stored, UnitFactor(units, Quantity::Angle));
+  dialog.Value.Label = Translated(tr::kLoadLabelValue);
+  dialog.Value.Unit = UnitName(units, texts->Unit);
+  dialog.Value.Show(dialog.Value.Stored, UnitFactor(units, texts->Unit));
+  const TLoadObject* load = std::get_if<TLoadObject>(object);
+  dialog.HasTextPos = load != nullptr;
+  dialog.TextPos = PercentField(Translated(tr::kLoadLabelTextPos), load ? load->TxtPos : 0);
+  dialog.TextPos.Enabled = dialog.HasTextPos;
+  return dialog;
+}
+
+void LoadDialogModel::EvaluateFields() {
+  Angle.Apply();
+  Value.Apply();
+  if (HasTextPos) TextPos.Apply();
+}
+
+bool LoadDialogModel::Apply(ModelDocument& doc) {
+  GraphObject* object = ObjectAt(doc, Index);
+  if (!object || KindOf(*object) != Kind) return false;
+  EvaluateFields();
+  bool same = false;
+  std::visit(
+      [&](auto& o) {
+        using T = std::decay_t<decltype(o)>;
+        if constexpr (std::is_same_v<T, TForceObject> || std::is_same_v<T, TLoadObject> ||
+                      std::is_same_v<T, TMomentObject>) {
+          if (o.Number != Number) return;
+          same = true;
+          o.Angle = NormalisedAngle(Angle.Stored);
+          o.Value = Value.Stored;
+          if constexpr (std::is_same_v<T, TLoadObject>) o.TxtPos = TextPos.Stored;
+        }
+      },
+      *object);
+  if (!same) return false;
+  doc.Modified = true;
+  InvalidateResults(doc);
+  return true;
+}
+
+} // namespace strandel

@@ -1,0 +1,66 @@
+#include "editor/support_dialog_model.h"
+
+#include "common/text_entries.h"
+#include "common/translation.h"
+
+namespace strandel {
+namespace {
+
+TSupportObject* SupportAt(ModelDocument& doc, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= doc.GraphObjects.size()) return nullptr;
+  return std::get_if<TSupportObject>(doc.GraphObjects[static_cast<std::size_t>(index)].get());
+}
+
+} // namespace
+
+std::optional<SupportDialogModel> OpenSupportDialog(const ModelDocument& doc, int index,
+                                                    const UnitChoice& units) {
+  const TSupportObject* support = SupportAt(const_cast<ModelDocument&>(doc), index);
+  if (!support) return std::nullopt;
+  SupportDialogModel dialog;
+  dialog.Index = index;
+  dialog.Number = support->Number;
+  dialog.Caption = Translated(tr::kSupportCaption) + " S" + std::to_string(support->Number);
+  dialog.DirectionLabel = Translated(tr::kSupportLabelDirection);
+  // A damaged file may hold another code: no button is then down, and the code
+  // stays unless one is chosen.
+  dialog.Direction = support->Direction;
+  const double displacement = UnitFactor(units, Quantity::Displacement);
+  const std::string displacementUnit = UnitName(units, Quantity::Displacement);
+  dialog.XDisplacement.Label = Translated(tr::kSupportLabelXDisplacement);
+  dialog.XDisplacement.Unit = displacementUnit;
+  dialog.XDisplacement.Show(support->DX, displacement);
+  dialog.YDisplacement.Label = Translated(tr::kSupportLabelYDisplacement);
+  dialog.YDisplacement.Unit = displacementUnit;
+  dialog.YDisplacement.Show(support->DY, displacement);
+  dialog.Rotation.Label = Translated(tr::kSupportLabelRotation);
+  dialog.Rotation.Unit = UnitName(units, Quantity::Angle);
+  dialog.Rotation.Show(support->DRot, UnitFactor(units, Quantity::Angle));
+  dialog.LockedLabel = Translated(tr::kSupportLabelLocked);
+  dialog.RolledLabel = Translated(tr::kSupportLabelRolled);
+  dialog.Locked = support->Locked;
+  dialog.Rolled = support->Rolled;
+  return dialog;
+}
+
+void SupportDialogModel::EvaluateFields() {
+  for (DialogField* field : {&XDisplacement, &YDisplacement, &Rotation})
+    field->Apply();
+}
+
+bool SupportDialogModel::Apply(ModelDocument& doc) {
+  TSupportObject* support = SupportAt(doc, Index);
+  if (!support || support->Number != Number) return false;
+  EvaluateFields();
+  support->DX = XDisplacement.Stored;
+  support->DY = YDisplacement.Stored;
+  support->DRot = Rotation.Stored;
+  support->Locked = Locked;
+  support->Rolled = Rolled;
+  if (Direction >= 1 && Direction <= 4) support->Direction = static_cast<std::uint16_t>(Direction);
+  doc.Modified = true;
+  InvalidateResults(doc);
+  return true;
+}
+
+} // namespace strandel

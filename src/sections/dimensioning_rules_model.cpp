@@ -1,0 +1,40 @@
+#include "sections/dimensioning_rules_model.h"
+
+#include "common/text_entries.h"
+#include "common/translation.h"
+
+namespace strandel {
+namespace {
+
+std::array<bool*, kDimensioningSwitchCount> Switches(ModelDocument& doc) {
+  return {&doc.FailHazRed, &doc.DimUncertRed, &doc.LatBuckRed, &doc.LocBuckRed,
+          &doc.LoadDurRed, &doc.AirMoistRed,  &doc.OwnWeight};
+}
+
+} // namespace
+
+DimensioningRulesModel OpenDimensioningRules(const ModelDocument& doc) {
+  DimensioningRulesModel dialog;
+  dialog.Caption = Translated(tr::kDimRulesCaption);
+  dialog.GroupLabel = Translated(tr::kDimRulesGroup);
+  // The switches' captions follow each other in the translation list.
+  for (std::size_t i = 0; i < kDimensioningSwitchCount; ++i)
+    dialog.Labels[i] = Translated(tr::kDimRuleFailureHazard + static_cast<int>(i));
+  dialog.SecondOrderLabel = Translated(tr::kDimRuleSecondOrder);
+  const auto switches = Switches(const_cast<ModelDocument&>(doc));
+  for (std::size_t i = 0; i < kDimensioningSwitchCount; ++i)
+    dialog.On[i] = *switches[i];
+  return dialog;
+}
+
+bool DimensioningRulesModel::Apply(ModelDocument& doc) const {
+  bool changed = false;
+  const auto switches = Switches(doc);
+  for (std::size_t i = 0; i < kDimensioningSwitchCount; ++i) {
+    changed = changed || *switches[i] != On[i];
+    *switches[i] = On[i];
+  }
+  return changed;
+}
+
+} // namespace strandel

@@ -1,0 +1,43 @@
+#pragma once
+// The rules of the dimensioning-rules dialog: the document's seven switches on
+// a working copy that OK alone stores, and the "Second order effects" box,
+// which has no switch of its own and always moves with lateral buckling.
+
+#include <array>
+#include <string>
+
+#include "model/document.h"
+
+namespace strandel {
+
+enum class DimensioningSwitch {
+  FailHazRed,
+  DimUncertRed,
+  LatBuckRed,
+  LocBuckRed,
+  LoadDurRed,
+  AirMoistRed,
+  OwnWeight,
+};
+inline constexpr std::size_t kDimensioningSwitchCount = 7;
+
+struct DimensioningRulesModel {
+  std::string Caption;                                      // "Dimensioning rules"
+  std::string GroupLabel;                                   // "Reduction factors"
+  std::array<std::string, kDimensioningSwitchCount> Labels; // in the switches' order
+  std::string SecondOrderLabel;                             // "Second order effects"
+  std::array<bool, kDimensioningSwitchCount> On{};
+
+  bool IsOn(DimensioningSwitch which) const { return On[static_cast<std::size_t>(which)]; }
+  void Set(DimensioningSwitch which, bool on) { On[static_cast<std::size_t>(which)] = on; }
+  // Second-order effects are what lateral buckling reduces for: one state.
+  bool SecondOrder() const { return IsOn(DimensioningSwitch::LatBuckRed); }
+  void SetSecondOrder(bool on) { Set(DimensioningSwitch::LatBuckRed, on); }
+
+  // OK: stores the switches in the document. True when any of them changed.
+  bool Apply(ModelDocument& doc) const;
+};
+
+DimensioningRulesModel OpenDimensioningRules(const ModelDocument& doc);
+
+} // namespace strandel

@@ -1,0 +1,164 @@
+// The balance of loads and reactions that every solved frame must pass: solved
+// frames balance to rounding wherever they stand, a reaction that is off shows,
+// and a mechanism that slips through the elimination's pivot test is caught.
+
+#include "analysis/load_balance.h"
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "analysis/solver.h"
+#include "unstable_frames.h"
+
+namespace strandel {
+namespace {
+
+double Imbalance(const ModelDocument& doc) {
+  const NodeTable nodes(doc);
+  return CheckLoadBalance(doc, nodes, AssembleFrame(doc, nodes)).Imbalance;
+}
+
+void MoveModel(ModelDocument& doc, double dx, double dy) {
+  for (TNodeObject& node : ObjectsOf<TNodeObject>(doc))
+    node.X += dx, node.Y += dy;
+  for (TBeamObject& beam : ObjectsOf<TBeamObject>(doc))
+    beam.X1 += dx, beam.X2 += dx, beam.Y1 += dy, beam.Y2 += dy;
+}
+
+TEST(LoadBalance, SolvedFramesBalanceToRounding) {
+  struct Case {
+    const char* name;
+    ModelDocument doc;
+    double within = 1e-12;
+  };
+  std::vector<Case> cases;
+  cases.push_back({"simply supported beam", testing::SimplySupportedBeam(6, 2000)});
+
+  // Standing on the origin, a column's moments about it are nearly zero, yet
+  // rounding leaves a little of its weight times its height.
+  ModelDocument column = testing::EmptyModel();
+  column.OwnWeight = true;
+  testing::AddNode(column, 1, 0, 0);
+  testing::AddNode(column, 2, 0, 4);
+  testing::AddBeam(column, 1, 1, 2);
+  testing::AddSupport(column, 1, 1, false, 3, true);
+  cases.push_back({"column under its own weight", std::move(column)});
+
+  // No load at all: the supports' settlements balance each other. The stiff
+  // springs that impose them hold the settled nodes only to 1e-10 of the
+  // settlement, which the frame around them feels.
+  ModelDocument settled = testing::GridFrame(4, 3, 4, 3, 0);
+  FindSupport(settled, 2)->DY = -0.02;
+  FindSupport(settled, 4)->DX = 0.01;
+  cases.push_back({"settlements alone", std::move(settled), 1e-8});
+
+  // 10 km from the origin the moments about it are large and must still cancel.
+  ModelDocument far = testing::GridFrame(4, 3, 4, 3, 8000);
+  testing::AddForce(far, 1, testing::GridNode(4, 0, 3), 5000, 0);
+  MoveModel(far, 1e4, 5e3);
+  cases.push_back({"frame far from the origin", std::move(far)});
+
+  // A moment on the apex of a pin-jointed truss turns only the hinge there: the
+  // structure does not carry it, and the supports take nothing of it.
+  ModelDocument truss = testing::TwoPanelTruss(true);
+  testing::AddMoment(truss, 1, 5, 3000);
+  cases.push_back({"truss with a moment on a hinge", std::move(truss)});
+
+  for (Case& c : cases) {
+    ASSERT_TRUE(AnalyseModel(c.doc).Ok()) << c.name;
+    EXPECT_LT(Imbalance(c.doc), c.within) << c.name;
+  }
+}
+
+TEST(LoadBalance, AReactionThatIsOffShows) {
+  // q = 2 kN/m over L = 6 m: the loads are qL down, the two reactions qL/2 each.
+  // Taking 1 % off the reaction at node 3 leaves 0.005 qL unbalanced, against
+  // forces of qL + 0.995 qL. About the origin the same 0.005 qL acts at L, against
+  // moments of qL^2/2 (load), 0.495 qL^2 (reactions) and the reach of 6 m times
+  // the 1.995 qL of forces: a smaller part.
+  const double q = 2000, L = 6;
+  ModelDocument doc = testing::SimplySupportedBeam(L, q);
+  ASSERT_TRUE(AnalyseModel(doc).Ok());
+  FindSupport(doc, 2)->Reactions[1] *= 0.99;
+  EXPECT_NEAR(Imbalance(doc), 0.005 / 1.995, 1e-9);
+
+  // A moment the support does not report: M = 100 Nm against the same sizes.
+  ASSERT_TRUE(AnalyseModel(doc).Ok());
+  FindSupport(doc, 1)->Reactions[2] = 100;
+  const double momentSize = q * L * L / 2 + q * L * L / 2 + L * 2 * q * L + 100;
+  EXPECT_NEAR(Imbalance(doc), 100 / momentSize, 1e-9 * 100 / momentSize);
+  EXPECT_FALSE(LoadBalance{2 * kLoadImbalanceTolerance}.Balanced());
+  EXPECT_TRUE(LoadBalance{kLoadImbalanceTolerance}.Balanced());
+}
+
+TEST(LoadBalance, ToleranceGrowsAsTheSystemNearsSingularity) {
+  // The rounding of a solve grows as the machine precision (2.2e-16) over the
+  // share of its stiffness the weakest freedom keeps; 1000 times that is
+  // allowed, and never less than the 1e-6 of a well-conditioned frame.
+  struct Case {
+    double ratio, tolerance;
+  };
+  const Case cases[] = {
+      {1, 1e-6},            // a diagonal system
+      {1e-3, 1e-6},         // the standard structures
+      {2.3e-7, 1e-6},       // just short of where the growth passes the floor
+      {8.88e-9, 2.5e-5},    // columns a million times softer than the girders
+      {4.92e-11, 4.513e-3}, // the 2729-stretch cantilever
+      {0, 1e-6},            // no pivot met
+      {std::nan(""), 1e-6}, // nothing known
+  };
+  for (const Case& c : cases)
+    EXPECT_NEAR(ImbalanceTolerance(c.ratio), c.tolerance, 1e-3 * c.tolerance) << c.ratio;
+}
+
+TEST(LoadBalance, ACantileverSettlingAsAWholeIsNoImbalance) {
+  // A cantilever on its one fixed support, settled by 20 mm and loaded by
+  // nothing: it moves down as a rigid body and carries no force. The support's
+  // stiff spring holds it at 20 mm less 1e-10 of that, the results take 20 mm
+  // exactly, and the stretch feels the difference as a force of about 1e-12 m
+  // times 12 EI / L^3 that no load balances; the analysis allows for it.
+  ModelDocument doc = testing::EmptyModel();
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, 3, 0);
+  testing::AddBeam(doc, 1, 1, 2);
+  testing::AddSupport(doc, 1, 1, false, 3, true).DY = -0.02;
+  const AnalysisOutcome outcome = AnalyseModel(doc);
+  ASSERT_TRUE(outcome.Ok());
+  EXPECT_NEAR(outcome.Displacements[4], -0.02, 1e-11);
+  const testing::Section section;
+  const double springMiss = 0.02 * 1e-10 * 12 * section.E * section.Inertia() / 27;
+  EXPECT_LT(std::fabs(FindSupport(doc, 1)->Reactions[1]), 10 * springMiss);
+  // Measured without that allowance, the support's little force is all imbalance.
+  EXPECT_GT(Imbalance(doc), 0.1);
+}
+
+TEST(LoadBalance, CatchesAMechanismThePivotTestLetsThrough) {
+  // The truss without its second diagonal, its braced panel a million times
+  // softer than the rest: the rounding of the stiff members leaves the sway
+  // pivot at 7e-11 of its diagonal, above the elimination's threshold, and the
+  // solve would report displacements of 1e11 m. Its reactions cannot carry the
+  // loads, and the analysis fails where the elimination came closest to breaking
+  // down.
+  const testing::Section soft{0.1, 0.2, 2.1e5, 7850};
+  ModelDocument doc = testing::TwoPanelTruss(false, soft);
+  const EliminationResult elimination = testing::EliminateFrame(doc);
+  ASSERT_TRUE(elimination.Ok());
+  EXPECT_GT(elimination.SmallestPivotRatio, kNegligiblePivotRatio);
+  EXPECT_LT(elimination.SmallestPivotRatio, 1e-10);
+  const AnalysisOutcome outcome = AnalyseModel(doc);
+  EXPECT_EQ(outcome.Failure, AnalysisFailure::Unstable);
+  EXPECT_EQ(outcome.Node, 6);
+  EXPECT_EQ(outcome.NodeFreedom, Freedom::X);
+  EXPECT_TRUE(doc.Segments.empty());
+  EXPECT_FALSE(doc.ResultsValid);
+
+  // Braced, the same soft panel stands.
+  ModelDocument braced = testing::TwoPanelTruss(true, soft);
+  ASSERT_TRUE(AnalyseModel(braced).Ok());
+  EXPECT_LT(Imbalance(braced), 1e-9);
+}
+
+} // namespace
+} // namespace strandel

@@ -1,0 +1,219 @@
+// Structures that can move are never solved, however the rounding falls, and
+// the analysis names where they move; structures that stand, stiffness
+// contrasts and settlements included, are solved exactly as the plain
+// elimination solves them.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "analysis/frame_system.h"
+#include "analysis/gauss_solve.h"
+#include "analysis/matrix_helpers.h"
+#include "analysis/solver.h"
+#include "unstable_frames.h"
+
+namespace strandel {
+namespace {
+
+using testing::SameBits;
+using testing::Section;
+
+TEST(UnstableStructures, EachFailsWhereItCanMove) {
+  struct Case {
+    const char* name;
+    ModelDocument doc;
+    long node;
+    Freedom freedom;
+  };
+  const Section stiff{0.1, 0.2, 2.1e17, 7850};
+  Case cases[] = {
+      // Hinged at every end, the portal sways as a parallelogram: the girder
+      // moves sideways as a whole, and the elimination meets that at the last
+      // of its unknowns, node 3 along x.
+      {"sway portal, all ends hinged", testing::SwayPortal(true), 3, Freedom::X},
+      // A girder a million times stiffer does not hold the linkage either.
+      {"sway portal, stiff girder", testing::SwayPortal(true, stiff), 3, Freedom::X},
+      // Two rollers that hold only y: the beam slides along x.
+      {"beam held only in y", testing::BeamOnRollers(4, 0), 2, Freedom::X},
+      {"inclined beam held only in y", testing::BeamOnRollers(4, 3), 2, Freedom::X},
+      // Without the right panel's diagonal the left panel turns about the pin
+      // and the right one shears; node 6, last of them, goes sideways.
+      {"truss missing a diagonal", testing::TwoPanelTruss(false), 6, Freedom::X},
+      // The right roller holds y where x was meant: the frame slides.
+      {"roller in the wrong direction", testing::PortalOnRollers(1), 4, Freedom::X},
+  };
+  for (Case& c : cases) {
+    c.doc.ResultsValid = true;
+    const AnalysisOutcome outcome = AnalyseModel(c.doc);
+    EXPECT_EQ(outcome.Failure, AnalysisFailure::Unstable) << c.name;
+    EXPECT_EQ(outcome.Node, c.node) << c.name;
+    EXPECT_EQ(outcome.NodeFreedom, c.freedom) << c.name;
+    EXPECT_FALSE(c.doc.ResultsValid) << c.name;
+    EXPECT_TRUE(c.doc.Segments.empty()) << c.name;
+    for (double u : outcome.Displacements)
+      ASSERT_EQ(u, 0) << c.name;
+  }
+}
+
+TEST(UnstableStructures, RoundingLeavesAPivotThatIsNotZero) {
+  // The columns stand at pi/2, whose cosine is 6e-17, not 0: the sway pivot of the
+  // hinged portal comes out tiny but not zero, and an elimination that only
+  // refused zero would divide by it and report a sway of astronomical size.
+  ModelDocument portal = testing::SwayPortal(true);
+  const EliminationResult result = testing::EliminateFrame(portal);
+  EXPECT_EQ(result.Failure, EliminationFailure::NegligiblePivot);
+  EXPECT_GT(result.SmallestPivotRatio, 0);
+  EXPECT_LE(result.SmallestPivotRatio, kNegligiblePivotRatio);
+
+  // The same portal with rigid corners stands; the smallest share of a diagonal
+  // it keeps is far above the threshold.
+  ModelDocument rigid = testing::SwayPortal(false);
+  const EliminationResult stands = testing::EliminateFrame(rigid);
+  ASSERT_TRUE(stands.Ok());
+  EXPECT_GT(stands.SmallestPivotRatio, 1e6 * kNegligiblePivotRatio);
+}
+
+TEST(UnstableStructures, PivotRatioIsTheStiffnessAFreedomKeeps) {
+  // A cantilever of n stretches of 1 m, fixed at node 1. Its tip's y is
+  // eliminated before the tip's rotation, so its pivot is the stiffness of the
+  // whole cantilever with the tip held from turning, 12 EI / n^3, against the
+  // diagonal of the last stretch alone, 12 EI / 1^3: a share of 1 / n^3.
+  for (int n : {10, 50, 200}) {
+    ModelDocument doc = testing::EmptyModel();
+    for (int i = 1; i <= n + 1; ++i)
+      testing::AddNode(doc, i, i - 1, 0);
+    for (int i = 1; i <= n; ++i)
+      testing::AddBeam(doc, i, i, i + 1);
+    testing::AddSupport(doc, 1, 1, false, 3, true);
+    testing::AddForce(doc, 1, n + 1, 1000, -kPi / 2);
+    const EliminationResult result = testing::EliminateFrame(doc);
+    ASSERT_TRUE(result.Ok());
+    const double expected = 1.0 / (static_cast<double>(n) * n * n);
+    EXPECT_NEAR(result.SmallestPivotRatio, expected, 1e-6 * expected) << n;
+    EXPECT_EQ(result.SmallestPivotUnknown, 3 * n + 1 - 3) << n; // y of the tip among the kept
+  }
+}
+
+// Solves the frame and the dense literal elimination of the same compacted
+// equations; true when every displacement the analysis reports is the dense
+// solution bit for bit.
+void ExpectSolvedLikeThePlainElimination(const char* name, ModelDocument doc) {
+  const AnalysisOutcome outcome = AnalyseModel(doc);
+  ASSERT_TRUE(outcome.Ok()) << name << ": " << FailureReason(outcome.Failure);
+  const NodeTable nodes(doc);
+  const FrameSystem system = AssembleFrame(doc, nodes);
+  const int high = static_cast<int>(system.Kept.size()) - 1;
+  TMatrix k;
+  TVector f, dense;
+  ASSERT_TRUE(DenseEquations(system, k, f));
+  AllocVector(dense, high);
+  ASSERT_EQ(GaussSolve(k, f, dense, high), 0) << name;
+  int differing = 0;
+  for (int r = 0; r <= high; ++r) {
+    const int unknown = system.Kept[r];
+    if (!system.Restrained[unknown])
+      differing += SameBits(outcome.Displacements[unknown], dense[r]) ? 0 : 1;
+  }
+  EXPECT_EQ(differing, 0) << name << ", " << high + 1 << " unknowns";
+  FreeMatrix(k, system.Unknowns - 1, system.Unknowns - 1);
+}
+
+TEST(StableStructures, StiffnessContrastsAndSettlementsSolveAsBefore) {
+  // Columns or girders a million times softer or stiffer than the rest, on
+  // frames that sway under the floor loads and a wind load at the top left.
+  const Section soft{0.1, 0.2, 2.1e5, 7850}, steel{}, stiff{0.1, 0.2, 2.1e17, 7850};
+  auto frame = [](const Section& column, const Section& girder) {
+    ModelDocument doc = testing::GridFrame(8, 6, 4, 3, 10000, column, girder);
+    testing::AddForce(doc, 1, testing::GridNode(8, 0, 6), 20000, 0);
+    return doc;
+  };
+  ExpectSolvedLikeThePlainElimination("soft columns", frame(soft, steel));
+  ExpectSolvedLikeThePlainElimination("soft girders", frame(steel, soft));
+  ExpectSolvedLikeThePlainElimination("stiff columns", frame(stiff, steel));
+  ExpectSolvedLikeThePlainElimination("stiff girders", frame(steel, stiff));
+
+  // Every third base settles by 20 mm, every fourth slides by 10 mm, one turns.
+  ModelDocument settled = frame(steel, steel);
+  for (TSupportObject& support : ObjectsOf<TSupportObject>(settled)) {
+    if (support.Number % 3 == 0) support.DY = -0.02;
+    if (support.Number % 4 == 0) support.DX = 0.01;
+    if (support.Number == 5) support.DRot = 0.001;
+  }
+  ExpectSolvedLikeThePlainElimination("settlements", std::move(settled));
+  ModelDocument settledSoft = frame(soft, steel);
+  FindSupport(settledSoft, 2)->DY = -0.05;
+  ExpectSolvedLikeThePlainElimination("settlement under soft columns", std::move(settledSoft));
+  // The truss with both diagonals, its left panel a million times stiffer.
+  ExpectSolvedLikeThePlainElimination("braced truss, stiff panel",
+                                      testing::TwoPanelTruss(true, stiff));
+  ExpectSolvedLikeThePlainElimination("portal on a roller holding x", testing::PortalOnRollers(2));
+}
+
+TEST(StableStructures, StiffGirderMakesTheColumnsSwayAsCantilevers) {
+  // Pinned feet, rigid corners, a girder a million times stiffer than the columns
+  // (h = 3 m, span L = 5 m): the girder stays straight and each column is a
+  // cantilever from the girder down to its pin, 3 EI / h^3 each, so H = 10 kN
+  // sways the top by H h^3 / (6 EI). The columns carry the overturning moment H h
+  // as a pull and a push of H h / L, lengthen and shorten by H h^2 / (L EA) and
+  // tilt the girder, and with it the columns' tops, by twice that over L: the
+  // sway grows by h times that tilt.
+  const Section column, stiff{0.1, 0.2, 2.1e17, 7850};
+  const double h = 3, L = 5, H = 10000;
+  const double EI = column.E * column.Inertia(), EA = column.E * column.Area();
+  ModelDocument doc = testing::SwayPortal(false, stiff);
+  std::erase_if(doc.GraphObjects, [](const std::unique_ptr<GraphObject>& object) {
+    const auto* force = std::get_if<TForceObject>(object.get());
+    return force && force->Number == 2; // only the horizontal load
+  });
+  for (TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
+    if (beam.Number != 2) beam.Locked1 = false; // the columns' feet are hinged
+  }
+  const AnalysisOutcome outcome = AnalyseModel(doc);
+  ASSERT_TRUE(outcome.Ok());
+  const double tilt = 2 * (H * h * h / (L * EA)) / L;
+  const double sway = H * h * h * h / (6 * EI) + h * tilt;
+  EXPECT_NEAR(outcome.Displacements[3 * 1], sway, 1e-5 * sway);
+  EXPECT_NEAR(outcome.Displacements[3 * 2], sway, 1e-5 * sway);
+}
+
+TEST(StableStructures, TheLongestCantileverStands) {
+  // The most stretches a frame may have, 2729 of 1 m, fixed at node 1: its tip
+  // keeps only 1 / 2729^3 of the stiffness of its last stretch, and the rounding
+  // of so slender a system leaves its reactions off the loads by some 4e-5 and
+  // its deflections by 1e-4. It is still a cantilever, and no mechanism: under F
+  // at the tip it deflects F L^3 / (3 EI), under its own weight w it sags
+  // w L^4 / (8 EI) at the tip.
+  const testing::Section section;
+  const int n = kMaxAnalysedNodes - 1;
+  const double L = n, EI = section.E * section.Inertia();
+  auto cantilever = [&] {
+    ModelDocument doc = testing::EmptyModel();
+    for (int i = 1; i <= n + 1; ++i)
+      testing::AddNode(doc, i, i - 1, 0);
+    for (int i = 1; i <= n; ++i)
+      testing::AddBeam(doc, i, i, i + 1);
+    testing::AddSupport(doc, 1, 1, false, 3, true);
+    return doc;
+  };
+  const double F = 10;
+  ModelDocument tipLoad = cantilever();
+  testing::AddForce(tipLoad, 1, n + 1, F, -kPi / 2);
+  AnalysisOutcome outcome = AnalyseModel(tipLoad);
+  ASSERT_TRUE(outcome.Ok()) << FailureReason(outcome.Failure);
+  const double tip = F * L * L * L / (3 * EI);
+  EXPECT_NEAR(outcome.Displacements[3 * n + 1], -tip, 1e-3 * tip);
+
+  ModelDocument weight = cantilever();
+  weight.OwnWeight = true;
+  outcome = AnalyseModel(weight);
+  ASSERT_TRUE(outcome.Ok()) << FailureReason(outcome.Failure);
+  const double w = section.Density * kGravity * section.Area();
+  const double sag = w * L * L * L * L / (8 * EI);
+  EXPECT_NEAR(outcome.Displacements[3 * n + 1], -sag, 1e-3 * sag);
+}
+
+} // namespace
+} // namespace strandel

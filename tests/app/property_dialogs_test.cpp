@@ -1,0 +1,271 @@
+// The property, units and dimensioning-rules dialogs opened offscreen: typing
+// into their fields, the keys between fields, OK and Cancel, and what each
+// leaves in the model and the settings.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+
+#include "app/app_fixture.h"
+#include "app/app_test_registry.h"
+#include "app/dimensioning_dialog.h"
+#include "app/load_dialog.h"
+#include "app/node_dialog.h"
+#include "app/numeric_field_edit.h"
+#include "app/support_dialog.h"
+#include "app/units_dialog.h"
+#include "common/geometry.h"
+#include "common/translation.h"
+#include "render/symbol_pictures.h"
+#include "support/frame_models.h"
+
+namespace strandel {
+namespace {
+
+// A document, settings in metres and kilonewtons, and the English texts.
+struct DialogBench {
+  DialogBench() {
+    LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt");
+    settings.Units.Length = 1;       // [m]
+    settings.Units.Displacement = 4; // [mm]
+    settings.Units.Force = 2;        // [KN]
+    testing::AddNode(doc, 1, 0, 0);
+    testing::AddNode(doc, 2, 4, 0);
+    testing::AddBeam(doc, 1, 1, 2);
+    testing::AddNodeOnBeam(doc, 3, 1, 0.25);
+    testing::AddSupport(doc, 1, 1);
+    testing::AddForce(doc, 1, 2, 1000, kPi / 2);
+  }
+  ~DialogBench() { SetTranslations({}); }
+
+  DialogContext Context() {
+    return {nullptr, doc, settings, messages, dataFolder, [] {}};
+  }
+  int IndexOf(ObjectKind kind) const {
+    for (std::size_t i = 0; i < doc.GraphObjects.size(); ++i)
+      if (KindOf(*doc.GraphObjects[i]) == kind) return static_cast<int>(i);
+    return -1;
+  }
+  const TNodeObject& Node(int number) const { return *FindNode(doc, number); }
+
+  ModelDocument doc;
+  AppSettings settings;
+  RecordingMessages messages;
+  std::string dataFolder = std::string(STRANDEL_SOURCE_DIR) + "/data/";
+};
+
+void Type(QLineEdit* edit, const char* text) {
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+// On the box itself: a check box takes clicks on its box and caption only.
+void Tick(QCheckBox* box) {
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+void ClickOk(QDialog& dialog) {
+  auto* buttons = dialog.findChild<QDialogButtonBox*>();
+  QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+void ClickCancel(QDialog& dialog) {
+  auto* buttons = dialog.findChild<QDialogButtonBox*>();
+  QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+}
+
+} // namespace
+
+class PropertyDialogsTest : public QObject {
+  Q_OBJECT
+private slots:
+  void NodeFieldsEvaluateAndOkMovesTheNode() {
+    DialogBench bench;
+    const DialogContext context = bench.Context();
+    TfNodeProp dialog(context, *OpenNodeDialog(bench.doc, 1, bench.settings.Units)); // node 2
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Node properties N2"));
+    QVERIFY(!dialog.PositionEdit()->isEnabled());
+    Type(dialog.XEdit(), "2*3");
+    QTest::keyClick(dialog.XEdit(), Qt::Key_Tab);
+    QCOMPARE(dialog.XEdit()->text().trimmed(), QStringLiteral("6"));
+    QCOMPARE(QApplication::focusWidget(), dialog.YEdit());
+    QTest::keyClick(dialog.YEdit(), Qt::Key_Return);
+    QVERIFY(dialog.isVisible()); // Enter moves on, never closes
+    QCOMPARE(bench.Node(2).X, 4.0);
+    ClickOk(dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(bench.Node(2).X, 6.0);
+    // The node on the beam keeps its quarter: x = 1.5.
+    QVERIFY(std::abs(bench.Node(3).X - 1.5) < 1e-12);
+    QVERIFY(bench.doc.Modified);
+  }
+
+  void ANodeOnABeamTakesItsPositionAndCancelChangesNothing() {
+    DialogBench bench;
+    const DialogContext context = bench.Context();
+    const int index = 3; // node 3, on beam 1
+    {
+      TfNodeProp dialog(context, *OpenNodeDialog(bench.doc, index, bench.settings.Units));
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      QVERIFY(!dialog.XEdit()->isEnabled() && !dialog.YEdit()->isEnabled());
+      Type(dialog.PositionEdit(), "75");
+      ClickCancel(dialog);
+      QCOMPARE(bench.Node(3).X, 1.0);
+      QVERIFY(!bench.doc.Modified);
+    }
+    TfNodeProp dialog(context, *OpenNodeDialog(bench.doc, index, bench.settings.Units));
+    dialog.show();
+    Type(dialog.PositionEdit(), "100/2");
+    ClickOk(dialog);
+    QVERIFY(std::abs(bench.Node(3).X - 2.0) < 1e-12);
+  }
+
+  void SupportDirectionButtonsShowTheSymbolAndAreStored() {
+    DialogBench bench;
+    const DialogContext context = bench.Context();
+    const int index = bench.IndexOf(ObjectKind::Support);
+    TfSuppProp dialog(context, *OpenSupportDialog(bench.doc, index, bench.settings.Units));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (int direction = 1; direction <= 4; ++direction)
+      QVERIFY(!dialog.DirectionButton(direction)->icon().isNull());
+    QVERIFY(dialog.DirectionButton(3)->isChecked());
+    QTest::mouseClick(dialog.DirectionButton(2), Qt::LeftButton);
+    QVERIFY(!dialog.DirectionButton(3)->isChecked());
+    Type(dialog.YEdit(), "-5");
+    QTest::keyClick(dialog.YEdit(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), dialog.RotationEdit());
+    QTest::keyClick(dialog.RotationEdit(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), dialog.YEdit());
+    Tick(dialog.LockedBox());
+    ClickOk(dialog);
+    const TSupportObject& support =
+        std::get<TSupportObject>(*bench.doc.GraphObjects[static_cast<std::size_t>(index)]);
+    QCOMPARE(int(support.Direction), 2);
+    QCOMPARE(support.DY, -0.005);
+    QVERIFY(support.Locked);
+    QVERIFY(!support.Rolled);
+  }
+
+  void TheFourSupportPicturesDiffer() {
+    const QImage up = SupportPicture(1, 40);
+    QVERIFY(!up.isNull());
+    for (int direction = 2; direction <= 4; ++direction)
+      QVERIFY(SupportPicture(direction, 40) != up);
+    for (int shape = 1; shape <= 10; ++shape)
+      QVERIFY(ProfilePicture(shape, 32) != ProfilePicture(0, 32));
+  }
+
+  void AForceTurnedFullyRoundIsStoredWithinAHalfTurn() {
+    DialogBench bench;
+    const DialogContext context = bench.Context();
+    const int index = bench.IndexOf(ObjectKind::Force);
+    TfFQMprop dialog(context, *OpenLoadDialog(bench.doc, index, bench.settings.Units));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.ValueEdit()->text().trimmed(), QStringLiteral("1"));
+    QVERIFY(!dialog.TextPosEdit()->isEnabled());
+    Type(dialog.AngleEdit(), "270");
+    QTest::keyClick(dialog.AngleEdit(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), dialog.ValueEdit());
+    Type(dialog.ValueEdit(), "2.5");
+    ClickOk(dialog);
+    const TForceObject& force =
+        std::get<TForceObject>(*bench.doc.GraphObjects[static_cast<std::size_t>(index)]);
+    QVERIFY(std::abs(force.Angle + kPi / 2) < 1e-12);
+    QCOMPARE(force.Value, 2500.0);
+  }
+
+  void UnitsPresetsAndPicksReachTheSettingsOnlyOnOk() {
+    UnitChoice stored;
+    {
+      UnitsDialog dialog(nullptr, stored);
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      QCOMPARE(dialog.List(0)->count(), 6);
+      QCOMPARE(dialog.List(0)->currentRow(), 2); // [cm]
+      QTest::mouseClick(dialog.UsButton(), Qt::LeftButton);
+      QCOMPARE(dialog.List(0)->currentItem()->text(), QStringLiteral("[ft]"));
+      ClickCancel(dialog);
+      QCOMPARE(stored.Length, 3);
+    }
+    UnitsDialog dialog(nullptr, stored);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(dialog.SiButton(), Qt::LeftButton);
+    QListWidget* stress = dialog.List(4);
+    const QRect ksi = stress->visualItemRect(stress->item(6));
+    QTest::mouseClick(stress->viewport(), Qt::LeftButton, {}, ksi.center());
+    ClickOk(dialog);
+    QCOMPARE(stored.Length, 1);
+    QCOMPARE(stored.Displacement, 4);
+    QCOMPARE(stored.Stress, 7);
+  }
+
+  void SecondOrderEffectsMoveWithLateralBuckling() {
+    ModelDocument doc;
+    {
+      DimensioningRulesDialog dialog(nullptr, doc);
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      QCheckBox* lateral = dialog.SwitchBox(DimensioningSwitch::LatBuckRed);
+      QVERIFY(lateral->isChecked() && dialog.SecondOrderBox()->isChecked());
+      Tick(dialog.SecondOrderBox());
+      QVERIFY(!lateral->isChecked());
+      Tick(dialog.SwitchBox(DimensioningSwitch::OwnWeight));
+      ClickCancel(dialog);
+      QVERIFY(doc.LatBuckRed && doc.OwnWeight);
+    }
+    DimensioningRulesDialog dialog(nullptr, doc);
+    dialog.show();
+    Tick(dialog.SwitchBox(DimensioningSwitch::LatBuckRed));
+    QVERIFY(!dialog.SecondOrderBox()->isChecked());
+    ClickOk(dialog);
+    QVERIFY(dialog.Changed());
+    QVERIFY(!doc.LatBuckRed);
+    QVERIFY(doc.FailHazRed && doc.OwnWeight);
+  }
+
+  void TheMenuItemsOpenTheDialogs() {
+    testing::AppFixture app;
+    MainWindow& window = app.Start({}, InstalledDialogs());
+    const MainMenu& m = window.Menu();
+    QVERIFY(m.Units->isEnabled());
+    QVERIFY(m.DimensioningRules->isEnabled());
+    // The dialog answers itself once it is up: US, then OK.
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<UnitsDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->UsButton()->click();
+      dialog->accept();
+    });
+    m.Units->trigger();
+    QCOMPARE(window.Settings().Units.Length, 6); // [ft]
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<DimensioningRulesDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->SwitchBox(DimensioningSwitch::OwnWeight)->click();
+      dialog->accept();
+    });
+    m.DimensioningRules->trigger();
+    QVERIFY(!window.Document().OwnWeight);
+    QVERIFY(window.Document().Modified);
+  }
+};
+
+STRANDEL_APP_TEST(PropertyDialogsTest);
+
+} // namespace strandel
+
+#include "property_dialogs_test.moc"

@@ -1,0 +1,257 @@
+// The node, support and force/load/moment dialogs as a user works them: what
+// they offer for an object, what typing does to a field, and what OK writes.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/geometry.h"
+#include "common/text.h"
+#include "common/translation.h"
+#include "common/user_message.h"
+#include "editor/load_dialog_model.h"
+#include "editor/node_dialog_model.h"
+#include "editor/support_dialog_model.h"
+#include "editor_harness.h"
+#include "support/frame_models.h"
+
+namespace strandel {
+namespace {
+
+using testing::PutBeam;
+using testing::PutNode;
+using testing::PutNodeOnBeam;
+
+constexpr double kDeg = kPi / 180;
+
+UnitChoice Metres() {
+  UnitChoice units;
+  units.Length = 1;       // [m]
+  units.Displacement = 4; // [mm]
+  units.Force = 2;        // [KN]
+  units.DistLoad = 2;     // [KN/m]
+  units.Moment = 2;       // [KNm]
+  return units;
+}
+
+int IndexOf(const ModelDocument& doc, ObjectKind kind, long number) {
+  for (std::size_t i = 0; i < doc.GraphObjects.size(); ++i) {
+    const GraphObject& object = *doc.GraphObjects[i];
+    if (KindOf(object) != kind) continue;
+    const long n = std::visit([](const auto& o) { return static_cast<long>(o.Number); }, object);
+    if (n == number) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+class PropertyDialogs : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt"));
+  }
+  void TearDown() override { SetTranslations({}); }
+  RecordingMessages messages;
+};
+
+TEST_F(PropertyDialogs, AFreeNodeIsPlacedByItsCoordinates) {
+  ModelDocument doc;
+  PutNode(doc, 4, 2.5, 1);
+  UnitChoice units = Metres();
+  units.Length = 3; // [cm]
+  auto dialog = OpenNodeDialog(doc, 0, units);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(dialog->Caption, "Node properties N4");
+  EXPECT_EQ(dialog->X.Unit, "[cm]");
+  EXPECT_EQ(Trim(dialog->X.Text), "250"); // 2.5 m in cm
+  EXPECT_TRUE(dialog->X.Enabled && dialog->Y.Enabled);
+  EXPECT_FALSE(dialog->Position.Enabled);
+
+  dialog->X.Text = "2*150"; // 300 cm
+  dialog->Y.Text = "1+";    // not an expression: the field shows 100 again
+  dialog->EvaluateFields();
+  EXPECT_EQ(Trim(dialog->X.Text), "300");
+  EXPECT_EQ(Trim(dialog->Y.Text), "100");
+  ASSERT_TRUE(dialog->Apply(doc, messages));
+  const TNodeObject& node = std::get<TNodeObject>(*doc.GraphObjects[0]);
+  EXPECT_DOUBLE_EQ(node.X, 3.0);
+  EXPECT_DOUBLE_EQ(node.Y, 1.0);
+  EXPECT_TRUE(doc.Modified);
+}
+
+TEST_F(PropertyDialogs, MovingABeamEndCarriesTheNodesOnTheBeam) {
+  // Beam 1 from N1 (0,0) to N3 (4,0), N2 on it at a quarter. Moving N3 to
+  // (8,0) stretches the beam; N2 stays at a quarter: x = 2.
+  ModelDocument doc;
+  PutNode(doc, 1, 0, 0);
+  PutNode(doc, 3, 4, 0);
+  PutBeam(doc, 1, 1, 3);
+  PutNodeOnBeam(doc, 2, 1, 0.25);
+  doc.ResultsValid = true;
+  auto dialog = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 3), Metres());
+  ASSERT_TRUE(dialog);
+  dialog->X.Text = "8";
+  ASSERT_TRUE(dialog->Apply(doc, messages));
+  const TBeamObject& beam = *FindBeam(doc, 1);
+  EXPECT_DOUBLE_EQ(beam.X2, 8.0);
+  EXPECT_NEAR(FindNode(doc, 2)->X, 2.0, 1e-12);
+  EXPECT_FALSE(doc.ResultsValid);
+}
+
+TEST_F(PropertyDialogs, ANodeOnABeamOffersOnlyItsPosition) {
+  // Beam from (0,0) to (4,2): 50 % lies at (2,1).
+  ModelDocument doc;
+  PutNode(doc, 1, 0, 0);
+  PutNode(doc, 2, 4, 2);
+  PutBeam(doc, 1, 1, 2);
+  PutNodeOnBeam(doc, 3, 1, 0.1);
+  auto dialog = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 3), Metres());
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(dialog->OnBeam);
+  EXPECT_FALSE(dialog->X.Enabled || dialog->Y.Enabled);
+  EXPECT_TRUE(dialog->Position.Enabled);
+  EXPECT_EQ(dialog->Position.Unit, "[%]");
+  EXPECT_EQ(Trim(dialog->Position.Text), "10");
+  dialog->X.Text = "99"; // disabled: never read
+  dialog->Position.Text = "100/2";
+  ASSERT_TRUE(dialog->Apply(doc, messages));
+  const TNodeObject& node = *FindNode(doc, 3);
+  EXPECT_NEAR(node.X, 2.0, 1e-12);
+  EXPECT_NEAR(node.Y, 1.0, 1e-12);
+  EXPECT_NEAR(node.PositionOnBeam, 0.5, 1e-12);
+}
+
+TEST_F(PropertyDialogs, APositionOutsideTheBeamReverts) {
+  ModelDocument doc;
+  PutNode(doc, 1, 0, 0);
+  PutNode(doc, 2, 4, 0);
+  PutBeam(doc, 1, 1, 2);
+  PutNodeOnBeam(doc, 3, 1, 0.3);
+  auto dialog = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 3), Metres());
+  dialog->Position.Text = "120";
+  dialog->EvaluateFields();
+  EXPECT_EQ(Trim(dialog->Position.Text), "30");
+  ASSERT_TRUE(dialog->Apply(doc, messages));
+  EXPECT_NEAR(FindNode(doc, 3)->X, 1.2, 1e-12);
+}
+
+TEST_F(PropertyDialogs, OnlyTheirOwnKindOpensEachDialog) {
+  ModelDocument doc;
+  PutNode(doc, 1, 0, 0);
+  PutNode(doc, 2, 1, 0);
+  PutBeam(doc, 1, 1, 2);
+  const UnitChoice units = Metres();
+  for (int index : {-1, 3, 1000}) {
+    EXPECT_FALSE(OpenNodeDialog(doc, index, units)) << index;
+    EXPECT_FALSE(OpenSupportDialog(doc, index, units)) << index;
+    EXPECT_FALSE(OpenLoadDialog(doc, index, units)) << index;
+  }
+  EXPECT_FALSE(OpenNodeDialog(doc, 2, units));    // the beam
+  EXPECT_FALSE(OpenLoadDialog(doc, 0, units));    // a node
+  EXPECT_FALSE(OpenSupportDialog(doc, 0, units)); // a node
+}
+
+TEST_F(PropertyDialogs, ADialogWhoseObjectWentAwayChangesNothing) {
+  ModelDocument doc;
+  PutNode(doc, 1, 0, 0);
+  PutNode(doc, 2, 1, 0);
+  auto dialog = OpenNodeDialog(doc, 1, Metres());
+  doc.GraphObjects.erase(doc.GraphObjects.begin());
+  dialog->X.Text = "5";
+  EXPECT_FALSE(dialog->Apply(doc, messages));
+  EXPECT_DOUBLE_EQ(FindNode(doc, 2)->X, 1.0);
+  EXPECT_FALSE(doc.Modified);
+}
+
+TEST_F(PropertyDialogs, TheSupportTakesItsDirectionDisplacementsAndLocks) {
+  ModelDocument doc;
+  PutNode(doc, 1, 0, 0);
+  TSupportObject support;
+  support.Number = 2;
+  support.NodeNo = 1;
+  support.DX = 0.002; // 2 mm
+  doc.GraphObjects.push_back(std::make_unique<GraphObject>(support));
+  auto dialog = OpenSupportDialog(doc, 1, Metres());
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(dialog->Caption, "Support properties S2");
+  EXPECT_EQ(dialog->XDisplacement.Unit, "[mm]");
+  EXPECT_EQ(Trim(dialog->XDisplacement.Text), "2");
+  EXPECT_EQ(dialog->Rotation.Unit, "[Deg]");
+  EXPECT_EQ(dialog->Direction, 3);
+  dialog->Direction = 2;
+  dialog->YDisplacement.Text = "-5";
+  dialog->Rotation.Text = "45*2";
+  dialog->Locked = true;
+  dialog->Rolled = true;
+  ASSERT_TRUE(dialog->Apply(doc));
+  const TSupportObject& stored = std::get<TSupportObject>(*doc.GraphObjects[1]);
+  EXPECT_EQ(stored.Direction, 2);
+  EXPECT_DOUBLE_EQ(stored.DX, 0.002); // untouched: exactly as it was
+  EXPECT_DOUBLE_EQ(stored.DY, -0.005);
+  EXPECT_NEAR(stored.DRot, kPi / 2, 1e-12);
+  EXPECT_TRUE(stored.Locked && stored.Rolled);
+  EXPECT_TRUE(doc.Modified);
+}
+
+TEST_F(PropertyDialogs, DirectionsAreStoredWithinAHalfTurnEitherWay) {
+  struct Case {
+    const char* Typed;
+    double ExpectedRad;
+  };
+  const Case cases[] = {
+      {"270", -90 * kDeg},   {"180", 180 * kDeg}, {"-180", 180 * kDeg},
+      {"360+45", 45 * kDeg}, {"-90", -90 * kDeg}, {"540", 180 * kDeg},
+  };
+  for (const Case& c : cases) {
+    ModelDocument doc;
+    PutNode(doc, 1, 0, 0);
+    testing::AddForce(doc, 1, 1, 1000, kPi / 2);
+    auto dialog = OpenLoadDialog(doc, 1, Metres());
+    ASSERT_TRUE(dialog);
+    dialog->Angle.Text = c.Typed;
+    ASSERT_TRUE(dialog->Apply(doc));
+    EXPECT_NEAR(std::get<TForceObject>(*doc.GraphObjects[1]).Angle, c.ExpectedRad, 1e-12)
+        << c.Typed;
+  }
+}
+
+TEST_F(PropertyDialogs, EachKindShowsItsValueInItsOwnUnit) {
+  ModelDocument doc;
+  PutNode(doc, 1, 0, 0);
+  PutNode(doc, 2, 4, 0);
+  PutBeam(doc, 1, 1, 2);
+  testing::AddForce(doc, 3, 1, 2500, kPi / 2);
+  testing::AddLoad(doc, 4, 1, 1, 2, 1500, -kPi / 2);
+  testing::AddMoment(doc, 5, 2, 12000);
+  const UnitChoice units = Metres();
+  auto force = OpenLoadDialog(doc, IndexOf(doc, ObjectKind::Force, 3), units);
+  auto load = OpenLoadDialog(doc, IndexOf(doc, ObjectKind::Load, 4), units);
+  auto moment = OpenLoadDialog(doc, IndexOf(doc, ObjectKind::Moment, 5), units);
+  ASSERT_TRUE(force && load && moment);
+  EXPECT_EQ(force->Caption, "Force: F3");
+  EXPECT_EQ(force->Value.Unit, "[KN]");
+  EXPECT_EQ(Trim(force->Value.Text), "2.5");
+  EXPECT_EQ(Trim(force->Angle.Text), "90");
+  EXPECT_FALSE(force->TextPos.Enabled);
+  EXPECT_EQ(load->Value.Unit, "[KN/m]");
+  EXPECT_EQ(Trim(load->Value.Text), "1.5");
+  EXPECT_TRUE(load->TextPos.Enabled);
+  EXPECT_EQ(moment->Value.Unit, "[KNm]");
+  EXPECT_EQ(Trim(moment->Value.Text), "12");
+
+  load->Value.Text = "3";
+  load->TextPos.Text = "25";
+  ASSERT_TRUE(load->Apply(doc));
+  const TLoadObject& stored =
+      std::get<TLoadObject>(*doc.GraphObjects[IndexOf(doc, ObjectKind::Load, 4)]);
+  EXPECT_DOUBLE_EQ(stored.Value, 3000);
+  EXPECT_DOUBLE_EQ(stored.TxtPos, 0.25);
+  EXPECT_NEAR(stored.Angle, -kPi / 2, 1e-15);
+
+  moment->Value.Text = "-2*4";
+  ASSERT_TRUE(moment->Apply(doc));
+  EXPECT_DOUBLE_EQ(
+      std::get<TMomentObject>(*doc.GraphObjects[IndexOf(doc, ObjectKind::Moment, 5)]).Value, -8000);
+}
+
+} // namespace
+} // namespace strandel

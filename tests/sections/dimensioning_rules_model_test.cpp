@@ -1,0 +1,59 @@
+// The dimensioning-rules dialog: seven switches on a working copy, and the
+// second-order box that always moves with lateral buckling.
+
+#include <gtest/gtest.h>
+
+#include "common/translation.h"
+#include "sections/dimensioning_rules_model.h"
+
+namespace strandel {
+namespace {
+
+TEST(DimensioningRulesDialog, ShowsTheDocumentsSwitchesWithTheirCaptions) {
+  ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt"));
+  ModelDocument doc;
+  doc.LoadDurRed = false;
+  const DimensioningRulesModel dialog = OpenDimensioningRules(doc);
+  SetTranslations({});
+  EXPECT_EQ(dialog.Caption, "Dimensioning rules");
+  EXPECT_EQ(dialog.GroupLabel, "Reduction factors");
+  EXPECT_EQ(dialog.Labels[0], "Hazard on failure- reduction");
+  EXPECT_EQ(dialog.Labels[6], "Include own weights");
+  EXPECT_EQ(dialog.SecondOrderLabel, "Second order effects");
+  EXPECT_FALSE(dialog.IsOn(DimensioningSwitch::LoadDurRed));
+  EXPECT_TRUE(dialog.IsOn(DimensioningSwitch::OwnWeight));
+}
+
+TEST(DimensioningRulesDialog, SecondOrderEffectsAndLateralBucklingAreOneSwitch) {
+  ModelDocument doc;
+  DimensioningRulesModel dialog = OpenDimensioningRules(doc);
+  dialog.SetSecondOrder(false);
+  EXPECT_FALSE(dialog.IsOn(DimensioningSwitch::LatBuckRed));
+  dialog.Set(DimensioningSwitch::LatBuckRed, true);
+  EXPECT_TRUE(dialog.SecondOrder());
+  dialog.SetSecondOrder(false);
+  EXPECT_TRUE(doc.LatBuckRed); // nothing stored before OK
+  EXPECT_TRUE(dialog.Apply(doc));
+  EXPECT_FALSE(doc.LatBuckRed);
+  EXPECT_TRUE(doc.FailHazRed && doc.DimUncertRed && doc.LocBuckRed && doc.LoadDurRed &&
+              doc.AirMoistRed && doc.OwnWeight);
+}
+
+TEST(DimensioningRulesDialog, OkReportsWhetherAnySwitchChanged) {
+  ModelDocument doc;
+  DimensioningRulesModel dialog = OpenDimensioningRules(doc);
+  EXPECT_FALSE(dialog.Apply(doc));
+  for (std::size_t i = 0; i < kDimensioningSwitchCount; ++i) {
+    ModelDocument each;
+    DimensioningRulesModel one = OpenDimensioningRules(each);
+    one.On[i] = false;
+    EXPECT_TRUE(one.Apply(each)) << i;
+    const bool stored[] = {each.FailHazRed, each.DimUncertRed, each.LatBuckRed, each.LocBuckRed,
+                           each.LoadDurRed, each.AirMoistRed,  each.OwnWeight};
+    for (std::size_t j = 0; j < kDimensioningSwitchCount; ++j)
+      EXPECT_EQ(stored[j], j != i) << i << " " << j;
+  }
+}
+
+} // namespace
+} // namespace strandel
