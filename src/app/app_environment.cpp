@@ -7,7 +7,7 @@ namespace strandel {
 
 AppEnvironment AppEnvironment::OfRunningProgram() {
   const std::string programFolder = ProgramFolder();
-  return {FindDataFolder(programFolder), SettingsFilePath(programFolder)};
+  return {FindDataFolder(programFolder), SettingsFilePath(programFolder), RecoveryFolderPath()};
 }
 
 } // namespace strandel

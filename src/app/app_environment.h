@@ -7,15 +7,17 @@
 namespace strandel {
 
 struct AppEnvironment {
-  std::string DataFolder;   // holds Languages/, Structures/, Help/ ...; ends in "/"
-  std::string SettingsPath; // Strandel.ini
+  std::string DataFolder;     // holds Languages/, Structures/, Help/ ...; ends in "/"
+  std::string SettingsPath;   // Strandel.ini
+  std::string RecoveryFolder; // recovery copies of unsaved work, ends in "/"; empty: none
 
   std::string Folder(const char* name) const { return DataFolder + name + "/"; }
   std::string HelpIndex() const { return Folder("Help") + "index.html"; }
 
   // The folders of the program that is running: the data beside the executable
   // (or of its installation), the settings in the program folder when it is
-  // writable, else in the user's configuration folder.
+  // writable, else in the user's configuration folder; the recovery copies in
+  // the user's state folder.
   static AppEnvironment OfRunningProgram();
 };
 

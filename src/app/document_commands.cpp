@@ -108,6 +108,26 @@ bool DocumentCommands::LoadFile(const std::string& path, bool asTemplate) {
   return true;
 }
 
+bool DocumentCommands::Recover(const std::string& copyPath, const std::string& documentPath) {
+  host_.CancelOperation();
+  if (!ConfirmSaveChanges()) return false;
+  ModelDocument loaded;
+  const ReadResult read = LoadDocument(copyPath, loaded);
+  if (!read.ok) {
+    messages_.Show(read.message, MessageKind::Error);
+    return false;
+  }
+  doc_ = std::move(loaded);
+  InvalidateResults(doc_);
+  doc_.FileName = FileNameOf(documentPath);
+  settings_.LastPath = FolderOf(documentPath);
+  // The recovered work is not in the document yet.
+  doc_.Modified = true;
+  host_.ResetView();
+  host_.DocumentIdentityChanged();
+  return true;
+}
+
 bool DocumentCommands::Save() {
   host_.CancelOperation();
   const Identity before = CurrentIdentity();

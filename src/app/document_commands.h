@@ -50,6 +50,9 @@ public:
   bool Save();
   bool SaveAs();
   bool Close();
+  // Opens a recovery copy as the document it recovers: under that document's
+  // name and folder, with unsaved changes, so the next Save writes it there.
+  bool Recover(const std::string& copyPath, const std::string& documentPath);
   // Closing the window: true when it may close.
   bool QueryClose();
   // With unsaved changes, asks whether to save them: Yes saves (asking for a

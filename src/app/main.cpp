@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSize>
 
 #include "app/app_environment.h"
 #include "app/main_window.h"
@@ -15,7 +16,10 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Strandel"));
   QApplication::setApplicationVersion(QStringLiteral(STRANDEL_VERSION));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/strandel.svg")));
+  QIcon icon(QStringLiteral(":/icons/strandel.svg"));
+  icon.addFile(QStringLiteral(":/icons/strandel-16.svg"), QSize(16, 16));
+  icon.addFile(QStringLiteral(":/icons/strandel-24.svg"), QSize(24, 24));
+  QApplication::setWindowIcon(icon);
 
   strandel::SplashWindow splash;
   splash.show();
@@ -30,6 +34,9 @@ int main(int argc, char** argv) {
   messages.SetParent(&window);
   fileDialogs.SetParent(&window);
 
-  splash.Start([&window] { window.show(); });
+  splash.Start([&window] {
+    window.show();
+    window.OfferRecovery();
+  });
   return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include "analysis/failure_message.h"
 #include "analysis/solver.h"
 #include "app/analysis_page.h"
+#include "app/autosave.h"
 #include "app/busy_pointer.h"
 #include "app/help_browser.h"
 #include "app/model_page.h"
@@ -18,8 +19,11 @@
 #include "app/qt_text.h"
 #include "app/reports_page.h"
 #include "app/sheet_area.h"
+#include "common/files.h"
+#include "common/text.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
+#include "model/recovery.h"
 #include "render/fonts.h"
 
 namespace strandel {
@@ -47,6 +51,10 @@ MainWindow::MainWindow(AppEnvironment environment, UserMessages& messages, FileD
       commands_(doc_, settings_, messages_, fileDialogs_, *this) {
   setWindowTitle(QStringLiteral("Strandel"));
   resize(kStartWidth, kStartHeight);
+  autosave_ = new Autosave(
+      doc_, [this] { return commands_.DocumentPath(); }, environment_.RecoveryFolder, messages_,
+      this);
+  autosave_->SetInterval(settings_.AutosaveMinutes);
   menu_ = BuildMainMenu(menuBar());
   BuildPages();
   ConnectMenu();
@@ -127,6 +135,7 @@ void MainWindow::DocumentIdentityChanged() {
   QString title = QStringLiteral("Strandel - ") + ToQt(doc_.FileName);
   if (doc_.Modified) title += QStringLiteral(" *");
   if (windowTitle() != title) setWindowTitle(title);
+  autosave_->DocumentStateChanged();
   const QString path = ToQt(commands_.DocumentPath());
   analysisPage_->SetDocumentPath(path);
   reportsPage_->SetDocumentPath(path);
@@ -190,11 +199,36 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // Saved, or the changes given up: nothing is left to recover.
+  autosave_->RemoveCopy();
   const WriteResult saved = SaveSettings(settings_, environment_.SettingsPath);
   if (!saved.ok) messages_.Show(saved.message, MessageKind::Error);
   ClearModel(doc_);
   if (help_) help_->close();
   event->accept();
+}
+
+void MainWindow::OfferRecovery() {
+  if (environment_.RecoveryFolder.empty()) return;
+  for (const RecoveryCopy& copy : FindRecoveryCopies(environment_.RecoveryFolder)) {
+    const std::string question = ReplaceAll(
+        ReplaceAll(Translated(tr::kMsgRecoverChanges), "%1", FileNameOf(copy.DocumentPath)), "%2",
+        ClockText(copy.SavedAtNs));
+    switch (messages_.Ask(question, MessageButtons::RecoverDiscardLater)) {
+    case MessageAnswer::Yes:
+      // One document at a time: the other copies wait for the next start.
+      if (commands_.Recover(copy.CopyPath, copy.DocumentPath)) {
+        autosave_->Adopt(copy.CopyPath);
+        return;
+      }
+      break;
+    case MessageAnswer::No:
+      RemoveRecoveryCopy(copy.CopyPath);
+      break;
+    default:
+      break;
+    }
+  }
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -23,6 +23,7 @@ class QPlainTextEdit;
 namespace strandel {
 
 class AnalysisPage;
+class Autosave;
 class ModelPage;
 class PageControl;
 class ReportsPage;
@@ -58,6 +59,10 @@ public:
   void OpenDimensioningRules();
   // Brings the menu items' enabled states up to the page and the selection.
   void UpdateMenuStates();
+  // Offers each recovery copy that holds work its document lacks, newest first:
+  // Recover opens it (and ends the offers), Discard deletes it, Later keeps it
+  // for the next start. The program calls this once its window is shown.
+  void OfferRecovery();
 
   // What the window holds (tests and the dialogs).
   ModelDocument& Document() { return doc_; }
@@ -70,6 +75,7 @@ public:
   AnalysisPage* Analysis() const { return analysisPage_; }
   ReportsPage* Reports() const { return reportsPage_; }
   HelpBrowser* Help() const { return help_; }
+  Autosave& Recovery() const { return *autosave_; }
   const BeamPage& Diagrams() const { return beamPage_; }
 
   // DocumentHost.
@@ -121,6 +127,7 @@ private:
   ReportsPage* reportsPage_ = nullptr;
   QPlainTextEdit* femPage_ = nullptr;
   QPointer<HelpBrowser> help_;
+  Autosave* autosave_ = nullptr;
 };
 
 } // namespace strandel

@@ -57,6 +57,18 @@ MessageAnswer QtMessages::Ask(const std::string& text, MessageButtons buttons) {
   QPushButton* no = nullptr;
   QPushButton* ok = nullptr;
   QPushButton* cancel = nullptr;
+  if (buttons == MessageButtons::RecoverDiscardLater) {
+    QPushButton* recover = AddButton(box, QMessageBox::Yes, tr::kRecoverButton);
+    QPushButton* discard = AddButton(box, QMessageBox::Discard, tr::kDiscardButton);
+    // Closing the box decides nothing: the copy is offered again next time.
+    QPushButton* later = AddButton(box, QMessageBox::Cancel, tr::kLaterButton);
+    box.setEscapeButton(later);
+    box.setDefaultButton(recover);
+    box.exec();
+    if (box.clickedButton() == recover) return MessageAnswer::Yes;
+    if (box.clickedButton() == discard) return MessageAnswer::No;
+    return MessageAnswer::Cancel;
+  }
   if (buttons == MessageButtons::OkCancel) {
     ok = AddButton(box, QMessageBox::Ok, tr::kOkButton);
   } else {

@@ -35,7 +35,12 @@ std::string HomeFolder() {
 std::string FindDataFolder(const std::string& programFolder) {
   const std::string program = EnsureFolder(programFolder);
   if (HoldsData(program)) return program;
-  const std::string installed = EnsureFolder(JoinPath(program, "../share/strandel"));
+  // <prefix>/share/strandel/, written without ".." where the program folder is a
+  // full path, as the folder is shown to the user.
+  const std::string installed =
+      program.size() > 1 && program[0] == '/'
+          ? FolderOf(std::string_view(program).substr(0, program.size() - 1)) + "share/strandel/"
+          : EnsureFolder(JoinPath(program, "../share/strandel"));
   if (HoldsData(installed)) return installed;
   std::string dirs = Environment("XDG_DATA_DIRS");
   if (dirs.empty()) dirs = "/usr/local/share:/usr/share";
@@ -61,6 +66,13 @@ std::string SettingsFilePath(const std::string& programFolder) {
   const std::string folder = EnsureFolder(JoinPath(config, "strandel"));
   MakeFolders(folder);
   return folder + kSettingsFileName;
+}
+
+std::string RecoveryFolderPath() {
+  std::string state = Environment("XDG_STATE_HOME");
+  // A relative value is ignored, as for the other XDG variables.
+  if (state.empty() || state[0] != '/') state = HomeFolder() + ".local/state";
+  return EnsureFolder(JoinPath(state, "strandel"));
 }
 
 } // namespace strandel

@@ -17,6 +17,10 @@ std::string FindDataFolder(const std::string& programFolder);
 // $XDG_CONFIG_HOME/strandel/ (default ~/.config/strandel/), which is created.
 std::string SettingsFilePath(const std::string& programFolder);
 
+// Where recovery copies of unsaved work go: $XDG_STATE_HOME/strandel/ (default
+// ~/.local/state/strandel/), ending in "/"; not created here.
+std::string RecoveryFolderPath();
+
 // The file name of the settings: the program's title with ".ini".
 inline constexpr const char* kSettingsFileName = "Strandel.ini";
 

@@ -373,8 +373,17 @@ inline constexpr int kPrintReport = 163;
 inline constexpr int kBeamSheetSignsAxes = 286;
 inline constexpr int kBeamSheetSignsForces = 287;
 
+// The question at start when a recovery copy holds unsaved work ("%1" the file's
+// name, "%2" the time of the copy), its three answers, and the warning when a
+// copy cannot be written ("%1" why).
+inline constexpr int kMsgRecoverChanges = 292;
+inline constexpr int kRecoverButton = 293;
+inline constexpr int kDiscardButton = 294;
+inline constexpr int kLaterButton = 295;
+inline constexpr int kMsgRecoveryCopyFailed = 296;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 291;
+inline constexpr int kLastEntry = 296;
 
 } // namespace strandel::tr

@@ -9,7 +9,8 @@
 namespace strandel {
 
 enum class MessageKind { Information, Warning, Error };
-enum class MessageButtons { YesNo, YesNoCancel, OkCancel };
+// RecoverDiscardLater answers Yes (recover), No (discard) or Cancel (later).
+enum class MessageButtons { YesNo, YesNoCancel, OkCancel, RecoverDiscardLater };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 class UserMessages {

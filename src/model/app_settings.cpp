@@ -16,6 +16,7 @@ constexpr const char* kRecent = "LastOpenDocs";
 constexpr const char* kUnits = "Unit-Settings";
 constexpr const char* kDisplay = "Model-Display-Settings";
 constexpr const char* kMinimums = "Min-Loads-Settings";
+constexpr const char* kRecovery = "Recovery-Settings";
 
 struct UnitKey {
   const char* Key;
@@ -110,6 +111,11 @@ AppSettings LoadSettings(const std::string& settingsPath, const std::string& dat
   settings.MinLoadValue = ParseNumber(ini.ReadString(kMinimums, "MinLoadValue", "1"));
   settings.MinForceValue = ParseNumber(ini.ReadString(kMinimums, "MinForceValue", "1"));
   settings.MinMomentValue = ParseNumber(ini.ReadString(kMinimums, "MinMomentValue", "1"));
+  // A value that is no number, or a negative one, keeps the copies on: a slip in
+  // the file must not silently cost the protection.
+  const std::string autosave = ini.ReadString(kRecovery, "AutosaveMinutes", "");
+  const double minutes = ParseNumber(autosave);
+  settings.AutosaveMinutes = IsNumber(autosave) && minutes >= 0 ? minutes : kDefaultAutosaveMinutes;
   return settings;
 }
 
@@ -139,6 +145,8 @@ std::string WriteSettingsText(const AppSettings& settings) {
   writer.Write("MinLoadValue", FormatGeneral(settings.MinLoadValue));
   writer.Write("MinForceValue", FormatGeneral(settings.MinForceValue));
   writer.Write("MinMomentValue", FormatGeneral(settings.MinMomentValue));
+  writer.BeginSection(kRecovery);
+  writer.Write("AutosaveMinutes", FormatGeneral(settings.AutosaveMinutes));
   return writer.Bytes();
 }
 

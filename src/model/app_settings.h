@@ -18,6 +18,9 @@ class UserMessages;
 // At most this many recent documents are kept.
 inline constexpr std::size_t kMaxRecentDocs = 10;
 
+// A crash costs at most this much work unless the settings say otherwise.
+inline constexpr double kDefaultAutosaveMinutes = 5;
+
 struct AppSettings {
   std::string Language = "English";
   std::string LastPath;     // folder of the current model document, ends in "/"
@@ -40,6 +43,9 @@ struct AppSettings {
   bool ShowBeamGroups = false;
   bool ShowBeamDirection = true;
   bool ShowLoadValues = false;
+  // How often a document with unsaved changes is copied for recovery after a
+  // crash; 0 switches the copies off.
+  double AutosaveMinutes = kDefaultAutosaveMinutes;
 };
 
 // The folders a first start uses: <data>/Models/ and <data>/Reports/ when they

@@ -64,6 +64,7 @@ AppFixture::AppFixture(std::optional<std::string> settingsText) {
     CopyDataFolder(name, data);
   Environment.DataFolder = data;
   Environment.SettingsPath = Folder.File("Strandel.ini");
+  Environment.RecoveryFolder = Folder.File("state/");
   if (settingsText) {
     const std::string text = settingsText->empty() ? "[Default-Settings]\r\nLast-Path=" + data +
                                                          "Models/\r\n" + "Language=English\r\n"

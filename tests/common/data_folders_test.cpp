@@ -16,7 +16,7 @@ TEST(DataFolders, BesideTheProgramThenTheInstalledShareFolder) {
   EXPECT_EQ(FindDataFolder(root.File("build/bin/")), root.File("build/bin/"));
   root.Write("usr/share/strandel/Structures/beam.qsd", "");
   root.Write("usr/bin/strandel-cli", "");
-  EXPECT_EQ(FindDataFolder(root.File("usr/bin")), root.File("usr/bin/../share/strandel/"));
+  EXPECT_EQ(FindDataFolder(root.File("usr/bin")), root.File("usr/share/strandel/"));
 }
 
 TEST(DataFolders, XdgDataDirsAreSearchedLast) {
@@ -51,6 +51,28 @@ TEST(DataFolders, SettingsBesideAWritableProgramElseInTheConfigFolder) {
     ::setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
   } else {
     ::unsetenv("XDG_CONFIG_HOME");
+  }
+}
+
+TEST(DataFolders, RecoveryCopiesGoToTheStateFolder) {
+  testing::TempFolder root;
+  const char* savedState = std::getenv("XDG_STATE_HOME");
+  const char* savedHome = std::getenv("HOME");
+  const std::string previousState = savedState ? savedState : "";
+  const std::string previousHome = savedHome ? savedHome : "";
+  ::setenv("HOME", root.File("home").c_str(), 1);
+  ::setenv("XDG_STATE_HOME", root.File("state").c_str(), 1);
+  EXPECT_EQ(RecoveryFolderPath(), root.File("state/strandel/"));
+  // Unset or relative: the default under the home folder.
+  ::setenv("XDG_STATE_HOME", "relative/state", 1);
+  EXPECT_EQ(RecoveryFolderPath(), root.File("home/.local/state/strandel/"));
+  ::unsetenv("XDG_STATE_HOME");
+  EXPECT_EQ(RecoveryFolderPath(), root.File("home/.local/state/strandel/"));
+  if (savedState) ::setenv("XDG_STATE_HOME", previousState.c_str(), 1);
+  if (savedHome) {
+    ::setenv("HOME", previousHome.c_str(), 1);
+  } else {
+    ::unsetenv("HOME");
   }
 }
 

@@ -18,7 +18,7 @@ bool SameSettings(const AppSettings& a, const AppSettings& b) {
          a.MinMomentValue == b.MinMomentValue && a.ShowNodeNumbers == b.ShowNodeNumbers &&
          a.ShowSuppNumbers == b.ShowSuppNumbers && a.ShowBeamNumbers == b.ShowBeamNumbers &&
          a.ShowBeamGroups == b.ShowBeamGroups && a.ShowBeamDirection == b.ShowBeamDirection &&
-         a.ShowLoadValues == b.ShowLoadValues;
+         a.ShowLoadValues == b.ShowLoadValues && a.AutosaveMinutes == b.AutosaveMinutes;
 }
 
 TEST(AppSettings, FirstStartTellsTheUserAndTakesEveryDefault) {
@@ -92,7 +92,9 @@ TEST(AppSettings, WrittenInTheFixedOrder) {
                                          "[Min-Loads-Settings]\r\n"
                                          "MinLoadValue=1\r\n"
                                          "MinForceValue=1\r\n"
-                                         "MinMomentValue=1\r\n");
+                                         "MinMomentValue=1\r\n"
+                                         "[Recovery-Settings]\r\n"
+                                         "AutosaveMinutes=5\r\n");
 }
 
 TEST(AppSettings, RoundTripIsIdentical) {
@@ -113,6 +115,7 @@ TEST(AppSettings, RoundTripIsIdentical) {
   settings.MinMomentValue = 2.5;
   settings.ShowNodeNumbers = settings.ShowLoadValues = true;
   settings.ShowBeamNumbers = false;
+  settings.AutosaveMinutes = 2.5;
   const std::string path = program.File("Strandel.ini");
   ASSERT_TRUE(SaveSettings(settings, path).ok);
   RecordingMessages messages;
@@ -153,6 +156,26 @@ TEST(AppSettings, ToleratesWhatPeopleDoToTheFile) {
   EXPECT_EQ(UnitName(settings.Units, Quantity::Stress), "[Pa]");
   EXPECT_EQ(settings.Units.Length, 3);   // absent keys of a present section: defaults
   EXPECT_TRUE(settings.ShowBeamNumbers); // a missing section: defaults
+}
+
+TEST(AppSettings, AutosaveIntervalInMinutesZeroSwitchesItOff) {
+  struct Case {
+    const char* Stored; // nullptr: no such key
+    double Minutes;
+  };
+  const Case cases[] = {
+      {nullptr, 5}, {"10", 10}, {"0", 0}, {"0,5", 0.5}, {"  2 ", 2},
+      {"-1", 5},    {"x", 5},   {"", 5},  {"1e999", 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Stored ? c.Stored : "(absent)");
+    testing::TempFolder program;
+    std::string text = "[Default-Settings]\r\nLanguage=English\r\n";
+    if (c.Stored)
+      text += std::string("[Recovery-Settings]\r\nAutosaveMinutes=") + c.Stored + "\r\n";
+    const std::string path = program.Write("Strandel.ini", text);
+    EXPECT_EQ(LoadSettings(path, program.Path(), nullptr).AutosaveMinutes, c.Minutes);
+  }
 }
 
 TEST(AppSettings, OnlyTenRecentDocumentsAreStored) {
