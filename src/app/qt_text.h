@@ -20,8 +20,7 @@ inline QString Tr(int entry) {
 }
 // The entry, or `english` when no language file gives it.
 inline QString TrOr(int entry, const char* english) {
-  const std::string text = Translated(entry);
-  return text.empty() || text == "?" ? QString::fromUtf8(english) : ToQt(text);
+  return ToQt(TranslatedOr(entry, english));
 }
 
 } // namespace strandel
