@@ -6,12 +6,6 @@
 namespace strandel {
 namespace {
 
-// The batch front end loads no language; it speaks the program's English.
-std::string TextOr(int entry, const char* english) {
-  std::string text = Translated(entry);
-  return text.empty() || text == "?" ? english : text;
-}
-
 // The text with every "%1" replaced by the value.
 std::string WithValue(std::string text, const std::string& value) {
   for (std::size_t at = text.find("%1"); at != std::string::npos;
@@ -27,13 +21,13 @@ std::string MovementText(const AnalysisOutcome& outcome) {
   std::string text;
   switch (outcome.NodeFreedom) {
   case Freedom::X:
-    text = TextOr(tr::kMsgStructureMovesInX, "The structure can move at node %1 in x.");
+    text = TranslatedOr(tr::kMsgStructureMovesInX, "The structure can move at node %1 in x.");
     break;
   case Freedom::Y:
-    text = TextOr(tr::kMsgStructureMovesInY, "The structure can move at node %1 in y.");
+    text = TranslatedOr(tr::kMsgStructureMovesInY, "The structure can move at node %1 in y.");
     break;
   case Freedom::Rotation:
-    text = TextOr(tr::kMsgStructureTurns, "The structure can turn at node %1.");
+    text = TranslatedOr(tr::kMsgStructureTurns, "The structure can turn at node %1.");
     break;
   case Freedom::None:
     return {};
@@ -42,7 +36,7 @@ std::string MovementText(const AnalysisOutcome& outcome) {
 }
 
 std::string AnalysisFailedMessage(const AnalysisOutcome& outcome) {
-  std::string message = TextOr(
+  std::string message = TranslatedOr(
       tr::kMsgAnalysisFailed,
       "The structure could not be solved. It is probably unstable (too few supports, or hinges "
       "that let part of it move freely), or a beam has no length or no stiffness. Check the "

@@ -237,8 +237,13 @@ void MainWindow::ShowHelpContents() {
 }
 
 DialogContext MainWindow::MakeDialogContext() {
-  return {
-      this, doc_, settings_, messages_, environment_.DataFolder, [this] { modelPage_->Repaint(); }};
+  return {this,
+          doc_,
+          settings_,
+          messages_,
+          environment_.DataFolder,
+          [this] { modelPage_->Repaint(); },
+          [this] { return commands_.ConfirmSaveChanges(); }};
 }
 
 OutputContext MainWindow::MakeOutputContext() {
@@ -281,10 +286,12 @@ void MainWindow::OpenStructureGenerator() {
   modelPage_->RefreshToolButtons();
   // A generated structure is a new document with a history of its own; a
   // cancelled dialog keeps the history.
-  if (dialogs_.StructureGenerator(MakeDialogContext()))
+  const bool generated = dialogs_.StructureGenerator(MakeDialogContext());
+  if (generated)
     ResetView();
   else
     ResetEditorView();
+  if (generated) DocumentIdentityChanged();
 }
 
 void MainWindow::OpenOptimizer() {

@@ -18,5 +18,9 @@ inline std::string FromQt(const QString& text) {
 inline QString Tr(int entry) {
   return ToQt(Translated(entry));
 }
+// The entry, or `english` when no language file gives it.
+inline QString TrOr(int entry, const char* english) {
+  return ToQt(TranslatedOr(entry, english));
+}
 
 } // namespace strandel

@@ -29,6 +29,9 @@ struct DialogContext {
   const std::string& DataFolder;
   // Draws the model page again now (the optimizer shows each trial point).
   std::function<void()> RepaintModel;
+  // Before a dialog replaces the whole model (the structure generator): offers
+  // to save unsaved changes; false when the user cancels. Empty: nothing to ask.
+  std::function<bool()> ConfirmSaveChanges = {};
 };
 
 // What printing and picture export work on: the pages as the window shows them.

@@ -24,6 +24,11 @@ std::string Translated(int index) {
   return entries[static_cast<std::size_t>(index)];
 }
 
+std::string TranslatedOr(int index, std::string_view english) {
+  std::string text = Translated(index);
+  return text.empty() || text == "?" ? std::string(english) : text;
+}
+
 bool LoadLanguage(const std::string& path) {
   if (path.empty()) return false;
   const FileReadResult read = ReadWholeFile(path);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace strandel {
@@ -13,6 +14,10 @@ namespace strandel {
 // Returned by value: a language change replaces the list while a caller may still
 // hold an earlier text.
 std::string Translated(int index);
+
+// Entry `index`, or `english` where no language file gives it (the batch front
+// end runs without one, and a file from an older version lacks the newer texts).
+std::string TranslatedOr(int index, std::string_view english);
 
 // A language file's lines beyond this many are not read: the program has fewer
 // than 300 texts, and a damaged file of millions of empty lines must not cost a

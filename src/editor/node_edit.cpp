@@ -11,15 +11,6 @@
 #include "editor/snap.h"
 
 namespace strandel {
-namespace {
-
-// The built-in text serves where no language file is loaded (the batch front end).
-std::string InfiniteUpdateLoopText() {
-  const std::string text = Translated(tr::kMsgInfiniteUpdateLoop);
-  return text == "?" ? kInfiniteUpdateLoop : text;
-}
-
-} // namespace
 
 TNodeObject* AddNode(ModelDocument& doc, Point2 p, long onBeam, bool provisional) {
   const long number = NextNumber(doc, ObjectKind::Node);
@@ -54,7 +45,9 @@ bool MoveNode(ModelDocument& doc, long number, Point2 p, UserMessages& messages)
     TNodeObject* node = FindNode(doc, move.Node);
     if (!node) continue;
     if (++moves > limit) {
-      messages.Show(InfiniteUpdateLoopText(), MessageKind::Error);
+      // The built-in text serves where no language file is loaded (the batch front end).
+      messages.Show(TranslatedOr(tr::kMsgInfiniteUpdateLoop, kInfiniteUpdateLoop),
+                    MessageKind::Error);
       complete = false;
       break;
     }

@@ -8,17 +8,6 @@
 #include "sections/profile.h"
 
 namespace strandel {
-namespace {
-
-// The entry of the loaded language, or the program's own English text when no
-// language is loaded or the entry is missing.
-std::string TranslatedOr(int index, const std::string& english) {
-  const std::string text = Translated(index);
-  return (text.empty() || text == "?") ? english : text;
-}
-
-} // namespace
-
 void NewDefaultProfile(TBeamObject& beam, int shape) {
   const int chosen = shape < 1 ? 1 : shape > kShapeCount ? kShapeCount : shape;
   beam.ShapeNo = static_cast<std::uint16_t>(chosen);

@@ -1,0 +1,390 @@
+// The "Structure generator" dialog as a user works it: each kind chosen and
+// generated, the fields a kind does not use disabled and empty, values shown in
+// the chosen units, typed values read and corrected on Tab, Enter, Up and Down,
+// Cancel changing nothing, and the menu command replacing the window's model.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "app/app_fixture.h"
+#include "app/app_test_registry.h"
+#include "app/generator_dialog.h"
+#include "app/main_menu.h"
+#include "app/numeric_field_edit.h"
+#include "common/number_text.h"
+#include "common/translation.h"
+#include "model/document.h"
+#include "units/units.h"
+
+namespace strandel {
+namespace {
+
+template <class T> int CountOf(const ModelDocument& doc) {
+  int count = 0;
+  for (const T& object : ObjectsOf<T>(doc)) {
+    (void)object;
+    ++count;
+  }
+  return count;
+}
+
+// A dialog on its own model and settings, as the main window would give them.
+struct GeneratorSetup {
+  GeneratorSetup() { doc.Modified = false; }
+  DialogContext Context() {
+    return {nullptr,
+            doc,
+            settings,
+            messages,
+            dataFolder,
+            [] {},
+            [this] {
+              ++saveQuestions;
+              return allowReplace;
+            }};
+  }
+
+  ModelDocument doc;
+  AppSettings settings;
+  RecordingMessages messages;
+  std::string dataFolder;
+  GeneratorParameters parameters;
+  bool allowReplace = true;
+  int saveQuestions = 0;
+};
+
+void ChooseKind(GeneratorDialog& dialog, int kind) {
+  dialog.KindList()->setCurrentIndex(kind);
+  emit dialog.KindList()->activated(kind);
+}
+
+void TypeInto(NumericFieldEdit* field, const QString& text) {
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClicks(field, text);
+}
+
+// Numbers show with the blank of their sign position, as everywhere in the program.
+QString Shown(GeneratorDialog& dialog, GeneratorField field) {
+  return dialog.Field(field)->text().trimmed();
+}
+
+// Darker than the white background: a drawn line of the structure.
+int InkedPixels(const QImage& image) {
+  int inked = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 200) ++inked;
+  return inked;
+}
+
+} // namespace
+
+class GeneratorDialogTest : public QObject {
+  Q_OBJECT
+private slots:
+  void initTestCase() { QVERIFY(LoadLanguage(STRANDEL_SOURCE_DIR "/data/Languages/English.txt")); }
+
+  void EveryKindIsGeneratedThroughTheDialog() {
+    // The counts of the presets, by hand:
+    // frame n = m = 3: 4 x 4 nodes, 4 x 3 columns + 4 floors, a load on each floor;
+    // tower m = 4: 2 x 5 nodes, 8 columns, 5 struts, 8 diagonals, pinned feet;
+    // truss girder n = 4: 10 nodes less the two top corners, chord, 2 end
+    //   diagonals, 2 top chord beams, 3 verticals, 4 diagonals; pin and roller;
+    // arch n = 8: 9 nodes, 8 segments, all within 60 degrees of the crown
+    //   (the half opening angle is atan(4 / 7.5) = 28 degrees), so 8 loads;
+    // bridge n = 8: 2 anchors, 9 chain and 9 road points (20 = 2n + 4, the road beam's number); 2
+    // backstays, 8 chain
+    //   links, 2 columns, 7 hangers and the road; 4 pins.
+    struct Case {
+      int kind;
+      int nodes, beams, loads, supports;
+      double width, height; // metres: the extent of the nodes
+    };
+    const Case cases[] = {
+        {0, 16, 16, 4, 4, 6, 5}, {1, 10, 21, 0, 2, 1, 4},  {2, 8, 12, 1, 2, 6, 1},
+        {3, 9, 8, 8, 2, 8, 1},   {4, 20, 20, 1, 4, 10, 2},
+    };
+    for (const Case& c : cases) {
+      GeneratorSetup setup;
+      setup.doc.Modified = false;
+      GeneratorDialog dialog(setup.Context(), setup.parameters);
+      dialog.show();
+      ChooseKind(dialog, c.kind);
+      QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+      QCOMPARE(dialog.result(), int(QDialog::Accepted));
+      const ModelDocument& doc = setup.doc;
+      QCOMPARE(CountOf<TNodeObject>(doc), c.nodes);
+      QCOMPARE(CountOf<TBeamObject>(doc), c.beams);
+      QCOMPARE(CountOf<TLoadObject>(doc), c.loads);
+      QCOMPARE(CountOf<TSupportObject>(doc), c.supports);
+      double left = 1e9, right = -1e9, top = -1e9, bottom = 1e9;
+      for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc)) {
+        left = std::min(left, node.X);
+        right = std::max(right, node.X);
+        top = std::max(top, node.Y);
+        bottom = std::min(bottom, node.Y);
+      }
+      QVERIFY(std::abs(right - left - c.width) < 1e-9);
+      QVERIFY(std::abs(top - bottom - c.height) < 1e-9);
+      QVERIFY(doc.Modified);
+      // The parameters of the run keep the kind for the next time.
+      QCOMPARE(int(setup.parameters.Kind), c.kind);
+    }
+  }
+
+  void FieldsTheKindDoesNotUseAreDisabledAndEmpty() {
+    // Middle height, length sections, height sections, load: per kind.
+    struct Case {
+      int kind;
+      bool middle, length, height, load;
+    };
+    const Case cases[] = {{0, false, true, true, true},
+                          {1, false, false, true, false},
+                          {2, false, true, false, true},
+                          {3, false, true, false, true},
+                          {4, true, true, false, true}};
+    GeneratorSetup setup;
+    GeneratorDialog dialog(setup.Context(), setup.parameters);
+    dialog.show();
+    for (const Case& c : cases) {
+      ChooseKind(dialog, c.kind);
+      const std::pair<GeneratorField, bool> used[] = {{GeneratorField::MiddleHeight, c.middle},
+                                                      {GeneratorField::LengthSections, c.length},
+                                                      {GeneratorField::HeightSections, c.height},
+                                                      {GeneratorField::DistributedLoad, c.load},
+                                                      {GeneratorField::Width, true},
+                                                      {GeneratorField::Height, true}};
+      for (const auto& [field, enabled] : used) {
+        QCOMPARE(dialog.Field(field)->isEnabled(), enabled);
+        QCOMPARE(Shown(dialog, field).isEmpty(), !enabled);
+        // Out of play at a glance: the button face, not the white of a field.
+        const QColor base = dialog.Field(field)->palette().color(QPalette::Base);
+        QCOMPARE(base == QColor(Qt::white), enabled);
+      }
+    }
+    // The tower's preset: m = 4, W = 1 m, H = 4 m, shown in centimetres.
+    ChooseKind(dialog, 1);
+    QCOMPARE(Shown(dialog, GeneratorField::HeightSections), QStringLiteral("4"));
+    QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("100"));
+    QCOMPARE(Shown(dialog, GeneratorField::Height), QStringLiteral("400"));
+  }
+
+  void ValuesShowInTheChosenUnits() {
+    GeneratorSetup setup;
+    // Default units: centimetres and kp/m.
+    {
+      GeneratorDialog dialog(setup.Context(), setup.parameters);
+      QCOMPARE(dialog.UnitLabel(GeneratorField::Width)->text(), QStringLiteral("[cm]"));
+      QCOMPARE(dialog.UnitLabel(GeneratorField::Height)->text(), QStringLiteral("[cm]"));
+      QCOMPARE(dialog.UnitLabel(GeneratorField::MiddleHeight)->text(), QStringLiteral("[cm]"));
+      QCOMPARE(dialog.UnitLabel(GeneratorField::DistributedLoad)->text(), QStringLiteral("[kp/m]"));
+      QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("600"));
+      // -1000 N/m is -101.83 kp/m, three digits.
+      QCOMPARE(Shown(dialog, GeneratorField::DistributedLoad), QStringLiteral("-102"));
+    }
+    SetChoice(setup.settings.Units, Quantity::Length, 1);   // m
+    SetChoice(setup.settings.Units, Quantity::DistLoad, 2); // KN/m
+    GeneratorDialog dialog(setup.Context(), setup.parameters);
+    dialog.show();
+    QCOMPARE(dialog.UnitLabel(GeneratorField::Width)->text(), QStringLiteral("[m]"));
+    QCOMPARE(dialog.UnitLabel(GeneratorField::DistributedLoad)->text(), QStringLiteral("[KN/m]"));
+    QCOMPARE(Shown(dialog, GeneratorField::Height), QStringLiteral("5"));
+    QCOMPARE(Shown(dialog, GeneratorField::DistributedLoad), QStringLiteral("-1"));
+    // Typed in kN/m and metres, stored in newtons per metre and metres.
+    TypeInto(dialog.Field(GeneratorField::DistributedLoad), QStringLiteral("-2.5"));
+    QTest::keyClick(dialog.Field(GeneratorField::DistributedLoad), Qt::Key_Tab);
+    TypeInto(dialog.Field(GeneratorField::Width), QStringLiteral("7.5"));
+    QTest::keyClick(dialog.Field(GeneratorField::Width), Qt::Key_Tab);
+    QCOMPARE(dialog.Values().q, -2500.0);
+    QCOMPARE(dialog.Values().W, 7.5);
+  }
+
+  void MovingOnReadsAndCorrectsAtOnce() {
+    GeneratorSetup setup;
+    SetChoice(setup.settings.Units, Quantity::Length, 1); // m
+    GeneratorDialog dialog(setup.Context(), setup.parameters);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    NumericFieldEdit* length = dialog.Field(GeneratorField::LengthSections);
+    NumericFieldEdit* height = dialog.Field(GeneratorField::HeightSections);
+    // A frame of 4 bays asked for 10 storeys: 25 cells at most, so 25 / 4 = 6.25
+    // gives 6 storeys, shown as soon as Tab is pressed.
+    TypeInto(length, QStringLiteral("4"));
+    QTest::keyClick(length, Qt::Key_Tab);
+    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(height));
+    TypeInto(height, QStringLiteral("10"));
+    QTest::keyClick(height, Qt::Key_Tab);
+    QCOMPARE(height->text().trimmed(), QStringLiteral("6"));
+    QCOMPARE(int(dialog.Values().m), 6);
+    // 7 bays typed beside the 6 storeys: 42 cells, so the bays give way to
+    // nearest(25 / 6) = 4.
+    TypeInto(length, QStringLiteral("7"));
+    QTest::keyClick(length, Qt::Key_Return);
+    QCOMPARE(length->text().trimmed(), QStringLiteral("4"));
+    // With 3 storeys, 7 bays fit (21 cells); then 5 storeys typed: 25 / 7 = 3.57
+    // gives 4 storeys, and the 28 cells are accepted.
+    TypeInto(height, QStringLiteral("3"));
+    QTest::keyClick(height, Qt::Key_Up);
+    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(length));
+    TypeInto(length, QStringLiteral("7"));
+    QTest::keyClick(length, Qt::Key_Return);
+    QCOMPARE(length->text().trimmed(), QStringLiteral("7"));
+    TypeInto(height, QStringLiteral("5"));
+    QTest::keyClick(height, Qt::Key_Down);
+    QCOMPARE(height->text().trimmed(), QStringLiteral("4"));
+    QCOMPARE(length->text().trimmed(), QStringLiteral("7"));
+    // Enter moved on and did not close the dialog.
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+
+    // An arch cannot rise above a half circle: W = 8 m, H typed 5 m shows 4 m.
+    ChooseKind(dialog, 3);
+    NumericFieldEdit* rise = dialog.Field(GeneratorField::Height);
+    TypeInto(rise, QStringLiteral("5"));
+    QTest::keyClick(rise, Qt::Key_Return);
+    QCOMPARE(rise->text().trimmed(), QStringLiteral("4"));
+    // Up goes back to the field before and reads as well: a width that is no
+    // number, or not above zero, keeps the width.
+    NumericFieldEdit* width = dialog.Field(GeneratorField::Width);
+    for (const QString& refused :
+         {QStringLiteral("wide"), QStringLiteral("-3"), QStringLiteral("0")}) {
+      TypeInto(width, refused);
+      QTest::keyClick(width, Qt::Key_Up);
+      QCOMPARE(width->text().trimmed(), QStringLiteral("8"));
+    }
+    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(rise));
+    // A chain cannot hang below its low point: H2 typed equal to H gives 0.9 H.
+    ChooseKind(dialog, 4);
+    NumericFieldEdit* middle = dialog.Field(GeneratorField::MiddleHeight);
+    TypeInto(middle, QStringLiteral("2"));
+    QTest::keyClick(middle, Qt::Key_Tab);
+    QCOMPARE(middle->text().trimmed(), QStringLiteral("1.8"));
+    // Sections stay within 3..25 for a bridge.
+    TypeInto(length, QStringLiteral("40"));
+    QTest::keyClick(length, Qt::Key_Tab);
+    QCOMPARE(length->text().trimmed(), QStringLiteral("25"));
+  }
+
+  void MovingOnDoesNotRoundWhatIsShown() {
+    // -1000 N/m shows as -102 kp/m; read back it would be -1001.67 N/m, and a
+    // width of 6.125 m shown as 613 cm would become 6.13 m.
+    GeneratorSetup setup;
+    setup.parameters.W = 6.125;
+    GeneratorDialog dialog(setup.Context(), setup.parameters);
+    dialog.show();
+    QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("613"));
+    dialog.Field(GeneratorField::Height)->setFocus();
+    for (int key = 0; key < 12; ++key)
+      QTest::keyClick(dialog.focusWidget(), key % 3 == 2 ? Qt::Key_Up : Qt::Key_Tab);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    QCOMPARE(setup.parameters.q, -1000.0);
+    QCOMPARE(setup.parameters.W, 6.125);
+    // The frame's floors carry exactly what was set.
+    for (const TLoadObject& load : ObjectsOf<TLoadObject>(setup.doc))
+      QCOMPARE(load.Value, -1000.0);
+  }
+
+  void CancelLeavesModelAndParametersAlone() {
+    GeneratorSetup setup;
+    AppendObject<TNodeObject>(setup.doc).Number = 1;
+    const GeneratorParameters before = setup.parameters;
+    GeneratorDialog dialog(setup.Context(), setup.parameters);
+    dialog.show();
+    ChooseKind(dialog, 2);
+    TypeInto(dialog.Field(GeneratorField::Width), QStringLiteral("900"));
+    QTest::keyClick(dialog.Field(GeneratorField::Width), Qt::Key_Tab);
+    QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(setup.parameters == before);
+    QCOMPARE(CountOf<TNodeObject>(setup.doc), 1);
+    QVERIFY(!setup.doc.Modified);
+    QCOMPARE(setup.saveQuestions, 0);
+  }
+
+  void OkTakesWhatWasTypedLastAndKeepsItForNextTime() {
+    GeneratorSetup setup;
+    SetChoice(setup.settings.Units, Quantity::Length, 1); // m
+    {
+      GeneratorDialog dialog(setup.Context(), setup.parameters);
+      dialog.show();
+      ChooseKind(dialog, 2);
+      // Typed, not yet confirmed by Tab: OK reads it.
+      TypeInto(dialog.Field(GeneratorField::LengthSections), QStringLiteral("6"));
+      QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    }
+    // Six panels: 14 nodes less the two top corners.
+    QCOMPARE(CountOf<TNodeObject>(setup.doc), 12);
+    QCOMPARE(int(setup.parameters.n), 6);
+    GeneratorDialog again(setup.Context(), setup.parameters);
+    QCOMPARE(again.KindList()->currentIndex(), 2);
+    QCOMPARE(again.Field(GeneratorField::LengthSections)->text().trimmed(), QStringLiteral("6"));
+  }
+
+  void KeepingUnsavedChangesStopsTheGenerator() {
+    GeneratorSetup setup;
+    AppendObject<TNodeObject>(setup.doc).Number = 1;
+    setup.doc.Modified = true;
+    setup.allowReplace = false; // the user cancels the question
+    GeneratorDialog dialog(setup.Context(), setup.parameters);
+    dialog.show();
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    QCOMPARE(setup.saveQuestions, 1);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(CountOf<TNodeObject>(setup.doc), 1);
+  }
+
+  void EachKindHasAPictureOfItsOwn() {
+    GeneratorSetup setup;
+    GeneratorDialog dialog(setup.Context(), setup.parameters);
+    std::vector<QImage> pictures;
+    for (int kind = 0; kind < kStructureKindCount; ++kind) {
+      const QImage& picture = dialog.KindPicture(static_cast<StructureKind>(kind));
+      QVERIFY(!picture.isNull());
+      QVERIFY(InkedPixels(picture) > 100);
+      for (const QImage& other : pictures)
+        QVERIFY(picture != other);
+      pictures.push_back(picture);
+    }
+    dialog.show();
+    ChooseKind(dialog, 3);
+    QCOMPARE(dialog.Picture()->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             pictures[3].convertToFormat(QImage::Format_RGB32));
+  }
+
+  void TheMenuCommandReplacesTheWindowsModel() {
+    testing::AppFixture app;
+    const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
+    MainWindow& window = app.Start(frame, InstalledDialogs());
+    QVERIFY(window.Menu().StructureGenerator->isEnabled());
+    bool seen = false;
+    QTimer::singleShot(0, &window, [&] {
+      auto* dialog = qobject_cast<GeneratorDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      seen = true;
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("Structure generator"));
+      ChooseKind(*dialog, 1);
+      QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    });
+    window.Menu().StructureGenerator->trigger();
+    QVERIFY(seen);
+    // An unchanged document is replaced without a question.
+    QVERIFY(app.MessageTexts().empty());
+    const ModelDocument& doc = window.Document();
+    QCOMPARE(CountOf<TNodeObject>(doc), 10);
+    QCOMPARE(doc.FileName, std::string("Noname.qsd"));
+    QVERIFY(doc.Modified);
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral("Noname.qsd *")));
+  }
+};
+
+STRANDEL_APP_TEST(GeneratorDialogTest);
+
+} // namespace strandel
+
+#include "generator_dialog_test.moc"
