@@ -4,12 +4,14 @@
 // cancelled generator keeps the one there was.
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "app/app_fixture.h"
 #include "app/app_test_registry.h"
 #include "app/generator_dialog.h"
+#include "app/model_page.h"
 #include "app/optimizer_dialog.h"
 #include "app/variable_list_widget.h"
 #include "common/text_entries.h"
