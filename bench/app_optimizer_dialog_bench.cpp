@@ -6,7 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <algorithm>
 
@@ -16,34 +15,18 @@
 #include "app/model_view.h"
 #include "app/optimizer_dialog.h"
 #include "model/document_file.h"
+#include "offscreen_app.h"
 #include "support/frame_models.h"
 #include "support/temp_folder.h"
 
 namespace strandel {
 namespace {
 
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "app_optimizer_dialog_bench";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  return application;
-}
-
-class NoDialogs : public FileDialogs {
-public:
-  std::optional<std::string> ChooseModelToOpen(const std::string&) override { return {}; }
-  std::optional<std::string> ChooseModelToSave(const std::string&, const std::string&) override {
-    return {};
-  }
-};
-
 // A frame of n x n fields on fixed bases with loaded floors, in a window, and
 // the optimizer dialog on it with the sideways position of every upper node
 // chosen (at most 20 of them).
 void BM_OptimizerTickWithRepaint(benchmark::State& state) {
-  Application();
+  OffscreenApplication();
   const int fields = static_cast<int>(state.range(0));
   testing::TempFolder folder;
   const std::string path = folder.File("frame.qsd");
@@ -54,7 +37,7 @@ void BM_OptimizerTickWithRepaint(benchmark::State& state) {
   environment.DataFolder = folder.Path();
   environment.SettingsPath = folder.File("Strandel.ini");
   SilentMessages messages;
-  NoDialogs files;
+  NoFileDialogs files;
   MainWindow window(environment, messages, files, {}, path);
   window.resize(1024, 720);
   window.show();

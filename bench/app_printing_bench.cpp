@@ -4,26 +4,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPrinter>
 #include <filesystem>
 
 #include "app/print_jobs.h"
 #include "model/app_settings.h"
+#include "offscreen_app.h"
 #include "support/frame_models.h"
 #include "support/temp_folder.h"
 
 namespace strandel {
 namespace {
-
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "app_printing_bench";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  return application;
-}
 
 struct PdfPrinter {
   PdfPrinter() {
@@ -39,7 +30,7 @@ struct PdfPrinter {
 };
 
 void BM_PrintLargeFrameModel(benchmark::State& state) {
-  Application();
+  OffscreenApplication();
   const int fields = static_cast<int>(state.range(0));
   const ModelDocument doc = testing::GridFrame(fields, fields, 4, 3, 5000);
   const AppSettings settings;
@@ -54,7 +45,7 @@ void BM_PrintLargeFrameModel(benchmark::State& state) {
 BENCHMARK(BM_PrintLargeFrameModel)->Arg(5)->Arg(20)->Unit(benchmark::kMillisecond);
 
 void BM_PrintLongReport(benchmark::State& state) {
-  Application();
+  OffscreenApplication();
   std::vector<std::string> lines;
   for (int i = 0; i < state.range(0); ++i)
     lines.push_back("  " + std::to_string(i + 1) + "   WOOD 10x10   K12   300   2.34   97.5");

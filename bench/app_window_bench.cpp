@@ -7,7 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 
 #include "app/analysis_page.h"
@@ -19,29 +18,12 @@
 #include "app/sheet_area.h"
 #include "heap_meter.h"
 #include "model/document_file.h"
+#include "offscreen_app.h"
 #include "support/frame_models.h"
 #include "support/temp_folder.h"
 
 namespace strandel {
 namespace {
-
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "app_window_bench";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  return application;
-}
-
-// Answers nothing and asks for no file: the benchmark never meets a question.
-class NoDialogs : public FileDialogs {
-public:
-  std::optional<std::string> ChooseModelToOpen(const std::string&) override { return {}; }
-  std::optional<std::string> ChooseModelToSave(const std::string&, const std::string&) override {
-    return {};
-  }
-};
 
 // A frame of n x n fields on fixed bases with loaded floors, saved as a model file.
 struct FrameFile {
@@ -59,10 +41,10 @@ struct FrameFile {
 };
 
 void BM_OpenLargeFrame(benchmark::State& state) {
-  Application();
+  OffscreenApplication();
   FrameFile file(static_cast<int>(state.range(0)));
   SilentMessages messages;
-  NoDialogs dialogs;
+  NoFileDialogs dialogs;
   std::size_t peak = 0;
   for (auto _ : state) {
     bench::ResetHeapPeak();
@@ -84,10 +66,10 @@ void BM_OpenLargeFrame(benchmark::State& state) {
 BENCHMARK(BM_OpenLargeFrame)->Arg(5)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond);
 
 void BM_PointerMoveWhilePlacingANode(benchmark::State& state) {
-  Application();
+  OffscreenApplication();
   FrameFile file(static_cast<int>(state.range(0)));
   SilentMessages messages;
-  NoDialogs dialogs;
+  NoFileDialogs dialogs;
   MainWindow window(file.Environment, messages, dialogs, {}, file.Path);
   window.resize(1024, 720);
   window.show();
@@ -111,10 +93,10 @@ void BM_PointerMoveWhilePlacingANode(benchmark::State& state) {
 BENCHMARK(BM_PointerMoveWhilePlacingANode)->Arg(5)->Arg(40)->Unit(benchmark::kMicrosecond);
 
 void BM_ChangeToTheAnalysisPage(benchmark::State& state) {
-  Application();
+  OffscreenApplication();
   FrameFile file(static_cast<int>(state.range(0)));
   SilentMessages messages;
-  NoDialogs dialogs;
+  NoFileDialogs dialogs;
   MainWindow window(file.Environment, messages, dialogs, {}, file.Path);
   window.resize(1024, 720);
   window.show();

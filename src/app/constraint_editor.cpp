@@ -1,13 +1,14 @@
 #include "app/constraint_editor.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/dialog_frame.h"
 #include "app/field_navigation.h"
 #include "app/numeric_field_edit.h"
 #include "app/qt_text.h"
@@ -58,19 +59,14 @@ TfOptEdit::TfOptEdit(VariableList& list, TVarItem& variable, QWidget* parent)
   grid->addWidget(assocLabel_, 4, 0);
   grid->addWidget(assoc_, 4, 1);
 
-  ok_ = new QPushButton(TrOr(tr::kOkButton, "OK"), this);
-  cancel_ = new QPushButton(TrOr(tr::kCancelButton, "Cancel"), this);
+  QDialogButtonBox* buttons = OkCancelButtons(*this);
+  ok_ = buttons->button(QDialogButtonBox::Ok);
+  cancel_ = buttons->button(QDialogButtonBox::Cancel);
   ok_->setDefault(true);
-  connect(ok_, &QPushButton::clicked, this, &TfOptEdit::accept);
-  connect(cancel_, &QPushButton::clicked, this, &TfOptEdit::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addStretch();
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
 
   // Moving between the controls stores them and shows the variable again, so
   // bounds the editor refused show their old values at once.

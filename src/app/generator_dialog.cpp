@@ -1,11 +1,12 @@
 #include "app/generator_dialog.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/dialog_frame.h"
 #include "app/field_navigation.h"
 #include "app/numeric_field_edit.h"
 #include "app/qt_text.h"
@@ -85,18 +86,13 @@ GeneratorDialog::GeneratorDialog(const DialogContext& context, GeneratorParamete
   picture_->setFixedSize(kPictureSize + 2 * QSize(picture_->frameWidth(), picture_->frameWidth()));
   grid->addWidget(picture_, 0, 3, kGeneratorFieldCount + 1, 1, Qt::AlignTop);
 
-  ok_ = new QPushButton(TrOr(tr::kOkButton, "OK"), this);
-  cancel_ = new QPushButton(TrOr(tr::kCancelButton, "Cancel"), this);
+  QDialogButtonBox* buttons = OkCancelButtons(*this);
+  ok_ = buttons->button(QDialogButtonBox::Ok);
+  cancel_ = buttons->button(QDialogButtonBox::Cancel);
   ok_->setDefault(true);
-  connect(ok_, &QPushButton::clicked, this, &GeneratorDialog::accept);
-  connect(cancel_, &QPushButton::clicked, this, &GeneratorDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
 
   const QString length = ToQt(UnitName(context_.Settings.Units, Quantity::Length));
   for (GeneratorField field :
