@@ -409,8 +409,12 @@ inline constexpr int kStepMomentProperties = 318;
 inline constexpr int kStepChange = 319;
 inline constexpr int kMsgHistoryOutOfStep = 320;
 
+// The beam dialog refusing a text the stored beam line cannot hold.
+inline constexpr int kMsgBeamTextSemicolon = 321;
+inline constexpr int kMsgBeamTextTooLong = 322;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 320;
+inline constexpr int kLastEntry = 322;
 
 } // namespace strandel::tr

@@ -21,10 +21,15 @@ TBeamObject* BeamAt(ModelDocument& doc, int index) {
   return std::get_if<TBeamObject>(doc.GraphObjects[static_cast<std::size_t>(index)].get());
 }
 
-constexpr const char* kSemicolonRefused =
-    "The text may not contain \";\": it separates the fields of the stored beam.";
-constexpr const char* kTextTooLong =
-    "The text is too long: the stored beam line would not read back whole.";
+std::string SemicolonRefusedText() {
+  return TranslatedOr(
+      tr::kMsgBeamTextSemicolon,
+      "The text may not contain \";\": it separates the fields of the stored beam.");
+}
+std::string TextTooLongText() {
+  return TranslatedOr(tr::kMsgBeamTextTooLong,
+                      "The text is too long: the stored beam line would not read back whole.");
+}
 
 // The length of the beam's stored line before the writer would have to cut its
 // texts to keep it readable.
@@ -48,7 +53,7 @@ void TakeText(std::string& typed, std::string& field, TBeamObject& copy, bool mu
     text = ReplaceAll(ReplaceAll(ReplaceAll(text, "\r\n", "\n"), "\r", "\n"), "\n", "\r\n");
   if (text == field) return;
   if (text.find(';') != std::string::npos) {
-    messages.Show(kSemicolonRefused, MessageKind::Warning);
+    messages.Show(SemicolonRefusedText(), MessageKind::Warning);
     typed = field;
     return;
   }
@@ -57,7 +62,7 @@ void TakeText(std::string& typed, std::string& field, TBeamObject& copy, bool mu
   if (FullLineLength(copy) > kMaxStoredLineLength) {
     field = old;
     typed = old;
-    messages.Show(kTextTooLong, MessageKind::Warning);
+    messages.Show(TextTooLongText(), MessageKind::Warning);
   }
 }
 
@@ -217,7 +222,7 @@ void BeamDialogModel::AddGroup(const std::string& name, const ModelDocument& doc
   const std::string group(Trim(name));
   if (group.empty()) return;
   if (group.find(';') != std::string::npos) {
-    messages.Show(kSemicolonRefused, MessageKind::Warning);
+    messages.Show(SemicolonRefusedText(), MessageKind::Warning);
     return;
   }
   ApplyFields(messages);
@@ -225,7 +230,7 @@ void BeamDialogModel::AddGroup(const std::string& name, const ModelDocument& doc
   Copy.BeamGroup = group;
   if (FullLineLength(Copy) > kMaxStoredLineLength) {
     Copy.BeamGroup = old;
-    messages.Show(kTextTooLong, MessageKind::Warning);
+    messages.Show(TextTooLongText(), MessageKind::Warning);
     return;
   }
   std::erase(DeletedGroups, group);

@@ -10,6 +10,7 @@
 #include "common/files.h"
 #include "common/number_text.h"
 #include "common/text.h"
+#include "common/text_entries.h"
 #include "common/translation.h"
 #include "common/user_message.h"
 #include "model/object_text.h"
@@ -290,15 +291,26 @@ TEST_F(BeamDialog, TextsThatCannotBeStoredAreRefusedWithAMessage) {
   EXPECT_EQ(dialog.Copy.ProfName, Beam(1).ProfName);
   EXPECT_EQ(dialog.ProfileName, Beam(1).ProfName);
   ASSERT_EQ(messages.Entries.size(), 1u);
+  EXPECT_NE(messages.Entries[0].Text.find("may not contain \";\""), std::string::npos);
   dialog.Description = std::string(1100, 'x');
   dialog.ApplyFields(messages);
   EXPECT_EQ(dialog.Copy.MtrlDesc, Beam(1).MtrlDesc);
-  EXPECT_EQ(messages.Entries.size(), 2u);
+  ASSERT_EQ(messages.Entries.size(), 2u);
+  EXPECT_NE(messages.Entries[1].Text.find("too long"), std::string::npos);
   // A description of several lines is kept with its line breaks.
   dialog.Description = "Line one\nLine two";
   dialog.ApplyFields(messages);
   EXPECT_EQ(dialog.Copy.MtrlDesc, "Line one\r\nLine two");
   EXPECT_EQ(messages.Entries.size(), 2u);
+}
+
+TEST_F(BeamDialog, TheRefusalSpeaksTheChosenLanguage) {
+  ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/Svenska.txt"));
+  dialog.MaterialName = "S;355";
+  dialog.ApplyFields(messages);
+  ASSERT_EQ(messages.Entries.size(), 1u);
+  EXPECT_EQ(messages.Entries[0].Text, Translated(tr::kMsgBeamTextSemicolon));
+  EXPECT_EQ(messages.Entries[0].Text.rfind("Texten f", 0), 0u);
 }
 
 TEST_F(BeamDialog, OkKeepsTheBeamAsTemplateWithoutCornerLocks) {
