@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/model_page.h"
 #include "app/qt_text.h"
 #include "common/translation.h"
 #include "model/document_file.h"
@@ -141,6 +142,11 @@ std::string ModelText(const std::string& objects) {
          "CreationVersion=3.1.4\r\nLastModDate=2004-03-02\r\nLastModByUser=anna\r\n"
          "[Model-Objects]\r\nGraphObjCount=" +
          std::to_string(count) + "\r\n" + body;
+}
+
+QPoint PixelOf(MainWindow& window, double x, double y) {
+  const PixelPoint at = ToScreen(window.Model()->ModelEditor().View(), x, y);
+  return {at.X, at.Y};
 }
 
 } // namespace strandel::testing

@@ -3,6 +3,7 @@
 // structures, report templates and user guide of the source tree, a settings
 // file of the test's choosing, recorded messages and scripted file dialogs.
 
+#include <QPoint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -76,5 +77,8 @@ std::string PortalFrameObjects();
 std::string UnsupportedBeamObjects();
 // A document file with those object lines.
 std::string ModelText(const std::string& objects);
+
+// Where the model point (x, y) lies in the model view's pixels.
+QPoint PixelOf(MainWindow& window, double x, double y);
 
 } // namespace strandel::testing

@@ -18,13 +18,9 @@
 namespace strandel {
 
 using testing::AppFixture;
+using testing::PixelOf;
 
 namespace {
-
-QPoint PixelOf(MainWindow& window, double x, double y) {
-  const PixelPoint at = ToScreen(window.Model()->ModelEditor().View(), x, y);
-  return {at.X, at.Y};
-}
 
 void MoveTo(MainWindow& window, double x, double y) {
   QTest::mouseMove(window.Model()->View(), PixelOf(window, x, y));
