@@ -79,15 +79,7 @@ BENCHMARK(BM_LanguageFileOfAMillionLines)->Unit(benchmark::kMillisecond)->Iterat
 // Plain, per-beam, per-support and faulty lines in turn on a frame of three beams
 // and two supports: 1,750,000 report lines.
 void BM_ReportOfAMillionTemplateLines(benchmark::State& state) {
-  ModelDocument doc = testing::EmptyModel();
-  testing::AddNode(doc, 1, 0, 0);
-  testing::AddNode(doc, 2, 4, 0);
-  testing::AddNode(doc, 3, 4, 3);
-  testing::AddBeam(doc, 1, 1, 2);
-  testing::AddBeam(doc, 2, 2, 3);
-  testing::AddBeam(doc, 3, 3, 1);
-  testing::AddSupport(doc, 1, 1);
-  testing::AddSupport(doc, 2, 2, true, 1);
+  ModelDocument doc = testing::TriangleOnTwoSupports();
   const AppSettings settings;
   const ReportSources sources{doc, settings, "/models/", {"2024-05-06", "engineer", "3.1.4"}};
   const char* const kinds[] = {"Plain text of a line", "{4;R;BeamNo} {9;L;Beam_Length}",

@@ -16,22 +16,8 @@
 namespace strandel {
 namespace {
 
-// Three beams and two supports.
-ModelDocument Frame() {
-  ModelDocument doc = testing::EmptyModel();
-  testing::AddNode(doc, 1, 0, 0);
-  testing::AddNode(doc, 2, 4, 0);
-  testing::AddNode(doc, 3, 4, 3);
-  testing::AddBeam(doc, 1, 1, 2);
-  testing::AddBeam(doc, 2, 2, 3);
-  testing::AddBeam(doc, 3, 3, 1);
-  testing::AddSupport(doc, 1, 1);
-  testing::AddSupport(doc, 2, 2, true, 1);
-  return doc;
-}
-
 struct HostileTemplate : ::testing::Test {
-  ModelDocument doc = Frame();
+  ModelDocument doc = testing::TriangleOnTwoSupports();
   AppSettings settings;
   ReportSources sources{doc, settings, "/models/", {"2024-05-06", "engineer", "3.1.4"}};
 };

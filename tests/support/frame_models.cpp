@@ -116,6 +116,19 @@ TMomentObject& AddMoment(ModelDocument& doc, int number, int node, double value)
   return moment;
 }
 
+ModelDocument TriangleOnTwoSupports() {
+  ModelDocument doc = EmptyModel();
+  AddNode(doc, 1, 0, 0);
+  AddNode(doc, 2, 4, 0);
+  AddNode(doc, 3, 4, 3);
+  AddBeam(doc, 1, 1, 2);
+  AddBeam(doc, 2, 2, 3);
+  AddBeam(doc, 3, 3, 1);
+  AddSupport(doc, 1, 1);
+  AddSupport(doc, 2, 2, true, 1);
+  return doc;
+}
+
 ModelDocument SimplySupportedBeam(double length, double q, const Section& section) {
   ModelDocument doc = EmptyModel();
   AddNode(doc, 1, 0, 0);

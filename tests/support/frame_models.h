@@ -47,6 +47,10 @@ TMomentObject& AddMoment(ModelDocument& doc, int number, int node, double value)
 // a downward load q (N/m) over the whole beam.
 ModelDocument SimplySupportedBeam(double length, double q, const Section& section = {});
 
+// Three locked beams closing a triangle: nodes 1 (0, 0), 2 (4, 0), 3 (4, 3), beams
+// 1-2, 2-3, 3-1; a pin at node 1 and a roller holding y at node 2; no loads.
+ModelDocument TriangleOnTwoSupports();
+
 // A rigid frame of `bays` x `storeys` fields on fixed bases, every beam locked at
 // both ends, nodes numbered storey by storey from the bottom left, columns then
 // floor beams; every floor beam carries a downward load q (N/m).
