@@ -231,7 +231,7 @@ int RunSolve(const std::vector<std::string>& args) {
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   ModelDocument doc;
-  if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
+  if (!ReadModel(parsed.Positional[0], doc, ModelUse::Analyse)) return kExitUsage;
 
   const AnalysisOutcome outcome = AnalyseModel(doc);
   // A model without nodes has nothing that could fail; there is nothing to show.
