@@ -123,7 +123,7 @@ std::string ThroughLinks(const std::string& path) {
   return target;
 }
 
-}  // namespace
+} // namespace
 
 WriteResult WriteFileAtomically(const std::string& given, std::string_view bytes, FileOps& ops) {
   if (FolderExists(given)) return {false, "Could not save '" + given + "': it is a folder", EISDIR};

@@ -74,7 +74,8 @@ bool ProfileFile::EndsInside(std::string_view section, std::string_view key) con
   const Entry* entry = FindEntry(section, key);
   if (!entry) return false;
   // Only the blanks that trimming took off may follow the value: no line break.
-  const std::string_view rest = std::string_view(bytes_).substr(entry->ValueBegin + entry->ValueLength);
+  const std::string_view rest =
+      std::string_view(bytes_).substr(entry->ValueBegin + entry->ValueLength);
   return rest.find_first_of("\r\n") == std::string_view::npos;
 }
 

@@ -150,7 +150,8 @@ DocumentReadResult ReadParsedDocument(const ProfileFile& file, ModelDocument& do
     doc.FBDBeamNo = -1;
   }
   std::int32_t count = 0;
-  if (ReadResult r = ReadStrictInteger(file, kObjects, "GraphObjCount", 0, count); !r.ok) return Refused(r);
+  if (ReadResult r = ReadStrictInteger(file, kObjects, "GraphObjCount", 0, count); !r.ok)
+    return Refused(r);
   const std::optional<std::string> countText = file.Value(kObjects, "GraphObjCount");
   const bool hasCount = countText && !countText->empty();
   ObjectSurvey survey = SurveyObjects(file, kObjects, hasCount, count);

@@ -36,50 +36,36 @@ bool ProfileIsWellFormed(const TBeamObject& beam);
 
 // Area, m^2. A (nearly) vanishing area is noted for the user as "A=" and its
 // value.
-double A(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
+double A(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // Area with every slender plate reduced to its effective thickness, m^2.
-double Aeff(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
+double Aeff(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 
 // Second moments, m^4: Iy for bending in the plane of the frame (about the
 // horizontal axis), Ix about the vertical axis; the reduced forms with each
 // slender plate's thickness reduced in its own terms, lever arms unchanged.
-double Iy(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
-double IyRed(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
-double Ix(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
-double IxRed(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
+double Iy(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double IyRed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Ix(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double IxRed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // The second moments the design uses: reduced when the document's local-buckling
 // switch is on, else unreduced.
-double IyUsed(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
-double IxUsed(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
+double IyUsed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double IxUsed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // The second moment about which the beam buckles: the in-plane one when the beam
 // is braced, else the smaller.
-double Imin(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
+double Imin(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 
 // Distances from the bottom and the top edge to the centroid, m.
-double Ebott(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
-double Etop(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
+double Ebott(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Etop(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // Elastic section modulus for in-plane bending, m^3, at the farther edge.
 double SectMod(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
+               SectionContext* context = nullptr);
 
 // Distance between the beam's end points, m; its direction, rad, in (-pi, pi];
 // its mass A x Length x Dens, kg.
-double Length(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
-double Angle(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
-double Mass(const TBeamObject& beam, const ModelDocument& doc,
-         SectionContext* context = nullptr);
+double Length(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Angle(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Mass(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 
 } // namespace strandel

@@ -98,8 +98,8 @@ TEST(CliDamagedInput, LoadsOnNothingStopTheAnalysisAndAreAWarningElsewhere) {
     const testing::ProcessResult result = Cli(args);
     // Listing the beams, drawing the model as it is and converting it compute
     // nothing from the loads: they warn and go on.
-    const bool analyses = !(args[0] == "beam" || args[0] == "convert" ||
-                            (args[0] == "render" && args.size() == 3));
+    const bool analyses =
+        !(args[0] == "beam" || args[0] == "convert" || (args[0] == "render" && args.size() == 3));
     ASSERT_EQ(result.ExitCode, analyses ? 2 : 0) << args[0] << "\n" << result.Err;
     EXPECT_EQ(Lines(result.Err), 1) << args[0] << "\n" << result.Err;
     EXPECT_EQ(result.Err, "strandel-cli: " + std::string(analyses ? "" : "warning: ") + says + "\n")

@@ -79,11 +79,11 @@ TEST(WriteFileAtomically, ALinkedDocumentIsSavedWhereTheLinkPoints) {
   ASSERT_TRUE(WriteFileAtomically(link, "new").ok);
   struct stat info {};
   ASSERT_EQ(::lstat(link.c_str(), &info), 0);
-  EXPECT_TRUE(S_ISLNK(info.st_mode));  // the link is still a link
+  EXPECT_TRUE(S_ISLNK(info.st_mode)); // the link is still a link
   EXPECT_EQ(testing::ReadBytes(target), "new");
   EXPECT_EQ(testing::FolderContents(folder.File("projects")),
             (std::vector<std::string>{"portal.qsd"}));
 }
 
-}  // namespace
-}  // namespace strandel
+} // namespace
+} // namespace strandel

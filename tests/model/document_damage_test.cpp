@@ -80,8 +80,8 @@ TEST(DocumentDamage, WhatAFileLacksIsNamed) {
       {"the last object's line cut, its count complete",
        Objects("Object001=" + node + "\r\nObject002=" + beam.substr(0, 40), "2"),
        "The file ends after 1 of 2 objects."},
-      {"cut after the last object's key",
-       Objects("Object001=" + node + "\r\nObject002=", "2"), "The file ends after 1 of 2 objects."},
+      {"cut after the last object's key", Objects("Object001=" + node + "\r\nObject002=", "2"),
+       "The file ends after 1 of 2 objects."},
       {"cut in the last field's number, which no longer reads",
        Objects("Object001=" + node + "\r\nObject002=1;2;0;0;0;-", "2"),
        "The file ends after 1 of 2 objects."},
@@ -102,10 +102,11 @@ TEST(DocumentDamage, WhatAFileLacksIsNamed) {
        "[Dimesioning-Settings]\r\nFailHazRed=True\r\n[History-data]\r\nLastMod",
        "The file has no object count: it ends before its objects, or it is not a model "
        "document."},
-      {"cut inside the count", "[Model-Objects]\r\nGraphObjCount=", "The file has no object count: "
-                                                                    "it ends before its objects, "
-                                                                    "or it is not a model "
-                                                                    "document."},
+      {"cut inside the count", "[Model-Objects]\r\nGraphObjCount=",
+       "The file has no object count: "
+       "it ends before its objects, "
+       "or it is not a model "
+       "document."},
       // Written by hand, read as the program always has: short lines that end in
       // a line break take their defaults, missing sections theirs.
       {"short lines written by hand",

@@ -260,18 +260,25 @@ TEST(SaveFaults, OnlyTheTemporaryFilesOfTheSameNameGoAndNoneStillBeingWritten) {
   const std::string path = folder.Write("frame.qsd", "old");
   const Names leftovers = {".frame.qsd.tmpAb12Cd", ".frame.qsd.tmpzzzzzz", ".frame.qsd.tmp000000"};
   // Other documents' files, other programs' files, and names that only look alike.
-  const Names kept = {".Frame.qsd.tmpAb12Cd", ".frame.qsd.tmpAb12C",  ".frame.qsd.tmpAb12Cde",
-                      ".frame.qsd.tmp-b12Cd", ".frame.qsd.tmp Ab12C", "frame.qsd.tmpAb12Cd",
-                      ".frame.qs.tmpAb12Cd",  ".portal.qsd.tmpAb12Cd", ".frame.qsd.swp",
-                      ".frame.qsd.tmpAb12Cd~", "frame.qsd~"};
+  const Names kept = {".Frame.qsd.tmpAb12Cd",
+                      ".frame.qsd.tmpAb12C",
+                      ".frame.qsd.tmpAb12Cde",
+                      ".frame.qsd.tmp-b12Cd",
+                      ".frame.qsd.tmp Ab12C",
+                      "frame.qsd.tmpAb12Cd",
+                      ".frame.qs.tmpAb12Cd",
+                      ".portal.qsd.tmpAb12Cd",
+                      ".frame.qsd.swp",
+                      ".frame.qsd.tmpAb12Cd~",
+                      "frame.qsd~"};
   for (const std::string& name : leftovers)
     folder.Write(name, "a killed save's first bytes");
   for (const std::string& name : kept)
     folder.Write(name, "someone else's");
   // A folder and a link of the pattern are never removed, nor what the link points to.
   ASSERT_EQ(::mkdir(folder.File(".frame.qsd.tmpFolder").c_str(), 0755), 0);
-  ASSERT_EQ(::symlink(folder.File("frame.qsd~").c_str(), folder.File(".frame.qsd.tmpLinkTo").c_str()),
-            0);
+  ASSERT_EQ(
+      ::symlink(folder.File("frame.qsd~").c_str(), folder.File(".frame.qsd.tmpLinkTo").c_str()), 0);
   // A temporary file written after this save began belongs to a save still under way.
   const timespec later[2] = {{0, UTIME_OMIT}, {::time(nullptr) + 3600, 0}};
   const std::string busy = folder.Write(".frame.qsd.tmpBusy01", "another save, still writing");
@@ -280,8 +287,8 @@ TEST(SaveFaults, OnlyTheTemporaryFilesOfTheSameNameGoAndNoneStillBeingWritten) {
   ModelDocument doc = Frame();
   ASSERT_TRUE(SaveDocument(doc, path).ok);
   Names expected = kept;
-  for (const char* name : {"frame.qsd", ".frame.qsd.tmpFolder", ".frame.qsd.tmpLinkTo",
-                           ".frame.qsd.tmpBusy01"})
+  for (const char* name :
+       {"frame.qsd", ".frame.qsd.tmpFolder", ".frame.qsd.tmpLinkTo", ".frame.qsd.tmpBusy01"})
     expected.push_back(name);
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(testing::FolderContents(folder.Path()), expected);

@@ -120,7 +120,8 @@ TEST(ProfileLibraryFile, WrittenAndReadClamped) {
   EXPECT_EQ(read.TL, 3); // a solid section has no walls to clamp
   EXPECT_EQ(read.TF, 3);
   // A tube's walls fit within it.
-  ASSERT_TRUE(ReadProfileText("[Profile-Data]\nShapeNo=3\nH=0.2\nB=0.1\nTl=0.5\n", "Tube", read).ok);
+  ASSERT_TRUE(
+      ReadProfileText("[Profile-Data]\nShapeNo=3\nH=0.2\nB=0.1\nTl=0.5\n", "Tube", read).ok);
   EXPECT_EQ(read.H, 0.2);
   EXPECT_DOUBLE_EQ(read.TL, 0.096);
   EXPECT_DOUBLE_EQ(read.TF, 0.096);

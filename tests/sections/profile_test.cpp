@@ -64,7 +64,8 @@ TEST(NormaliseProfile, ClampsTheDimensionsWhileTheSectionValuesOnlyReadThem) {
       for (const BeamDetail& detail : *list) {
         const double fromStored = detail.Value(asStored, doc, nullptr);
         const double fromClamped = detail.Value(beam, doc, nullptr);
-        EXPECT_TRUE(fromStored == fromClamped || (std::isnan(fromStored) && std::isnan(fromClamped)))
+        EXPECT_TRUE(fromStored == fromClamped ||
+                    (std::isnan(fromStored) && std::isnan(fromClamped)))
             << what << " " << detail.Name << ": " << fromStored << " / " << fromClamped;
       }
     }
