@@ -159,13 +159,17 @@ DocumentReadResult ReadParsedDocument(const ProfileFile& file, ModelDocument& do
     const std::string key = ObjectKey(i);
     const std::optional<std::string> line = file.Value(kObjects, key);
     if (!line) continue;
+    const bool cutOff = std::binary_search(survey.CutOff.begin(), survey.CutOff.end(), i);
+    const bool endsFile = file.EndsInside(kObjects, key);
+    // The object the file ends inside is not read: its missing fields would
+    // take defaults (a beam of the default wood) that the file never said.
+    if (cutOff && endsFile) continue;
     const ReadResult r = ReadObjectLine(doc, *line);
     if (r.ok) continue;
-    // A line that lost its end is reported as such, not as the damaged number
-    // its last field may have become (a node's "-1" cut to "-").
-    const bool cutOff = std::binary_search(survey.CutOff.begin(), survey.CutOff.end(), i);
-    if (!cutOff && !file.EndsInside(kObjects, key)) return Refused(r);
-    if (!cutOff) survey.CutOff.push_back(i); // the last line: the list stays sorted
+    // A last line that does not read lost its end too (a node's "-1" cut to
+    // "-"): it is reported as such, not as a damaged number.
+    if (cutOff || !endsFile) return Refused(r);
+    survey.CutOff.push_back(i); // the last line: the list stays sorted
   }
   doc.Modified = false;
   DocumentReadResult result;

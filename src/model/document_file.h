@@ -30,8 +30,9 @@ struct DocumentReadResult : ReadResult {
 // Reads the document's keys into the record and appends its objects to the
 // object list (the caller clears the model first). A damaged integer ends the
 // reading with its message; the objects read until then stay and Modified is
-// left as it was (an integer in a line that lost its end counts as damage, not
-// as a refusal). DisplacementScale becomes 0; FileName is not touched. Bytes
+// left as it was. The object of the line a cut-off file ends inside is left out
+// (an integer damaged there counts as damage, not as a refusal); a line cut by
+// the readable length is read with the defaults of the fields it lost. DisplacementScale becomes 0; FileName is not touched. Bytes
 // that are not text (a zero byte), text with nothing but blanks, and files of
 // more than kMaxProfileEntries entries are refused with a message before
 // anything of the record changes.

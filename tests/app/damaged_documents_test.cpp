@@ -46,9 +46,9 @@ private slots:
     window.Menu().Open->trigger();
     QCOMPARE(app.MessageTexts(),
              std::vector<std::string>{UntitledCopyWarning("The file ends after 5 of 10 objects.")});
-    // What could be read, under no name, with unsaved changes.
+    // The whole objects, under no name, with unsaved changes.
     ModelDocument& doc = window.Document();
-    QCOMPARE(doc.GraphObjects.size(), std::size_t{6});
+    QCOMPARE(doc.GraphObjects.size(), std::size_t{5});
     QCOMPARE(doc.FileName, std::string(kUnnamedDocument));
     QVERIFY(doc.Modified);
     QCOMPARE(window.windowTitle(), QStringLiteral("Strandel - Noname.qsd *"));

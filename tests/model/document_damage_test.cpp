@@ -62,63 +62,64 @@ TEST(DocumentDamage, WhatAFileLacksIsNamed) {
   const std::string node = "1;1;0;0;0;-1";
   const ModelDocument simple = testing::SimplySupportedBeam(4, 1000);
   const std::string beam = WriteText(*ObjectsOf<TBeamObject>(simple).begin());
+  const std::string noCount = "The file has no object count: it ends before its objects, or it "
+                              "is not a model document.";
   struct Case {
     const char* what;
     std::string text;
     std::string damage;
+    std::size_t objects; // read into the model
   };
   const Case cases[] = {
       {"every object there", Objects("Object001=" + node + "\r\nObject002=" + node + "\r\n", "2"),
-       ""},
-      {"a count of none and no objects", Objects("", "0"), ""},
+       "", 2},
+      {"a count of none and no objects", Objects("", "0"), "", 0},
       {"the end of the objects cut away",
        Objects("Object001=" + node + "\r\nObject002=" + node + "\r\n", "13"),
-       "The file ends after 2 of 13 objects."},
+       "The file ends after 2 of 13 objects.", 2},
       {"cut inside the third line",
        Objects("Object001=" + node + "\r\nObject002=" + node + "\r\nObject003=1;3;2", "13"),
-       "The file ends after 2 of 13 objects."},
+       "The file ends after 2 of 13 objects.", 2},
+      {"cut at the end of a line that others should follow",
+       Objects("Object001=" + node + "\r\nObject002=" + node, "3"),
+       "The file ends after 1 of 3 objects.", 1},
       {"the last object's line cut, its count complete",
        Objects("Object001=" + node + "\r\nObject002=" + beam.substr(0, 40), "2"),
-       "The file ends after 1 of 2 objects."},
+       "The file ends after 1 of 2 objects.", 1},
       {"cut after the last object's key", Objects("Object001=" + node + "\r\nObject002=", "2"),
-       "The file ends after 1 of 2 objects."},
+       "The file ends after 1 of 2 objects.", 1},
       {"cut in the last field's number, which no longer reads",
        Objects("Object001=" + node + "\r\nObject002=1;2;0;0;0;-", "2"),
-       "The file ends after 1 of 2 objects."},
+       "The file ends after 1 of 2 objects.", 1},
       {"one object missing inside",
        Objects("Object001=" + node + "\r\nObject002=" + node + "\r\nObject004=" + node + "\r\n",
                "4"),
-       "The file holds 3 of its 4 objects; the first missing is object 3."},
+       "The file holds 3 of its 4 objects; the first missing is object 3.", 3},
       {"more object lines than the count",
        Objects("Object001=" + node + "\r\nObject002=" + node + "\r\nObject003=" + node + "\r\n",
                "2"),
-       "The file holds object lines beyond its count of 2; they are not read."},
+       "The file holds object lines beyond its count of 2; they are not read.", 2},
       {"a line longer than reading takes, in the middle",
        Objects("Object001=" + beam.substr(0, 70) + std::string(1100, 'x') + beam.substr(70) +
                    "\r\nObject002=" + node + "\r\n",
                "2"),
-       "The line of object 1 has lost its end: the fields after the cut take their defaults."},
+       "The line of object 1 has lost its end: the fields after the cut take their defaults.", 2},
       {"cut before the objects' section",
-       "[Dimesioning-Settings]\r\nFailHazRed=True\r\n[History-data]\r\nLastMod",
-       "The file has no object count: it ends before its objects, or it is not a model "
-       "document."},
-      {"cut inside the count", "[Model-Objects]\r\nGraphObjCount=",
-       "The file has no object count: "
-       "it ends before its objects, "
-       "or it is not a model "
-       "document."},
+       "[Dimesioning-Settings]\r\nFailHazRed=True\r\n[History-data]\r\nLastMod", noCount, 0},
+      {"cut inside the count", "[Model-Objects]\r\nGraphObjCount=", noCount, 0},
       // Written by hand, read as the program always has: short lines that end in
       // a line break take their defaults, missing sections theirs.
       {"short lines written by hand",
-       Objects("Object001=1;7\r\nObject002=2\r\nObject003=4;1;1;2;1\n", "3"), ""},
+       Objects("Object001=1;7\r\nObject002=2\r\nObject003=4;1;1;2;1\n", "3"), "", 3},
       {"the last line complete without its line break",
-       Objects("Object001=" + node + "\r\nObject002=" + beam, "2"), ""},
+       Objects("Object001=" + node + "\r\nObject002=" + beam, "2"), "", 2},
   };
   for (const Case& c : cases) {
     ModelDocument doc;
     const DocumentReadResult read = ReadDocumentText(c.text, doc);
     ASSERT_TRUE(read.ok) << c.what << ": " << read.message;
     EXPECT_EQ(read.damage, c.damage) << c.what;
+    EXPECT_EQ(doc.GraphObjects.size(), c.objects) << c.what;
     EXPECT_FALSE(doc.Modified) << c.what;
   }
 }
@@ -176,12 +177,12 @@ TEST(DocumentDamage, AFileCutAtAnyByteIsRefusedOrSaysWhatIsMissing) {
         ASSERT_FALSE(read.damage.empty()) << "cut at byte " << cut;
       }
       if (read.damage.rfind("The file ends after ", 0) == 0) {
-        // The objects named as read are the whole lines before the cut, and they are there.
+        // The objects named as read are the whole lines before the cut, and only they are there.
         const long whole = WholeObjectLines(part);
         ASSERT_EQ(read.damage.substr(0, 20 + std::to_string(whole).size() + 1),
                   "The file ends after " + std::to_string(whole) + " ")
             << cut;
-        ASSERT_GE(static_cast<long>(doc.GraphObjects.size()), whole) << cut;
+        ASSERT_EQ(static_cast<long>(doc.GraphObjects.size()), whole) << cut;
       }
     }
   }
