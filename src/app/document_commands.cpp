@@ -122,7 +122,7 @@ void DocumentCommands::TellWhatIsMissing(const std::string& damage) {
   if (!damage.empty()) {
     text = damage + "\n" +
            TranslatedOr(tr::kMsgOpenedAsUntitledCopy,
-                        "What could be read opens as an untitled copy; the file stays as it is.");
+                        "The whole objects open as an untitled copy; the file stays as it is.");
   }
   if (const std::string loose = LooseObjectsText(LooseObjects(doc_)); !loose.empty())
     text += (text.empty() ? "" : "\n\n") + loose;
