@@ -2,7 +2,8 @@
 // besides crashes, hangs and sanitizer reports, a broken promise of the reader or
 // the writer stops the run: a refused file says why, reading never makes more
 // objects than the file has object lines, and a document as read is written so
-// that reading it again gives the same document, byte for byte when written anew.
+// that reading it again gives the same document, byte for byte when written anew,
+// and never a file that reading takes for damaged.
 
 #include <cstddef>
 #include <cstdint>
@@ -39,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string text = WriteDocumentText(doc);
   ModelDocument again;
-  Require(ReadDocumentText(text, again).ok);
+  const DocumentReadResult back = ReadDocumentText(text, again);
+  Require(back.ok && back.damage.empty());
   Require(again.GraphObjects.size() == doc.GraphObjects.size());
   Require(WriteDocumentText(again) == text);
   return 0;

@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string output = scratch.Folder + "out.ini";
   Require(WriteFile(input, std::string_view(reinterpret_cast<const char*>(data), size)));
 
-  const AppSettings settings = LoadSettings(input, scratch.Folder, nullptr);
+  const AppSettings settings = LoadSettings(input, scratch.Folder);
   CheckUnits(settings.Units);
   Require(settings.RecentDocs.size() <= kMaxRecentDocs);
   for (const std::string& doc : settings.RecentDocs)
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string text = WriteSettingsText(settings);
   Require(WriteFile(output, text));
-  const AppSettings again = LoadSettings(output, scratch.Folder, nullptr);
+  const AppSettings again = LoadSettings(output, scratch.Folder);
   Require(WriteSettingsText(again) == text);
 
   ModelDocument doc;

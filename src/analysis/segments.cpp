@@ -49,7 +49,7 @@ struct BeamValues {
   double Etop = 0, Ebott = 0, Lambda = 0, Rtd = 0, Rcd = 0, Md = 0;
 };
 
-BeamValues ValuesOf(TBeamObject& beam, const TNodeObject& first, const TNodeObject& second,
+BeamValues ValuesOf(const TBeamObject& beam, const TNodeObject& first, const TNodeObject& second,
                     const ModelDocument& doc, SectionContext& context) {
   BeamValues values;
   values.Angle = std::atan2(second.Y - first.Y, second.X - first.X);
@@ -160,7 +160,7 @@ SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionCo
   const std::vector<const TLoadObject*> noLoads;
   const std::vector<HostedNode> noNodes;
 
-  for (TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
+  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
     const TNodeObject* first = nodes.Find(beam.Node1);
     const TNodeObject* second = nodes.Find(beam.Node2);
     if (first == nullptr || second == nullptr) {

@@ -1,5 +1,6 @@
 #include "app/document_commands.h"
 
+#include <cstring>
 #include <utility>
 
 #include "app/recent_documents.h"
@@ -9,6 +10,7 @@
 #include "common/text_entries.h"
 #include "common/translation.h"
 #include "model/document_file.h"
+#include "model/loose_objects.h"
 
 namespace strandel {
 
@@ -80,10 +82,10 @@ bool DocumentCommands::Open(OpenOrigin origin, const std::string& path) {
 }
 
 bool DocumentCommands::LoadFile(const std::string& path, bool asTemplate) {
-  // Read into a record of its own, so a damaged file leaves the open document
-  // as it was.
+  // Read into a record of its own, so a file that cannot be read leaves the open
+  // document as it was.
   ModelDocument loaded;
-  const ReadResult read = LoadDocument(path, loaded);
+  const DocumentReadResult read = LoadDocument(path, loaded);
   if (!read.ok) {
     messages_.Show(read.message, MessageKind::Error);
     return false;
@@ -99,32 +101,53 @@ bool DocumentCommands::LoadFile(const std::string& path, bool asTemplate) {
     doc_.LastModDate = "?";
     doc_.LastModByUser = "?";
     doc_.Modified = true;
+  } else if (!read.damage.empty()) {
+    // What could be read of a damaged file is a copy: a Save must not write
+    // the part over the whole without the user choosing the name.
+    doc_.FileName = kUnnamedDocument;
+    doc_.Modified = true;
+    settings_.LastPath = FolderOf(path);
   } else {
     settings_.LastPath = FolderOf(path);
     NoteRecentDocument(settings_.RecentDocs, path);
   }
   host_.ResetView();
   host_.DocumentIdentityChanged();
+  TellWhatIsMissing(read.damage);
   return true;
+}
+
+void DocumentCommands::TellWhatIsMissing(const std::string& damage) {
+  std::string text;
+  if (!damage.empty()) {
+    text = damage + "\n" +
+           TranslatedOr(tr::kMsgOpenedAsUntitledCopy,
+                        "The whole objects open as an untitled copy; the file stays as it is.");
+  }
+  if (const std::string loose = LooseObjectsText(LooseObjects(doc_)); !loose.empty())
+    text += (text.empty() ? "" : "\n\n") + loose;
+  if (!text.empty()) messages_.Show(text, MessageKind::Warning);
 }
 
 bool DocumentCommands::Recover(const std::string& copyPath, const std::string& documentPath) {
   host_.CancelOperation();
   if (!ConfirmSaveChanges()) return false;
   ModelDocument loaded;
-  const ReadResult read = LoadDocument(copyPath, loaded);
+  const DocumentReadResult read = LoadDocument(copyPath, loaded);
   if (!read.ok) {
     messages_.Show(read.message, MessageKind::Error);
     return false;
   }
   doc_ = std::move(loaded);
   InvalidateResults(doc_);
-  doc_.FileName = FileNameOf(documentPath);
+  // A damaged copy must not replace its document on the next Save unasked.
+  doc_.FileName = read.damage.empty() ? FileNameOf(documentPath) : kUnnamedDocument;
   settings_.LastPath = FolderOf(documentPath);
   // The recovered work is not in the document yet.
   doc_.Modified = true;
   host_.ResetView();
   host_.DocumentIdentityChanged();
+  TellWhatIsMissing(read.damage);
   return true;
 }
 
@@ -137,30 +160,40 @@ bool DocumentCommands::Save() {
 
 bool DocumentCommands::SaveAs() {
   host_.CancelOperation();
-  const Identity before = CurrentIdentity();
-  if (!ChooseSaveName()) return false;
-  // A document saved under a new name starts a history of its own.
-  doc_.CreatedDate = TodayText();
-  doc_.CreatedByUser = CurrentUserName();
-  doc_.CreationVersion = kCreationVersion;
-  doc_.LastModDate = "-";
-  doc_.LastModByUser = "-";
-  if (!WriteDocument()) {
+  return SaveUnderNewName();
+}
+
+bool DocumentCommands::SaveUnderNewName() {
+  // Until the document is written or the user gives up: a folder that cannot
+  // take it offers the choice again.
+  for (;;) {
+    const Identity before = CurrentIdentity();
+    if (!ChooseSaveName()) return false;
+    // A document saved under a new name starts a history of its own.
+    doc_.CreatedDate = TodayText();
+    doc_.CreatedByUser = CurrentUserName();
+    doc_.CreationVersion = kCreationVersion;
+    doc_.LastModDate = "-";
+    doc_.LastModByUser = "-";
+    const WriteOutcome written = WriteDocument();
+    if (written == WriteOutcome::Written) {
+      host_.DocumentIdentityChanged();
+      return true;
+    }
     RestoreIdentity(before);
-    return false;
+    if (written == WriteOutcome::Failed) return false;
   }
-  host_.DocumentIdentityChanged();
-  return true;
 }
 
 bool DocumentCommands::SaveUnderCurrentName(const Identity& before) {
   StampModification(doc_);
-  if (!WriteDocument()) {
-    RestoreIdentity(before);
-    return false;
+  const WriteOutcome written = WriteDocument();
+  if (written == WriteOutcome::Written) {
+    host_.DocumentIdentityChanged();
+    return true;
   }
-  host_.DocumentIdentityChanged();
-  return true;
+  RestoreIdentity(before);
+  return written == WriteOutcome::TryAnotherName && SaveUnderNewName();
 }
 
 bool DocumentCommands::ChooseSaveName() {
@@ -181,14 +214,24 @@ bool DocumentCommands::ChooseSaveName() {
   return true;
 }
 
-bool DocumentCommands::WriteDocument() {
+DocumentCommands::WriteOutcome DocumentCommands::WriteDocument() {
   const WriteResult written = SaveDocument(doc_, DocumentPath());
   if (written.ok) {
     host_.DocumentSaved();
-    return true;
+    return WriteOutcome::Written;
   }
-  messages_.Show(written.message, MessageKind::Error);
-  return false;
+  // The folder is named (the first save of an installed program used to offer a
+  // system folder), and another name or folder is one answer away.
+  const std::string reason = written.error != 0 ? std::strerror(written.error) : written.message;
+  const std::string question =
+      ReplaceAll(ReplaceAll(TranslatedOr(tr::kMsgSaveFailedOfferSaveAs,
+                                         "The document could not be saved in the folder %1: "
+                                         "%2. Save it under another name or in another folder?"),
+                            "%1", settings_.LastPath),
+                 "%2", reason);
+  return messages_.Ask(question, MessageButtons::YesNo) == MessageAnswer::Yes
+             ? WriteOutcome::TryAnotherName
+             : WriteOutcome::Failed;
 }
 
 DocumentCommands::Identity DocumentCommands::CurrentIdentity() const {

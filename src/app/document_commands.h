@@ -71,12 +71,20 @@ private:
   // The save dialog for a name; an existing file is replaced only when the user
   // says so. False when the user cancels or refuses.
   bool ChooseSaveName();
-  // Writes the document to its path; on failure says why and returns false.
-  bool WriteDocument();
+  enum class WriteOutcome { Written, Failed, TryAnotherName };
+  // Writes the document to its path. On failure names the folder and the reason
+  // and asks whether to save under another name or folder.
+  WriteOutcome WriteDocument();
   // Stamps the modification and writes; the name and history go back when the
-  // write fails.
+  // write fails, and Save As follows when the user wants it.
   bool SaveUnderCurrentName(const Identity& before);
+  // Save As without ending an operation first: a name, then the write, again
+  // while the chosen folder refuses and the user wants another.
+  bool SaveUnderNewName();
   bool LoadFile(const std::string& path, bool asTemplate);
+  // After a document was read: one warning naming what the file lacks (`damage`)
+  // and the loads, forces and moments that act on nothing; nothing when all is well.
+  void TellWhatIsMissing(const std::string& damage);
 
   ModelDocument& doc_;
   AppSettings& settings_;

@@ -48,10 +48,13 @@ MainWindow::MainWindow(AppEnvironment environment, UserMessages& messages, FileD
                        WindowDialogs dialogs, const std::string& firstArgument, QWidget* parent)
     : QMainWindow(parent), environment_(std::move(environment)), messages_(messages),
       fileDialogs_(fileDialogs), dialogs_(std::move(dialogs)),
-      settings_(LoadSettings(environment_.SettingsPath, environment_.DataFolder, &messages_)),
+      settings_(LoadSettings(environment_.SettingsPath, environment_.DataFolder)),
       commands_(doc_, settings_, messages_, fileDialogs_, *this) {
   setWindowTitle(QStringLiteral("Strandel"));
   resize(kStartWidth, kStartHeight);
+  // The first start makes the settings file at once and says nothing about it;
+  // should it fail here, closing the window tries again and tells why.
+  if (!FileExists(environment_.SettingsPath)) SaveSettings(settings_, environment_.SettingsPath);
   autosave_ = new Autosave(
       doc_, [this] { return commands_.DocumentPath(); }, environment_.RecoveryFolder, messages_,
       this);

@@ -23,7 +23,7 @@ QMessageBox::Icon IconOf(MessageKind kind) {
 }
 
 // A button captioned from the translation list. Before any language is loaded
-// (the first-start message comes before it) the entry reads "?", and the
+// (a message while the window is being made) the entry reads "?", and the
 // platform's own caption is kept so that the button still says what it does.
 QPushButton* AddButton(QMessageBox& box, QMessageBox::StandardButton button, int entry) {
   QPushButton* added = box.addButton(button);

@@ -20,12 +20,12 @@ namespace {
 // The normalised profile dimensions that follow the capacities.
 struct Dimension {
   const char* Name;
-  double TBeamObject::*Field;
+  double ProfileSize::*Field;
 };
-const Dimension kDimensions[] = {{"B", &TBeamObject::B},
-                                 {"H", &TBeamObject::H},
-                                 {"TL", &TBeamObject::TL},
-                                 {"TF", &TBeamObject::TF}};
+const Dimension kDimensions[] = {{"B", &ProfileSize::B},
+                                 {"H", &ProfileSize::H},
+                                 {"TL", &ProfileSize::TL},
+                                 {"TF", &ProfileSize::TF}};
 
 struct Row {
   std::string Name;
@@ -36,17 +36,18 @@ struct Row {
 
 // Every value of a beam in the order of the listing: the dialog's details, the
 // capacities, the normalised dimensions.
-std::vector<Row> BeamRows(TBeamObject& beam, const ModelDocument& doc, SectionContext& context) {
+std::vector<Row> BeamRows(const TBeamObject& beam, const ModelDocument& doc,
+                          SectionContext& context) {
   std::vector<Row> rows;
   for (const BeamDetail& detail : BeamDetails())
     rows.push_back({detail.Name, detail.Value(beam, doc, &context), detail.Unit, detail.Shown});
   for (const BeamDetail& capacity : BeamCapacities())
     rows.push_back(
         {capacity.Name, capacity.Value(beam, doc, &context), capacity.Unit, capacity.Shown});
-  NormaliseProfile(beam);
+  const ProfileSize size = NormalisedSize(beam);
   for (const Dimension& dimension : kDimensions)
     rows.push_back(
-        {dimension.Name, beam.*dimension.Field, DetailUnit::Shown, Quantity::Displacement});
+        {dimension.Name, size.*dimension.Field, DetailUnit::Shown, Quantity::Displacement});
   return rows;
 }
 
@@ -61,10 +62,10 @@ std::pair<std::string, std::string> TableValue(const Row& row, const UnitChoice&
   return {std::move(text.Value), std::move(text.Unit)};
 }
 
-void PrintJson(ModelDocument& doc, SectionContext& context) {
+void PrintJson(const ModelDocument& doc, SectionContext& context) {
   std::string out = "{\"beams\": [";
   bool firstBeam = true;
-  for (TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
+  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
     out += firstBeam ? "\n  {" : ",\n  {";
     firstBeam = false;
     out += "\"number\": " + std::to_string(beam.Number);
@@ -76,9 +77,9 @@ void PrintJson(ModelDocument& doc, SectionContext& context) {
   std::fputs(out.c_str(), stdout);
 }
 
-void PrintTable(ModelDocument& doc, SectionContext& context, const UnitChoice& units) {
+void PrintTable(const ModelDocument& doc, SectionContext& context, const UnitChoice& units) {
   bool any = false;
-  for (TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
+  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
     const std::vector<Row> rows = BeamRows(beam, doc, context);
     std::printf("%sBeam %u: %s (%s), %s (%s)\n", any ? "\n" : "", beam.Number,
                 beam.ProfName.c_str(), ShapeCaption(beam.ShapeNo).c_str(), beam.MtrlName.c_str(),
@@ -120,7 +121,7 @@ int RunBeam(const std::vector<std::string>& args) {
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   ModelDocument doc;
-  if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
+  if (!ReadModel(parsed.Positional[0], doc, ModelUse::Inspect)) return kExitUsage;
   // One context for the whole listing: one index of the frame, and a broken
   // profile's note said once, after the listing.
   SectionContext context;

@@ -31,7 +31,7 @@ int RunConvert(const std::vector<std::string>& args) {
   AppSettings settings; // the conversion itself needs none, but a wrong --settings is an error
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   ModelDocument doc;
-  if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
+  if (!ReadModel(parsed.Positional[0], doc, ModelUse::Inspect)) return kExitUsage;
   const WriteResult written = SaveDocument(doc, parsed.Positional[1]);
   if (!written.ok) return UsageError(written.message);
   return kExitOk;

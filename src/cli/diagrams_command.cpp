@@ -184,7 +184,7 @@ int RunDiagrams(const std::vector<std::string>& args) {
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   LoadCommandLanguage(settings);
   ModelDocument doc;
-  if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
+  if (!ReadModel(parsed.Positional[0], doc, ModelUse::Analyse)) return kExitUsage;
   if (FindBeam(doc, *beamNumber) == nullptr)
     return UsageError(parsed.Positional[0] + " has no beam " + *beamText);
 

@@ -64,7 +64,13 @@ void PrintOverview() {
               "\n"
               "Exit status: 0 done; 1 the analysis failed (unstable or degenerate structure,\n"
               "output still printed); 2 usage error, unreadable or malformed input, or an\n"
-              "output file that cannot be written.\n");
+              "output file that cannot be written.\n"
+              "\n"
+              "A model file that is empty or does not hold what it says (fewer objects than\n"
+              "its count, a line whose end was cut off) is malformed for every command. A\n"
+              "load, force or moment on a beam or node that does not exist is named on\n"
+              "stderr; the commands that analyse refuse the model (status 2) unless its\n"
+              "value is 0, the others go on.\n");
 }
 
 } // namespace

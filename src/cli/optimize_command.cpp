@@ -164,7 +164,7 @@ int RunOptimize(const std::vector<std::string>& args) {
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   const std::string& path = parsed.Positional[0];
   ModelDocument doc;
-  if (!ReadModel(path, doc)) return kExitUsage;
+  if (!ReadModel(path, doc, ModelUse::Analyse)) return kExitUsage;
 
   BatchHost host;
   Optimizer optimizer(doc, settings.Units, host);

@@ -91,11 +91,12 @@ int RunRender(const std::vector<std::string>& args) {
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   LoadCommandLanguage(settings);
+  const bool results = parsed.Has("--displacements") || parsed.Has("--utilisation");
   ModelDocument doc;
-  if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
+  if (!ReadModel(parsed.Positional[0], doc, results ? ModelUse::Analyse : ModelUse::Inspect))
+    return kExitUsage;
 
   AnalysisOutcome outcome;
-  const bool results = parsed.Has("--displacements") || parsed.Has("--utilisation");
   if (results) {
     outcome = AnalyseModel(doc);
     doc.ShowDisplacements = parsed.Has("--displacements");

@@ -78,7 +78,7 @@ int RunReport(const std::vector<std::string>& args) {
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   const std::string& modelPath = parsed.Positional[0];
   ModelDocument doc;
-  if (!ReadModel(modelPath, doc)) return kExitUsage;
+  if (!ReadModel(modelPath, doc, ModelUse::Analyse)) return kExitUsage;
   const std::string templatePath = TemplatePath(parsed.Positional[1]);
   const TemplateReadResult read = ReadReportTemplate(templatePath);
   if (!read.ok)

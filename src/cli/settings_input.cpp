@@ -29,10 +29,10 @@ bool LoadCommandSettings(const Arguments& arguments, AppSettings& settings) {
       UsageError("cannot read the settings file '" + *path + "': no such file");
       return false;
     }
-    settings = LoadSettings(*path, dataFolder, nullptr);
+    settings = LoadSettings(*path, dataFolder);
     return true;
   }
-  settings = LoadSettings(SettingsFilePath(ProgramFolder()), dataFolder, nullptr);
+  settings = LoadSettings(SettingsFilePath(ProgramFolder()), dataFolder);
   return true;
 }
 

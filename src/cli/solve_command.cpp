@@ -217,8 +217,8 @@ const char* const kSolveUsage =
     "analysis did not produce are null. Where the structure can move is also told\n"
     "on stderr: \"The structure can move at node 7 in x.\"\n"
     "\n"
-    "Exit status: 0 solved; 1 the analysis failed; 2 bad usage, or MODEL unreadable\n"
-    "or malformed.\n";
+    "Exit status: 0 solved; 1 the analysis failed; 2 bad usage, or MODEL unreadable,\n"
+    "malformed, cut off, or with a load on a beam or node that does not exist.\n";
 
 int RunSolve(const std::vector<std::string>& args) {
   const Arguments parsed = ParseArguments(args, {{}, {"--json"}});
@@ -231,7 +231,7 @@ int RunSolve(const std::vector<std::string>& args) {
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   ModelDocument doc;
-  if (!ReadModel(parsed.Positional[0], doc)) return kExitUsage;
+  if (!ReadModel(parsed.Positional[0], doc, ModelUse::Analyse)) return kExitUsage;
 
   const AnalysisOutcome outcome = AnalyseModel(doc);
   // A model without nodes has nothing that could fail; there is nothing to show.

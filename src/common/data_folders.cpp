@@ -30,7 +30,53 @@ std::string HomeFolder() {
   return "/tmp/";
 }
 
+// The user's configuration folder: $XDG_CONFIG_HOME when it is a full path, else ~/.config.
+std::string ConfigHome() {
+  const std::string config = Environment("XDG_CONFIG_HOME");
+  return config.empty() || config[0] != '/' ? HomeFolder() + ".config/" : EnsureFolder(config);
+}
+
+// The value of XDG_DOCUMENTS_DIR in user-dirs.dirs: a line such as
+// XDG_DOCUMENTS_DIR="$HOME/Dokument", with "$HOME/" standing for the home folder
+// and other paths written in full. Empty when the file does not say.
+std::string DocumentsDirOfUserDirs(const std::string& home, const std::string& configHome) {
+  const FileReadResult read = ReadWholeFile(JoinPath(configHome, "user-dirs.dirs"), 65536);
+  if (!read.ok) return {};
+  std::string found;
+  ForEachLine(read.bytes, [&](std::string_view raw) {
+    std::string_view line = Trim(raw);
+    const std::string_view key = "XDG_DOCUMENTS_DIR=";
+    if (!StartsWith(line, key)) return true;
+    line.remove_prefix(key.size());
+    if (line.size() < 2 || line.front() != '"' || line.back() != '"') return true;
+    std::string_view value = line.substr(1, line.size() - 2);
+    if (StartsWith(value, "$HOME")) {
+      value.remove_prefix(5);
+      found = EnsureFolder(home) + std::string(value.empty() ? "" : value.substr(1));
+    } else if (StartsWith(value, "/")) {
+      found = std::string(value);
+    }
+    return false;
+  });
+  return found;
+}
+
 } // namespace
+
+std::string UserDocumentsFolder(const std::string& home, const std::string& configHome) {
+  // "$HOME" alone is how user-dirs.dirs switches the folder off.
+  const std::string fromUserDirs = DocumentsDirOfUserDirs(home, configHome);
+  if (!fromUserDirs.empty() && EnsureFolder(fromUserDirs) != EnsureFolder(home) &&
+      IsWritableFolder(fromUserDirs))
+    return EnsureFolder(fromUserDirs);
+  const std::string documents = EnsureFolder(JoinPath(home, "Documents"));
+  if (IsWritableFolder(documents)) return documents;
+  return EnsureFolder(home);
+}
+
+std::string UserDocumentsFolder() {
+  return UserDocumentsFolder(HomeFolder(), ConfigHome());
+}
 
 std::string FindDataFolder(const std::string& programFolder) {
   const std::string program = EnsureFolder(programFolder);
@@ -61,9 +107,7 @@ std::string FindDataFolder(const std::string& programFolder) {
 std::string SettingsFilePath(const std::string& programFolder) {
   const std::string program = EnsureFolder(programFolder);
   if (IsWritableFolder(program)) return program + kSettingsFileName;
-  std::string config = Environment("XDG_CONFIG_HOME");
-  if (config.empty() || config[0] != '/') config = HomeFolder() + ".config";
-  const std::string folder = EnsureFolder(JoinPath(config, "strandel"));
+  const std::string folder = EnsureFolder(JoinPath(ConfigHome(), "strandel"));
   MakeFolders(folder);
   return folder + kSettingsFileName;
 }

@@ -17,6 +17,13 @@ std::string FindDataFolder(const std::string& programFolder);
 // $XDG_CONFIG_HOME/strandel/ (default ~/.config/strandel/), which is created.
 std::string SettingsFilePath(const std::string& programFolder);
 
+// The user's folder for documents: XDG_DOCUMENTS_DIR of user-dirs.dirs in
+// `configHome` ("$HOME/..." or a full path) when that folder exists and can be
+// written, else <home>/Documents when it does, else `home` itself. Ends in "/".
+std::string UserDocumentsFolder(const std::string& home, const std::string& configHome);
+// The same for the user running the program ($HOME, $XDG_CONFIG_HOME).
+std::string UserDocumentsFolder();
+
 // Where recovery copies of unsaved work go: $XDG_STATE_HOME/strandel/ (default
 // ~/.local/state/strandel/), ending in "/"; not created here.
 std::string RecoveryFolderPath();

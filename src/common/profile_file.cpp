@@ -49,15 +49,34 @@ const ProfileFile::Section* ProfileFile::FindSection(std::string_view section) c
   return it == firstByName_.end() ? nullptr : &sections_[it->second];
 }
 
+const ProfileFile::Entry* ProfileFile::FindEntry(std::string_view section,
+                                                 std::string_view key) const {
+  const Section* found = FindSection(section);
+  if (!found) return nullptr;
+  const auto it = found->FirstByKey.find(UpperCase(Trim(key)));
+  return it == found->FirstByKey.end() ? nullptr : &found->Entries[it->second];
+}
+
 std::optional<std::string> ProfileFile::Value(std::string_view section,
                                               std::string_view key) const {
-  const Section* found = FindSection(section);
-  if (!found) return std::nullopt;
-  const auto it = found->FirstByKey.find(UpperCase(Trim(key)));
-  if (it == found->FirstByKey.end()) return std::nullopt;
-  const Entry& entry = found->Entries[it->second];
-  const std::string_view raw(bytes_.data() + entry.ValueBegin, entry.ValueLength);
+  const Entry* entry = FindEntry(section, key);
+  if (!entry) return std::nullopt;
+  const std::string_view raw(bytes_.data() + entry->ValueBegin, entry->ValueLength);
   return Cp1252ToUtf8(raw.substr(0, kMaxProfileValueLength));
+}
+
+std::size_t ProfileFile::StoredLength(std::string_view section, std::string_view key) const {
+  const Entry* entry = FindEntry(section, key);
+  return entry ? entry->ValueLength : 0;
+}
+
+bool ProfileFile::EndsInside(std::string_view section, std::string_view key) const {
+  const Entry* entry = FindEntry(section, key);
+  if (!entry) return false;
+  // Only the blanks that trimming took off may follow the value: no line break.
+  const std::string_view rest =
+      std::string_view(bytes_).substr(entry->ValueBegin + entry->ValueLength);
+  return rest.find_first_of("\r\n") == std::string_view::npos;
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,

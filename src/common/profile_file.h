@@ -36,6 +36,12 @@ public:
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
   bool HasSection(std::string_view section) const;
+  // The value's length in the file, before reading cuts it to kMaxProfileValueLength;
+  // 0 when the key is absent.
+  std::size_t StoredLength(std::string_view section, std::string_view key) const;
+  // Whether the key's line is the file's last and no line break ends it, as a file
+  // ends whose writing was cut off in the middle of that line.
+  bool EndsInside(std::string_view section, std::string_view key) const;
   // The key names of the section in file order (as written, not upper-cased).
   std::vector<std::string> KeysOf(std::string_view section) const;
   // False when the file has more than kMaxProfileEntries entries and the rest was
@@ -55,6 +61,7 @@ private:
     std::unordered_map<std::string, std::size_t> FirstByKey; // upper-case key -> entry
   };
   const Section* FindSection(std::string_view section) const;
+  const Entry* FindEntry(std::string_view section, std::string_view key) const;
 
   std::string bytes_;
   std::vector<Section> sections_;

@@ -413,8 +413,27 @@ inline constexpr int kMsgHistoryOutOfStep = 320;
 inline constexpr int kMsgBeamTextSemicolon = 321;
 inline constexpr int kMsgBeamTextTooLong = 322;
 
+// A model document that is empty or does not hold what it says it holds, and the
+// untitled copy its readable part opens as.
+inline constexpr int kMsgFileEmpty = 350;
+inline constexpr int kMsgFileEndsAfter = 351;
+inline constexpr int kMsgFileObjectsMissing = 352;
+inline constexpr int kMsgFileLineCutOff = 353;
+inline constexpr int kMsgFileObjectsBeyondCount = 354;
+inline constexpr int kMsgFileNoObjectCount = 355;
+inline constexpr int kMsgOpenedAsUntitledCopy = 356;
+
+// Loads, forces and moments on a beam or node that does not exist.
+inline constexpr int kMsgLooseObjects = 357;
+inline constexpr int kLooseLoad = 358;
+inline constexpr int kLooseForce = 359;
+inline constexpr int kLooseMoment = 360;
+
+// A save that failed, with the folder named and Save As offered.
+inline constexpr int kMsgSaveFailedOfferSaveAs = 361;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 322;
+inline constexpr int kLastEntry = 361;
 
 } // namespace strandel::tr

@@ -1,7 +1,6 @@
 #include "model/app_settings.h"
 
-#include <optional>
-
+#include "common/data_folders.h"
 #include "common/files.h"
 #include "common/ini_reader.h"
 #include "common/number_text.h"
@@ -53,11 +52,14 @@ constexpr DisplaySwitch kDisplaySwitches[] = {
     {"ShowLoadValues", &AppSettings::ShowLoadValues},
 };
 
-std::string FolderOrDefault(const TIniFileS& ini, const char* key, const std::string& fallback) {
+// The stored folder when it is there (and, for the folder documents are saved
+// in, can be written), else the fallback.
+std::string FolderOrDefault(const TIniFileS& ini, const char* key, const std::string& fallback,
+                            bool written) {
   const std::string folder = ini.ReadString(kDefaults, key, fallback);
   bool exists = false;
   const std::string ensured = EnsureFolder(folder, &exists);
-  return exists ? ensured : fallback;
+  return exists && (!written || IsWritableFolder(ensured)) ? ensured : fallback;
 }
 
 std::string DataSubfolderOr(const std::string& dataFolder, const char* name) {
@@ -69,26 +71,25 @@ std::string DataSubfolderOr(const std::string& dataFolder, const char* name) {
 
 } // namespace
 
+std::string DefaultModelFolder(const std::string& dataFolder, const std::string& documentsFolder) {
+  const std::string beside = DataSubfolderOr(dataFolder, "Models");
+  return IsWritableFolder(beside) ? beside : EnsureFolder(documentsFolder);
+}
+
 std::string DefaultModelFolder(const std::string& dataFolder) {
-  return DataSubfolderOr(dataFolder, "Models");
+  return DefaultModelFolder(dataFolder, UserDocumentsFolder());
 }
 
 std::string DefaultReportFolder(const std::string& dataFolder) {
   return DataSubfolderOr(dataFolder, "Reports");
 }
 
-AppSettings LoadSettings(const std::string& settingsPath, const std::string& dataFolder,
-                         UserMessages* messages) {
-  std::optional<TIniFileS> reader;
-  if (messages) {
-    reader.emplace(settingsPath, *messages);
-  } else {
-    reader.emplace(settingsPath);
-  }
-  const TIniFileS& ini = *reader;
+AppSettings LoadSettings(const std::string& settingsPath, const std::string& dataFolder) {
+  const TIniFileS ini(settingsPath);
   AppSettings settings;
-  settings.LastPath = FolderOrDefault(ini, "Last-Path", DefaultModelFolder(dataFolder));
-  settings.ReportFolder = FolderOrDefault(ini, "LastRepLibPath", DefaultReportFolder(dataFolder));
+  settings.LastPath = FolderOrDefault(ini, "Last-Path", DefaultModelFolder(dataFolder), true);
+  settings.ReportFolder =
+      FolderOrDefault(ini, "LastRepLibPath", DefaultReportFolder(dataFolder), false);
   settings.LastBeamStr = ini.ReadString(kDefaults, "LastBeamStr", "");
   settings.Language = ini.ReadString(kDefaults, "Language", "English");
   settings.LastBeamHeight = ParseNumber(ini.ReadString(kDefaults, "LastBeamHeight", "0.11"));

@@ -13,8 +13,6 @@
 
 namespace strandel {
 
-class UserMessages;
-
 // At most this many recent documents are kept.
 inline constexpr std::size_t kMaxRecentDocs = 10;
 
@@ -48,16 +46,21 @@ struct AppSettings {
   double AutosaveMinutes = kDefaultAutosaveMinutes;
 };
 
-// The folders a first start uses: <data>/Models/ and <data>/Reports/ when they
-// exist, else the data folder itself.
+// The folder documents are saved in at a first start: <data>/Models/ when it
+// exists, else the data folder itself, as long as that folder can be written;
+// else (a program installed for every user keeps its data in a system folder)
+// `documentsFolder`, by default the user's documents folder.
+std::string DefaultModelFolder(const std::string& dataFolder, const std::string& documentsFolder);
 std::string DefaultModelFolder(const std::string& dataFolder);
+// The report templates are only read: <data>/Reports/ when it exists, else the
+// data folder.
 std::string DefaultReportFolder(const std::string& dataFolder);
 
-// Reads the settings file. When it is missing, `messages` (if given) hears the
-// first-start message and every key takes its default. Folders that no longer
-// exist fall back to the defaults; empty recent-document entries are skipped.
-AppSettings LoadSettings(const std::string& settingsPath, const std::string& dataFolder,
-                         UserMessages* messages);
+// Reads the settings file; a missing one (the first start) is no fault: every
+// key takes its default, without a word. A stored model folder that no longer
+// exists or cannot be written, and a report folder that no longer exists, fall
+// back to the defaults; empty recent-document entries are skipped.
+AppSettings LoadSettings(const std::string& settingsPath, const std::string& dataFolder);
 
 // The file's bytes, sections and keys in their fixed order.
 std::string WriteSettingsText(const AppSettings& settings);

@@ -9,6 +9,9 @@
 #include "common/profile_file.h"
 #include "common/system_info.h"
 #include "common/text.h"
+#include "common/text_entries.h"
+#include "common/translation.h"
+#include "model/document_damage.h"
 #include "model/object_text.h"
 
 namespace strandel {
@@ -23,31 +26,9 @@ constexpr const char* kObjects = "Model-Objects";
 
 constexpr const char* kBinaryFileMessage =
     "The file is not a model document: it holds binary data, not text";
+constexpr const char* kEmptyFileMessage = "The file is empty: it holds no model.";
 constexpr const char* kTooManyEntriesMessage =
     "The file is not read: it has more than 1000000 entries, far more than any model document";
-
-// The indices of the object keys present, rising, up to `count`: reading visits
-// only these, so neither a count far beyond the stored objects nor one far-off key
-// ("Object999999999") makes it walk through absent keys.
-std::vector<long> ObjectIndices(const ProfileFile& file, long count) {
-  std::vector<long> indices;
-  for (const std::string& key : file.KeysOf(kObjects)) {
-    if (key.size() <= 6 || key.size() > 16 || !EqualsIgnoreCase(key.substr(0, 6), "Object"))
-      continue;
-    long index = 0;
-    bool digits = true;
-    for (std::size_t i = 6; i < key.size() && digits; ++i) {
-      digits = IsDigit(key[i]);
-      if (digits) index = index * 10 + (key[i] - '0');
-    }
-    // "Object1" is not the key of object 1 ("Object001"), as the writer spells it.
-    if (digits && index >= 1 && index <= count && EqualsIgnoreCase(key, ObjectKey(index)))
-      indices.push_back(index);
-  }
-  std::sort(indices.begin(), indices.end());
-  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
-  return indices;
-}
 
 template <class T> ReadResult AppendAndRead(ModelDocument& doc, std::string_view line) {
   T& object = AppendObject<T>(doc);
@@ -133,12 +114,18 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   return writer.Bytes();
 }
 
-ReadResult ReadDocumentText(std::string_view bytes, ModelDocument& doc) {
-  // Text files never hold a zero byte; a picture or a UTF-16 file named ".qsd"
-  // would otherwise read as an empty model and be overwritten by the next save.
-  if (bytes.find('\0') != std::string_view::npos) return {false, kBinaryFileMessage};
-  const ProfileFile file = ProfileFile::Parse(bytes);
-  if (!file.Complete()) return {false, kTooManyEntriesMessage};
+namespace {
+
+DocumentReadResult Refused(ReadResult refusal) {
+  DocumentReadResult result;
+  static_cast<ReadResult&>(result) = std::move(refusal);
+  return result;
+}
+
+// Reads the keys of a parsed file into the record. `checked`: whether the file
+// must hold what its writer always writes (a missing file reads as an empty
+// document without a word).
+DocumentReadResult ReadParsedDocument(const ProfileFile& file, ModelDocument& doc, bool checked) {
   auto flag = [&](const char* key) { return ParseBool(file.ReadString(kSwitches, key, "True")); };
   doc.FailHazRed = flag("FailHazRed");
   doc.DimUncertRed = flag("DimUncertRed");
@@ -158,24 +145,58 @@ ReadResult ReadDocumentText(std::string_view bytes, ModelDocument& doc) {
   doc.DisplacementScale = 0;
   doc.VariableStr = file.ReadString(kOptimizer, "VariableStr", "");
   if (ReadResult r = ReadStrictInteger(file, kDiagramPage, "FBDBeamNo", -1, doc.FBDBeamNo); !r.ok) {
-    return r;
+    // A file cut off inside "-1" has no objects either, which is said below.
+    if (!file.EndsInside(kDiagramPage, "FBDBeamNo")) return Refused(r);
+    doc.FBDBeamNo = -1;
   }
   std::int32_t count = 0;
-  if (ReadResult r = ReadStrictInteger(file, kObjects, "GraphObjCount", 0, count); !r.ok) return r;
-  for (const long i : ObjectIndices(file, count)) {
-    const std::optional<std::string> line = file.Value(kObjects, ObjectKey(i));
+  if (ReadResult r = ReadStrictInteger(file, kObjects, "GraphObjCount", 0, count); !r.ok)
+    return Refused(r);
+  const std::optional<std::string> countText = file.Value(kObjects, "GraphObjCount");
+  const bool hasCount = countText && !countText->empty();
+  ObjectSurvey survey = SurveyObjects(file, kObjects, hasCount, count);
+  for (const long i : survey.Present) {
+    const std::string key = ObjectKey(i);
+    const std::optional<std::string> line = file.Value(kObjects, key);
     if (!line) continue;
-    if (ReadResult r = ReadObjectLine(doc, *line); !r.ok) return r;
+    const bool cutOff = std::binary_search(survey.CutOff.begin(), survey.CutOff.end(), i);
+    const bool endsFile = file.EndsInside(kObjects, key);
+    // The object the file ends inside is not read: its missing fields would
+    // take defaults (a beam of the default wood) that the file never said.
+    if (cutOff && endsFile) continue;
+    const ReadResult r = ReadObjectLine(doc, *line);
+    if (r.ok) continue;
+    // A last line that does not read lost its end too (a node's "-1" cut to
+    // "-"): it is reported as such, not as a damaged number.
+    if (cutOff || !endsFile) return Refused(r);
+    survey.CutOff.push_back(i); // the last line: the list stays sorted
   }
   doc.Modified = false;
-  return {};
+  DocumentReadResult result;
+  if (checked) result.damage = DamageText(survey);
+  return result;
 }
 
-ReadResult LoadDocument(const std::string& path, ModelDocument& doc) {
+} // namespace
+
+DocumentReadResult ReadDocumentText(std::string_view bytes, ModelDocument& doc) {
+  // Text files never hold a zero byte; a picture or a UTF-16 file named ".qsd"
+  // would otherwise read as an empty model and be overwritten by the next save.
+  if (bytes.find('\0') != std::string_view::npos) return Refused({false, kBinaryFileMessage});
+  if (Trim(bytes).empty()) {
+    return Refused({false, TranslatedOr(tr::kMsgFileEmpty, kEmptyFileMessage)});
+  }
+  const ProfileFile file = ProfileFile::Parse(bytes);
+  if (!file.Complete()) return Refused({false, kTooManyEntriesMessage});
+  return ReadParsedDocument(file, doc, true);
+}
+
+DocumentReadResult LoadDocument(const std::string& path, ModelDocument& doc) {
   doc.FileName = FileNameOf(path);
   const FileReadResult read = ReadWholeFile(path);
-  if (!read.ok && !read.missing) return {false, read.message};
-  return ReadDocumentText(read.ok ? std::string_view(read.bytes) : std::string_view(), doc);
+  if (read.missing) return ReadParsedDocument(ProfileFile(), doc, false);
+  if (!read.ok) return Refused({false, read.message});
+  return ReadDocumentText(read.bytes, doc);
 }
 
 WriteResult SaveDocument(ModelDocument& doc, const std::string& path, FileOps& ops) {

@@ -8,6 +8,7 @@
 #include "common/text.h"
 #include "model/colour_text.h"
 #include "model/profile_limits.h"
+#include "model/profile_size.h"
 
 namespace strandel {
 namespace {
@@ -262,6 +263,12 @@ ReadResult ReadKindCode(std::string_view line, int& kindCode) {
   return reader.Result();
 }
 
+int WrittenFieldCount(int kindCode) {
+  // Node, beam, support, load, force, moment: the forms of WriteText above.
+  constexpr int kFields[] = {6, 79, 11, 12, 7, 7};
+  return kindCode >= 1 && kindCode <= 6 ? kFields[kindCode - 1] : 0;
+}
+
 ReadResult ReadText(std::string_view line, TNodeObject& node, const ModelDocument& doc) {
   LineReader r(line);
   node.Selected = false;
@@ -314,6 +321,9 @@ ReadResult ReadText(std::string_view line, TBeamObject& beam, const ModelDocumen
   r.Color(78, "$CCCCCC", beam.BeamColor);
   if (!r.Ok()) return r.Result();
   beam.TxtPos = r.Number(79, 0.5);
+  // A stored profile larger than the program allows enters the model clamped,
+  // so nothing that only reads the beam later has to change it.
+  NormaliseProfile(beam);
   return r.Result();
 }
 

@@ -26,7 +26,9 @@ std::string WriteText(const GraphObject& object);
 // defaults; a missing number is NextNumber of the kind in `doc`. An integer field
 // that is not an integer, or a 16-bit field outside 0..65535, ends the reading
 // with a message naming the text; the fields read until then are set.
-// Every reading clears Selected (and a node's Provisional).
+// Every reading clears Selected (and a node's Provisional); a beam's profile is
+// normalised (model/profile_size.h), so a beam enters the model as the section
+// values use it.
 ReadResult ReadText(std::string_view line, TNodeObject& node, const ModelDocument& doc);
 ReadResult ReadText(std::string_view line, TBeamObject& beam, const ModelDocument& doc);
 ReadResult ReadText(std::string_view line, TSupportObject& support, const ModelDocument& doc);
@@ -36,6 +38,11 @@ ReadResult ReadText(std::string_view line, TMomentObject& moment, const ModelDoc
 
 // The kind code of a line (field 1, "0" when empty); a message when it is not an integer.
 ReadResult ReadKindCode(std::string_view line, int& kindCode);
+
+// How many fields the writer always writes for a line of the kind: a line with
+// fewer was either written by hand (the missing fields take their defaults) or
+// cut off. 0 for a kind code that is not a model object's.
+int WrittenFieldCount(int kindCode);
 
 // Appends a new beam read from the template text (the settings' LastBeamStr), so
 // a new beam takes the material and profile of the last one edited. The caller

@@ -16,7 +16,7 @@
 namespace strandel {
 namespace {
 
-using SectionValue = double (*)(TBeamObject&, const ModelDocument&, SectionContext*);
+using SectionValue = double (*)(const TBeamObject&, const ModelDocument&, SectionContext*);
 using MaterialFactor = double (*)(const TBeamObject&, const ModelDocument&);
 
 // A section, design or capacity value of the beam in the display unit of Q.
@@ -37,11 +37,15 @@ template <double TBeamObject::*Field, Quantity Q> std::string Stored(ParameterSc
   return ShownParameterValue(scope, Q, (*scope.Beam).*Field);
 }
 
-// A profile dimension, blank for the shapes that have no such dimension.
-template <double TBeamObject::*Field, bool (*Applies)(int shape)>
+// A profile dimension as the section values use it, clamped to what the profile
+// allows; blank for the shapes that have no such dimension.
+template <double ProfileSize::*Field, bool (*Applies)(int shape)>
 std::string Dimension(ParameterScope& scope) {
   if (!Applies(scope.Beam->ShapeNo)) return {};
-  return ShownParameterValue(scope, Quantity::Displacement, (*scope.Beam).*Field);
+  return ShownParameterValue(scope, Quantity::Displacement, NormalisedSize(*scope.Beam).*Field);
+}
+bool EveryShape(int) {
+  return true;
 }
 // Solid and hollow circles are given by their diameter alone.
 bool HasWidth(int shape) {
@@ -185,10 +189,10 @@ const std::vector<ReportParameter>& BeamParameters() {
       {"Mtrl_Fmd", L, &Section<&Fmd, Q::Stress>},
       {"Mtrl_Ed", L, &Section<&Ed, Q::Stress>},
       {"Prof_Name", L, &Text<&B::ProfName>},
-      {"Prof_H", L, &Stored<&B::H, Q::Displacement>},
-      {"Prof_B", L, &Dimension<&B::B, &HasWidth>},
-      {"Prof_Tl", L, &Dimension<&B::TL, &HasWallOrWeb>},
-      {"Prof_Tf", L, &Dimension<&B::TF, &HasOwnFlange>},
+      {"Prof_H", L, &Dimension<&ProfileSize::H, &EveryShape>},
+      {"Prof_B", L, &Dimension<&ProfileSize::B, &HasWidth>},
+      {"Prof_Tl", L, &Dimension<&ProfileSize::TL, &HasWallOrWeb>},
+      {"Prof_Tf", L, &Dimension<&ProfileSize::TF, &HasOwnFlange>},
       {"Prof_Iy", L, &Section<&Iy, Q::MomentOfInertia>},
       {"Prof_Ix", L, &Section<&Ix, Q::MomentOfInertia>},
       {"Prof_Iyred", L, &Section<&IyRed, Q::MomentOfInertia>},

@@ -22,15 +22,12 @@ std::string OwnWeightText(ParameterScope& scope) {
   return Translated(scope.Sources.Doc.OwnWeight ? tr::kReportOwnWeightOn : tr::kReportOwnWeightOff);
 }
 
-// The sum of a value over every beam, taken on copies so that the model's
-// profiles are left as they are.
-template <double (*Value)(TBeamObject&, const ModelDocument&, SectionContext*), Quantity Q>
+// The sum of a value over every beam.
+template <double (*Value)(const TBeamObject&, const ModelDocument&, SectionContext*), Quantity Q>
 std::string BeamTotal(ParameterScope& scope) {
   double total = 0;
-  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(scope.Sources.Doc)) {
-    TBeamObject copy = beam;
-    total += Value(copy, scope.Sources.Doc, &scope.Context);
-  }
+  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(scope.Sources.Doc))
+    total += Value(beam, scope.Sources.Doc, &scope.Context);
   return ShownParameterValue(scope, Q, total);
 }
 

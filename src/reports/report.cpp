@@ -62,16 +62,8 @@ PreparedLine Prepare(std::string_view line) {
 
 std::string Expand(const PreparedLine& line, const ReportSources& sources, ReportObject object,
                    SectionContext& context) {
-  // The beam is asked about as a copy: its dimensions are reported as the
-  // section values use them, clamped to what the profile allows, and a report
-  // must not change the model it reports.
-  TBeamObject beamCopy;
   ParameterScope scope{sources, context};
-  if (const auto* beam = std::get_if<const TBeamObject*>(&object); beam && *beam) {
-    beamCopy = **beam;
-    NormaliseProfile(beamCopy);
-    scope.Beam = &beamCopy;
-  }
+  if (const auto* beam = std::get_if<const TBeamObject*>(&object)) scope.Beam = *beam;
   if (const auto* support = std::get_if<const TSupportObject*>(&object)) scope.Support = *support;
 
   std::string out;

@@ -35,13 +35,12 @@ struct ReportSources {
   ReportEnvironment Environment = CurrentReportEnvironment();
 };
 
-// What one value is asked about: the beam (a copy whose profile has been
-// normalised, so asking never changes the model) or the support of the line
-// being repeated, if any.
+// What one value is asked about: the beam or the support of the line being
+// repeated, if any. Asking never changes the model.
 struct ParameterScope {
   const ReportSources& Sources;
   SectionContext& Context;
-  TBeamObject* Beam = nullptr;
+  const TBeamObject* Beam = nullptr;
   const TSupportObject* Support = nullptr;
 };
 

@@ -12,15 +12,15 @@ namespace strandel {
 namespace {
 
 template <double (*Factor)(const TBeamObject&, const ModelDocument&)>
-double FactorOf(TBeamObject& beam, const ModelDocument& doc, SectionContext*) {
+double FactorOf(const TBeamObject& beam, const ModelDocument& doc, SectionContext*) {
   return Factor(beam, doc);
 }
 
-double StartNode(TBeamObject& beam, const ModelDocument&, SectionContext*) {
+double StartNode(const TBeamObject& beam, const ModelDocument&, SectionContext*) {
   return beam.Node1;
 }
 
-double StopNode(TBeamObject& beam, const ModelDocument&, SectionContext*) {
+double StopNode(const TBeamObject& beam, const ModelDocument&, SectionContext*) {
   return beam.Node2;
 }
 

@@ -23,7 +23,7 @@ struct BeamDetail {
   const char* Name; // "A", "Iy,red", "StartNode", ...
   DetailUnit Unit;
   Quantity Shown; // meaningful for DetailUnit::Shown
-  double (*Value)(TBeamObject& beam, const ModelDocument& doc, SectionContext* context);
+  double (*Value)(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context);
 };
 
 // "A", "Aeff", "SectMod", "Iy", "Iy,red", "Ix", "Ix,red", "Imin", "Mass",

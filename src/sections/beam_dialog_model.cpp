@@ -261,6 +261,7 @@ bool BeamDialogModel::Apply(ModelDocument& doc, AppSettings& settings, UserMessa
   TBeamObject* beam = BeamAt(doc, Index);
   if (!beam || beam->Number != Copy.Number) return false;
   ApplyFields(messages);
+  NormaliseProfile(Copy);
   for (const std::string& group : DeletedGroups)
     DeleteBeamGroup(doc, group);
   const bool selected = beam->Selected;

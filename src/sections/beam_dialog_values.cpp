@@ -75,8 +75,9 @@ void BeamDialogModel::ShowCaption(const ModelDocument& doc) {
 
 void BeamDialogModel::ShowValues(const ModelDocument& doc) {
   SectionContext context;
-  // The capacities first: evaluating them clamps the copy's dimensions, which
-  // the fields then show.
+  // The copy takes the dimensions its profile allows, which the fields then show
+  // and OK stores.
+  NormaliseProfile(Copy);
   const double rcd = Rcd(Copy, doc, &context);
   const double rtd = Rtd(Copy, doc, &context);
   const double md = Md(Copy, doc, &context);

@@ -88,16 +88,16 @@ double Term(double demand, double capacity) {
 
 } // namespace
 
-double Rtd(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Rtd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   return Ftd(beam, doc, context) * A(beam, doc, context);
 }
 
-double Rcd(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Rcd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const double area = doc.LocBuckRed ? Aeff(beam, doc, context) : A(beam, doc, context);
   return Fcd(beam, doc, context) * area;
 }
 
-double Md(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Md(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   return Fmd(beam, doc, context) * SectMod(beam, doc, context);
 }
 
@@ -116,8 +116,7 @@ long NextNodeOnBeam(long nodeNumber, const TBeamObject& beam, const ModelDocumen
   return NextAfter(*connections, beam, position).Number;
 }
 
-double Lc(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
-  NormaliseProfile(beam);
+double Lc(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const ConnectionsFor connections(doc, beam, context);
   auto held = [&](const WalkPoint& point) {
     return connections->IsHeld(point.Number, beam.Number);
@@ -138,11 +137,11 @@ double Lc(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) 
   return longest;
 }
 
-double Lambda(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Lambda(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   return Lc(beam, doc, context) * std::sqrt(Aeff(beam, doc, context) / Imin(beam, doc, context));
 }
 
-double BucklRedFact(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double BucklRedFact(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   if (!doc.LatBuckRed) return 1;
   const MaterialKind kind = MaterialKindOf(beam);
   if (kind == MaterialKind::Other) return 1;

@@ -14,12 +14,12 @@
 namespace strandel {
 
 // Ftd x A.
-double Rtd(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Rtd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // Fcd x Aeff when the local-buckling rule is on, else Fcd x A; Fcd already holds
 // the column-buckling factor.
-double Rcd(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Rcd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // Fmd x SectMod.
-double Md(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Md(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 
 // Whether the node holds the beam against buckling: another beam starts or ends
 // there, or a support stands there. A beam does not hold its own ends.
@@ -32,13 +32,14 @@ long NextNodeOnBeam(long nodeNumber, const TBeamObject& beam, const ModelDocumen
 
 // Buckling length, m: the longest stretch between consecutive held points along
 // the beam, a stretch with a free end counting double.
-double Lc(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Lc(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // Slenderness Lc x sqrt(Aeff / Imin), with Aeff whatever the local-buckling rule.
-double Lambda(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Lambda(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // The column-buckling factor (1 when the lateral-buckling rule is off or the
 // material is of no known kind): timber by its own curve with a modulus lowered
 // for its strength, steel and aluminium by the imperfection of their manufacture.
-double BucklRedFact(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double BucklRedFact(const TBeamObject& beam, const ModelDocument& doc,
+                    SectionContext* context = nullptr);
 
 // The utilisation of a point of a beam carrying normal force N (N, tension
 // positive) and moment M (Nm); 1.0 is fully used. Tension adds |N/Rtd| to

@@ -1,5 +1,7 @@
 #include "sections/library_files.h"
 
+#include "model/profile_size.h"
+
 #include "common/files.h"
 #include "common/number_text.h"
 #include "common/profile_file.h"
@@ -113,6 +115,7 @@ ReadResult ReadProfileText(std::string_view bytes, std::string_view name, TBeamO
   beam.B = number("B", "20");
   beam.TL = number("Tl", "3");
   beam.TF = number("Tf", "3");
+  NormaliseProfile(beam);
   return {};
 }
 

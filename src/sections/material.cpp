@@ -54,22 +54,22 @@ double DurRedFact(const TBeamObject& beam, const ModelDocument& doc) {
   return factor < 0 ? 0 : factor;
 }
 
-double Ftd(TBeamObject& beam, const ModelDocument& doc, SectionContext*) {
+double Ftd(const TBeamObject& beam, const ModelDocument& doc, SectionContext*) {
   return HazRedFact(beam, doc) * beam.Ftk * DimRedFact(beam, doc) * MoistRedFact(beam, doc) *
          DurRedFact(beam, doc);
 }
 
-double Fcd(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Fcd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   return HazRedFact(beam, doc) * beam.Fck * DimRedFact(beam, doc) * MoistRedFact(beam, doc) *
          DurRedFact(beam, doc) * BucklRedFact(beam, doc, context);
 }
 
-double Fmd(TBeamObject& beam, const ModelDocument& doc, SectionContext*) {
+double Fmd(const TBeamObject& beam, const ModelDocument& doc, SectionContext*) {
   return HazRedFact(beam, doc) * beam.Fmk * DimRedFact(beam, doc) * MoistRedFact(beam, doc) *
          DurRedFact(beam, doc);
 }
 
-double Ed(TBeamObject& beam, const ModelDocument& doc, SectionContext*) {
+double Ed(const TBeamObject& beam, const ModelDocument& doc, SectionContext*) {
   return HazRedFact(beam, doc) * beam.Ek * DimRedFact(beam, doc) * MoistRedFact(beam, doc) *
          DurRedFact(beam, doc);
 }

@@ -26,10 +26,10 @@ double DurRedFact(const TBeamObject& beam, const ModelDocument& doc);
 
 // Design values: characteristic value x hazard, dimension, moisture and
 // duration factors; the compressive strength also x the column-buckling factor.
-double Ftd(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
-double Fcd(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
-double Fmd(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Ftd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Fcd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Fmd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 // Shown and reported; the frame's stiffness uses Ek.
-double Ed(TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
+double Ed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context = nullptr);
 
 } // namespace strandel

@@ -9,9 +9,6 @@
 namespace strandel {
 namespace {
 
-// Profiles of the model stay under one metre and never vanish entirely.
-constexpr double kLargestDimension = 0.999; // m
-constexpr double kSmallestDimension = 0.01; // m
 // Below this area (m^2) a profile has practically no material: worth telling.
 constexpr double kVanishingArea = 1e-8;
 
@@ -30,60 +27,36 @@ std::string ShapeCaption(int shape) {
   return captions[shape - 1];
 }
 
-void NormaliseProfile(TBeamObject& beam) {
-  if (beam.H > kLargestDimension) beam.H = kLargestDimension;
-  if (beam.B > kLargestDimension) beam.B = kLargestDimension;
-  if (beam.H <= 0) beam.H = kSmallestDimension;
-  if (beam.B <= 0) beam.B = kSmallestDimension;
-  switch (beam.ShapeNo) {
-  case kRectangularTube:
-  case kTProfile:
-  case kLProfile:
-  case kLLProfile:
-    beam.TL = SmallerOf(beam.TL, 0.96 * beam.H);
-    beam.TL = SmallerOf(beam.TL, 0.96 * beam.B);
-    beam.TF = beam.TL;
-    break;
-  case kCircularTube:
-    beam.TL = SmallerOf(beam.TL, 0.48 * beam.H);
-    break;
-  case kIProfile:
-  case kHProfile:
-  case kUProfile:
-    beam.TL = SmallerOf(beam.TL, 0.96 * beam.B);
-    beam.TF = SmallerOf(beam.TF, 0.48 * beam.H);
-    break;
-  default:
-    break;
-  }
+bool ProfileIsWellFormed(const TBeamObject& beam) {
+  return ProfileIsWellFormed(NormalisedSize(beam));
 }
 
-bool ProfileIsWellFormed(const TBeamObject& beam) {
-  const int shape = beam.ShapeNo;
+bool ProfileIsWellFormed(const ProfileSize& size) {
+  const int shape = size.ShapeNo;
   if (shape < 1 || shape > kShapeCount) return false;
-  if (!(beam.H > 0) || !(beam.B > 0)) return false; // also refuses NaN
+  if (!(size.H > 0) || !(size.B > 0)) return false; // also refuses NaN
   if (!HasPlateThickness(shape)) return true;
-  if (!(beam.TL >= 0)) return false;
+  if (!(size.TL >= 0)) return false;
   const bool twoThicknesses = shape == kIProfile || shape == kHProfile || shape == kUProfile;
-  if (twoThicknesses && !(beam.TF >= 0)) return false;
+  if (twoThicknesses && !(size.TF >= 0)) return false;
   switch (shape) {
   case kRectangularTube: // opposite walls may meet, not overlap
-    return 2 * beam.TL <= beam.H && 2 * beam.TL <= beam.B;
+    return 2 * size.TL <= size.H && 2 * size.TL <= size.B;
   case kHProfile: // the web lies between the flanges and within the height
-    return 2 * beam.TF <= beam.B && beam.TL <= beam.H;
+    return 2 * size.TF <= size.B && size.TL <= size.H;
   case kUProfile: // the legs stand on the base and lie within the width
-    return beam.TL <= beam.H && 2 * beam.TF <= beam.B;
+    return size.TL <= size.H && 2 * size.TF <= size.B;
   default:
     return true;
   }
 }
 
-double A(TBeamObject& beam, const ModelDocument&, SectionContext* context) {
-  NormaliseProfile(beam);
-  if (!ProfileIsWellFormed(beam)) return kUndefined;
-  const double H = beam.H, B = beam.B, TL = beam.TL, TF = beam.TF;
+double A(const TBeamObject& beam, const ModelDocument&, SectionContext* context) {
+  const ProfileSize size = NormalisedSize(beam);
+  if (!ProfileIsWellFormed(size)) return kUndefined;
+  const double H = size.H, B = size.B, TL = size.TL, TF = size.TF;
   double area = kUndefined;
-  switch (beam.ShapeNo) {
+  switch (size.ShapeNo) {
   case kRectangularMassive:
     area = B * H;
     break;
@@ -118,12 +91,12 @@ double A(TBeamObject& beam, const ModelDocument&, SectionContext* context) {
   return area;
 }
 
-double Aeff(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
-  NormaliseProfile(beam);
-  if (!ProfileIsWellFormed(beam)) return kUndefined;
-  const int shape = beam.ShapeNo;
+double Aeff(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+  const ProfileSize size = NormalisedSize(beam);
+  if (!ProfileIsWellFormed(size)) return kUndefined;
+  const int shape = size.ShapeNo;
   if (shape == kRectangularMassive || shape == kCircularMassive) return A(beam, doc, context);
-  const double H = beam.H, B = beam.B, TL = beam.TL, TF = beam.TF;
+  const double H = size.H, B = size.B, TL = size.TL, TF = size.TF;
   const double L1 = OutstandingPlateLimit(beam.Fck, beam.Ek);
   const double L2 = InternalPlateLimit(beam.Fck, beam.Ek);
   const double L3 = RoundTubeLimit(beam.Fck, beam.Ek);
@@ -167,25 +140,25 @@ double Aeff(TBeamObject& beam, const ModelDocument& doc, SectionContext* context
   return kUndefined;
 }
 
-double IyUsed(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double IyUsed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   return doc.LocBuckRed ? IyRed(beam, doc, context) : Iy(beam, doc, context);
 }
 
-double IxUsed(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double IxUsed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   return doc.LocBuckRed ? IxRed(beam, doc, context) : Ix(beam, doc, context);
 }
 
-double Imin(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Imin(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const double inPlane = IyUsed(beam, doc, context);
   if (beam.Braced) return inPlane;
   return SmallerOf(IxUsed(beam, doc, context), inPlane);
 }
 
-double Ebott(TBeamObject& beam, const ModelDocument&, SectionContext*) {
-  NormaliseProfile(beam);
-  if (!ProfileIsWellFormed(beam)) return kUndefined;
-  const double H = beam.H, B = beam.B, TL = beam.TL, TF = beam.TF;
-  switch (beam.ShapeNo) {
+double Ebott(const TBeamObject& beam, const ModelDocument&, SectionContext*) {
+  const ProfileSize size = NormalisedSize(beam);
+  if (!ProfileIsWellFormed(size)) return kUndefined;
+  const double H = size.H, B = size.B, TL = size.TL, TF = size.TF;
+  switch (size.ShapeNo) {
   case kUProfile:
     return (B * TL * TL - 2 * TF * TL * TL + 2 * H * H * TF) /
            (2 * B * TL - 4 * TF * TL + 4 * H * TF);
@@ -201,27 +174,25 @@ double Ebott(TBeamObject& beam, const ModelDocument&, SectionContext*) {
   }
 }
 
-double Etop(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Etop(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const double bottom = Ebott(beam, doc, context);
-  return beam.H - bottom;
+  return NormalisedSize(beam).H - bottom;
 }
 
-double SectMod(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double SectMod(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const double inertia = IyUsed(beam, doc, context);
   return inertia / LargerOf(Ebott(beam, doc, context), Etop(beam, doc, context));
 }
 
-double Length(TBeamObject& beam, const ModelDocument&, SectionContext*) {
-  NormaliseProfile(beam);
+double Length(const TBeamObject& beam, const ModelDocument&, SectionContext*) {
   return std::hypot(beam.X2 - beam.X1, beam.Y2 - beam.Y1);
 }
 
-double Angle(TBeamObject& beam, const ModelDocument&, SectionContext*) {
-  NormaliseProfile(beam);
+double Angle(const TBeamObject& beam, const ModelDocument&, SectionContext*) {
   return std::atan2(beam.Y2 - beam.Y1, beam.X2 - beam.X1);
 }
 
-double Mass(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Mass(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   return A(beam, doc, context) * Length(beam, doc, context) * beam.Dens;
 }
 

@@ -13,6 +13,7 @@ void NewDefaultProfile(TBeamObject& beam, int shape) {
   beam.ShapeNo = static_cast<std::uint16_t>(chosen);
   if (chosen == kLProfile) beam.Braced = true;
   beam.ProfName = TranslatedOr(tr::kFirstShapeName + chosen - 1, ShapeCaption(chosen));
+  NormaliseProfile(beam);
 }
 
 ProfileByIAPrompts ProfileByIAQuestions(const UnitChoice& units) {
@@ -35,6 +36,7 @@ bool ProfileByIA(TBeamObject& beam, std::string_view iAnswer, std::string_view a
   if (!std::isfinite(height) || !std::isfinite(width) || !(width > 0)) return false;
   beam.H = height;
   beam.B = width;
+  NormaliseProfile(beam);
   return true;
 }
 

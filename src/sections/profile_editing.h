@@ -13,8 +13,9 @@ namespace strandel {
 
 // A shape chosen in the shape menu (clamped to 1..10): the profile takes the
 // shape's name from the language table (texts 120..129), falling back to the
-// shape's own caption when no language is loaded; the dimensions stay. An L
-// profile cannot buckle sideways on its own, so it becomes braced.
+// shape's own caption when no language is loaded; the dimensions stay, as far
+// as the new shape allows (a tube's walls fit within it). An L profile cannot
+// buckle sideways on its own, so it becomes braced.
 void NewDefaultProfile(TBeamObject& beam, int shape);
 
 // The questions of "Profile by I/A...": caption and the two prompts from the

@@ -28,17 +28,17 @@ struct PlateThicknesses {
   double Flange = 0;
 };
 
-PlateThicknesses Unreduced(const TBeamObject& beam) {
-  return {beam.TL, beam.TF};
+PlateThicknesses Unreduced(const ProfileSize& size) {
+  return {size.TL, size.TF};
 }
 
-PlateThicknesses Reduced(const TBeamObject& beam) {
+PlateThicknesses Reduced(const TBeamObject& beam, const ProfileSize& size) {
   const int curve = BucklingCurveClass(beam);
-  const double H = beam.H, B = beam.B, TL = beam.TL, TF = beam.TF;
+  const double H = size.H, B = size.B, TL = size.TL, TF = size.TF;
   auto reduce = [&](int kind, double t, double width) {
     return ReducedThickness(curve, kind, t, width, beam.Fck, beam.Ek);
   };
-  switch (beam.ShapeNo) {
+  switch (size.ShapeNo) {
   case kRectangularTube:
     return {reduce(kInternalPlate, TL, H - 2 * TL), reduce(kInternalPlate, TF, B - 2 * TL)};
   case kCircularTube: // the wall's width is the ring's mean radius
@@ -58,7 +58,7 @@ PlateThicknesses Reduced(const TBeamObject& beam) {
   case kLLProfile:
     return {reduce(kOutstandingPlate, TL, H - TL / 2), reduce(kOutstandingPlate, TF, B - TL / 2)};
   default:
-    return Unreduced(beam);
+    return Unreduced(size);
   }
 }
 
@@ -68,10 +68,10 @@ double RingMoment(double r, double w) {
 }
 
 // In-plane second moment (about the horizontal axis); `area` is the unreduced area.
-double InPlaneMoment(const TBeamObject& beam, PlateThicknesses p, double area) {
-  const double H = beam.H, B = beam.B, TL = beam.TL, TF = beam.TF, t = TL;
+double InPlaneMoment(const ProfileSize& size, PlateThicknesses p, double area) {
+  const double H = size.H, B = size.B, TL = size.TL, TF = size.TF, t = TL;
   const double w = p.Web, f = p.Flange;
-  switch (beam.ShapeNo) {
+  switch (size.ShapeNo) {
   case kRectangularMassive:
     return B * Cube(H) * kTwelfth;
   case kCircularMassive:
@@ -95,7 +95,7 @@ double InPlaneMoment(const TBeamObject& beam, PlateThicknesses p, double area) {
   case kLProfile:
   case kLLProfile: {
     // For the LL profile the centroid is that of one of the two angles.
-    const double pair = beam.ShapeNo == kLLProfile ? 2 : 1;
+    const double pair = size.ShapeNo == kLLProfile ? 2 : 1;
     const double c = pair * (B * t * t / 2 + (H - t) * t * (H + t) / 2) / area;
     const double one = B * Cube(f) * kTwelfth + B * f * Square(c - t / 2) +
                        w * Cube(H - t) * kTwelfth + w * (H - t) * Square((H + t) / 2 - c);
@@ -106,10 +106,10 @@ double InPlaneMoment(const TBeamObject& beam, PlateThicknesses p, double area) {
 }
 
 // Second moment about the vertical axis.
-double OutOfPlaneMoment(const TBeamObject& beam, PlateThicknesses p, double area) {
-  const double H = beam.H, B = beam.B, TL = beam.TL, TF = beam.TF, t = TL;
+double OutOfPlaneMoment(const ProfileSize& size, PlateThicknesses p, double area) {
+  const double H = size.H, B = size.B, TL = size.TL, TF = size.TF, t = TL;
   const double w = p.Web, f = p.Flange;
-  switch (beam.ShapeNo) {
+  switch (size.ShapeNo) {
   case kRectangularMassive:
     return H * Cube(B) * kTwelfth;
   case kCircularMassive:
@@ -142,36 +142,40 @@ double OutOfPlaneMoment(const TBeamObject& beam, PlateThicknesses p, double area
   return kUndefined;
 }
 
-bool IsMassive(const TBeamObject& beam) {
-  return beam.ShapeNo == kRectangularMassive || beam.ShapeNo == kCircularMassive;
+bool IsMassive(const ProfileSize& size) {
+  return size.ShapeNo == kRectangularMassive || size.ShapeNo == kCircularMassive;
 }
 
 } // namespace
 
-double Iy(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Iy(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const double area = A(beam, doc, context);
   if (!IsDefined(area)) return kUndefined;
-  return InPlaneMoment(beam, Unreduced(beam), area);
+  const ProfileSize size = NormalisedSize(beam);
+  return InPlaneMoment(size, Unreduced(size), area);
 }
 
-double IyRed(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double IyRed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const double area = A(beam, doc, context);
   if (!IsDefined(area)) return kUndefined;
-  if (IsMassive(beam)) return InPlaneMoment(beam, Unreduced(beam), area);
-  return InPlaneMoment(beam, Reduced(beam), area);
+  const ProfileSize size = NormalisedSize(beam);
+  if (IsMassive(size)) return InPlaneMoment(size, Unreduced(size), area);
+  return InPlaneMoment(size, Reduced(beam, size), area);
 }
 
-double Ix(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double Ix(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const double area = A(beam, doc, context);
   if (!IsDefined(area)) return kUndefined;
-  return OutOfPlaneMoment(beam, Unreduced(beam), area);
+  const ProfileSize size = NormalisedSize(beam);
+  return OutOfPlaneMoment(size, Unreduced(size), area);
 }
 
-double IxRed(TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
+double IxRed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
   const double area = A(beam, doc, context);
   if (!IsDefined(area)) return kUndefined;
-  if (IsMassive(beam)) return OutOfPlaneMoment(beam, Unreduced(beam), area);
-  return OutOfPlaneMoment(beam, Reduced(beam), area);
+  const ProfileSize size = NormalisedSize(beam);
+  if (IsMassive(size)) return OutOfPlaneMoment(size, Unreduced(size), area);
+  return OutOfPlaneMoment(size, Reduced(beam, size), area);
 }
 
 } // namespace strandel

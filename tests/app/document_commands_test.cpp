@@ -9,6 +9,7 @@
 #include "app/app_test_registry.h"
 #include "common/files.h"
 #include "common/system_info.h"
+#include "common/text.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
 #include "model/document_file.h"
@@ -170,17 +171,59 @@ private slots:
     QVERIFY(!window.Document().Modified);
   }
 
-  void AFailedSaveKeepsTheNameAndTheChanges() {
+  void AFailedSaveNamesTheFolderAndOffersSaveAs() {
     AppFixture app;
     MainWindow& window = app.Start();
     AddUnsavedNode(window);
-    app.Dialogs.SaveAnswers = {app.Folder.File("no such folder/frame.qsd")};
+    const std::string missing = app.Folder.File("no such folder/");
+    // No: the name, the history and the changes stay.
+    app.Dialogs.SaveAnswers = {missing + "frame.qsd"};
+    app.Messages.Answers = {MessageAnswer::No};
     QVERIFY(!window.Commands().SaveAs());
     QCOMPARE(app.Messages.Entries.size(), std::size_t{1});
+    QVERIFY(app.Messages.Entries[0].Question);
+    QCOMPARE(app.Messages.Entries[0].Text,
+             ReplaceAll(ReplaceAll(Translated(tr::kMsgSaveFailedOfferSaveAs), "%1", missing), "%2",
+                        "No such file or directory"));
     QCOMPARE(window.Document().FileName, std::string("Noname.qsd"));
     QCOMPARE(window.Settings().LastPath, app.Folder.File("data/Models/"));
     QVERIFY(window.Document().Modified);
     QCOMPARE(window.Document().CreatedDate, TodayText());
+    // Yes: the save dialog again, and a folder that takes the document.
+    app.Dialogs.SaveAnswers = {missing + "frame.qsd", app.Folder.File("frame.qsd")};
+    app.Messages.Answers = {MessageAnswer::Yes};
+    QVERIFY(window.Commands().SaveAs());
+    QCOMPARE(app.Dialogs.SaveAsked, 3);
+    QCOMPARE(window.Document().FileName, std::string("frame.qsd"));
+    QCOMPARE(window.Settings().LastPath, app.Folder.Path());
+    QVERIFY(!window.Document().Modified);
+    QVERIFY(FileExists(app.Folder.File("frame.qsd")));
+  }
+
+  void SavingIntoAFolderThatWentAwayOffersSaveAsAndClosingWaitsForIt() {
+    AppFixture app;
+    const std::string path =
+        app.Folder.Write("work/frame.qsd", testing::ModelText(testing::PortalFrameObjects()));
+    MainWindow& window = app.Start(path);
+    window.Document().Modified = true;
+    std::filesystem::rename(app.Folder.File("work"), app.Folder.File("moved"));
+    // Closing: save the changes? Yes; the folder is gone; another name? Yes;
+    // the dialog is cancelled, so the window stays with its changes.
+    app.Messages.Answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    QVERIFY(!app.Close());
+    QCOMPARE(app.Messages.Entries.size(), std::size_t{2});
+    QVERIFY(app.Messages.Entries[1].Text.find(app.Folder.File("work/")) != std::string::npos);
+    QCOMPARE(app.Dialogs.SaveAsked, 1);
+    QVERIFY(window.isVisible());
+    QVERIFY(window.Document().Modified);
+    QCOMPARE(window.Document().FileName, std::string("frame.qsd"));
+    // Save, another name? Yes, and replace the file that moved there: the
+    // document lives in that folder from now on.
+    app.Messages.Answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    app.Dialogs.SaveAnswers = {app.Folder.File("moved/frame.qsd")};
+    window.Menu().Save->trigger();
+    QVERIFY(!window.Document().Modified);
+    QCOMPARE(window.Settings().LastPath, app.Folder.File("moved/"));
   }
 
   void AFileOfAnotherKindIsNotOpened() {

@@ -19,10 +19,13 @@ TEST(WriteFileAtomically, AFailureAtAnyCallLeavesThePreviousFileAndNoTemporary) 
   ASSERT_TRUE(WriteFileAtomically(folder.File("count.qsd"), next, counter).ok);
   const int totalCalls = counter.Calls();
   ASSERT_GT(totalCalls, 5);
-  for (int k = 1; k <= totalCalls; ++k) {
+  // The last call syncs the folder after the rename; every call before it fails
+  // with the previous file still in place.
+  for (int k = 1; k < totalCalls; ++k) {
     testing::FailingFileOps ops(k);
     const WriteResult result = WriteFileAtomically(path, next, ops);
     EXPECT_FALSE(result.ok) << "call " << k;
+    EXPECT_EQ(result.error, EIO) << "call " << k;
     EXPECT_NE(result.message.find(path), std::string::npos);
     EXPECT_EQ(testing::ReadBytes(path), "previous content\r\n") << "call " << k;
     EXPECT_EQ(testing::FolderContents(folder.Path()),
@@ -76,11 +79,11 @@ TEST(WriteFileAtomically, ALinkedDocumentIsSavedWhereTheLinkPoints) {
   ASSERT_TRUE(WriteFileAtomically(link, "new").ok);
   struct stat info {};
   ASSERT_EQ(::lstat(link.c_str(), &info), 0);
-  EXPECT_TRUE(S_ISLNK(info.st_mode));  // the link is still a link
+  EXPECT_TRUE(S_ISLNK(info.st_mode)); // the link is still a link
   EXPECT_EQ(testing::ReadBytes(target), "new");
   EXPECT_EQ(testing::FolderContents(folder.File("projects")),
             (std::vector<std::string>{"portal.qsd"}));
 }
 
-}  // namespace
-}  // namespace strandel
+} // namespace
+} // namespace strandel

@@ -1,6 +1,8 @@
 #include "common/data_folders.h"
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +75,51 @@ TEST(DataFolders, RecoveryCopiesGoToTheStateFolder) {
     ::setenv("HOME", previousHome.c_str(), 1);
   } else {
     ::unsetenv("HOME");
+  }
+}
+
+TEST(DataFolders, TheUsersDocumentsFolder) {
+  struct Case {
+    const char* what;
+    const char* userDirs; // nullptr: no user-dirs.dirs
+    std::vector<const char*> folders;
+    const char* expected; // under the temporary root
+  };
+  const Case cases[] = {
+      {"the folder user-dirs.dirs names under $HOME",
+       "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Skrivbord\"\n"
+       "XDG_DOCUMENTS_DIR=\"$HOME/Dokument\"\n",
+       {"home/Dokument", "home/Documents"},
+       "home/Dokument/"},
+      {"a full path", "XDG_DOCUMENTS_DIR=\"@/data/papers\"\n", {"data/papers"}, "data/papers/"},
+      {"named but gone: ~/Documents",
+       "XDG_DOCUMENTS_DIR=\"$HOME/Dokument\"\n",
+       {"home/Documents"},
+       "home/Documents/"},
+      {"switched off with $HOME alone",
+       "XDG_DOCUMENTS_DIR=\"$HOME\"\n",
+       {"home/Documents"},
+       "home/Documents/"},
+      {"a comment or an unquoted value says nothing",
+       "#XDG_DOCUMENTS_DIR=\"$HOME/Dokument\"\nXDG_DOCUMENTS_DIR=$HOME/Dokument\n",
+       {"home/Dokument", "home/Documents"},
+       "home/Documents/"},
+      {"no user-dirs.dirs", nullptr, {"home/Documents"}, "home/Documents/"},
+      {"no documents folder at all: home", nullptr, {}, "home/"},
+  };
+  for (const Case& c : cases) {
+    testing::TempFolder root;
+    root.Write("home/.keep", "");
+    for (const char* folder : c.folders)
+      root.Write(std::string(folder) + "/.keep", "");
+    if (c.userDirs) {
+      std::string text = c.userDirs;
+      if (const std::size_t at = text.find('@'); at != std::string::npos)
+        text.replace(at, 2, root.Path());
+      root.Write("config/user-dirs.dirs", text);
+    }
+    EXPECT_EQ(UserDocumentsFolder(root.File("home"), root.File("config")), root.File(c.expected))
+        << c.what;
   }
 }
 

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/ini_reader.h"
-#include "common/user_message.h"
+#include "common/files.h"
 #include "support/temp_folder.h"
 
 namespace strandel {
@@ -21,13 +20,11 @@ bool SameSettings(const AppSettings& a, const AppSettings& b) {
          a.ShowLoadValues == b.ShowLoadValues && a.AutosaveMinutes == b.AutosaveMinutes;
 }
 
-TEST(AppSettings, FirstStartTellsTheUserAndTakesEveryDefault) {
+TEST(AppSettings, FirstStartTakesEveryDefaultWithoutAWord) {
   testing::TempFolder program;
-  RecordingMessages messages;
   const std::string path = program.File("Strandel.ini");
-  const AppSettings settings = LoadSettings(path, program.Path(), &messages);
-  ASSERT_EQ(messages.Entries.size(), 1u);
-  EXPECT_EQ(messages.Entries[0].Text.rfind("The file " + path + "Did not exist", 0), 0u);
+  // Nothing to tell: LoadSettings has no one to tell it to.
+  const AppSettings settings = LoadSettings(path, program.Path());
   // No Models or Reports folder beside the program: its own folder is used.
   EXPECT_EQ(settings.LastPath, program.Path());
   EXPECT_EQ(settings.ReportFolder, program.Path());
@@ -40,19 +37,41 @@ TEST(AppSettings, FirstStartTellsTheUserAndTakesEveryDefault) {
   EXPECT_FALSE(settings.ShowNodeNumbers || settings.ShowLoadValues);
   EXPECT_EQ(settings.MinForceValue, 1);
   EXPECT_TRUE(settings.LastBeamStr.empty());
-  // Without a listener (the batch front end) nothing is said.
-  LoadSettings(path, program.Path(), nullptr);
+  EXPECT_FALSE(FileExists(path)); // reading never writes
 }
 
 TEST(AppSettings, DefaultFoldersAreModelsAndReportsWhenPresent) {
   testing::TempFolder program;
   program.Write("Models/.keep", "");
   program.Write("Reports/.keep", "");
-  RecordingMessages messages;
-  const AppSettings settings =
-      LoadSettings(program.File("Strandel.ini"), program.Path(), &messages);
+  const AppSettings settings = LoadSettings(program.File("Strandel.ini"), program.Path());
   EXPECT_EQ(settings.LastPath, program.Path() + "Models/");
   EXPECT_EQ(settings.ReportFolder, program.Path() + "Reports/");
+}
+
+TEST(AppSettings, DocumentsGoToTheUsersFolderWhenTheProgramsCannotTakeThem) {
+  testing::TempFolder root;
+  root.Write("home/Documents/.keep", "");
+  root.Write("share/strandel/Models/.keep", "");
+  const std::string documents = root.File("home/Documents/");
+  // Writable: the folder beside the program, as always.
+  EXPECT_EQ(DefaultModelFolder(root.File("share/strandel/"), documents),
+            root.File("share/strandel/Models/"));
+  // A data folder that cannot be written (here one that is not there; a system
+  // folder such as /usr/share/strandel for an ordinary user; tests/install runs
+  // the installed program in a read-only prefix as an ordinary user).
+  EXPECT_EQ(DefaultModelFolder(root.File("gone/strandel/"), documents), documents);
+  // A stored folder that cannot be written is not where new documents go either;
+  // the report folder is only read and stays.
+  const std::string path = root.Write("Strandel.ini", "[Default-Settings]\r\n"
+                                                      "Last-Path=" +
+                                                          root.File("gone/") +
+                                                          "\r\n"
+                                                          "LastRepLibPath=" +
+                                                          root.File("share/strandel/") + "\r\n");
+  const AppSettings settings = LoadSettings(path, root.File("share/strandel/"));
+  EXPECT_EQ(settings.LastPath, root.File("share/strandel/Models/"));
+  EXPECT_EQ(settings.ReportFolder, root.File("share/strandel/"));
 }
 
 TEST(AppSettings, WrittenInTheFixedOrder) {
@@ -118,9 +137,7 @@ TEST(AppSettings, RoundTripIsIdentical) {
   settings.AutosaveMinutes = 2.5;
   const std::string path = program.File("Strandel.ini");
   ASSERT_TRUE(SaveSettings(settings, path).ok);
-  RecordingMessages messages;
-  const AppSettings back = LoadSettings(path, program.Path(), &messages);
-  EXPECT_TRUE(messages.Entries.empty());
+  const AppSettings back = LoadSettings(path, program.Path());
   EXPECT_TRUE(SameSettings(back, settings));
   EXPECT_EQ(WriteSettingsText(back), WriteSettingsText(settings));
 }
@@ -141,8 +158,7 @@ TEST(AppSettings, ToleratesWhatPeopleDoToTheFile) {
       "LastForceUnitNo=2\n"
       "LastMassUnitNo=x\n"
       "LastStressUnitNo=70000\n");
-  RecordingMessages messages;
-  const AppSettings settings = LoadSettings(path, program.Path(), &messages);
+  const AppSettings settings = LoadSettings(path, program.Path());
   EXPECT_EQ(settings.LastPath, program.Path() + "Models/"); // the stored folder is gone
   EXPECT_EQ(settings.LastBeamHeight, 0);                    // malformed numbers read as 0
   EXPECT_EQ(settings.LastLoadHeight, 0.4);
@@ -174,7 +190,7 @@ TEST(AppSettings, AutosaveIntervalInMinutesZeroSwitchesItOff) {
     if (c.Stored)
       text += std::string("[Recovery-Settings]\r\nAutosaveMinutes=") + c.Stored + "\r\n";
     const std::string path = program.Write("Strandel.ini", text);
-    EXPECT_EQ(LoadSettings(path, program.Path(), nullptr).AutosaveMinutes, c.Minutes);
+    EXPECT_EQ(LoadSettings(path, program.Path()).AutosaveMinutes, c.Minutes);
   }
 }
 

@@ -188,7 +188,10 @@ TEST(DocumentFile, AnEmptyDocumentKeepsItsSettings) {
   EXPECT_EQ(doc.TxtHeight, 0.5);
   EXPECT_EQ(doc.VariableStr, "N001.X");
   doc.DisplacementScale = 40;
-  ASSERT_TRUE(ReadDocumentText("", doc).ok);
+  // An empty file is no document: nothing of the record changes.
+  EXPECT_FALSE(ReadDocumentText("", doc).ok);
+  EXPECT_EQ(doc.TxtHeight, 0.5);
+  ASSERT_TRUE(ReadDocumentText("[Model-Objects]\r\nGraphObjCount=0\r\n", doc).ok);
   EXPECT_EQ(doc.DisplacementScale, 0);
   EXPECT_EQ(doc.TxtHeight, 0.11);
 }

@@ -163,6 +163,7 @@ TEST(HostileDocument, LongNamesNeverPushTheBeamLinePastTheReadableLength) {
   beam.MtrlDesc = std::string(500, 'd');
   beam.ProfName = std::string(400, 'p');
   beam.B = 0.123;
+  beam.H = 0.2; // a profile as the model holds it: reading would clamp a height of 0
   beam.SafetyClass = 2;
   beam.BeamColor = 0x0000FF;
   beam.TxtPos = 0.25;

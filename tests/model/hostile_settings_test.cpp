@@ -20,7 +20,7 @@ TEST(HostileSettings, BinaryBytesGiveEveryDefault) {
   for (int i = 0; i < 8192; ++i)
     bytes.push_back(static_cast<char>((i * 131 + 7) % 256));
   const std::string path = program.Write("Strandel.ini", bytes);
-  const AppSettings settings = LoadSettings(path, program.Path(), nullptr);
+  const AppSettings settings = LoadSettings(path, program.Path());
   EXPECT_EQ(settings.Language, "English");
   EXPECT_EQ(settings.LastPath, program.Path());
   EXPECT_EQ(settings.Units, UnitChoice{});
@@ -37,7 +37,7 @@ TEST(HostileSettings, EnormousValuesAreReadToTheReadableLength) {
   const std::string path = program.Write(
       "Strandel.ini", "[Default-Settings]\r\nLanguage=" + std::string(100u * 1024u * 1024u, 'L') +
                           "\r\nLastBeamStr=" + beam + "\r\nLastTxtHeight=0.2\r\n");
-  const AppSettings settings = LoadSettings(path, program.Path(), nullptr);
+  const AppSettings settings = LoadSettings(path, program.Path());
   EXPECT_EQ(settings.Language.size(), 1023u);
   EXPECT_EQ(settings.LastBeamStr.size(), 1023u);
   EXPECT_EQ(settings.LastTxtHeight, 0.2); // the key after the huge line is still read
@@ -68,7 +68,7 @@ TEST(HostileSettings, NumbersThatAreNoNumbersOrOutOfRange) {
     const std::string path = program.Write(
         "Strandel.ini", std::string("[Unit-Settings]\r\nLastLengthUnitNo=") + c.text +
                             "\r\n[Min-Loads-Settings]\r\nMinForceValue=" + c.text + "\r\n");
-    const AppSettings settings = LoadSettings(path, program.Path(), nullptr);
+    const AppSettings settings = LoadSettings(path, program.Path());
     EXPECT_EQ(settings.Units.Length, c.unit) << c.text;
     EXPECT_EQ(settings.MinForceValue, c.minimumForce) << c.text;
     EXPECT_FALSE(UnitName(settings.Units, Quantity::Length).empty()) << c.text;

@@ -102,26 +102,29 @@ TEST(MaterialFile, MissingKeysAndBadNumbersTakeDefaults) {
   EXPECT_FALSE(beam.HardenAble); // only "True" is true
 }
 
-TEST(ProfileLibraryFile, WrittenReadAndClampedOnUse) {
+TEST(ProfileLibraryFile, WrittenAndReadClamped) {
   TBeamObject beam;
   beam.ShapeNo = 9;
   beam.H = beam.B = 0.05;
   beam.TL = beam.TF = 0.005;
   EXPECT_EQ(WriteProfileText(beam), "[Profile-Data]\r\nShapeNo=9\r\nH= 0.05\r\nB= 0.05\r\n"
                                     "Tl= 0.005\r\nTf= 0.005\r\n");
-  // An empty profile file gives a rectangle of 20 x 20 with walls of 3: the
-  // dimensions are clamped when first used.
+  // An empty profile file gives a rectangle of 20 x 20 with walls of 3, which
+  // the beam takes as its profile allows: a solid rectangle under one metre.
   TBeamObject read;
   ASSERT_TRUE(ReadProfileText("", "Empty", read).ok);
   EXPECT_EQ(read.ProfName, "Empty");
   EXPECT_EQ(read.ShapeNo, 1);
-  EXPECT_EQ(read.H, 20);
-  EXPECT_EQ(read.B, 20);
-  EXPECT_EQ(read.TL, 3);
-  EXPECT_EQ(read.TF, 3);
-  NormaliseProfile(read);
   EXPECT_EQ(read.H, 0.999);
   EXPECT_EQ(read.B, 0.999);
+  EXPECT_EQ(read.TL, 3); // a solid section has no walls to clamp
+  EXPECT_EQ(read.TF, 3);
+  // A tube's walls fit within it.
+  ASSERT_TRUE(
+      ReadProfileText("[Profile-Data]\nShapeNo=3\nH=0.2\nB=0.1\nTl=0.5\n", "Tube", read).ok);
+  EXPECT_EQ(read.H, 0.2);
+  EXPECT_DOUBLE_EQ(read.TL, 0.096);
+  EXPECT_DOUBLE_EQ(read.TF, 0.096);
 }
 
 TEST(ProfileLibraryFile, ShapeThatIsNoShapeIsRefused) {

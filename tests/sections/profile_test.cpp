@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "common/geometry.h"
+#include "sections/beam_details.h"
 #include "sections/profile.h"
 #include "sections/rectangle_section.h"
 #include "sections/section_beams.h"
@@ -21,7 +22,7 @@ void ExpectRelative(double actual, double expected, double tolerance, const std:
   EXPECT_NEAR(actual, expected, std::fabs(expected) * tolerance) << what;
 }
 
-TEST(NormaliseProfile, ClampsDimensionsAndWritesThemBack) {
+TEST(NormaliseProfile, ClampsTheDimensionsWhileTheSectionValuesOnlyReadThem) {
   struct Case {
     int shape;
     double H, B, TL, TF;             // as stored
@@ -44,14 +45,31 @@ TEST(NormaliseProfile, ClampsDimensionsAndWritesThemBack) {
       {7, 0.2, 0.1, 0.2, 0.05, 0.2, 0.1, 0.096, 0.05},
   };
   for (const Case& c : cases) {
-    TBeamObject beam = SteelBeam(c.shape, c.H, c.B, c.TL, c.TF);
-    ModelDocument doc;
-    A(beam, doc); // any quantity normalises first
+    const TBeamObject stored = SteelBeam(c.shape, c.H, c.B, c.TL, c.TF);
     const std::string what = "shape " + std::to_string(c.shape);
+    TBeamObject beam = stored;
+    NormaliseProfile(beam);
     EXPECT_DOUBLE_EQ(beam.H, c.expH) << what;
     EXPECT_DOUBLE_EQ(beam.B, c.expB) << what;
     EXPECT_DOUBLE_EQ(beam.TL, c.expTL) << what;
     EXPECT_DOUBLE_EQ(beam.TF, c.expTF) << what;
+    NormaliseProfile(beam); // twice changes nothing
+    EXPECT_DOUBLE_EQ(beam.H, c.expH) << what;
+    EXPECT_DOUBLE_EQ(beam.TF, c.expTF) << what;
+    // Every value of the details list and the capacities reads the stored beam
+    // as clamped, and leaves it as it was.
+    ModelDocument doc;
+    TBeamObject asStored = stored;
+    for (const auto* list : {&BeamDetails(), &BeamCapacities()}) {
+      for (const BeamDetail& detail : *list) {
+        const double fromStored = detail.Value(asStored, doc, nullptr);
+        const double fromClamped = detail.Value(beam, doc, nullptr);
+        EXPECT_TRUE(fromStored == fromClamped ||
+                    (std::isnan(fromStored) && std::isnan(fromClamped)))
+            << what << " " << detail.Name << ": " << fromStored << " / " << fromClamped;
+      }
+    }
+    EXPECT_EQ(asStored, stored) << what;
   }
 }
 

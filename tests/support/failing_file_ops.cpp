@@ -36,8 +36,13 @@ int FailingFileOps::Rename(const std::string& from, const std::string& to) {
   return Fail() ? error_ : FileOps::Rename(from, to);
 }
 
+int FailingFileOps::SyncFolder(const std::string& folder) {
+  return Fail() ? error_ : FileOps::SyncFolder(folder);
+}
+
 int FailingFileOps::Remove(const std::string& path) {
-  // Only the clearing up after a failure removes; it is not one of the calls counted.
+  // Only clearing up removes (after a failure, or what killed saves left); it is
+  // not one of the calls counted.
   return FileOps::Remove(path);
 }
 

@@ -20,6 +20,7 @@ public:
   int Sync(int fd) override;
   int Close(int fd) override;
   int Rename(const std::string& from, const std::string& to) override;
+  int SyncFolder(const std::string& folder) override;
   int Remove(const std::string& path) override;
 
   // Every write of at most this many bytes, as a pipe or a full disk gives them.
@@ -28,7 +29,7 @@ public:
   bool Interrupt = false;
   // Writes report success with nothing written (a device that takes no more).
   bool WriteNothing = false;
-  // The calls made so far (Remove, which only clears up after a failure, not counted).
+  // The calls made so far (Remove, which only clears up, not counted).
   int Calls() const { return calls_; }
 
 private:
