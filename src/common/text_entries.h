@@ -413,8 +413,15 @@ inline constexpr int kMsgHistoryOutOfStep = 320;
 inline constexpr int kMsgBeamTextSemicolon = 321;
 inline constexpr int kMsgBeamTextTooLong = 322;
 
+// The title line at the head of every printed and exported sheet ("%1" the
+// beam's number; "%1" the sheet, "%2" how many), and the sign legend's line
+// that says what the beam sheet's table lists.
+inline constexpr int kSheetTitleBeam = 330;
+inline constexpr int kSheetTitlePage = 331;
+inline constexpr int kBeamSheetSignsTable = 332;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 322;
+inline constexpr int kLastEntry = 332;
 
 } // namespace strandel::tr

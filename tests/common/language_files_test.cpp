@@ -81,9 +81,17 @@ TEST(LanguageFiles, HeaderParsesToTheConstantsTheProgramUses) {
           << "entry " << number << " named twice: " << names[0] << ", " << names[1];
     }
   }
-  // No dead lines: every line of a language file is a text the program shows.
-  for (int i = 0; i <= tr::kLastEntry; ++i)
-    EXPECT_TRUE(namesOf.count(i)) << "entry " << i << " has no name";
+  // No dead lines: every line of a language file is a text the program shows,
+  // except numbers kept free (empty in every language) for texts of work that
+  // is merged later.
+  const std::vector<std::string> english = LoadedEntries("English");
+  const std::vector<std::string> swedish = LoadedEntries("Svenska");
+  for (int i = 0; i <= tr::kLastEntry; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    const bool keptFree =
+        at < english.size() && at < swedish.size() && english[at].empty() && swedish[at].empty();
+    EXPECT_TRUE(namesOf.count(i) || keptFree) << "entry " << i << " has no name";
+  }
 }
 
 TEST(LanguageFiles, AreWindows1252WithCrLfLineEnds) {
