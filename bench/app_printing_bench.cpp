@@ -36,7 +36,8 @@ void BM_PrintLargeFrameModel(benchmark::State& state) {
   const AppSettings settings;
   PdfPrinter pdf;
   for (auto _ : state) {
-    const PrintOutcome outcome = PrintModel(pdf.printer, "frame", doc, settings);
+    const PrintOutcome outcome =
+        PrintModel(pdf.printer, "frame", doc, settings, TitleFor("frame.qsd"));
     if (!outcome.ok) state.SkipWithError(outcome.message.c_str());
   }
   state.counters["objects"] = static_cast<double>(doc.GraphObjects.size());
@@ -52,7 +53,7 @@ void BM_PrintLongReport(benchmark::State& state) {
   PdfPrinter pdf;
   int pages = 0;
   for (auto _ : state) {
-    const PrintOutcome outcome = PrintReport(pdf.printer, "report", lines);
+    const PrintOutcome outcome = PrintReport(pdf.printer, "report", lines, TitleFor("frame.qsd"));
     if (!outcome.ok) state.SkipWithError(outcome.message.c_str());
     pages = outcome.Pages;
   }

@@ -22,8 +22,11 @@ std::string L13(const std::string& text) {
   return LeftStr(text + std::string(12, ' '), 13);
 }
 
+// Signed as the sheet's legend reads them: components in the beam's axes,
+// moments counter-clockwise, so a value here is the value of the JSON and the
+// report in the display unit.
 std::string Shown(double value, double factor) {
-  return FormatValue(std::fabs(value) * factor);
+  return FormatValue(value * factor);
 }
 
 // A component too small to show leaves its column blank.

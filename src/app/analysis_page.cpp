@@ -13,8 +13,7 @@
 #include "app/sheet_area.h"
 #include "app/tool_icons.h"
 #include "common/text_entries.h"
-#include "render/beam_sheet.h"
-#include "render/pixel_mapping.h"
+#include "render/beam_sheet_pages.h"
 
 namespace strandel {
 namespace {
@@ -48,9 +47,13 @@ AnalysisPage::AnalysisPage(ModelDocument& doc, AppSettings& settings, BeamPage& 
     connect(diagramButtons_[i], &QAction::triggered, this, [this] { DiagramButtonsChanged(); });
   }
   connect(beamList_, &QComboBox::activated, this, [this](int line) { BeamChosen(line); });
-  sheet_->Painter = [this](QPainter& painter, QSize size, const SheetView& view) {
-    PaintBeamPage(painter, page_, settings_,
-                  PageView(view.Scale, 0, view.OffsetY, size.width(), size.height()));
+  // The window shows the sheets as paper gets them, one below the other.
+  sheet_->CountSheets = [this] { return static_cast<int>(BeamSheets(page_).size()); };
+  sheet_->PaintSheet = [this](QPainter& painter, int sheet, const ViewState& paper) {
+    const std::vector<BeamSheet> sheets = BeamSheets(page_);
+    if (sheet < static_cast<int>(sheets.size()))
+      PaintBeamSheet(painter, page_, settings_, sheets[static_cast<std::size_t>(sheet)], paper,
+                     SheetSurround::Desk);
   };
   QStatusBar* statusBar = MakePageStatusBar(this);
   status_ = AddStretchingPanel(statusBar);

@@ -271,12 +271,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 bool MainWindow::HandleKey(int key) {
   switch (key) {
   case Qt::Key_Up:
-  case Qt::Key_Down: {
-    const double step = key == Qt::Key_Up ? kSheetScrollStepMm : -kSheetScrollStepMm;
-    analysisPage_->Sheet()->Scroll(step);
-    reportsPage_->Sheet()->Scroll(step);
-    return true;
-  }
+  case Qt::Key_Down:
+  case Qt::Key_PageUp:
+  case Qt::Key_PageDown:
+  case Qt::Key_Home:
+  case Qt::Key_End:
+    // On the pages of sheets these keys move the sheets, whatever has the
+    // focus; the beam list keeps its keys with Ctrl (and its opened list).
+    if (pages_->Current() == kAnalysisPage) return analysisPage_->Sheet()->ScrollKey(key);
+    if (pages_->Current() == kReportsPage) return reportsPage_->Sheet()->ScrollKey(key);
+    return false;
   case Qt::Key_Delete:
     if (pages_->Current() != kModelPage) return false;
     modelPage_->ModelEditor().KeyPress(EditorKey::Delete);

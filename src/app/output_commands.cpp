@@ -69,16 +69,21 @@ void OutputCommands::PrintChosen(const OutputContext& context, const PrintOption
       printer_.setOutputFileName(
           ToQt(JobOutputFile(FromQt(chosenFile), static_cast<int>(i), exists)));
     const std::string title = JobTitle(context.Doc, PageCaptionOf(jobs[i]));
+    // Every sheet names the model it comes from; the beam sheets their beam too.
+    const SheetTitle heading = TitleFor(context.Doc.FileName);
     PrintOutcome outcome;
     switch (jobs[i]) {
     case PrintJobKind::Model:
-      outcome = PrintModel(printer_, title, context.Doc, context.Settings);
+      outcome = PrintModel(printer_, title, context.Doc, context.Settings, heading);
       break;
     case PrintJobKind::Diagrams:
-      outcome = PrintBeamSheets(printer_, title, context.Diagrams, context.Settings);
+      outcome =
+          PrintBeamSheets(printer_, title, context.Diagrams, context.Settings,
+                          TitleFor(context.Doc.FileName,
+                                   context.Diagrams.ChoiceIndex >= 0 ? context.Doc.FBDBeamNo : -1));
       break;
     case PrintJobKind::Report:
-      outcome = PrintReport(printer_, title, context.ReportLines);
+      outcome = PrintReport(printer_, title, context.ReportLines, heading);
       break;
     }
     if (!outcome.ok) {

@@ -7,7 +7,7 @@
 #include "app/output_rules.h"
 #include "app/qt_text.h"
 #include "render/beam_sheet_pages.h"
-#include "render/model_picture.h"
+#include "render/model_sheet.h"
 #include "render/pixel_mapping.h"
 #include "render/report_sheet.h"
 
@@ -53,28 +53,32 @@ PrintOutcome PrintJob(QPrinter& printer, const std::string& title, int pageCount
 }
 
 PrintOutcome PrintModel(QPrinter& printer, const std::string& title, const ModelDocument& doc,
-                        const AppSettings& settings) {
+                        const AppSettings& settings, const SheetTitle& heading) {
   return PrintJob(printer, title, 1, [&](QPainter& painter, int, QSize area) {
     // Paper shows the model alone: no grid, whatever grid the window shows.
-    DrawModel(painter, doc, settings, FittedView(doc, area.width(), area.height()));
+    const double pixelsPerMm = painter.device()->logicalDpiY() / 25.4;
+    DrawModelSheet(painter, doc, settings, heading, area.width(), area.height(), pixelsPerMm);
   });
 }
 
 PrintOutcome PrintBeamSheets(QPrinter& printer, const std::string& title, const BeamPage& page,
-                             const AppSettings& settings) {
+                             const AppSettings& settings, const SheetTitle& heading) {
   const std::vector<BeamSheet> sheets = BeamSheets(page);
-  return PrintJob(printer, title, static_cast<int>(sheets.size()),
-                  [&](QPainter& painter, int sheet, QSize area) {
-                    PaintBeamSheet(painter, page, settings, sheets[static_cast<std::size_t>(sheet)],
-                                   SheetOnPage(area), SheetSurround::Paper);
-                  });
+  const int count = static_cast<int>(sheets.size());
+  return PrintJob(printer, title, count, [&](QPainter& painter, int sheet, QSize area) {
+    const SheetTitle numbered = OnSheet(heading, sheet, count);
+    PaintBeamSheet(painter, page, settings, sheets[static_cast<std::size_t>(sheet)],
+                   SheetOnPage(area), SheetSurround::Paper, &numbered);
+  });
 }
 
 PrintOutcome PrintReport(QPrinter& printer, const std::string& title,
-                         const std::vector<std::string>& lines) {
+                         const std::vector<std::string>& lines, const SheetTitle& heading) {
   const ReportLayout layout = LayoutReport(lines);
   return PrintJob(printer, title, layout.SheetCount, [&](QPainter& painter, int sheet, QSize area) {
-    DrawReportSheet(painter, lines, layout, sheet, SheetOnPage(area), SheetSurround::Paper);
+    const SheetTitle numbered = OnSheet(heading, sheet, layout.SheetCount);
+    DrawReportSheet(painter, lines, layout, sheet, SheetOnPage(area), SheetSurround::Paper,
+                    &numbered);
   });
 }
 

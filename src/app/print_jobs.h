@@ -13,6 +13,7 @@
 #include "analysis/beam_page.h"
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "render/sheet_title.h"
 
 class QPainter;
 class QPrinter;
@@ -34,17 +35,19 @@ using PrintedPage = std::function<void(QPainter& painter, int page, QSize area)>
 PrintOutcome PrintJob(QPrinter& printer, const std::string& title, int pageCount,
                       const PrintedPage& draw);
 
-// The model as the Model page draws it, without the grid, fitted to the page.
+// The model as the Model page draws it, without the grid, fitted to the page
+// below the title line `heading` (the model's name and the date).
 PrintOutcome PrintModel(QPrinter& printer, const std::string& title, const ModelDocument& doc,
-                        const AppSettings& settings);
+                        const AppSettings& settings, const SheetTitle& heading);
 
-// The beam page on as many A4 sheets as its diagrams need.
+// The beam page on as many A4 sheets as its diagrams need, each headed by
+// `heading` (model, beam, date) with its sheet's number.
 PrintOutcome PrintBeamSheets(QPrinter& printer, const std::string& title, const BeamPage& page,
-                             const AppSettings& settings);
+                             const AppSettings& settings, const SheetTitle& heading);
 
-// The report on as many A4 sheets as its lines need.
+// The report on as many A4 sheets as its lines need, each headed likewise.
 PrintOutcome PrintReport(QPrinter& printer, const std::string& title,
-                         const std::vector<std::string>& lines);
+                         const std::vector<std::string>& lines, const SheetTitle& heading);
 
 // `picture` at 80 % of the page, 10 % in from its left and top edges.
 PrintOutcome PrintWindowPicture(QPrinter& printer, const std::string& title, const QImage& picture);

@@ -16,38 +16,11 @@
 #include "app/tool_icons.h"
 #include "common/files.h"
 #include "common/text_entries.h"
-#include "render/pixel_mapping.h"
 #include "render/report_sheet.h"
 #include "reports/report.h"
 #include "reports/report_templates.h"
 
 namespace strandel {
-namespace {
-
-// The sheets of a long report lie one below the other with this gap, mm.
-constexpr double kSheetGapMm = 8;
-
-void PaintReport(QPainter& painter, const std::vector<std::string>& lines, QSize size,
-                 const SheetView& view) {
-  painter.fillRect(QRect(QPoint(0, 0), size), QColor(0x80, 0x80, 0x80));
-  const ReportLayout layout = LayoutReport(lines);
-  for (int sheet = 0; sheet < layout.SheetCount; ++sheet) {
-    // Sheet k's own page coordinates, moved down by k sheets and gaps.
-    const double shift = sheet * (kSheetHeightMm + kSheetGapMm);
-    const ViewState page =
-        PageView(view.Scale, 0, view.OffsetY + shift, size.width(), size.height());
-    const int top = static_cast<int>(PixelOf(page, 0, kSheetHeightMm + kSheetGapMm / 2).y());
-    const int bottom = static_cast<int>(PixelOf(page, 0, -kSheetGapMm / 2).y());
-    const QRect band(0, top, size.width(), bottom - top);
-    if (!band.intersects(QRect(QPoint(0, 0), size))) continue;
-    painter.save();
-    painter.setClipRect(band);
-    DrawReportSheet(painter, lines, layout, sheet, page);
-    painter.restore();
-  }
-}
-
-} // namespace
 
 ReportsPage::ReportsPage(ModelDocument& doc, AppSettings& settings, std::string templatesFolder,
                          QWidget* parent)
@@ -63,8 +36,9 @@ ReportsPage::ReportsPage(ModelDocument& doc, AppSettings& settings, std::string 
   toolBar_->addWidget(menuArrow_);
   connect(templateList_, &QComboBox::activated, this, [this](int line) { ChooseListEntry(line); });
   connect(menuArrow_, &QToolButton::clicked, this, [this] { OpenTemplateMenu(); });
-  sheet_->Painter = [this](QPainter& painter, QSize size, const SheetView& view) {
-    PaintReport(painter, reportLines_, size, view);
+  sheet_->CountSheets = [this] { return LayoutReport(reportLines_).SheetCount; };
+  sheet_->PaintSheet = [this](QPainter& painter, int sheet, const ViewState& paper) {
+    DrawReportSheet(painter, reportLines_, LayoutReport(reportLines_), sheet, paper);
   };
   QStatusBar* statusBar = MakePageStatusBar(this);
   status_ = AddStretchingPanel(statusBar);

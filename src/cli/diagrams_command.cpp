@@ -20,6 +20,7 @@
 #include "cli/model_input.h"
 #include "cli/picture_output.h"
 #include "cli/settings_input.h"
+#include "common/files.h"
 #include "common/number_text.h"
 #include "common/record.h"
 #include "common/text.h"
@@ -104,26 +105,31 @@ void PrintJson(const BeamPage& page, const ModelDocument& doc, const AnalysisOut
 constexpr double kPngPixelsPerMillimetre = 150 / 25.4;
 
 std::optional<std::string> DrawBeamPage(const BeamPage& page, const AppSettings& settings,
-                                        PictureKind kind, const std::string& title) {
+                                        PictureKind kind, const std::string& title,
+                                        const SheetTitle& heading) {
   GuiSession session;
   const std::vector<BeamSheet> sheets = BeamSheets(page);
+  const int count = static_cast<int>(sheets.size());
   if (kind == PictureKind::Pdf) {
-    return PdfBytes(QSizeF(kSheetWidth, kSheetHeight), static_cast<int>(sheets.size()), title,
+    return PdfBytes(QSizeF(kSheetWidth, kSheetHeight), count, title,
                     [&](QPainter& painter, int sheet, const ViewState& paper) {
+                      const SheetTitle numbered = OnSheet(heading, sheet, count);
                       PaintBeamSheet(painter, page, settings, sheets[sheet], paper.Scale,
-                                     paper.Width, paper.Height, SheetSurround::Paper);
+                                     paper.Width, paper.Height, SheetSurround::Paper, &numbered);
                     });
   }
   const int width = static_cast<int>(std::lround(kSheetWidth * kPngPixelsPerMillimetre));
   const int height = static_cast<int>(std::lround(kSheetHeight * kPngPixelsPerMillimetre));
-  QImage image = BlankImage(width, height * static_cast<int>(sheets.size()));
+  QImage image = BlankImage(width, height * count);
   if (image.isNull()) return std::nullopt;
   QPainter painter(&image);
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
+  for (int i = 0; i < count; ++i) {
     painter.save();
     painter.translate(0, height * static_cast<double>(i));
-    PaintBeamSheet(painter, page, settings, sheets[i], kPngPixelsPerMillimetre, width, height,
-                   SheetSurround::Desk);
+    // Paper, not the window's desk: the title in the margin must be readable.
+    const SheetTitle numbered = OnSheet(heading, i, count);
+    PaintBeamSheet(painter, page, settings, sheets[static_cast<std::size_t>(i)],
+                   kPngPixelsPerMillimetre, width, height, SheetSurround::Paper, &numbered);
     painter.restore();
   }
   painter.end();
@@ -138,8 +144,14 @@ const char* const kDiagramsUsage =
     "\n"
     "Analyses the frame and prints the content of the beam page of beam N as one\n"
     "JSON object: the reactions on the beam (its ends, and the nodes lying on it),\n"
-    "in the beam's axes (fx along the beam, fy across it, m counter-clockwise); the\n"
-    "lines of the force table; and for each diagram chosen with --show (default all:\n"
+    "each the force and moment that the node exerts on the beam (through its\n"
+    "supports and the other beams), in the beam's axes (fx along the beam, fy across\n"
+    "it, m counter-clockwise) - where solve's support entries are what the structure\n"
+    "exerts on the support; the lines of the force table, which shows the same\n"
+    "values with their signs in the display units of the settings (R1, R2, ... in\n"
+    "the reactions' order; the forces F and loads q along the direction the page\n"
+    "draws them, positive towards +y; moments M counter-clockwise);\n"
+    "and for each diagram chosen with --show (default all:\n"
     "N normal force, T shear, M moment, V slope, Y deflection, S stress, U\n"
     "utilisation) its value and abscissa range and its points [x, value]. Values are\n"
     "in SI base units, the utilisation in percent as its label U[%] says; the stress\n"
@@ -148,7 +160,8 @@ const char* const kDiagramsUsage =
     "With OUT.png or OUT.pdf the page is drawn as the Analysis page shows it: the\n"
     "free body with the reactions, the force table and the diagrams on A4 sheets,\n"
     "continued on further sheets (one below the other in a PNG, 150 pixels per inch)\n"
-    "when the diagrams do not fit on one. Give OUT, --json or both.\n"
+    "when the diagrams do not fit on one, each headed by the model's file name, the\n"
+    "beam, its number of how many, and the date. Give OUT, --json or both.\n"
     "\n"
     "Exit status: 0 done; 1 the analysis failed (the page is then empty of results);\n"
     "2 bad usage, no beam N, MODEL unreadable or malformed, or OUT not writable.\n";
@@ -193,7 +206,8 @@ int RunDiagrams(const std::vector<std::string>& args) {
   UpdateBeamPage(page, doc, settings);
   if (picture &&
       !WritePicture(parsed.Positional[1],
-                    DrawBeamPage(page, settings, *picture, doc.FileName + ", beam " + *beamText)))
+                    DrawBeamPage(page, settings, *picture, doc.FileName + ", beam " + *beamText,
+                                 TitleFor(FileNameOf(parsed.Positional[0]), *beamNumber))))
     return kExitUsage;
   if (parsed.Has("--json")) {
     PrintJson(page, doc, outcome);

@@ -16,6 +16,7 @@
 #include "common/number_text.h"
 #include "common/record.h"
 #include "render/model_picture.h"
+#include "render/model_sheet.h"
 #include "render/picture_files.h"
 #include "units/units.h"
 
@@ -57,7 +58,8 @@ const char* const kRenderUsage =
     "Draws the model as the Model page shows it, fitted to the picture as Zoom extents\n"
     "fits it to the window, with the labels the settings switch on. --size gives the\n"
     "picture in pixels (default 1200x800); a PDF is one A4 page across, or a page of\n"
-    "WxH screen pixels (96 per inch) when --size is given.\n"
+    "WxH screen pixels (96 per inch) when --size is given, headed by a title line\n"
+    "with the model's file name and the date. A PNG or BMP is the model alone.\n"
     "\n"
     "  --displacements  analyse the frame and draw its displaced shape (blue)\n"
     "  --utilisation    analyse the frame and colour every stretch by its utilisation:\n"
@@ -118,8 +120,12 @@ int RunRender(const std::vector<std::string>& args) {
     const QSizeF page = parsed.Has("--size") ? QSizeF(size.Width * kMillimetresPerScreenPixel,
                                                       size.Height * kMillimetresPerScreenPixel)
                                              : QSizeF(kA4Long, kA4Short);
+    // A PDF is a sheet to print and file: it carries the title line. A PNG or
+    // BMP is a picture to put into other documents (and the file manager's
+    // thumbnail): it stays the model alone.
     bytes = PdfBytes(page, 1, doc.FileName, [&](QPainter& painter, int, const ViewState& paper) {
-      DrawModel(painter, doc, settings, FittedView(doc, paper.Width, paper.Height), options);
+      DrawModelSheet(painter, doc, settings, TitleFor(doc.FileName), paper.Width, paper.Height,
+                     paper.Scale, options);
     });
   } else {
     QImage image = BlankImage(size.Width, size.Height);

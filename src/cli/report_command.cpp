@@ -47,16 +47,19 @@ const char* const kReportUsage =
     "\n"
     "Analyses the model and expands the report template: prints the report's lines,\n"
     "each template line with its {width;alignment;name} parameters replaced by the\n"
-    "model's values in the display units of the settings, lines naming beam or\n"
-    "support parameters once for every beam or support. The characters | and ~ are\n"
-    "left in the lines: on a printed sheet they switch bold and underline. A line\n"
-    "that cannot be expanded reads \"Error:\" and why, and is counted on stderr;\n"
-    "the rest is still printed.\n"
+    "model's values in the display units of the settings, lines naming beam,\n"
+    "support, node, load, force or moment parameters once for every object of that\n"
+    "kind. Signs: a beam's end forces (Beam_Rx1 ...) are what the node exerts on the\n"
+    "beam, in its axes; a support's results (Supp_Rx, Supp_Ry, Supp_Rm) are the\n"
+    "force and moment the structure exerts on the support, x to the right, y upward,\n"
+    "moments counter-clockwise. The characters | and ~ are left in the lines: on a\n"
+    "printed sheet they switch bold and underline. A line that cannot be expanded\n"
+    "reads \"Error:\" and why, and is counted on stderr; the rest is still printed.\n"
     "\n"
     "With --pdf the report is drawn on A4 sheets into OUT.pdf instead: a fixed\n"
     "character grid in Courier New, 10 point unless the widest line needs smaller,\n"
-    "| and ~ switching bold and underline, runs of - and = drawn as rules, the sheets\n"
-    "numbered at their foot.\n"
+    "| and ~ switching bold and underline, runs of - and = drawn as rules, every\n"
+    "sheet headed by the model's file name, its number of how many, and the date.\n"
     "\n"
     "TEMPLATE is a file, or the name of a template of the Reports folder\n"
     "(\"Design report\", \"Beam summary\", \"Support reactions\", \"Bill of materials\").\n"
@@ -90,8 +93,8 @@ int RunReport(const std::vector<std::string>& args) {
   const ReportSources sources{doc, settings, DocumentFolder(modelPath)};
   const std::vector<std::string> lines = BuildReport(read.Lines, sources, &context);
   if (const std::optional<std::string> pdf = parsed.Value("--pdf")) {
-    if (!WritePicture(*pdf,
-                      ReportPdf(lines, FileTitle(templatePath) + ", " + FileNameOf(modelPath))))
+    if (!WritePicture(*pdf, ReportPdf(lines, FileTitle(templatePath) + ", " + FileNameOf(modelPath),
+                                      TitleFor(FileNameOf(modelPath)))))
       return kExitUsage;
   } else {
     std::string out;

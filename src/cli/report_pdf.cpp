@@ -9,12 +9,14 @@
 namespace strandel::cli {
 
 std::optional<std::string> ReportPdf(const std::vector<std::string>& lines,
-                                     const std::string& title) {
+                                     const std::string& title, const SheetTitle& heading) {
   GuiSession session;
   const ReportLayout layout = LayoutReport(lines);
   return PdfBytes(QSizeF(kSheetWidth, kSheetHeight), layout.SheetCount, title,
                   [&](QPainter& painter, int sheet, const ViewState& paper) {
-                    DrawReportSheet(painter, lines, layout, sheet, paper, SheetSurround::Paper);
+                    const SheetTitle numbered = OnSheet(heading, sheet, layout.SheetCount);
+                    DrawReportSheet(painter, lines, layout, sheet, paper, SheetSurround::Paper,
+                                    &numbered);
                   });
 }
 

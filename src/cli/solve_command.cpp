@@ -173,7 +173,8 @@ void PrintTable(const ModelDocument& doc, const AnalysisOutcome& outcome, bool v
                   Shown(units, Quantity::Angle, u[2]).c_str());
     }
   }
-  std::printf("\nSupports  node  Rx %-8s Ry %-8s  M %-8s\n", force.c_str(), force.c_str(),
+  std::printf("\nSupports: force and moment on the support\n");
+  std::printf("Supports  node  Rx %-8s Ry %-8s  M %-8s\n", force.c_str(), force.c_str(),
               moment.c_str());
   for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc)) {
     std::printf(
@@ -206,8 +207,10 @@ const char* const kSolveUsage =
     "Runs the frame analysis: the displacements of every node, the reactions of the\n"
     "supports, the end displacements and forces of every beam stretch (local and\n"
     "global axes, start then end: x, y, rotation), and the utilisation and largest\n"
-    "displacement of every beam. Reactions are the force and moment the structure\n"
-    "exerts on the support; utilisations are fractions in JSON, percent in the table.\n"
+    "displacement of every beam. A support's results (rx, ry, m) are the force and\n"
+    "moment the structure exerts on the support, the opposite of the reaction that\n"
+    "holds the structure; a stretch's end forces are what the node exerts on the\n"
+    "stretch. Utilisations are fractions in JSON, percent in the table.\n"
     "\n"
     "The table uses the display units of the settings; --json prints one object in\n"
     "SI base units. A failed analysis still prints its output, with\n"

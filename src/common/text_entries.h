@@ -413,6 +413,13 @@ inline constexpr int kMsgHistoryOutOfStep = 320;
 inline constexpr int kMsgBeamTextSemicolon = 321;
 inline constexpr int kMsgBeamTextTooLong = 322;
 
+// The title line at the head of every printed and exported sheet ("%1" the
+// beam's number; "%1" the sheet, "%2" how many), and the sign legend's line
+// that says what the beam sheet's table lists.
+inline constexpr int kSheetTitleBeam = 330;
+inline constexpr int kSheetTitlePage = 331;
+inline constexpr int kBeamSheetSignsTable = 332;
+
 // A model document that is empty or does not hold what it says it holds, and the
 // untitled copy its readable part opens as.
 inline constexpr int kMsgFileEmpty = 350;

@@ -80,14 +80,22 @@ void DrawForceTable(QPainter& painter, const TReactionTableObject& table, const 
 namespace {
 
 // The head of the sheet says how to read its signs, so nobody has to guess which
-// way a positive moment bends the beam.
+// way a positive moment bends the beam, and what the table's R stand for: the
+// forces on this beam, not the forces on a support that tables of supports give.
 void DrawSignLegend(QPainter& painter, const BeamPage& page, const ViewState& view) {
   bool showsBeam = false;
   EachOnPage<TBeamObject>(page, [&](const TBeamObject&) { showsBeam = true; });
   if (!showsBeam) return;
-  constexpr double kLegendHeight = 2.1; // mm, smaller than the labels
-  DrawLabel(painter, view, {25, 288.5}, Translated(tr::kBeamSheetSignsAxes), kLegendHeight);
-  DrawLabel(painter, view, {25, 285}, Translated(tr::kBeamSheetSignsForces), kLegendHeight);
+  constexpr double kLegendHeight = 2.1;  // mm, smaller than the labels
+  constexpr double kLegendTop = 289.2;   // the first line's baseline, mm
+  constexpr double kLegendLeading = 2.6; // mm from line to line
+  const int lines[] = {tr::kBeamSheetSignsAxes, tr::kBeamSheetSignsForces,
+                       tr::kBeamSheetSignsTable};
+  double y = kLegendTop;
+  for (int entry : lines) {
+    DrawLabel(painter, view, {kPageBeamLeft, y}, Translated(entry), kLegendHeight);
+    y -= kLegendLeading;
+  }
 }
 
 } // namespace

@@ -53,7 +53,8 @@ std::vector<BeamSheet> BeamSheets(const BeamPage& page) {
 }
 
 void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& settings,
-                    const BeamSheet& sheet, const ViewState& paper, SheetSurround surround) {
+                    const BeamSheet& sheet, const ViewState& paper, SheetSurround surround,
+                    const SheetTitle* title) {
   DrawSheet(painter, paper, surround);
   ViewState view = paper;
   view.OriginY += sheet.OriginY;
@@ -65,12 +66,14 @@ void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& 
                              PixelOf(paper, kSheetWidth - kSheetMargin, bottom)));
   PaintBeamPageContent(painter, page, settings, view);
   painter.restore();
+  if (title) DrawSheetTitle(painter, paper, *title);
 }
 
 void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& settings,
                     const BeamSheet& sheet, double scale, int width, int height,
-                    SheetSurround surround) {
-  PaintBeamSheet(painter, page, settings, sheet, PageView(scale, 0, 0, width, height), surround);
+                    SheetSurround surround, const SheetTitle* title) {
+  PaintBeamSheet(painter, page, settings, sheet, PageView(scale, 0, 0, width, height), surround,
+                 title);
 }
 
 } // namespace strandel

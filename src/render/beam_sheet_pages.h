@@ -10,6 +10,7 @@
 #include "analysis/beam_page.h"
 #include "model/app_settings.h"
 #include "render/beam_sheet.h"
+#include "render/sheet_title.h"
 
 namespace strandel {
 
@@ -23,14 +24,16 @@ struct BeamSheet {
 std::vector<BeamSheet> BeamSheets(const BeamPage& page);
 
 // One sheet on paper that `paper` maps in millimetres, (0, 0) the sheet's
-// bottom-left corner (SheetOnPaper for a printer's page).
+// bottom-left corner (SheetOnPaper for a printer's page), with its title line
+// in the top margin when one is given (paper and exports; the window has none).
 void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& settings,
-                    const BeamSheet& sheet, const ViewState& paper, SheetSurround surround);
+                    const BeamSheet& sheet, const ViewState& paper, SheetSurround surround,
+                    const SheetTitle* title = nullptr);
 
 // One sheet on a target of width x height pixels that is the paper, `scale`
 // pixels per millimetre.
 void PaintBeamSheet(QPainter& painter, const BeamPage& page, const AppSettings& settings,
                     const BeamSheet& sheet, double scale, int width, int height,
-                    SheetSurround surround);
+                    SheetSurround surround, const SheetTitle* title = nullptr);
 
 } // namespace strandel

@@ -36,7 +36,7 @@ ReportLayout LayoutReport(const std::vector<std::string>& lines) {
 
 void DrawReportSheet(QPainter& painter, const std::vector<std::string>& lines,
                      const ReportLayout& layout, int sheet, const ViewState& page,
-                     SheetSurround surround) {
+                     SheetSurround surround, const SheetTitle* title) {
   DrawSheet(painter, page, surround);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -50,9 +50,13 @@ void DrawReportSheet(QPainter& painter, const std::vector<std::string>& lines,
     if (index >= lines.size()) break;
     markup = DrawGridLine(painter, page, layout.Grid, row, lines[index], true, markup);
   }
-  const std::string number = std::to_string(sheet + 1) + "/" + std::to_string(layout.SheetCount);
-  DrawLabel(painter, page, {kSheetWidth - kReportRight, kReportBottom / 2 + 1}, number, 3.0, 0,
-            TextAnchor::MiddleRight);
+  if (title) {
+    DrawSheetTitle(painter, page, *title);
+  } else {
+    const std::string number = std::to_string(sheet + 1) + "/" + std::to_string(layout.SheetCount);
+    DrawLabel(painter, page, {kSheetWidth - kReportRight, kReportBottom / 2 + 1}, number, 3.0, 0,
+              TextAnchor::MiddleRight);
+  }
   painter.restore();
 }
 

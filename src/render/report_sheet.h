@@ -12,6 +12,7 @@
 #include "editor/view_state.h"
 #include "render/beam_sheet.h"
 #include "render/character_grid.h"
+#include "render/sheet_title.h"
 
 namespace strandel {
 
@@ -29,10 +30,13 @@ inline constexpr double kReportBottom = 18;
 
 ReportLayout LayoutReport(const std::vector<std::string>& lines);
 
-// Sheet `sheet` (from 0) in page units through `page`, its number "n/N" at the
-// foot. The bold and underline switches carry over from the sheets before.
+// Sheet `sheet` (from 0) in page units through `page`. With this sheet's title
+// (paper, PDF; OnSheet numbers it) the title line at its head numbers the
+// sheet; without one (the window) its number "n/N" stands at the foot. The bold and underline
+// switches carry over from the sheets before.
 void DrawReportSheet(QPainter& painter, const std::vector<std::string>& lines,
                      const ReportLayout& layout, int sheet, const ViewState& page,
-                     SheetSurround surround = SheetSurround::Desk);
+                     SheetSurround surround = SheetSurround::Desk,
+                     const SheetTitle* title = nullptr);
 
 } // namespace strandel

@@ -56,7 +56,7 @@ bool DrawLabel(QPainter& painter, const ViewState& view, Point2 at, const std::s
   const QPointF origin = PixelOf(view, at);
   const double width = RotatedTextWidth(painter, text, kFixedFont, pixelHeight, false);
   double along = 0, up = 0; // shift of the baseline start, pixels in the text's axes
-  if (anchor == TextAnchor::MiddleRight) along = -width;
+  if (anchor == TextAnchor::MiddleRight || anchor == TextAnchor::BaselineRight) along = -width;
   if (anchor == TextAnchor::BaselineCentre || anchor == TextAnchor::MiddleCentre)
     along = -width / 2;
   if (anchor == TextAnchor::MiddleLeft || anchor == TextAnchor::MiddleCentre ||

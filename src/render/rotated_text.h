@@ -32,7 +32,14 @@ bool IsLegibleHeight(const QPainter& painter, double pixelHeight);
 // upside down: the result lies in (-90, 90] degrees.
 double ReadableAngle(double angle);
 
-enum class TextAnchor { BaselineLeft, BaselineCentre, MiddleLeft, MiddleCentre, MiddleRight };
+enum class TextAnchor {
+  BaselineLeft,
+  BaselineCentre,
+  BaselineRight,
+  MiddleLeft,
+  MiddleCentre,
+  MiddleRight
+};
 
 // A label of `height` model (or page) units at the model point `at`, turned by
 // `angle`, placed by `anchor` relative to that point. Nothing when the height

@@ -1,5 +1,5 @@
 #pragma once
-// The seven parameter lists, each built in the source file of its subject; the
+// The parameter lists, each built in the source file of its subject; the
 // lookup over all of them is report_parameters.cpp.
 
 #include <vector>
@@ -15,5 +15,10 @@ const std::vector<ReportParameter>& DimensioningParameters(); // model_parameter
 const std::vector<ReportParameter>& ModelParameters();        // model_parameters.cpp
 const std::vector<ReportParameter>& DocumentParameters();     // model_parameters.cpp
 const std::vector<ReportParameter>& EnvironmentParameters();  // model_parameters.cpp
+const std::vector<ReportParameter>& NodeParameters();         // load_parameters.cpp
+const std::vector<ReportParameter>& LoadParameters();         // load_parameters.cpp
+const std::vector<ReportParameter>& ForceParameters();        // load_parameters.cpp
+const std::vector<ReportParameter>& MomentParameters();       // load_parameters.cpp
+const std::vector<ReportParameter>& BalanceParameters();      // load_parameters.cpp
 
 } // namespace strandel

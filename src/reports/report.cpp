@@ -20,10 +20,31 @@ struct PreparedLine {
   std::vector<PreparedField> Fields; // one per parameter part
 };
 
+// The kind of a line that names a parameter of a repeating list.
+ReportLineKind RepeatedKind(ParameterList list) {
+  switch (list) {
+  case ParameterList::Beam:
+    return ReportLineKind::PerBeam;
+  case ParameterList::Support:
+    return ReportLineKind::PerSupport;
+  case ParameterList::Node:
+    return ReportLineKind::PerNode;
+  case ParameterList::Load:
+    return ReportLineKind::PerLoad;
+  case ParameterList::Force:
+    return ReportLineKind::PerForce;
+  case ParameterList::Moment:
+    return ReportLineKind::PerMoment;
+  default:
+    return ReportLineKind::Plain;
+  }
+}
+
 PreparedLine Prepare(std::string_view line) {
   PreparedLine prepared;
   prepared.Parts = SplitTemplateLine(line);
-  bool beams = false, supports = false;
+  ReportLineKind repeated = ReportLineKind::Plain;
+  bool mixed = false;
   std::string firstError;
   for (const TemplatePart& part : prepared.Parts) {
     if (!part.IsParameter) continue;
@@ -42,29 +63,57 @@ PreparedLine Prepare(std::string_view line) {
       firstError = "Error:The line contained an unknown parameter:" + written.Name;
     else if (!width)
       firstError = "Error:The line contained an invalid field width:" + written.Width;
-    else if (field.Parameter->List == ParameterList::Beam)
-      beams = true;
-    else if (field.Parameter->List == ParameterList::Support)
-      supports = true;
+    else if (RepeatsPerObject(field.Parameter->List)) {
+      const ReportLineKind kind = RepeatedKind(field.Parameter->List);
+      mixed = mixed || (repeated != ReportLineKind::Plain && repeated != kind);
+      repeated = kind;
+    }
   }
-  if (firstError.empty() && beams && supports)
+  if (firstError.empty() && mixed)
     firstError = "Error:Repetetiv parameters of two kinds are mixed on the same line!";
   if (!firstError.empty()) {
     prepared.Kind = ReportLineKind::Error;
     prepared.Error = std::move(firstError);
-  } else if (supports) {
-    prepared.Kind = ReportLineKind::PerSupport;
-  } else if (beams) {
-    prepared.Kind = ReportLineKind::PerBeam;
+  } else {
+    prepared.Kind = repeated;
   }
   return prepared;
+}
+
+// Whether the scope holds the object a parameter of the list is asked about.
+bool HasObjectFor(const ParameterScope& scope, ParameterList list) {
+  switch (list) {
+  case ParameterList::Beam:
+    return scope.Beam != nullptr;
+  case ParameterList::Support:
+    return scope.Support != nullptr;
+  case ParameterList::Node:
+    return scope.Node != nullptr;
+  case ParameterList::Load:
+    return scope.Load != nullptr;
+  case ParameterList::Force:
+    return scope.Force != nullptr;
+  case ParameterList::Moment:
+    return scope.Moment != nullptr;
+  default:
+    return true;
+  }
+}
+
+template <class T> const T* ObjectIn(const ReportObject& object) {
+  const T* const* held = std::get_if<const T*>(&object);
+  return held ? *held : nullptr;
 }
 
 std::string Expand(const PreparedLine& line, const ReportSources& sources, ReportObject object,
                    SectionContext& context) {
   ParameterScope scope{sources, context};
-  if (const auto* beam = std::get_if<const TBeamObject*>(&object)) scope.Beam = *beam;
-  if (const auto* support = std::get_if<const TSupportObject*>(&object)) scope.Support = *support;
+  scope.Beam = ObjectIn<TBeamObject>(object);
+  scope.Support = ObjectIn<TSupportObject>(object);
+  scope.Node = ObjectIn<TNodeObject>(object);
+  scope.Load = ObjectIn<TLoadObject>(object);
+  scope.Force = ObjectIn<TForceObject>(object);
+  scope.Moment = ObjectIn<TMomentObject>(object);
 
   std::string out;
   std::size_t fieldIndex = 0;
@@ -77,14 +126,19 @@ std::string Expand(const PreparedLine& line, const ReportSources& sources, Repor
     if (part.Text.empty()) continue;
     std::string value;
     if (const ReportParameter* parameter = field.Parameter) {
-      const bool needsBeam = parameter->List == ParameterList::Beam;
-      const bool needsSupport = parameter->List == ParameterList::Support;
-      if ((!needsBeam || scope.Beam) && (!needsSupport || scope.Support))
-        value = parameter->Value(scope);
+      if (HasObjectFor(scope, parameter->List)) value = parameter->Value(scope);
     }
     out += PadField(value, field.Alignment, field.Width);
   }
   return out;
+}
+
+// The line once for every object of the kind, in model list order.
+template <class T>
+void ExpandEach(std::vector<std::string>& report, const PreparedLine& line,
+                const ReportSources& sources, SectionContext& context) {
+  for (const T& object : ObjectsOf<T>(sources.Doc))
+    report.push_back(Expand(line, sources, &object, context));
 }
 
 } // namespace
@@ -116,12 +170,22 @@ std::vector<std::string> BuildReport(const std::vector<std::string>& templateLin
       report.push_back(Expand(line, sources, {}, used));
       break;
     case ReportLineKind::PerBeam:
-      for (const TBeamObject& beam : ObjectsOf<TBeamObject>(sources.Doc))
-        report.push_back(Expand(line, sources, &beam, used));
+      ExpandEach<TBeamObject>(report, line, sources, used);
       break;
     case ReportLineKind::PerSupport:
-      for (const TSupportObject& support : ObjectsOf<TSupportObject>(sources.Doc))
-        report.push_back(Expand(line, sources, &support, used));
+      ExpandEach<TSupportObject>(report, line, sources, used);
+      break;
+    case ReportLineKind::PerNode:
+      ExpandEach<TNodeObject>(report, line, sources, used);
+      break;
+    case ReportLineKind::PerLoad:
+      ExpandEach<TLoadObject>(report, line, sources, used);
+      break;
+    case ReportLineKind::PerForce:
+      ExpandEach<TForceObject>(report, line, sources, used);
+      break;
+    case ReportLineKind::PerMoment:
+      ExpandEach<TMomentObject>(report, line, sources, used);
       break;
     }
   }

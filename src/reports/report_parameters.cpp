@@ -14,8 +14,32 @@ ReportEnvironment CurrentReportEnvironment() {
   return {TodayText(), CurrentUserName(), STRANDEL_VERSION};
 }
 
+bool RepeatsPerObject(ParameterList list) {
+  switch (list) {
+  case ParameterList::Beam:
+  case ParameterList::Support:
+  case ParameterList::Node:
+  case ParameterList::Load:
+  case ParameterList::Force:
+  case ParameterList::Moment:
+    return true;
+  default:
+    return false;
+  }
+}
+
 const std::vector<ReportParameter>& ParametersOf(ParameterList list) {
   switch (list) {
+  case ParameterList::Node:
+    return NodeParameters();
+  case ParameterList::Load:
+    return LoadParameters();
+  case ParameterList::Force:
+    return ForceParameters();
+  case ParameterList::Moment:
+    return MomentParameters();
+  case ParameterList::Balance:
+    return BalanceParameters();
   case ParameterList::Beam:
     return BeamParameters();
   case ParameterList::Support:
@@ -38,9 +62,11 @@ const ReportParameter* FindReportParameter(std::string_view name) {
   // Built once: every line of every report looks its names up here.
   static const std::unordered_map<std::string, const ReportParameter*> byName = [] {
     std::unordered_map<std::string, const ReportParameter*> names;
-    for (ParameterList list : {ParameterList::Beam, ParameterList::Support, ParameterList::Unit,
-                               ParameterList::Dimensioning, ParameterList::Model,
-                               ParameterList::Document, ParameterList::Environment}) {
+    for (ParameterList list :
+         {ParameterList::Beam, ParameterList::Support, ParameterList::Unit,
+          ParameterList::Dimensioning, ParameterList::Model, ParameterList::Document,
+          ParameterList::Environment, ParameterList::Node, ParameterList::Load,
+          ParameterList::Force, ParameterList::Moment, ParameterList::Balance}) {
       for (const ReportParameter& parameter : ParametersOf(list))
         names.emplace(LowerCase(parameter.Name), &parameter);
     }

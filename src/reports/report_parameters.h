@@ -1,9 +1,9 @@
 #pragma once
-// The parameters a report template may name: seven lists (beam, support, unit,
-// dimensioning, model, document and environment parameters), each name with the
-// function that writes its value for the current model. A line naming a beam
-// parameter is repeated for every beam, one naming a support parameter for
-// every support.
+// The parameters a report template may name: twelve lists (beam, support, node,
+// distributed load, point force, point moment, unit, dimensioning, model,
+// balance, document and environment parameters), each name with the function
+// that writes its value for the current model. A line naming a parameter of
+// one of the first six lists is repeated for every object of that kind.
 
 #include <string>
 #include <string_view>
@@ -15,7 +15,24 @@
 
 namespace strandel {
 
-enum class ParameterList { Beam, Support, Unit, Dimensioning, Model, Document, Environment };
+enum class ParameterList {
+  Beam,
+  Support,
+  Unit,
+  Dimensioning,
+  Model,
+  Document,
+  Environment,
+  Node,
+  Load,
+  Force,
+  Moment,
+  Balance,
+};
+
+// Whether a line naming a parameter of the list is repeated for every object
+// of one kind (beam, support, node, distributed load, point force, point moment).
+bool RepeatsPerObject(ParameterList list);
 
 // What a report says about when and by whom it was made.
 struct ReportEnvironment {
@@ -35,13 +52,17 @@ struct ReportSources {
   ReportEnvironment Environment = CurrentReportEnvironment();
 };
 
-// What one value is asked about: the beam or the support of the line being
-// repeated, if any. Asking never changes the model.
+// What one value is asked about: the beam, support, node, load, force or
+// moment of the line being repeated, if any. Asking never changes the model.
 struct ParameterScope {
   const ReportSources& Sources;
   SectionContext& Context;
   const TBeamObject* Beam = nullptr;
   const TSupportObject* Support = nullptr;
+  const TNodeObject* Node = nullptr;
+  const TLoadObject* Load = nullptr;
+  const TForceObject* Force = nullptr;
+  const TMomentObject* Moment = nullptr;
 };
 
 struct ReportParameter {

@@ -89,7 +89,7 @@ TEST(BeamPage, ForceTableText) {
   const std::vector<std::string> expected = {
       "       x[KN]     y[KN]    m[KNm]     F[KN]          M[KNm]         q[KN/m]      ",
       "--------------------------------     -------------------------------------------",
-      "R1                8.75               F1          5  M1        1.5  q1          2",
+      "R1                8.75               F1         -5  M1        1.5  q1         -2",
       "R2                8.25          ",
   };
   EXPECT_EQ(tables[0]->Lines, expected);

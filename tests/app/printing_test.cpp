@@ -19,6 +19,7 @@
 #include "app/print_dialog.h"
 #include "app/reports_page.h"
 #include "app/scripted_output_dialogs.h"
+#include "common/system_info.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
 #include "render/beam_sheet_pages.h"
@@ -70,6 +71,14 @@ const PrintOptions kModelOnly{true, false, false};
 QRectF Millimetres(const QRect& box, int dpi) {
   const double mm = kMmPerInch / dpi;
   return QRectF(box.left() * mm, box.top() * mm, (box.width()) * mm, (box.height()) * mm);
+}
+
+// The ink box of the page below `topMm` from the paper's top edge (where the
+// title line ends), in the page's pixels.
+QRect InkBelow(const QImage& page, double topMm, int dpi) {
+  const int top = static_cast<int>(std::lround(topMm * dpi / kMmPerInch));
+  const QRect box = testing::InkBox(page.copy(0, top, page.width(), page.height() - top));
+  return box.translated(0, top);
 }
 
 std::string Lines(int count) {
@@ -126,6 +135,47 @@ private slots:
              std::string("frame.qsd - Reports"));
   }
 
+  void EveryPrintedSheetCarriesItsTitleLine() {
+    PrintingApp printing;
+    MainWindow& window =
+        printing.Start(printing.App.WriteModel("frame.qsd", testing::PortalFrameObjects()));
+    printing.ChoosePdf(window, "title.pdf");
+    printing.Print(window, kEverything);
+    const std::string today = TodayText();
+    const long beam = window.Document().FBDBeamNo;
+    QVERIFY(beam > 0);
+    // Page by page as pdftotext reads them back.
+    auto pagesOf = [&](const std::string& name) {
+      std::vector<std::string> pages;
+      std::string text = testing::PdfText(printing.Printed(name));
+      for (std::size_t feed; (feed = text.find('\f')) != std::string::npos;) {
+        pages.push_back(text.substr(0, feed));
+        text.erase(0, feed + 1);
+      }
+      return pages;
+    };
+    const std::vector<std::string> model = pagesOf("title.pdf");
+    const std::vector<std::string> diagrams = pagesOf("title-2.pdf");
+    const std::vector<std::string> report = pagesOf("title-3.pdf");
+    QCOMPARE(model.size(), std::size_t{1});
+    QVERIFY(model[0].find("frame.qsd") != std::string::npos);
+    QVERIFY(model[0].find(today) != std::string::npos);
+    QVERIFY(model[0].find("Page") == std::string::npos); // one picture, no count
+    QCOMPARE(diagrams.size(), BeamSheets(window.Diagrams()).size());
+    QVERIFY(diagrams.size() >= 2); // all seven diagrams: the page goes on
+    for (std::size_t i = 0; i < diagrams.size(); ++i) {
+      const std::string& page = diagrams[i];
+      const std::string sheet =
+          "Page " + std::to_string(i + 1) + " of " + std::to_string(diagrams.size());
+      QVERIFY2(page.find("frame.qsd") != std::string::npos, page.c_str());
+      QVERIFY2(page.find("Beam " + std::to_string(beam)) != std::string::npos, page.c_str());
+      QVERIFY2(page.find(sheet) != std::string::npos, page.c_str());
+      QVERIFY2(page.find(today) != std::string::npos, page.c_str());
+    }
+    QVERIFY(report[0].find("Page 1 of " + std::to_string(report.size())) != std::string::npos);
+    QVERIFY(report[0].find(today) != std::string::npos);
+  }
+
   void TheBeamSheetFillsThePrintableWidthAsOnA4() {
     PrintingApp printing;
     MainWindow& window =
@@ -137,8 +187,9 @@ private slots:
     printing.Print(window, {false, true, false});
     const std::vector<QImage> pages = testing::RasterisedPages(printing.Printed("sheet.pdf"), 100);
     QVERIFY(!pages.empty());
-    const QRectF ink = Millimetres(testing::InkBox(pages[0]), 100);
     const double scale = 190.0 / 210;
+    // Below the title line, which stands in the sheet's top margin.
+    const QRectF ink = Millimetres(InkBelow(pages[0], 10 + 4.5 * scale, 100), 100);
     QVERIFY2(std::abs(ink.left() - (10 + 5 * scale)) < 0.6,
              qPrintable(QString::number(ink.left())));
     QVERIFY(std::abs(ink.top() - (10 + 5 * scale)) < 0.6);
@@ -162,8 +213,8 @@ private slots:
     const std::vector<QImage> pages = testing::RasterisedPages(printing.Printed("across.pdf"), 100);
     QVERIFY(!pages.empty());
     QVERIFY(pages[0].width() > pages[0].height());
-    const QRectF ink = Millimetres(testing::InkBox(pages[0]), 100);
     const double s = 190.0 / 297, left = 10 + (277 - 210 * s) / 2;
+    const QRectF ink = Millimetres(InkBelow(pages[0], 10 + 4.5 * s, 100), 100);
     const QString where =
         QString("%1 %2 %3 %4").arg(ink.left()).arg(ink.top()).arg(ink.right()).arg(ink.bottom());
     QVERIFY2(std::abs(ink.left() - (left + 5 * s)) < 0.6, qPrintable(where));
@@ -207,13 +258,14 @@ private slots:
         "long.qsd",
         "1;1;0;0;0;-1\n1;2;" + end + ";0;-1\n2;1;1;2;True;True;False;;0;0;" + end + "\n");
     MainWindow& window = printing.Start(model);
-    // Uneven margins: the model fits the printable area, 185 x 265 mm starting
-    // 10 mm from the left and 20 mm from the top.
+    // Uneven margins: the printable area is 185 x 265 mm starting 10 mm from
+    // the left and 20 mm from the top; the title takes its top 8 mm, and the
+    // model fits the 185 x 257 mm below.
     printing.ChoosePdf(window, "long.pdf", {10, 20, 15, 12});
     printing.Print(window, kModelOnly);
     const std::vector<QImage> pages = testing::RasterisedPages(printing.Printed("long.pdf"), 50);
     QCOMPARE(pages.size(), std::size_t{1});
-    const QRectF ink = Millimetres(testing::InkBox(pages[0]), 50);
+    const QRectF ink = Millimetres(InkBelow(pages[0], 20 + 8, 50), 50);
 
     // The extents hold the nodes with 2 BH around them: L + 4 BH along the
     // member, widened by 5 % each side. The drawn nodes reach BH / 2 beyond
@@ -222,7 +274,7 @@ private slots:
     const double box = L + 4 * BH, widened = 1.1 * box;
     const double start = (0.05 * box + 2 * BH - BH / 2) / widened;
     const double span = (L + BH) / widened;
-    const QRectF area(10, 20, 185, 265);
+    const QRectF area(10, 28, 185, 257);
     const double tolerance = 1.2; // mm: a pixel at 50 dpi, the outline and the shadow
     if (wide) {
       QVERIFY2(std::abs(ink.left() - (area.left() + start * area.width())) < tolerance,
@@ -261,12 +313,14 @@ private slots:
     }
     QCOMPARE(pages.size(), std::size_t{3});
     QVERIFY(pages[0].find("Line 1\n") != std::string::npos);
-    QVERIFY(pages[0].find("1/3") != std::string::npos);
+    // Each sheet is numbered by its title line, not at its foot.
+    QVERIFY(pages[0].find("Page 1 of 3") != std::string::npos);
+    QVERIFY(pages[0].find("1/3") == std::string::npos);
     QVERIFY(pages[1].find("Line 124") != std::string::npos);
     QVERIFY(pages[1].find("Line 125") == std::string::npos);
     QVERIFY(pages[2].find("Line 125") != std::string::npos);
     QVERIFY(pages[2].find("Line 130") != std::string::npos);
-    QVERIFY(pages[2].find("3/3") != std::string::npos);
+    QVERIFY(pages[2].find("Page 3 of 3") != std::string::npos);
   }
 
   void AnEmptyModelGivesNoModelJob() {

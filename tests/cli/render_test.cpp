@@ -2,6 +2,7 @@
 // sizes and kinds, the exit statuses, and drawing without any display.
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 
 #include <gtest/gtest.h>
@@ -173,6 +174,70 @@ TEST(CliReportPdf, ReportSheetsInsteadOfLines) {
   result = Cli({"report", model, report, "--pdf", folder.File("none/beams.pdf")});
   EXPECT_EQ(result.ExitCode, 2);
   EXPECT_FALSE(result.Err.empty());
+}
+
+} // namespace
+} // namespace strandel
+
+namespace strandel {
+namespace {
+
+// The text of a PDF page by page, as pdftotext reads it.
+std::vector<std::string> PdfTextPages(const std::string& path) {
+  const testing::ProcessResult read = testing::RunProgram("/usr/bin/pdftotext", {path, "-"});
+  EXPECT_EQ(read.ExitCode, 0) << read.Err;
+  std::vector<std::string> pages;
+  std::string text = read.Out;
+  for (std::size_t feed; (feed = text.find('\f')) != std::string::npos;) {
+    pages.push_back(text.substr(0, feed));
+    text.erase(0, feed + 1);
+  }
+  return pages;
+}
+
+// The PDFs a script makes are sheets that say where they come from: the model's
+// file name on every page, the beam on beam sheets, the page of how many and
+// the date (yyyy-mm-dd); the model's picture has no page count.
+TEST(CliTitles, EveryPdfSheetNamesItsModel) {
+  testing::TempFolder folder;
+  const std::string model =
+      WriteModel(folder, testing::SimplySupportedBeam(6, 2000), "span six.qsd");
+  const std::string ends = folder.Write("ends.txt", "{;;BeamNo}\r\n");
+  struct Case {
+    std::vector<std::string> Args;
+    std::size_t Pages;
+    const char* Beam; // on every page, or nothing
+  };
+  const Case cases[] = {
+      {{"diagrams", model, "--beam", "1", folder.File("beam.pdf")}, 2, "Beam 1"},
+      {{"report", model, ends, "--pdf", folder.File("report.pdf")}, 1, nullptr},
+      {{"render", model, folder.File("model.pdf")}, 1, nullptr},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(Cli(c.Args).ExitCode, 0) << c.Args[0];
+    const std::string& out = c.Args[0] == "report" ? c.Args[4] : c.Args.back();
+    const std::vector<std::string> pages = PdfTextPages(out);
+    ASSERT_EQ(pages.size(), c.Pages) << c.Args[0];
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      const std::string& page = pages[i];
+      EXPECT_NE(page.find("span six.qsd"), std::string::npos) << c.Args[0] << ": " << page;
+      if (c.Beam) {
+        EXPECT_NE(page.find(c.Beam), std::string::npos) << page;
+      }
+      const std::string count =
+          "Page " + std::to_string(i + 1) + " of " + std::to_string(pages.size());
+      EXPECT_EQ(page.find(count) != std::string::npos, c.Args[0] != "render") << page;
+      // A date: four digits, a dash, two, a dash, two.
+      bool dated = false;
+      for (std::size_t at = 0; at + 10 <= page.size() && !dated; ++at) {
+        const std::string d = page.substr(at, 10);
+        dated = d[4] == '-' && d[7] == '-' && std::all_of(d.begin(), d.end(), [](char ch) {
+                  return ch == '-' || std::isdigit(static_cast<unsigned char>(ch));
+                });
+      }
+      EXPECT_TRUE(dated) << c.Args[0] << ": " << page;
+    }
+  }
 }
 
 } // namespace

@@ -181,10 +181,11 @@ TEST(BeamSheet, TheHeadOfASheetWithABeamSaysHowToReadTheSigns) {
       PaintBeamPage(painter, page, settings, Sheet());
     }
     if (showsBeam) {
-      EXPECT_GT(DarkPixelsBetween(image, 288, 291), 50);     // the line on the axes
-      EXPECT_GT(DarkPixelsBetween(image, 284.5, 287.5), 50); // the line on the forces
+      EXPECT_GT(DarkPixelsBetween(image, 289, 291), 50);     // the line on the axes
+      EXPECT_GT(DarkPixelsBetween(image, 286.4, 288.4), 50); // the line on the forces
+      EXPECT_GT(DarkPixelsBetween(image, 283.8, 285.8), 50); // what the table's R are
     } else {
-      EXPECT_EQ(DarkPixelsBetween(image, 284, 291), 0); // no beam, nothing to read
+      EXPECT_EQ(DarkPixelsBetween(image, 283, 291), 0); // no beam, nothing to read
     }
   }
   SetTranslations({});

@@ -22,7 +22,8 @@ TEST(ReportParameterLists, HaveTheirSizesAndUniqueNames) {
   const Case cases[] = {
       {ParameterList::Beam, 55},        {ParameterList::Support, 6}, {ParameterList::Unit, 22},
       {ParameterList::Dimensioning, 7}, {ParameterList::Model, 10},  {ParameterList::Document, 7},
-      {ParameterList::Environment, 3},
+      {ParameterList::Environment, 3},  {ParameterList::Node, 4},    {ParameterList::Load, 10},
+      {ParameterList::Force, 6},        {ParameterList::Moment, 3},  {ParameterList::Balance, 9},
   };
   std::set<std::string> names;
   for (const Case& c : cases) {

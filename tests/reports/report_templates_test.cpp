@@ -3,6 +3,8 @@
 // of theirs may end up as an error, nor a value as undefined.
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 #include "analysis/solver.h"
 #include "common/files.h"
@@ -11,6 +13,7 @@
 #include "model/document_file.h"
 #include "model/object_text.h"
 #include "report_fixture.h"
+#include "reports/load_sums.h"
 #include "reports/report_templates.h"
 #include "support/frame_models.h"
 #include "support/temp_folder.h"
@@ -133,12 +136,15 @@ TEST_F(ShippedTemplates, ExpandWithoutErrorsOnTheStandardModels) {
     doc.CreatedByUser = doc.LastModByUser = "engineer";
     doc.CreatedDate = doc.LastModDate = "2024-05-06";
     doc.CreationVersion = "3.1.4";
-    long beams = 0, supports = 0;
-    for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc))
-      (void)beam, ++beams;
-    for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc))
-      (void)support, ++supports;
-    ASSERT_GT(beams, 0) << name;
+    // How often a line of each kind is repeated.
+    std::map<ReportLineKind, std::size_t> repeats = {{ReportLineKind::Plain, 1}};
+    for (const auto& object : doc.GraphObjects) {
+      const ReportLineKind kinds[] = {ReportLineKind::PerNode,    ReportLineKind::PerBeam,
+                                      ReportLineKind::PerSupport, ReportLineKind::PerLoad,
+                                      ReportLineKind::PerForce,   ReportLineKind::PerMoment};
+      ++repeats[kinds[static_cast<int>(KindOf(*object)) - 1]];
+    }
+    ASSERT_GT(repeats[ReportLineKind::PerBeam], 0u) << name;
     ++reported;
     const ReportSources sources{doc, settings, "/models/", environment};
     for (const FolderEntry& entry : templates) {
@@ -148,9 +154,7 @@ TEST_F(ShippedTemplates, ExpandWithoutErrorsOnTheStandardModels) {
       for (std::string line : read.Lines) {
         const ReportLineKind kind = LineKind(line);
         EXPECT_NE(kind, ReportLineKind::Error) << entry.Title << ": " << line;
-        expectedLines += kind == ReportLineKind::PerBeam      ? beams
-                         : kind == ReportLineKind::PerSupport ? supports
-                                                              : 1;
+        expectedLines += repeats[kind];
       }
       const std::vector<std::string> report = BuildReport(read.Lines, sources);
       EXPECT_EQ(report.size(), expectedLines) << entry.Title << " on " << name;
@@ -173,6 +177,36 @@ TEST_F(ShippedTemplates, ExpandWithoutErrorsOnTheStandardModels) {
   }
   // Ten generated structures, the beam, and the standard structures.
   EXPECT_GT(reported, 11u);
+}
+
+// For every model a report is made of, with own weight off and on, the forces
+// the analysis puts on the supports add up to the loads the report lists: in x,
+// y and moment about the origin, to rounding of the loads' size.
+TEST(ReportBalance, SupportsCarryTheListedLoadsOnEveryShippedModel) {
+  std::vector<std::pair<std::string, ModelDocument>> models = ModelsToReport();
+  models.emplace_back("grid frame", testing::GridFrame(4, 3, 5, 3.5, 8000));
+  std::size_t checked = 0;
+  for (auto& [name, doc] : models) {
+    for (bool ownWeight : {false, true}) {
+      doc.OwnWeight = ownWeight;
+      ASSERT_TRUE(AnalyseModel(doc).Ok()) << name;
+      SectionContext context;
+      const ForceSum loads = AppliedLoadSum(doc, context);
+      const ForceSum supports = SupportForceSum(doc, context);
+      double reach = 1;
+      for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc))
+        reach = std::max({reach, std::fabs(node.X), std::fabs(node.Y)});
+      // Measured against the loads; an unloaded tower without its weight
+      // carries nothing, and its supports must carry nothing either.
+      const double size =
+          std::max(1.0, std::fabs(loads.X) + std::fabs(loads.Y) + std::fabs(loads.M) / reach);
+      EXPECT_NEAR(supports.X, loads.X, 1e-9 * size) << name << ", own weight " << ownWeight;
+      EXPECT_NEAR(supports.Y, loads.Y, 1e-9 * size) << name << ", own weight " << ownWeight;
+      EXPECT_NEAR(supports.M, loads.M, 1e-9 * size * reach) << name << ", own weight " << ownWeight;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 24u);
 }
 
 } // namespace
