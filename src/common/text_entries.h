@@ -413,8 +413,17 @@ inline constexpr int kMsgHistoryOutOfStep = 320;
 inline constexpr int kMsgBeamTextSemicolon = 321;
 inline constexpr int kMsgBeamTextTooLong = 322;
 
+// Why a numeric field refuses what was typed, when the expression evaluator's own
+// message does not say it: an arithmetic fault, a value out of the field's range.
+inline constexpr int kMsgFieldDivisionByZero = 323;
+inline constexpr int kMsgFieldNotDefined = 324;
+inline constexpr int kMsgFieldTooLarge = 325;
+inline constexpr int kMsgFieldPercentRange = 326;
+inline constexpr int kMsgFieldNotPositive = 327;
+inline constexpr int kMsgFieldBelowOne = 328;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 322;
+inline constexpr int kLastEntry = 328;
 
 } // namespace strandel::tr
