@@ -27,6 +27,9 @@ NumericFieldEdit::NumericFieldEdit(QWidget* parent) : QLineEdit(parent) {
   colours.setColor(QPalette::Disabled, QPalette::Base, colours.color(QPalette::Button));
   setPalette(colours);
   SetBase(*this, Qt::white);
+  // Wide enough for a value of fifteen digits with its sign and point.
+  setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-0.000000000000000")) +
+                  16); // frame and text margins
 }
 
 NumericFieldEdit::~NumericFieldEdit() {
@@ -89,7 +92,10 @@ std::string NumericFieldEdit::Text() const {
 void NumericFieldEdit::SetText(const std::string& text) {
   const QString shown = ToQt(text);
   // Rewriting an unchanged text would move the cursor and lose a selection.
-  if (shown != this->text()) setText(shown);
+  if (shown == this->text()) return;
+  setText(shown);
+  home(false); // a long value shows from its first digit
+
 }
 
 void NumericFieldEdit::PlaceNote() {

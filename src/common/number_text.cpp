@@ -1,5 +1,6 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -193,14 +194,18 @@ std::string FormatValue(double x) {
   return ValueText(d, x < 0);
 }
 
-std::string FormatFieldValue(double x) {
+std::string FormatFieldValue(double x, int significant) {
   if (!std::isfinite(x) || x == 0) return FormatValue(x);
+  DecimalDigits d = RoundedDigits(std::fabs(x), std::clamp(significant, 1, 17));
+  d.digits = StripTrailingZeros(d.digits);
+  return ValueText(d, x < 0);
+}
+
+std::string FormatFieldValue(double x) {
   std::string text;
   for (int significant = 3; significant <= 15; ++significant) {
-    DecimalDigits d = RoundedDigits(std::fabs(x), significant);
-    d.digits = StripTrailingZeros(d.digits);
-    text = ValueText(d, x < 0);
-    if (ParseNumber(text) == x) break;
+    text = FormatFieldValue(x, significant);
+    if (!std::isfinite(x) || ParseNumber(text) == x) break;
   }
   return text;
 }

@@ -22,6 +22,8 @@ std::string FormatValue(double x);
 // as FormatValue lays out its three: " 1.234", " 6.125", " 0.333333333333333",
 // " 2.5E-07". A value that fifteen digits cannot carry exactly shows fifteen.
 std::string FormatFieldValue(double x);
+// x rounded to `significant` digits (1..17) in that layout, trailing zeros dropped.
+std::string FormatFieldValue(double x, int significant);
 
 // The beam line's form of a number: FormatValue's text whenever it reads back as
 // exactly x, so documents written with three digits keep their text; otherwise the

@@ -47,7 +47,19 @@ double FromFieldUnits(double shown, double displayFactor) {
 }
 
 std::string FieldText(double storedValue, double displayFactor) {
-  return FormatFieldValue(ToFieldUnits(storedValue, displayFactor));
+  const double shown = ToFieldUnits(storedValue, displayFactor);
+  if (!std::isfinite(shown) || shown == 0) return FormatFieldValue(shown);
+  // The fewest digits that, typed back, give the stored value to fifteen digits:
+  // a unit's factor may add noise in the last digits that is no part of the value
+  // (90 degrees read from a document as 1.5707963267949 radians shows as 90, not
+  // 90.0000000000002).
+  const std::string stored = FormatFieldValue(storedValue, 15);
+  for (int significant = 3; significant < 15; ++significant) {
+    const std::string text = FormatFieldValue(shown, significant);
+    if (FormatFieldValue(FromFieldUnits(ParseNumber(text), displayFactor), 15) == stored)
+      return text;
+  }
+  return FormatFieldValue(shown, 15);
 }
 
 std::string FaultMessage(EvaluationFault fault) {

@@ -44,7 +44,11 @@ enum class FieldKind {
 double ToFieldUnits(double value, double displayFactor);
 double FromFieldUnits(double shown, double displayFactor);
 
-// What a field shows for a stored value: FormatFieldValue in the display unit.
+// What a field shows for a stored value: the fewest digits (three to fifteen, in
+// FormatFieldValue's layout) that, typed back in the display unit, give the stored
+// value to fifteen significant digits. With a factor of 1 that is FormatFieldValue
+// of the value; with others it leaves out the noise a factor adds in the last
+// digits.
 std::string FieldText(double storedValue, double displayFactor);
 
 // The reason an evaluation failed, for the user: "Division by zero".

@@ -3,80 +3,40 @@
 // a text a field cannot take keeps the dialog open with the reason beside it.
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <cmath>
 
 #include "app/app_test_registry.h"
 #include "app/beam_dialog.h"
+#include "app/dialog_bench.h"
 #include "app/load_dialog.h"
 #include "app/node_dialog.h"
 #include "app/numeric_field_edit.h"
-#include "app/qt_text.h"
 #include "app/support_dialog.h"
-#include "common/geometry.h"
-#include "common/number_text.h"
-#include "common/translation.h"
-#include "common/user_message.h"
 #include "model/document_file.h"
-#include "support/frame_models.h"
 #include "support/temp_folder.h"
 
 namespace strandel {
 namespace {
 
-// Node 1 (0, 0) and node 2 (4, 0), beam 1 between them carrying load 1, a pin
-// at node 1. Lengths in m, loads in KN/m, strengths in MPa, English texts.
-struct PrecisionBench {
-  PrecisionBench() {
-    LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt");
-    settings.Units.Length = 1;       // [m]
-    settings.Units.Displacement = 4; // [mm]
-    settings.Units.Force = 2;        // [KN]
-    settings.Units.DistLoad = 2;     // [KN/m]
-    settings.Units.Stress = 2;       // [MPa]
-    testing::AddNode(doc, 1, 0, 0);
-    testing::AddNode(doc, 2, 4, 0);
-    testing::AddBeam(doc, 1, 1, 2);
-    testing::AddLoad(doc, 1, 1, 1, 2, -1000, kPi / 2);
-    testing::AddSupport(doc, 1, 1);
-  }
-  ~PrecisionBench() { SetTranslations({}); }
+using testing::ClickOk;
+using testing::DialogBench;
+using testing::Type;
 
-  DialogContext Context() {
-    return {nullptr, doc, settings, messages, dataFolder, [] {}};
-  }
-  int IndexOf(ObjectKind kind) const {
-    for (std::size_t i = 0; i < doc.GraphObjects.size(); ++i)
-      if (KindOf(*doc.GraphObjects[i]) == kind) return static_cast<int>(i);
-    return -1;
-  }
-  static const TNodeObject& Node(const ModelDocument& in) { return *FindNode(in, 2); }
-  static const TBeamObject& Beam(const ModelDocument& in) { return *FindBeam(in, 1); }
-  static const TLoadObject& Load(const ModelDocument& in) {
-    for (const TLoadObject& load : ObjectsOf<TLoadObject>(in))
-      return load;
-    throw std::logic_error("no load");
-  }
-
-  ModelDocument doc;
-  AppSettings settings;
-  RecordingMessages messages;
-  std::string dataFolder = std::string(STRANDEL_SOURCE_DIR) + "/data/";
-};
-
-void Type(NumericFieldEdit* edit, const QString& text) {
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, text);
+// Node 2 of the bench, its beam and its load.
+const TNodeObject& Node(const ModelDocument& in) {
+  return *FindNode(in, 2);
 }
-
-void ClickOk(QDialog& dialog) {
-  QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
-                    Qt::LeftButton);
+const TBeamObject& Beam(const ModelDocument& in) {
+  return *FindBeam(in, 1);
+}
+const TLoadObject& Load(const ModelDocument& in) {
+  return *ObjectsOf<TLoadObject>(in).begin();
+}
+int NodeTwo(const DialogBench& bench) {
+  return bench.IndexOf(ObjectKind::Node) + 1;
 }
 
 // Types into the field of a dialog that is shown, and confirms it with OK.
@@ -116,12 +76,12 @@ private slots:
         {"2.5E-7", " 2.5E-07", 2.5e-7, 2.5e-4, 0.25, ";2.5E-7;"},
     };
     for (const Case& c : cases) {
-      PrecisionBench bench;
+      DialogBench bench;
       const DialogContext context = bench.Context();
       const QString typed = QString::fromLatin1(c.typed);
       {
-        TfNodeProp dialog(context, *OpenNodeDialog(bench.doc, bench.IndexOf(ObjectKind::Node) + 1,
-                                                   bench.settings.Units));
+        TfNodeProp dialog(context,
+                          *OpenNodeDialog(bench.doc, NodeTwo(bench), bench.settings.Units));
         TypeAndConfirm(dialog, dialog.YEdit(), typed);
       }
       {
@@ -135,16 +95,16 @@ private slots:
         dialog.Pages()->setCurrentIndex(1);
         TypeAndConfirm(dialog, dialog.Edit(dialog.Model().Fck), typed);
       }
-      QVERIFY2(SameValue(PrecisionBench::Node(bench.doc).Y, c.node), c.typed);
-      QVERIFY2(SameValue(PrecisionBench::Load(bench.doc).Value, c.load), c.typed);
-      QVERIFY2(SameValue(PrecisionBench::Beam(bench.doc).Fck, c.strength), c.typed);
+      QVERIFY2(SameValue(Node(bench.doc).Y, c.node), c.typed);
+      QVERIFY2(SameValue(Load(bench.doc).Value, c.load), c.typed);
+      QVERIFY2(SameValue(Beam(bench.doc).Fck, c.strength), c.typed);
 
       // OK again without touching a field changes no bit.
-      const double y = PrecisionBench::Node(bench.doc).Y;
-      const double strength = PrecisionBench::Beam(bench.doc).Fck;
+      const double y = Node(bench.doc).Y;
+      const double strength = Beam(bench.doc).Fck;
       {
-        TfNodeProp dialog(context, *OpenNodeDialog(bench.doc, bench.IndexOf(ObjectKind::Node) + 1,
-                                                   bench.settings.Units));
+        TfNodeProp dialog(context,
+                          *OpenNodeDialog(bench.doc, NodeTwo(bench), bench.settings.Units));
         dialog.show();
         QCOMPARE(dialog.YEdit()->text(), QString::fromLatin1(c.shown));
         ClickOk(dialog);
@@ -153,8 +113,8 @@ private slots:
         beam.show();
         ClickOk(beam);
       }
-      QCOMPARE(PrecisionBench::Node(bench.doc).Y, y);
-      QCOMPARE(PrecisionBench::Beam(bench.doc).Fck, strength);
+      QCOMPARE(Node(bench.doc).Y, y);
+      QCOMPARE(Beam(bench.doc).Fck, strength);
 
       // Saved and read back, every value is the one typed.
       testing::TempFolder folder;
@@ -164,18 +124,17 @@ private slots:
       QVERIFY2(text.find(c.saved) != std::string::npos, text.c_str());
       ModelDocument back;
       QVERIFY(LoadDocument(path, back).ok);
-      QCOMPARE(PrecisionBench::Node(back).Y, PrecisionBench::Node(bench.doc).Y);
-      QCOMPARE(PrecisionBench::Load(back).Value, PrecisionBench::Load(bench.doc).Value);
-      QCOMPARE(PrecisionBench::Beam(back).Fck, PrecisionBench::Beam(bench.doc).Fck);
-      QCOMPARE(PrecisionBench::Beam(back).Y2, PrecisionBench::Node(bench.doc).Y);
+      QCOMPARE(Node(back).Y, Node(bench.doc).Y);
+      QCOMPARE(Load(back).Value, Load(bench.doc).Value);
+      QCOMPARE(Beam(back).Fck, Beam(bench.doc).Fck);
+      QCOMPARE(Beam(back).Y2, Node(bench.doc).Y);
     }
   }
 
   void NonsenseKeepsTheDialogOpenWithTheReason() {
-    PrecisionBench bench;
+    DialogBench bench;
     const DialogContext context = bench.Context();
-    TfNodeProp dialog(context, *OpenNodeDialog(bench.doc, bench.IndexOf(ObjectKind::Node) + 1,
-                                               bench.settings.Units));
+    TfNodeProp dialog(context, *OpenNodeDialog(bench.doc, NodeTwo(bench), bench.settings.Units));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Type(dialog.XEdit(), QStringLiteral("abc"));
@@ -197,7 +156,7 @@ private slots:
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
     QCOMPARE(QApplication::focusWidget(), dialog.XEdit());
-    QCOMPARE(PrecisionBench::Node(bench.doc).X, 4.0);
+    QCOMPARE(Node(bench.doc).X, 4.0);
     QVERIFY(!bench.doc.Modified);
     // Another refusal, then Esc in the field takes the change back.
     Type(dialog.XEdit(), QStringLiteral("1/0"));
@@ -218,7 +177,7 @@ private slots:
   void EveryDialogRefusesTheSameWay() {
     // A support's rotation, a load's position and a beam's strength on a page
     // behind another: OK brings the refused field forward with its reason.
-    PrecisionBench bench;
+    DialogBench bench;
     const DialogContext context = bench.Context();
     {
       TfSuppProp dialog(context, *OpenSupportDialog(bench.doc, bench.IndexOf(ObjectKind::Support),
@@ -245,7 +204,7 @@ private slots:
       Type(dialog.TextPosEdit(), QStringLiteral("25"));
       ClickOk(dialog);
       QCOMPARE(dialog.result(), int(QDialog::Accepted));
-      QCOMPARE(PrecisionBench::Load(bench.doc).TxtPos, 0.25);
+      QCOMPARE(Load(bench.doc).TxtPos, 0.25);
     }
     TfBeamProp dialog(
         context, *OpenBeamDialog(bench.doc, bench.IndexOf(ObjectKind::Beam), bench.settings.Units));
@@ -267,7 +226,7 @@ private slots:
     QCOMPARE(fck->text().trimmed(), QStringLiteral("235"));
     ClickOk(dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(PrecisionBench::Beam(bench.doc).Fck, 235e6);
+    QCOMPARE(Beam(bench.doc).Fck, 235e6);
   }
 };
 

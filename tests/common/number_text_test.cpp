@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -11,35 +13,41 @@
 namespace strandel {
 namespace {
 
+// A number and the text a form gives it.
+struct FormCase {
+  double value;
+  const char* text;
+};
+
+void ExpectForms(std::string (*form)(double), std::initializer_list<FormCase> cases) {
+  for (const FormCase& c : cases)
+    EXPECT_EQ(form(c.value), c.text) << c.value;
+}
+
 TEST(FormatValue, ThreeSignificantDigitsWithSignColumn) {
-  struct Case {
-    double value;
-    const char* text;
-  };
-  const Case cases[] = {
-      {0, " 0"},
-      {-0.0, " 0"},
-      {1234.5, " 1230"},
-      {-0.000012345, "-1.23E-05"},
-      {0.0001, " 0.0001"},
-      {0.00009, " 9.00E-05"},
-      {100000000, " 1.00E+08"},
-      {99949999, " 99900000"},  // below the bound after rounding: fixed notation
-      {99950000, " 1.00E+08"},  // rounds up onto the bound
-      {0.000099996, " 0.0001"}, // rounds up onto the lower bound
-      {0.2, " 0.2"},
-      {7800, " 7800"},
-      {1e9, " 1.00E+09"},
-      {-2.5, "-2.5"},
-      {0.123456, " 0.123"},
-      {123456, " 123000"},
-      {1.125, " 1.13"}, // an exact half rounds up
-      {2.675, " 2.67"}, // 2.675 is stored just below the half
-      {-1e-300, "-1.00E-300"},
-      {1.7976931348623157e308, " 1.80E+308"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FormatValue(c.value), c.text) << c.value;
+  ExpectForms(FormatValue,
+              {
+                  {0, " 0"},
+                  {-0.0, " 0"},
+                  {1234.5, " 1230"},
+                  {-0.000012345, "-1.23E-05"},
+                  {0.0001, " 0.0001"},
+                  {0.00009, " 9.00E-05"},
+                  {100000000, " 1.00E+08"},
+                  {99949999, " 99900000"},  // below the bound after rounding: fixed notation
+                  {99950000, " 1.00E+08"},  // rounds up onto the bound
+                  {0.000099996, " 0.0001"}, // rounds up onto the lower bound
+                  {0.2, " 0.2"},
+                  {7800, " 7800"},
+                  {1e9, " 1.00E+09"},
+                  {-2.5, "-2.5"},
+                  {0.123456, " 0.123"},
+                  {123456, " 123000"},
+                  {1.125, " 1.13"}, // an exact half rounds up
+                  {2.675, " 2.67"}, // 2.675 is stored just below the half
+                  {-1e-300, "-1.00E-300"},
+                  {1.7976931348623157e308, " 1.80E+308"},
+              });
 }
 
 TEST(FormatValue, UndefinedValuesNeverLookLikeNumbers) {
@@ -49,36 +57,31 @@ TEST(FormatValue, UndefinedValuesNeverLookLikeNumbers) {
 }
 
 TEST(FormatGeneral, FifteenDigitsFixedOrExponentMoreOnlyWhereFifteenRound) {
-  struct Case {
-    double value;
-    const char* text;
-  };
-  const Case cases[] = {
-      {0, "0"},
-      {0.11, "0.11"},
-      {0.3, "0.3"},
-      {1000, "1000"},
-      {1e-7, "1E-7"},
-      {1.5e-6, "1.5E-6"},
-      {0.00001, "0.00001"},
-      {0.000012, "0.000012"},
-      {0.123456, "0.123456"},
-      {-3, "-3"},
-      {123456789012345.0, "123456789012345"},
-      {1e15, "1E15"},
-      {2.5e20, "2.5E20"},
-      {1.234, "1.234"},
-      {6.125, "6.125"},
-      {12.345, "12.345"},
-      // Fifteen digits would round these; the fewest exact digits are written.
-      {3.14159265358979323846, "3.141592653589793"},
-      {-1.5707963267948966, "-1.5707963267948966"},
-      {0.1 + 0.2, "0.30000000000000004"},
-      {1.0 / 3.0, "0.3333333333333333"},
-      {1.7976931348623157e308, "1.7976931348623157E308"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FormatGeneral(c.value), c.text) << c.value;
+  ExpectForms(FormatGeneral,
+              {
+                  {0, "0"},
+                  {0.11, "0.11"},
+                  {0.3, "0.3"},
+                  {1000, "1000"},
+                  {1e-7, "1E-7"},
+                  {1.5e-6, "1.5E-6"},
+                  {0.00001, "0.00001"},
+                  {0.000012, "0.000012"},
+                  {0.123456, "0.123456"},
+                  {-3, "-3"},
+                  {123456789012345.0, "123456789012345"},
+                  {1e15, "1E15"},
+                  {2.5e20, "2.5E20"},
+                  {1.234, "1.234"},
+                  {6.125, "6.125"},
+                  {12.345, "12.345"},
+                  // Fifteen digits would round these; the fewest exact digits are written.
+                  {3.14159265358979323846, "3.141592653589793"},
+                  {-1.5707963267948966, "-1.5707963267948966"},
+                  {0.1 + 0.2, "0.30000000000000004"},
+                  {1.0 / 3.0, "0.3333333333333333"},
+                  {1.7976931348623157e308, "1.7976931348623157E308"},
+              });
 }
 
 // Numbers the program produces: decimals as typed, ratios, results of arithmetic,
@@ -105,43 +108,38 @@ TEST(FormatGeneral, EveryNumberReadsBackBitForBit) {
 }
 
 TEST(FormatValueExact, TheThreeDigitTextWhereverItReadsBackExactly) {
-  struct Case {
-    double value;
-    const char* text;
-  };
-  const Case cases[] = {
-      // Every text the three-digit form wrote stays as it was.
-      {0, " 0"},
-      {-0.0, " 0"},
-      {0.2, " 0.2"},
-      {7800, " 7800"},
-      {1e9, " 1.00E+09"},
-      {-2.5, "-2.5"},
-      {0.123, " 0.123"},
-      {2.5e-7, " 2.50E-07"},
-      {1e-5, " 1.00E-05"},
-      {0.0001, " 0.0001"},
-      {-1e-300, "-1.00E-300"},
-      {123000, " 123000"},
-      // More digits only where three would round, in the same layout.
-      {0.1234, " 0.1234"},
-      {-0.1234, "-0.1234"},
-      {0.123456, " 0.123456"},
-      {6.125, " 6.125"},
-      {1.0 / 3.0, " 0.3333333333333333"},
-      {0.1 + 0.2, " 0.30000000000000004"},
-      {2.345e-7, " 2.345E-07"},
-      {-2.345e-7, "-2.345E-07"},
-      {1.2345e9, " 1.2345E+09"},
-      {12345678, " 12345678"},
-      {123456789, " 1.23456789E+08"},
-      {0.000123456, " 0.000123456"},
-      {0.0000123456, " 1.23456E-05"},
-      {1.7976931348623157e308, " 1.7976931348623157E+308"},
-      {5e-324, " 4.94E-324"}, // the smallest double: three digits read back
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FormatValueExact(c.value), c.text) << c.value;
+  ExpectForms(FormatValueExact,
+              {
+                  // Every text the three-digit form wrote stays as it was.
+                  {0, " 0"},
+                  {-0.0, " 0"},
+                  {0.2, " 0.2"},
+                  {7800, " 7800"},
+                  {1e9, " 1.00E+09"},
+                  {-2.5, "-2.5"},
+                  {0.123, " 0.123"},
+                  {2.5e-7, " 2.50E-07"},
+                  {1e-5, " 1.00E-05"},
+                  {0.0001, " 0.0001"},
+                  {-1e-300, "-1.00E-300"},
+                  {123000, " 123000"},
+                  // More digits only where three would round, in the same layout.
+                  {0.1234, " 0.1234"},
+                  {-0.1234, "-0.1234"},
+                  {0.123456, " 0.123456"},
+                  {6.125, " 6.125"},
+                  {1.0 / 3.0, " 0.3333333333333333"},
+                  {0.1 + 0.2, " 0.30000000000000004"},
+                  {2.345e-7, " 2.345E-07"},
+                  {-2.345e-7, "-2.345E-07"},
+                  {1.2345e9, " 1.2345E+09"},
+                  {12345678, " 12345678"},
+                  {123456789, " 1.23456789E+08"},
+                  {0.000123456, " 0.000123456"},
+                  {0.0000123456, " 1.23456E-05"},
+                  {1.7976931348623157e308, " 1.7976931348623157E+308"},
+                  {5e-324, " 4.94E-324"}, // the smallest double: three digits read back
+              });
 }
 
 TEST(FormatValueExact, EveryNumberReadsBackBitForBit) {
@@ -157,32 +155,26 @@ TEST(FormatValueExact, EveryNumberReadsBackBitForBit) {
 }
 
 TEST(FormatFieldValue, AsManyDigitsAsTheValueNeedsAtMostFifteen) {
-  struct Case {
-    double value;
-    const char* text;
-  };
-  const Case cases[] = {
-      {0, " 0"},
-      {1.234, " 1.234"},
-      {6.125, " 6.125"},
-      {12.345, " 12.345"},
-      {2.5e-7, " 2.5E-07"},
-      {1.5, " 1.5"},
-      {-2.5, "-2.5"},
-      {1234.5, " 1234.5"},
-      {1e9, " 1E+09"},
-      {1.23456e9, " 1.23456E+09"},
-      {0.0001, " 0.0001"},
-      {0.000099996, " 9.9996E-05"},
-      {99999999, " 99999999"},
-      {123456789, " 1.23456789E+08"},
-      {1.0 / 3.0, " 0.333333333333333"},
-      {2.0 / 3.0, " 0.666666666666667"},
-      {0.1 + 0.2, " 0.3"},
-      {-1.0 / 7.0, "-0.142857142857143"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FormatFieldValue(c.value), c.text) << c.value;
+  ExpectForms(FormatFieldValue, {
+                                    {0, " 0"},
+                                    {1.234, " 1.234"},
+                                    {6.125, " 6.125"},
+                                    {12.345, " 12.345"},
+                                    {2.5e-7, " 2.5E-07"},
+                                    {1.5, " 1.5"},
+                                    {-2.5, "-2.5"},
+                                    {1234.5, " 1234.5"},
+                                    {1e9, " 1E+09"},
+                                    {1.23456e9, " 1.23456E+09"},
+                                    {0.0001, " 0.0001"},
+                                    {0.000099996, " 9.9996E-05"},
+                                    {99999999, " 99999999"},
+                                    {123456789, " 1.23456789E+08"},
+                                    {1.0 / 3.0, " 0.333333333333333"},
+                                    {2.0 / 3.0, " 0.666666666666667"},
+                                    {0.1 + 0.2, " 0.3"},
+                                    {-1.0 / 7.0, "-0.142857142857143"},
+                                });
 }
 
 TEST(FormatFieldValue, ShowsEveryValueFifteenDigitsCarry) {

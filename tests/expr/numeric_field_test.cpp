@@ -97,6 +97,38 @@ TEST_F(NumericFieldTest, WhatAFieldStoresItShowsAndKeepsWhenConfirmedAgain) {
   }
 }
 
+TEST_F(NumericFieldTest, AFieldShowsTheValueNotTheNoiseOfItsUnit) {
+  const double degrees = UnitFactor(units, Quantity::Angle);
+  const double kp = UnitFactor(units, Quantity::Force);
+  struct Case {
+    double stored; // base units
+    double factor;
+    const char* shown;
+  };
+  const Case cases[] = {
+      // A quarter turn as documents of fifteen digits hold it, and exactly.
+      {ParseNumber("1.5707963267949"), degrees, " 90"},
+      {ParseNumber("-1.5707963267949"), degrees, "-90"},
+      {1.5707963267948966, degrees, " 90"},
+      {ParseNumber("0.785398163397448"), degrees, " 45"},
+      {30 / degrees, degrees, " 30"},
+      {1000, kp, " 101.83"},
+      {12.345 / kp, kp, " 12.345"},
+      // Decimal units show the decimal.
+      {ParseNumber("0.01234"), 100, " 1.234"},
+      {1.0 / 3.0, 1000, " 333.333333333333"},
+      // Digits the value has are shown, up to fifteen.
+      {ParseNumber("0.123456789012345"), 1, " 0.123456789012345"},
+      {ParseNumber("1.2345678901234") / kp, kp, " 1.2345678901234"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FieldText(c.stored, c.factor), c.shown) << c.stored;
+    // And that text, confirmed, keeps the value bit for bit.
+    const FieldEntry entry = Apply(c.shown, c.factor, c.stored);
+    EXPECT_EQ(entry.Stored, c.stored) << c.shown;
+  }
+}
+
 TEST_F(NumericFieldTest, ARefusedTextStaysWithItsReasonAndTheStoredValueStays) {
   const double cm = UnitFactor(units, Quantity::Length);
   struct Case {

@@ -27,15 +27,20 @@ struct EditorModel {
       FindVariable(list, name)->InOptimize = true;
   }
   TVarItem& operator[](const char* name) { return *FindVariable(list, name); }
+  // N002.X with the interval 3.5 .. 4.25 m.
+  TVarItem& IntervalX() {
+    TVarItem& x = (*this)["N002.X"];
+    x.LowBound = 3.5;
+    x.HighBound = 4.25;
+    return x;
+  }
   ModelDocument doc;
   VariableList list;
 };
 
 TEST(ConstraintEditor, ShowsTheIntervalInTheDisplayUnit) {
   EditorModel m;
-  m["N002.X"].LowBound = 3.5;
-  m["N002.X"].HighBound = 4.25;
-  ConstraintEditor editor(m.list, m["N002.X"]);
+  ConstraintEditor editor(m.list, m.IntervalX());
   EXPECT_EQ(editor.NameText(), " N002.X");
   EXPECT_EQ(editor.UnitName(), "[cm]");
   const ConstraintFields fields = editor.Fields();
@@ -76,9 +81,7 @@ TEST(ConstraintEditor, BoundsChangeOnlyWhenBothAreTakenAndHighExceedsLow) {
   };
   for (const auto& c : cases) {
     EditorModel m;
-    TVarItem& x = m["N002.X"];
-    x.LowBound = 3.5;
-    x.HighBound = 4.25;
+    TVarItem& x = m.IntervalX();
     ConstraintEditor editor(m.list, x);
     ConstraintFields fields = editor.Fields();
     fields.Low.Text = c.Low;
@@ -91,9 +94,7 @@ TEST(ConstraintEditor, BoundsChangeOnlyWhenBothAreTakenAndHighExceedsLow) {
 
 TEST(ConstraintEditor, ARefusedBoundWaitsWithWhatWasTypedBesideIt) {
   EditorModel m;
-  TVarItem& x = m["N002.X"];
-  x.LowBound = 3.5;
-  x.HighBound = 4.25;
+  TVarItem& x = m.IntervalX();
   ConstraintEditor editor(m.list, x);
   ConstraintFields fields = editor.Fields();
   fields.Low.Text = "abc";
@@ -170,9 +171,7 @@ TEST(ConstraintEditor, ARefusedTypeStoresAnInterval) {
 
 TEST(ConstraintEditor, CancelGivesBackWhatTheVariableHeld) {
   EditorModel m;
-  TVarItem& x = m["N002.X"];
-  x.LowBound = 3.5;
-  x.HighBound = 4.25;
+  TVarItem& x = m.IntervalX();
   ConstraintEditor editor(m.list, x);
   ConstraintFields fields = editor.Fields();
   fields.Low.Text = "100";
