@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 
 #include "common/text.h"
@@ -182,6 +183,15 @@ std::string NormalisedLiteral(std::string_view text) {
   return s;
 }
 
+// For a normal double (not a subnormal one) the shortest exact digits decide
+// every "fewest digits that read back" question at once: when they number n or
+// fewer, rounding to n digits gives them back, padded with zeros; when they number
+// more, no rounding to n digits reads back. So one conversion replaces a round of
+// formatting and reading back for each candidate length.
+bool HasShortestDigits(double x) {
+  return std::isfinite(x) && std::fabs(x) >= std::numeric_limits<double>::min();
+}
+
 } // namespace
 
 std::string FormatValue(double x) {
@@ -202,6 +212,11 @@ std::string FormatFieldValue(double x, int significant) {
 }
 
 std::string FormatFieldValue(double x) {
+  if (HasShortestDigits(x)) {
+    const DecimalDigits d = ShortestDigits(std::fabs(x));
+    if (d.digits.size() <= 15) return ValueText(d, x < 0);
+    return FormatFieldValue(x, 15);
+  }
   std::string text;
   for (int significant = 3; significant <= 15; ++significant) {
     text = FormatFieldValue(x, significant);
@@ -211,6 +226,10 @@ std::string FormatFieldValue(double x) {
 }
 
 std::string FormatValueExact(double x) {
+  if (HasShortestDigits(x)) {
+    const DecimalDigits d = ShortestDigits(std::fabs(x));
+    return d.digits.size() <= 3 ? FormatValue(x) : ValueText(d, x < 0);
+  }
   const std::string text = FormatValue(x);
   if (!std::isfinite(x) || (IsNumber(text) && ParseNumber(text) == x)) return text;
   return ValueText(ShortestDigits(std::fabs(x)), x < 0);
@@ -219,6 +238,9 @@ std::string FormatValueExact(double x) {
 std::string FormatGeneral(double x) {
   if (!std::isfinite(x)) return NonFiniteText(x);
   if (x == 0) return "0";
+  // Fifteen digits read back exactly just when the shortest exact digits number
+  // fifteen or fewer, and then they are those digits.
+  if (HasShortestDigits(x)) return GeneralText(ShortestDigits(std::fabs(x)), x < 0);
   const std::string text = GeneralText(RoundedDigits(std::fabs(x), 15), x < 0);
   if (IsNumber(text) && ParseNumber(text) == x) return text;
   return GeneralText(ShortestDigits(std::fabs(x)), x < 0);
