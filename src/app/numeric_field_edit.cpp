@@ -95,7 +95,6 @@ void NumericFieldEdit::SetText(const std::string& text) {
   if (shown == this->text()) return;
   setText(shown);
   home(false); // a long value shows from its first digit
-
 }
 
 void NumericFieldEdit::PlaceNote() {
