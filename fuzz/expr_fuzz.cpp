@@ -33,10 +33,18 @@ void CheckExpression(std::string_view text, strandel::ParameterTable& table) {
   } else {
     Require(std::isnan(value));
   }
-  // A field always ends with a number in it, and a refused entry keeps the value.
+  // A field takes a number and shows it, or keeps the text as typed, the value
+  // as it was, and says why; what it shows reads back to the same stored value.
   const FieldEntry entry = ApplyNumericField(text, 100, 0.25, FieldKind::Value, table);
-  Require(IsNumber(entry.Text) && std::isfinite(entry.Stored));
-  Require(entry.Accepted || entry.Stored == 0.25);
+  Require(std::isfinite(entry.Stored));
+  if (entry.Accepted) {
+    Require(IsNumber(entry.Text) && entry.Message.empty());
+    const FieldEntry again =
+        ApplyNumericField(entry.Text, 100, entry.Stored, FieldKind::Value, table);
+    Require(again.Accepted && again.Stored == entry.Stored && again.Text == entry.Text);
+  } else {
+    Require(entry.Text == text && entry.Stored == 0.25 && !entry.Message.empty());
+  }
   const FieldEntry percent = ApplyNumericField(text, 100, 0.5, FieldKind::Percent, table);
   Require(percent.Stored >= 0 && percent.Stored <= 1);
 }

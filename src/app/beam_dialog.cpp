@@ -238,6 +238,7 @@ void TfBeamProp::SaveLibraryFile(bool profile) {
 }
 
 void TfBeamProp::accept() {
+  if (!navigation_->FieldsTaken()) return;
   TakeControls();
   model_.Apply(context_.Doc, context_.Settings, context_.Messages);
   QDialog::accept();

@@ -40,8 +40,8 @@ TfOptEdit::TfOptEdit(VariableList& list, TVarItem& variable, QWidget* parent)
   highLabel_ = new QLabel(TrOr(tr::kConstraintUpperBound, "Upper bound"), this);
   high_ = new NumericFieldEdit(this);
   high_->setObjectName(QStringLiteral("ED_UBound"));
-  // The bounds show in full digits (so storing them again moves nothing):
-  // wide enough for a sign and seventeen digits.
+  // The bounds show in as many digits as they need (so storing them again
+  // moves nothing): wide enough for a sign and fifteen digits.
   const int boundWidth =
       fontMetrics().horizontalAdvance(QStringLiteral("-0000.0000000000000")) + 12;
   low_->setMinimumWidth(boundWidth);
@@ -70,7 +70,7 @@ TfOptEdit::TfOptEdit(VariableList& list, TVarItem& variable, QWidget* parent)
 
   // Moving between the controls stores them and shows the variable again, so
   // bounds the editor refused show their old values at once.
-  new FieldNavigation(this, [this] {
+  navigation_ = new FieldNavigation(this, [this] {
     StoreFields();
     LoadFields();
   });
@@ -83,10 +83,10 @@ TfOptEdit::TfOptEdit(VariableList& list, TVarItem& variable, QWidget* parent)
 }
 
 ConstraintFields TfOptEdit::CurrentFields() const {
-  ConstraintFields fields;
+  ConstraintFields fields = editor_.Fields();
   fields.Type = type_->currentIndex();
-  fields.LowText = low_->Text();
-  fields.HighText = high_->Text();
+  low_->TakeText(fields.Low);
+  high_->TakeText(fields.High);
   fields.AssocIndex = assoc_->currentIndex();
   return fields;
 }
@@ -96,8 +96,8 @@ void TfOptEdit::LoadFields() {
   const QSignalBlocker typeBlocker(type_);
   const QSignalBlocker assocBlocker(assoc_);
   type_->setCurrentIndex(fields.Type);
-  low_->SetText(fields.LowText);
-  high_->SetText(fields.HighText);
+  low_->ShowField(fields.Low);
+  high_->ShowField(fields.High);
   assoc_->clear();
   for (const std::string& name : editor_.AssociatedChoices())
     assoc_->addItem(ToQt(name));
@@ -131,6 +131,8 @@ void TfOptEdit::ShowControlsOf(int type) {
 }
 
 void TfOptEdit::accept() {
+  // OK waits while a bound holds a text the editor refused.
+  if (!navigation_->FieldsTaken()) return;
   editor_.Ok(CurrentFields());
   QDialog::accept();
 }

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace strandel {
 
+class FieldNavigation;
 class NumericFieldEdit;
 
 class TfOptEdit : public QDialog {
@@ -48,6 +49,7 @@ private:
   void ShowControlsOf(int type);
 
   ConstraintEditor editor_;
+  FieldNavigation* navigation_ = nullptr;
   QLineEdit* name_ = nullptr;
   QComboBox* type_ = nullptr;
   QLabel* lowLabel_ = nullptr;

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include "app/numeric_field_edit.h"
 
 namespace strandel {
 namespace {
@@ -39,7 +42,30 @@ QPlainTextEdit* FieldNavigation::LineKeyMemo(const QWidget* widget) const {
 
 void FieldNavigation::Move(bool forward) {
   if (evaluate_) evaluate_();
+  if (FocusRefusedField()) return;
   MoveFocus(forward);
+}
+
+bool FieldNavigation::FieldsTaken() {
+  if (evaluate_) evaluate_();
+  return !FocusRefusedField();
+}
+
+bool FieldNavigation::FocusRefusedField() {
+  for (NumericFieldEdit* field : dialog_->findChildren<NumericFieldEdit*>()) {
+    if (!field->Refused() || !field->isEnabled() || field->isHidden()) continue;
+    // A field on a page behind another is brought forward first.
+    for (QWidget* above = field->parentWidget(); above && above != dialog_;
+         above = above->parentWidget()) {
+      if (auto* pages = qobject_cast<QTabWidget*>(above)) {
+        for (int page = 0; page < pages->count(); ++page)
+          if (pages->widget(page)->isAncestorOf(field)) pages->setCurrentIndex(page);
+      }
+    }
+    field->setFocus(Qt::OtherFocusReason);
+    return true;
+  }
+  return false;
 }
 
 void FieldNavigation::MoveFocus(bool forward) {
@@ -59,6 +85,14 @@ bool FieldNavigation::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
   if (modifiers & Qt::AltModifier) return false;
+  if (key->key() == Qt::Key_Escape) {
+    // Esc in a field that refused its text takes the change back; anywhere
+    // else it is the dialog's.
+    auto* field = qobject_cast<NumericFieldEdit*>(watched);
+    if (!field || !field->Refused()) return false;
+    field->Revert();
+    return true;
+  }
   QPlainTextEdit* memo = LineKeyMemo(widget);
   const bool lineKeys = memo != nullptr;
   Step step = Step::None;

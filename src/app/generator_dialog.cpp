@@ -11,11 +11,8 @@
 #include "app/numeric_field_edit.h"
 #include "app/qt_text.h"
 #include "app/structure_picture.h"
-#include "common/number_text.h"
-#include "common/text.h"
 #include "common/text_entries.h"
 #include "generator/structures.h"
-#include "units/units.h"
 
 namespace strandel {
 namespace {
@@ -39,21 +36,11 @@ constexpr std::array<FieldLabel, kGeneratorFieldCount> kFieldLabels = {{
 constexpr std::array<const char*, kStructureKindCount> kKindNames = {
     "Multi-storey frame", "Braced tower", "Truss girder", "Circular arch", "Suspension bridge"};
 
-// A field the kind does not use is not read: its parameter keeps its value.
-// Nor is a field that still shows what the dialog put there: its three digits
-// stand for the value, and reading them back would round it at every key.
-std::optional<std::string> TextOf(const NumericFieldEdit* field, const std::string& shown) {
-  if (!field->isEnabled()) return std::nullopt;
-  const std::string text = field->Text();
-  if (Trim(text) == Trim(shown)) return std::nullopt;
-  return text;
-}
-
 } // namespace
 
 GeneratorDialog::GeneratorDialog(const DialogContext& context, GeneratorParameters& parameters)
-    : QDialog(context.Parent), context_(context), kept_(parameters), values_(parameters),
-      pictures_(kStructureKindCount) {
+    : QDialog(context.Parent), context_(context), kept_(parameters),
+      model_(parameters, context.Settings.Units), pictures_(kStructureKindCount) {
   setWindowTitle(TrOr(tr::kGeneratorCaption, "Structure generator"));
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(TrOr(tr::kGeneratorLabelStructure, "Structure"), this), 0, 0);
@@ -94,67 +81,27 @@ GeneratorDialog::GeneratorDialog(const DialogContext& context, GeneratorParamete
   layout->addLayout(grid);
   layout->addWidget(buttons);
 
-  const QString length = ToQt(UnitName(context_.Settings.Units, Quantity::Length));
-  for (GeneratorField field :
-       {GeneratorField::Height, GeneratorField::Width, GeneratorField::MiddleHeight})
-    UnitLabel(field)->setText(length);
-  UnitLabel(GeneratorField::DistributedLoad)
-      ->setText(ToQt(UnitName(context_.Settings.Units, Quantity::DistLoad)));
+  for (std::size_t i = 0; i < units_.size(); ++i)
+    units_[i]->setText(ToQt(model_.Fields[i].Unit));
   ShowFields();
   connect(kindList_, &QComboBox::activated, this, [this](int index) { KindChosen(index); });
 }
 
-bool GeneratorDialog::FieldUsed(GeneratorField field) const {
-  switch (field) {
-  case GeneratorField::MiddleHeight:
-    return UsesMiddleHeight(values_.Kind);
-  case GeneratorField::LengthSections:
-    return UsesLengthSections(values_.Kind);
-  case GeneratorField::HeightSections:
-    return UsesHeightSections(values_.Kind);
-  case GeneratorField::DistributedLoad:
-    return UsesLoad(values_.Kind);
-  default:
-    return true;
-  }
+void GeneratorDialog::TakeTexts() {
+  for (std::size_t i = 0; i < fields_.size(); ++i)
+    if (fields_[i]->isEnabled()) fields_[i]->TakeText(model_.Fields[i]);
 }
 
 void GeneratorDialog::ReadFields() {
-  GeneratorFieldTexts texts;
-  const auto text = [this](GeneratorField field) {
-    return TextOf(Field(field), shown_[Index(field)]);
-  };
-  texts.H = text(GeneratorField::Height);
-  texts.W = text(GeneratorField::Width);
-  texts.n = text(GeneratorField::LengthSections);
-  texts.m = text(GeneratorField::HeightSections);
-  texts.H2 = text(GeneratorField::MiddleHeight);
-  texts.q = text(GeneratorField::DistributedLoad);
-  const UnitChoice& units = context_.Settings.Units;
-  ReadGeneratorFields(values_, texts, UnitFactor(units, Quantity::Length),
-                      UnitFactor(units, Quantity::DistLoad));
+  TakeTexts();
+  model_.ReadFields();
 }
 
 void GeneratorDialog::ShowFields() {
-  const UnitChoice& units = context_.Settings.Units;
-  const double length = UnitFactor(units, Quantity::Length);
-  const double load = UnitFactor(units, Quantity::DistLoad);
-  const std::array<double, kGeneratorFieldCount> shown = {values_.H * length,  values_.W * length,
-                                                          double(values_.n),   double(values_.m),
-                                                          values_.H2 * length, values_.q * load};
-  for (std::size_t i = 0; i < fields_.size(); ++i) {
-    const auto field = static_cast<GeneratorField>(i);
-    const bool used = FieldUsed(field);
-    // Width and height are always shown; a field the kind does not use is empty.
-    const bool always = field == GeneratorField::Height || field == GeneratorField::Width;
-    DialogField shownField;
-    shownField.Text = used || always ? FormatValue(shown[i]) : std::string();
-    shownField.Enabled = used;
-    fields_[i]->ShowField(shownField);
-    shown_[i] = shownField.Text;
-  }
-  kindList_->setCurrentIndex(static_cast<int>(values_.Kind));
-  picture_->setPixmap(QPixmap::fromImage(KindPicture(values_.Kind)));
+  for (std::size_t i = 0; i < fields_.size(); ++i)
+    fields_[i]->ShowField(model_.Fields[i]);
+  kindList_->setCurrentIndex(static_cast<int>(model_.Values.Kind));
+  picture_->setPixmap(QPixmap::fromImage(KindPicture(model_.Values.Kind)));
 }
 
 const QImage& GeneratorDialog::KindPicture(StructureKind kind) {
@@ -166,19 +113,19 @@ const QImage& GeneratorDialog::KindPicture(StructureKind kind) {
 void GeneratorDialog::KindChosen(int index) {
   if (index < 0 || index >= kStructureKindCount) return;
   // What was typed for the kind before stays where the new kind keeps it.
-  ReadFields();
-  ApplyKindPreset(values_, static_cast<StructureKind>(index));
+  TakeTexts();
+  model_.ChooseKind(static_cast<StructureKind>(index));
   ShowFields();
 }
 
 void GeneratorDialog::accept() {
-  ReadFields();
-  ShowFields();
+  // Nothing is generated while a field holds a text it refused.
+  if (!keys_->FieldsTaken()) return;
   // The generated structure replaces the model: unsaved changes are offered
   // for saving first, as New does.
   if (context_.ConfirmSaveChanges && !context_.ConfirmSaveChanges()) return;
-  kept_ = values_;
-  GenerateStructure(context_.Doc, values_, context_.Settings.LastBeamStr,
+  kept_ = model_.Values;
+  GenerateStructure(context_.Doc, model_.Values, context_.Settings.LastBeamStr,
                     NewDocumentSizes(context_.Settings));
   QDialog::accept();
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/window_dialogs.h"
-#include "generator/generator_parameters.h"
+#include "generator/generator_dialog_model.h"
 
 class QComboBox;
 class QLabel;
@@ -22,17 +22,6 @@ namespace strandel {
 
 class FieldNavigation;
 class NumericFieldEdit;
-
-// The fields in dialog order (below the "Structure" list).
-enum class GeneratorField : int {
-  Height = 0,
-  Width,
-  LengthSections,
-  HeightSections,
-  MiddleHeight,
-  DistributedLoad
-};
-inline constexpr int kGeneratorFieldCount = 6;
 
 class GeneratorDialog : public QDialog {
   Q_OBJECT
@@ -48,12 +37,12 @@ public:
   QPushButton* OkButton() const { return ok_; }
   QPushButton* CancelButton() const { return cancel_; }
   // The values as the dialog holds them now.
-  const GeneratorParameters& Values() const { return values_; }
+  const GeneratorParameters& Values() const { return model_.Values; }
   // The picture of a kind as the dialog shows it.
   const QImage& KindPicture(StructureKind kind);
 
   // Takes the enabled fields' texts through the generator's rules, then shows
-  // every field again, corrected.
+  // every field again, corrected (a refused text stays, with its reason).
   void ReadFields();
   void ShowFields();
 
@@ -63,15 +52,14 @@ public slots:
 private:
   static std::size_t Index(GeneratorField field) { return static_cast<std::size_t>(field); }
   void KindChosen(int index);
-  bool FieldUsed(GeneratorField field) const;
+  void TakeTexts();
 
   DialogContext context_;
   GeneratorParameters& kept_;
-  GeneratorParameters values_;
+  GeneratorDialogModel model_;
   QComboBox* kindList_ = nullptr;
   std::array<NumericFieldEdit*, kGeneratorFieldCount> fields_{};
   std::array<QLabel*, kGeneratorFieldCount> units_{};
-  std::array<std::string, kGeneratorFieldCount> shown_{}; // each field's text as last shown
   QLabel* picture_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

@@ -20,7 +20,7 @@ TfFQMprop::TfFQMprop(const DialogContext& context, LoadDialogModel model)
   textPos_ = AddFieldRow(*grid, 2, model_.TextPos, this);
   layout->addLayout(grid);
   layout->addWidget(OkCancelButtons(*this));
-  new FieldNavigation(this, [this] { Evaluate(); });
+  navigation_ = new FieldNavigation(this, [this] { Evaluate(); });
   CentreOn(*this, context.Parent);
 }
 
@@ -31,6 +31,7 @@ void TfFQMprop::Evaluate() {
 }
 
 void TfFQMprop::accept() {
+  if (!navigation_->FieldsTaken()) return;
   angle_.Edit->TakeText(model_.Angle);
   value_.Edit->TakeText(model_.Value);
   textPos_.Edit->TakeText(model_.TextPos);

@@ -10,6 +10,8 @@
 
 namespace strandel {
 
+class FieldNavigation;
+
 class TfFQMprop : public QDialog {
   Q_OBJECT
 public:
@@ -24,6 +26,8 @@ public:
 
 private:
   void Evaluate();
+
+  FieldNavigation* navigation_ = nullptr;
 
   const DialogContext& context_;
   LoadDialogModel model_;

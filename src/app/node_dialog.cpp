@@ -20,7 +20,7 @@ TfNodeProp::TfNodeProp(const DialogContext& context, NodeDialogModel model)
   position_ = AddFieldRow(*grid, 2, model_.Position, this);
   layout->addLayout(grid);
   layout->addWidget(OkCancelButtons(*this));
-  new FieldNavigation(this, [this] { Evaluate(); });
+  navigation_ = new FieldNavigation(this, [this] { Evaluate(); });
   CentreOn(*this, context.Parent);
 }
 
@@ -31,6 +31,7 @@ void TfNodeProp::Evaluate() {
 }
 
 void TfNodeProp::accept() {
+  if (!navigation_->FieldsTaken()) return;
   x_.Edit->TakeText(model_.X);
   y_.Edit->TakeText(model_.Y);
   position_.Edit->TakeText(model_.Position);

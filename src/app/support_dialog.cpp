@@ -49,7 +49,7 @@ TfSuppProp::TfSuppProp(const DialogContext& context, SupportDialogModel model)
   layout->addWidget(locked_);
   layout->addWidget(rolled_);
   layout->addWidget(OkCancelButtons(*this));
-  new FieldNavigation(this, [this] { Evaluate(); });
+  navigation_ = new FieldNavigation(this, [this] { Evaluate(); });
   CentreOn(*this, context.Parent);
 }
 
@@ -73,6 +73,7 @@ void TfSuppProp::TakeControls() {
 }
 
 void TfSuppProp::accept() {
+  if (!navigation_->FieldsTaken()) return;
   TakeControls();
   model_.Apply(context_.Doc);
   QDialog::accept();

@@ -15,6 +15,8 @@ class QCheckBox;
 
 namespace strandel {
 
+class FieldNavigation;
+
 class TfSuppProp : public QDialog {
   Q_OBJECT
 public:
@@ -32,6 +34,8 @@ public:
 
 private:
   void Evaluate();
+
+  FieldNavigation* navigation_ = nullptr;
   void TakeControls();
 
   const DialogContext& context_;

@@ -14,8 +14,10 @@ const char* const kConvertUsage =
     "usage: strandel-cli convert IN.qsd OUT.qsd [--settings FILE]\n"
     "\n"
     "Reads a model document and writes it back with the program's writer: sections\n"
-    "and keys in their fixed order, beam values to three significant digits, the\n"
-    "history texts kept as read. OUT is replaced only once it is written completely.\n"
+    "and keys in their fixed order, every number so that it reads back exactly (beam\n"
+    "values in three significant digits where those suffice, as older versions wrote\n"
+    "them), the history texts kept as read. OUT is replaced only once it is written\n"
+    "completely.\n"
     "\n"
     "Exit status: 0 written; 2 bad usage, IN unreadable or malformed (a message on\n"
     "stderr names the bad text), or OUT not writable (OUT is then left untouched).\n";

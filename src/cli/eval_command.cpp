@@ -26,8 +26,10 @@ const char* const kEvalUsage =
     "max stand between their operands (7 mod 3). Angles are radians; \",\" and \".\"\n"
     "both mark decimals. An expression may start with \"-\" (-pi/2).\n"
     "\n"
-    "Output: one line per expression, the value in three significant digits, or\n"
-    "the reason it was refused. --json prints\n"
+    "Output: one line per expression, the value as a field stores it, or the reason\n"
+    "it was refused. The value shows in three significant digits where those read\n"
+    "back as exactly the same number, otherwise in as many as it takes (1/3 prints\n"
+    "0.3333333333333333, 1234.5 prints 1234.5). --json prints\n"
     "  {\"results\": [{\"value\": 14.0} | {\"error\": \"MESSAGE\"} | {\"fault\": true}, ...]}\n"
     "with exact values; fault means the expression compiled but its evaluation\n"
     "failed arithmetically (division by zero, logarithm of a negative, overflow).\n"
@@ -65,7 +67,7 @@ std::string JsonResult(const ExpressionValue& result) {
 std::string TextResult(const ExpressionValue& result) {
   if (!result.Error.empty()) return " : error: " + result.Error;
   if (result.Fault != EvaluationFault::None) return " : fault: " + FaultText(result.Fault);
-  return " = " + FormatValue(result.Value);
+  return " = " + FormatValueExact(result.Value);
 }
 
 } // namespace

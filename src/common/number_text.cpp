@@ -1,10 +1,12 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 
 #include "common/text.h"
@@ -82,6 +84,56 @@ std::string FixedText(const DecimalDigits& d) {
   return text;
 }
 
+// The fewest significant digits that read back as exactly `magnitude` (not 0).
+DecimalDigits ShortestDigits(double magnitude) {
+  char buffer[64];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+  // buffer: "d.ddde+XX", or "de+XX" for a single digit
+  DecimalDigits result;
+  const char* p = buffer;
+  for (; p < written.ptr && *p != 'e'; ++p) {
+    if (*p >= '0' && *p <= '9') result.digits.push_back(*p);
+  }
+  result.exponent =
+      p < written.ptr ? std::atoi(std::string(p + 1, static_cast<const char*>(written.ptr)).c_str())
+                      : 0;
+  return result;
+}
+
+// FormatValue's layout of a magnitude's digits: fixed notation for exponents -4..7,
+// otherwise one digit, the others after the point and an exponent of at least two
+// digits with its sign; a blank before values that are not negative.
+std::string ValueText(const DecimalDigits& d, bool negative) {
+  std::string text;
+  if (d.exponent >= -4 && d.exponent <= 7) {
+    text = FixedText(d);
+  } else {
+    char exponent[16];
+    std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
+                  std::abs(d.exponent));
+    text = d.digits.substr(0, 1);
+    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+    text += exponent;
+  }
+  return (negative ? "-" : " ") + text;
+}
+
+// The general layout of document numbers: fixed notation for exponents -5..14,
+// otherwise the digits without trailing zeros and a plain exponent ("2.5E20").
+std::string GeneralText(const DecimalDigits& d, bool negative) {
+  std::string text;
+  if (d.exponent >= -5 && d.exponent <= 14) {
+    text = FixedText(d);
+  } else {
+    const std::string digits = StripTrailingZeros(d.digits);
+    text = digits.substr(0, 1);
+    if (digits.size() > 1) text += "." + digits.substr(1);
+    text += "E" + std::to_string(d.exponent);
+  }
+  return (negative ? "-" : "") + text;
+}
+
 std::string NonFiniteText(double x) {
   if (std::isnan(x)) return "NAN";
   return x < 0 ? "-INF" : "INF";
@@ -131,6 +183,15 @@ std::string NormalisedLiteral(std::string_view text) {
   return s;
 }
 
+// For a normal double (not a subnormal one) the shortest exact digits decide
+// every "fewest digits that read back" question at once: when they number n or
+// fewer, rounding to n digits gives them back, padded with zeros; when they number
+// more, no rounding to n digits reads back. So one conversion replaces a round of
+// formatting and reading back for each candidate length.
+bool HasShortestDigits(double x) {
+  return std::isfinite(x) && std::fabs(x) >= std::numeric_limits<double>::min();
+}
+
 } // namespace
 
 std::string FormatValue(double x) {
@@ -140,38 +201,73 @@ std::string FormatValue(double x) {
   }
   const DecimalDigits d = RoundedDigits(std::fabs(x), 3);
   if (d.digits == "000") return " 0";
-  std::string text;
-  if (d.exponent >= -4 && d.exponent <= 7) {
-    text = FixedText(d);
-  } else {
-    char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
-                  std::abs(d.exponent));
-    text = d.digits.substr(0, 1) + "." + d.digits.substr(1) + exponent;
+  return ValueText(d, x < 0);
+}
+
+std::string FormatFieldValue(double x, int significant) {
+  if (!std::isfinite(x) || x == 0) return FormatValue(x);
+  DecimalDigits d = RoundedDigits(std::fabs(x), std::clamp(significant, 1, 17));
+  d.digits = StripTrailingZeros(d.digits);
+  return ValueText(d, x < 0);
+}
+
+std::string FormatFieldValue(double x) {
+  if (HasShortestDigits(x)) {
+    const DecimalDigits d = ShortestDigits(std::fabs(x));
+    if (d.digits.size() <= 15) return ValueText(d, x < 0);
+    return FormatFieldValue(x, 15);
   }
-  return (x < 0 ? "-" : " ") + text;
+  std::string text;
+  for (int significant = 3; significant <= 15; ++significant) {
+    text = FormatFieldValue(x, significant);
+    if (!std::isfinite(x) || ParseNumber(text) == x) break;
+  }
+  return text;
+}
+
+std::string FormatValueExact(double x) {
+  if (HasShortestDigits(x)) {
+    const DecimalDigits d = ShortestDigits(std::fabs(x));
+    return d.digits.size() <= 3 ? FormatValue(x) : ValueText(d, x < 0);
+  }
+  const std::string text = FormatValue(x);
+  if (!std::isfinite(x) || (IsNumber(text) && ParseNumber(text) == x)) return text;
+  return ValueText(ShortestDigits(std::fabs(x)), x < 0);
 }
 
 std::string FormatGeneral(double x) {
   if (!std::isfinite(x)) return NonFiniteText(x);
   if (x == 0) return "0";
-  const DecimalDigits d = RoundedDigits(std::fabs(x), 15);
-  std::string text;
-  if (d.exponent >= -5 && d.exponent <= 14) {
-    text = FixedText(d);
-  } else {
-    const std::string digits = StripTrailingZeros(d.digits);
-    text = digits.substr(0, 1);
-    if (digits.size() > 1) text += "." + digits.substr(1);
-    text += "E" + std::to_string(d.exponent);
-  }
-  return (x < 0 ? "-" : "") + text;
+  // Fifteen digits read back exactly just when the shortest exact digits number
+  // fifteen or fewer, and then they are those digits.
+  if (HasShortestDigits(x)) return GeneralText(ShortestDigits(std::fabs(x)), x < 0);
+  const std::string text = GeneralText(RoundedDigits(std::fabs(x), 15), x < 0);
+  if (IsNumber(text) && ParseNumber(text) == x) return text;
+  return GeneralText(ShortestDigits(std::fabs(x)), x < 0);
 }
 
 std::string FormatShortest(double x) {
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
   return std::string(buffer, result.ptr);
+}
+
+double ShiftDecimalPoint(double x, int places) {
+  if (x == 0 || !std::isfinite(x) || places == 0) return x;
+  const DecimalDigits d = ShortestDigits(std::fabs(x));
+  std::string literal = (x < 0 ? "-" : "") + d.digits.substr(0, 1);
+  if (d.digits.size() > 1) literal += "." + d.digits.substr(1);
+  literal += "e" + std::to_string(d.exponent + places);
+  return strtod_l(literal.c_str(), nullptr, CLocale());
+}
+
+std::optional<int> PowerOfTenExponent(double factor) {
+  if (!(factor > 0) || !std::isfinite(factor)) return std::nullopt;
+  const long exponent = std::lround(std::log10(factor));
+  if (exponent < -30 || exponent > 30) return std::nullopt;
+  const std::string power = "1e" + std::to_string(exponent);
+  if (strtod_l(power.c_str(), nullptr, CLocale()) != factor) return std::nullopt;
+  return static_cast<int>(exponent);
 }
 
 bool IsNumber(std::string_view text) {

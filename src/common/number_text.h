@@ -17,13 +17,39 @@ namespace strandel {
 // undefined value never passes for a number.
 std::string FormatValue(double x);
 
-// The general form of document and settings numbers: up to 15 significant digits,
-// fixed notation (0.11, 1000, 2.5) unless the magnitude is below 1E-5 or needs
-// more than 15 integer digits, then exponent notation such as 1E-7 or 2.5E20.
+// The form of a number in an input field: as many significant digits as it takes
+// to show the value (at least three, at most fifteen, no trailing zeros), laid out
+// as FormatValue lays out its three: " 1.234", " 6.125", " 0.333333333333333",
+// " 2.5E-07". A value that fifteen digits cannot carry exactly shows fifteen.
+std::string FormatFieldValue(double x);
+// x rounded to `significant` digits (1..17) in that layout, trailing zeros dropped.
+std::string FormatFieldValue(double x, int significant);
+
+// The beam line's form of a number: FormatValue's text whenever it reads back as
+// exactly x, so documents written with three digits keep their text; otherwise the
+// fewest digits that read back exactly, in the same layout (" 0.1234",
+// " 0.30000000000000004", "-2.5E-07").
+std::string FormatValueExact(double x);
+
+// The general form of document and settings numbers: fixed notation (0.11, 1000,
+// 2.5) unless the magnitude is below 1E-5 or needs more than 15 integer digits,
+// then exponent notation such as 1E-7 or 2.5E20. Fifteen significant digits
+// whenever they read back as exactly x (every number a document of fifteen digits
+// held keeps its text); otherwise the fewest that do, so 1/3 writes
+// 0.3333333333333333 and reads back bit for bit.
 std::string FormatGeneral(double x);
 
 // The shortest text that reads back to exactly the same double (JSON output).
 std::string FormatShortest(double x);
+
+// x times 10^places, as the decimal of x's shortest exact text reads with its point
+// moved: 1.234 moved by -2 is the double nearest 0.01234, one rounding where a
+// division by 100 would add a second. Infinity when the result leaves the range.
+double ShiftDecimalPoint(double x, int places);
+
+// k when factor is the double nearest 10^k (|k| <= 30), else nothing: the unit
+// factors of cm, mm, kN or MPa, by which a value's decimal point can be moved.
+std::optional<int> PowerOfTenExponent(double factor);
 
 // True when the trimmed text, with "," read as ".", is a complete decimal literal
 // (optional sign, digits, optional fraction, optional exponent) of a finite double.

@@ -413,34 +413,43 @@ inline constexpr int kMsgHistoryOutOfStep = 320;
 inline constexpr int kMsgBeamTextSemicolon = 321;
 inline constexpr int kMsgBeamTextTooLong = 322;
 
+// Why a numeric field refuses what was typed, when the expression evaluator's own
+// message does not say it: an arithmetic fault, a value out of the field's range.
+inline constexpr int kMsgFieldDivisionByZero = 323;
+inline constexpr int kMsgFieldNotDefined = 324;
+inline constexpr int kMsgFieldTooLarge = 325;
+inline constexpr int kMsgFieldPercentRange = 326;
+inline constexpr int kMsgFieldNotPositive = 327;
+inline constexpr int kMsgFieldBelowOne = 328;
+
 // The title line at the head of every printed and exported sheet ("%1" the
 // beam's number; "%1" the sheet, "%2" how many), and the sign legend's line
 // that says what the beam sheet's table lists.
-inline constexpr int kSheetTitleBeam = 330;
-inline constexpr int kSheetTitlePage = 331;
-inline constexpr int kBeamSheetSignsTable = 332;
+inline constexpr int kSheetTitleBeam = 329;
+inline constexpr int kSheetTitlePage = 330;
+inline constexpr int kBeamSheetSignsTable = 331;
 
 // A model document that is empty or does not hold what it says it holds, and the
 // untitled copy its readable part opens as.
-inline constexpr int kMsgFileEmpty = 350;
-inline constexpr int kMsgFileEndsAfter = 351;
-inline constexpr int kMsgFileObjectsMissing = 352;
-inline constexpr int kMsgFileLineCutOff = 353;
-inline constexpr int kMsgFileObjectsBeyondCount = 354;
-inline constexpr int kMsgFileNoObjectCount = 355;
-inline constexpr int kMsgOpenedAsUntitledCopy = 356;
+inline constexpr int kMsgFileEmpty = 332;
+inline constexpr int kMsgFileEndsAfter = 333;
+inline constexpr int kMsgFileObjectsMissing = 334;
+inline constexpr int kMsgFileLineCutOff = 335;
+inline constexpr int kMsgFileObjectsBeyondCount = 336;
+inline constexpr int kMsgFileNoObjectCount = 337;
+inline constexpr int kMsgOpenedAsUntitledCopy = 338;
 
 // Loads, forces and moments on a beam or node that does not exist.
-inline constexpr int kMsgLooseObjects = 357;
-inline constexpr int kLooseLoad = 358;
-inline constexpr int kLooseForce = 359;
-inline constexpr int kLooseMoment = 360;
+inline constexpr int kMsgLooseObjects = 339;
+inline constexpr int kLooseLoad = 340;
+inline constexpr int kLooseForce = 341;
+inline constexpr int kLooseMoment = 342;
 
 // A save that failed, with the folder named and Save As offered.
-inline constexpr int kMsgSaveFailedOfferSaveAs = 361;
+inline constexpr int kMsgSaveFailedOfferSaveAs = 343;
 
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 361;
+inline constexpr int kLastEntry = 343;
 
 } // namespace strandel::tr

@@ -78,16 +78,15 @@ std::optional<LoadDialogModel> OpenLoadDialog(const ModelDocument& doc, int inde
   return dialog;
 }
 
-void LoadDialogModel::EvaluateFields() {
-  Angle.Apply();
-  Value.Apply();
-  if (HasTextPos) TextPos.Apply();
+bool LoadDialogModel::EvaluateFields() {
+  // A force or moment has no label position: its field is disabled.
+  return ApplyFields({&Angle, &Value, &TextPos});
 }
 
 bool LoadDialogModel::Apply(ModelDocument& doc) {
   GraphObject* object = ObjectAt(doc, Index);
   if (!object || KindOf(*object) != Kind) return false;
-  EvaluateFields();
+  if (!EvaluateFields()) return false;
   bool same = false;
   std::visit(
       [&](auto& o) {

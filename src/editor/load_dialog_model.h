@@ -22,12 +22,14 @@ struct LoadDialogModel {
   DialogField TextPos; // ED_TextPos, percent; only a load has one
   bool HasTextPos = false;
 
-  void EvaluateFields();
+  // Evaluates the fields the kind has; false when one refused its text.
+  bool EvaluateFields();
   // OK: evaluates and writes the direction (normalised into (-180, 180]
   // degrees, so a direction turned once round reads as the same direction),
   // the value and, for a load, the label position. Marks the document modified
-  // and the results out of date. False (and nothing changed) when the object
-  // is no longer the one the dialog was opened for.
+  // and the results out of date. False (and nothing changed) when a field
+  // refused its text or the object is no longer the one the dialog was opened
+  // for.
   bool Apply(ModelDocument& doc);
 };
 

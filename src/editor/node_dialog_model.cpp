@@ -40,15 +40,14 @@ std::optional<NodeDialogModel> OpenNodeDialog(const ModelDocument& doc, int inde
   return dialog;
 }
 
-void NodeDialogModel::EvaluateFields() {
-  for (DialogField* field : {&X, &Y, &Position})
-    if (field->Enabled) field->Apply();
+bool NodeDialogModel::EvaluateFields() {
+  return ApplyFields({&X, &Y, &Position});
 }
 
 bool NodeDialogModel::Apply(ModelDocument& doc, UserMessages& messages) {
   TNodeObject* node = NodeAt(doc, Index);
   if (!node || node->Number != Number) return false;
-  EvaluateFields();
+  if (!EvaluateFields()) return false;
   Point2 target{X.Stored, Y.Stored};
   if (OnBeam) {
     const TBeamObject* host = FindBeam(doc, node->HostBeam);

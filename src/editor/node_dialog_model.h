@@ -23,12 +23,14 @@ struct NodeDialogModel {
   DialogField Y;        // ED_YPos, length unit
   DialogField Position; // ED_BeamPos, percent of the beam from its start node
 
-  // Evaluates every enabled field, as moving between fields does.
-  void EvaluateFields();
+  // Evaluates every enabled field, as moving between fields does; false when
+  // one refused its text.
+  bool EvaluateFields();
   // OK: evaluates, then moves the node with MoveNode, which carries its beams,
   // the nodes on them, and the supports, loads, forces and moments at them
   // along; marks the document modified and the results out of date. False
-  // (and nothing changed) when the object is no longer that node.
+  // (and nothing changed) when a field refused its text or the object is no
+  // longer that node.
   bool Apply(ModelDocument& doc, UserMessages& messages);
 };
 

@@ -43,15 +43,14 @@ std::optional<SupportDialogModel> OpenSupportDialog(const ModelDocument& doc, in
   return dialog;
 }
 
-void SupportDialogModel::EvaluateFields() {
-  for (DialogField* field : {&XDisplacement, &YDisplacement, &Rotation})
-    field->Apply();
+bool SupportDialogModel::EvaluateFields() {
+  return ApplyFields({&XDisplacement, &YDisplacement, &Rotation});
 }
 
 bool SupportDialogModel::Apply(ModelDocument& doc) {
   TSupportObject* support = SupportAt(doc, Index);
   if (!support || support->Number != Number) return false;
-  EvaluateFields();
+  if (!EvaluateFields()) return false;
   support->DX = XDisplacement.Stored;
   support->DY = YDisplacement.Stored;
   support->DRot = Rotation.Stored;

@@ -27,10 +27,11 @@ struct SupportDialogModel {
   bool Locked = false;
   bool Rolled = false;
 
-  void EvaluateFields();
+  // Evaluates the three fields; false when one refused its text.
+  bool EvaluateFields();
   // OK: evaluates and writes everything back in base units; marks the document
-  // modified and the results out of date. False (and nothing changed) when the
-  // object is no longer that support.
+  // modified and the results out of date. False (and nothing changed) when a
+  // field refused its text or the object is no longer that support.
   bool Apply(ModelDocument& doc);
 };
 

@@ -1,19 +1,21 @@
 #include "expr/dialog_field.h"
 
-#include "common/number_text.h"
-
 namespace strandel {
 
 void DialogField::Show(double value, double factor) {
+  const bool same = value == Stored && factor == Factor;
   Stored = value;
   Factor = factor;
-  Text = FormatValue(value * factor);
+  if (Refused() && same && Enabled) return;
+  Error.clear();
+  Text = StoredText();
 }
 
 bool DialogField::Apply(ParameterTable& parameters) {
-  const FieldEntry entry = ApplyNumericField(Text, Factor, Stored, Kind, parameters);
-  Text = entry.Text;
+  FieldEntry entry = ApplyNumericField(Text, Factor, Stored, Kind, parameters);
+  Text = std::move(entry.Text);
   Stored = entry.Stored;
+  Error = std::move(entry.Message);
   return entry.Accepted;
 }
 
@@ -24,6 +26,14 @@ DialogField PercentField(std::string label, double fraction) {
   field.Kind = FieldKind::Percent;
   field.Show(fraction, 100);
   return field;
+}
+
+bool ApplyFields(std::initializer_list<DialogField*> fields, ParameterTable& parameters) {
+  bool accepted = true;
+  for (DialogField* field : fields) {
+    if (field->Enabled && !field->Apply(parameters)) accepted = false;
+  }
+  return accepted;
 }
 
 } // namespace strandel

@@ -1,7 +1,8 @@
 #pragma once
-// Expressions in the numeric fields of the property dialogs: the checks the
-// dialogs make and the one rule by which a field's text becomes a stored value,
-// so that every dialog treats typed input the same way.
+// Expressions in the numeric fields of the dialogs: the checks the dialogs make
+// and the one rule by which a field's text becomes a stored value, so that every
+// dialog treats typed input the same way: what is typed is what is stored, and
+// what cannot be stored is refused with a reason instead of being replaced.
 
 #include <string>
 #include <string_view>
@@ -29,25 +30,45 @@ bool IsValidExpression(std::string_view text, ParameterTable& parameters = Progr
 // Valid, and the value lies in 0..100 (positions on a beam, label positions).
 bool IsPercentExpression(std::string_view text, ParameterTable& parameters = ProgramParameters());
 
+// What a field accepts besides a value the evaluator gives.
 enum class FieldKind {
-  Value,   // a quantity in a display unit
-  Percent, // a fraction shown as percent: pass 100 as the display factor
+  Value,    // any value, a quantity in a display unit
+  Percent,  // a fraction shown as percent, 0..100: pass 100 as the display factor
+  Positive, // a length that must be greater than 0
+  Count,    // a number of sections: its integer part must be 1 or more
 };
+
+// A value in base units in a field's display unit, and back. A factor that is a
+// power of ten moves the decimal point (1.234 cm is the double nearest 0.01234 m,
+// not 1.234 / 100 rounded once more); any other factor multiplies or divides.
+double ToFieldUnits(double value, double displayFactor);
+double FromFieldUnits(double shown, double displayFactor);
+
+// What a field shows for a stored value: the fewest digits (three to fifteen, in
+// FormatFieldValue's layout) that, typed back in the display unit, give the stored
+// value to fifteen significant digits. With a factor of 1 that is FormatFieldValue
+// of the value; with others it leaves out the noise a factor adds in the last
+// digits.
+std::string FieldText(double storedValue, double displayFactor);
+
+// The reason an evaluation failed, for the user: "Division by zero".
+std::string FaultMessage(EvaluationFault fault);
 
 struct FieldEntry {
-  std::string Text;      // what the field shows afterwards: FormatValue of the value
-  double Stored = 0;     // the new stored value, in base units (a fraction for percent)
-  bool Accepted = false; // false: the text was refused and the field reverted
+  std::string Text;      // what the field shows afterwards
+  double Stored = 0;     // the stored value, in base units (a fraction for percent)
+  bool Accepted = false; // false: the text was refused
+  std::string Message;   // why it was refused, empty when accepted
 };
 
-// Applies a field's text when a dialog takes its fields. A valid expression is
-// replaced by its display form, and the stored value is what that form shows,
-// divided by the display unit's factor: what the user sees is what is stored.
-// Anything else (a compile error, an arithmetic fault, a percentage outside
-// 0..100, a value the display form cannot carry) reverts the field to the stored
-// value and leaves that value exactly as it was; so does a text still equal to
-// the display form of the stored value, so confirming a dialog never rounds a
-// value the user did not touch.
+// Applies a field's text when a dialog takes its fields. A text still equal to
+// the display form of the stored value keeps that value bit for bit, so
+// confirming a dialog never changes a value the user did not touch. A valid
+// expression is stored with every digit of its value, converted from the display
+// unit, and the field shows it (FieldText). Anything else (a compile error, an
+// arithmetic fault, a value outside the kind's range or beyond what the unit can
+// carry) is refused: the text stays as typed, the stored value stays exactly as it
+// was, and Message says why, in the evaluator's words or the translation list's.
 FieldEntry ApplyNumericField(std::string_view text, double displayFactor, double storedValue,
                              FieldKind kind = FieldKind::Value,
                              ParameterTable& parameters = ProgramParameters());

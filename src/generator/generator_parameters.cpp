@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "expr/numeric_field.h"
 
 namespace strandel {
 namespace {
@@ -13,9 +14,14 @@ std::uint16_t ClampCount(long long value, long long low, long long high) {
 }
 
 // The integer part of an accepted count, limited to what the parameter can hold.
-std::uint16_t CountOf(const std::string& text) {
-  const double value = std::trunc(ParseNumber(text));
-  return static_cast<std::uint16_t>(std::min(value, 65535.0));
+std::uint16_t CountOf(double typed) {
+  return static_cast<std::uint16_t>(std::min(std::trunc(typed), 65535.0));
+}
+
+// The number in an accepted text, in base units.
+std::optional<double> NumberOf(const std::optional<std::string>& text, double factor) {
+  if (!text || !IsNumber(*text)) return std::nullopt;
+  return FromFieldUnits(ParseNumber(*text), factor);
 }
 
 } // namespace
@@ -76,19 +82,25 @@ bool IsAcceptedLoad(const std::string& text) {
   return IsNumber(text);
 }
 
+void ReadGeneratorValues(GeneratorParameters& p, const GeneratorFieldValues& values) {
+  const GeneratorParameters previous = p;
+  auto readLength = [](const std::optional<double>& value, double& target) {
+    if (value && *value > 0 && std::isfinite(*value)) target = *value;
+  };
+  readLength(values.W, p.W);
+  readLength(values.H, p.H);
+  readLength(values.H2, p.H2);
+  if (values.n && *values.n >= 1) p.n = CountOf(*values.n);
+  if (values.m && *values.m >= 1) p.m = CountOf(*values.m);
+  if (values.q && std::isfinite(*values.q)) p.q = *values.q;
+  CorrectParameters(p, previous);
+}
+
 void ReadGeneratorFields(GeneratorParameters& p, const GeneratorFieldTexts& texts,
                          double lengthFactor, double loadFactor) {
-  const GeneratorParameters previous = p;
-  auto readLength = [&](const std::optional<std::string>& text, double& target) {
-    if (text && IsAcceptedLength(*text)) target = ParseNumber(*text) / lengthFactor;
-  };
-  readLength(texts.W, p.W);
-  readLength(texts.H, p.H);
-  readLength(texts.H2, p.H2);
-  if (texts.n && IsAcceptedCount(*texts.n)) p.n = CountOf(*texts.n);
-  if (texts.m && IsAcceptedCount(*texts.m)) p.m = CountOf(*texts.m);
-  if (texts.q && IsAcceptedLoad(*texts.q)) p.q = ParseNumber(*texts.q) / loadFactor;
-  CorrectParameters(p, previous);
+  ReadGeneratorValues(p, {NumberOf(texts.W, lengthFactor), NumberOf(texts.H, lengthFactor),
+                          NumberOf(texts.H2, lengthFactor), NumberOf(texts.n, 1),
+                          NumberOf(texts.m, 1), NumberOf(texts.q, loadFactor)});
 }
 
 void CorrectParameters(GeneratorParameters& p, const GeneratorParameters& previous) {

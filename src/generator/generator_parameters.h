@@ -45,11 +45,21 @@ struct GeneratorFieldTexts {
   std::optional<std::string> W{}, H{}, H2{}, n{}, m{}, q{};
 };
 
-// Reads the typed texts: W, H and H2 in the shown length unit (lengthFactor shown
-// units per metre) when they are numbers greater than 0; n and m when the integer
-// part of the number is greater than 0; q whenever it is a number, in the shown
-// distributed-load unit. Texts not accepted keep the previous value, without a
-// message. Then the kind's corrections apply (CorrectParameters).
+// Values already taken from the fields, in base units (counts as typed); an
+// absent value leaves its parameter alone.
+struct GeneratorFieldValues {
+  std::optional<double> W{}, H{}, H2{}, n{}, m{}, q{};
+};
+
+// Takes W, H and H2 when greater than 0, n and m when their integer part is
+// greater than 0, q when it is finite; values not accepted keep the previous
+// value. Then the kind's corrections apply (CorrectParameters).
+void ReadGeneratorValues(GeneratorParameters& parameters, const GeneratorFieldValues& values);
+
+// Reads the typed texts, the numbers among them as ReadGeneratorValues takes
+// values: W, H and H2 in the shown length unit (lengthFactor shown units per
+// metre), q in the shown distributed-load unit. Texts that are not numbers keep
+// the previous value, without a message (the dialog's fields give one).
 void ReadGeneratorFields(GeneratorParameters& parameters, const GeneratorFieldTexts& texts,
                          double lengthFactor, double loadFactor);
 

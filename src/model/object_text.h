@@ -3,8 +3,11 @@
 // the kind code. Documents store one line per object; the settings keep the
 // template beam in the same form.
 //
-// Stored documents keep beam values to three significant digits, so a beam read
-// back is not bit-identical to the beam that was saved; nodes keep all digits.
+// Every number reads back as exactly the value written. The beam line writes the
+// three-digit form wherever that reads back exactly, as it always has (so older
+// documents keep their text and older readers read any beam), and the fewest
+// digits that do elsewhere; the other lines write fifteen digits, or more where
+// fifteen would round.
 
 #include <string>
 #include <string_view>

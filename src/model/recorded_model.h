@@ -1,9 +1,8 @@
 #pragma once
 // A copy of the document's model as it was last recorded, and the exact
 // difference between that copy and the document now. A change keeps only the
-// objects it touched, as copies of the objects themselves: object lines would
-// round beam values to three digits, and re-reading a whole document is far too
-// slow to take one step back on a large model.
+// objects it touched, as copies of the objects themselves: re-reading a whole
+// document is far too slow to take one step back on a large model.
 
 #include <cstddef>
 #include <cstdint>

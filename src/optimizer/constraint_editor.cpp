@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
-#include "common/number_text.h"
-
 namespace strandel {
 
 ConstraintEditor::ConstraintEditor(VariableList& list, TVarItem& variable)
     : list_(list), variable_(variable), savedLow_(variable.LowBound),
       savedHigh_(variable.HighBound), savedType_(variable.ConstrainType),
-      savedAssoc_(variable.AssocName) {}
+      savedAssoc_(variable.AssocName) {
+  low_.Show(variable.LowBound, variable.DispFactor);
+  high_.Show(variable.HighBound, variable.DispFactor);
+}
 
 std::string ConstraintEditor::NameText() const {
   return " " + variable_.Name;
@@ -29,8 +30,13 @@ std::vector<std::string> ConstraintEditor::AssociatedChoices() const {
 ConstraintFields ConstraintEditor::Fields() const {
   ConstraintFields fields;
   fields.Type = variable_.ConstrainType;
-  fields.LowText = FormatGeneral(variable_.LowBound * variable_.DispFactor);
-  fields.HighText = FormatGeneral(variable_.HighBound * variable_.DispFactor);
+  fields.Low = low_;
+  fields.High = high_;
+  // While a bound text is refused, both fields keep what was typed into them.
+  if (!pending_) {
+    fields.Low.Show(variable_.LowBound, variable_.DispFactor);
+    fields.High.Show(variable_.HighBound, variable_.DispFactor);
+  }
   const std::vector<std::string> choices = AssociatedChoices();
   const auto found = std::find(choices.begin(), choices.end(), variable_.AssocName);
   if (found != choices.end())
@@ -45,22 +51,30 @@ int ConstraintEditor::AcceptedType(int type) const {
   return AssociatedChoices().empty() ? kConstrainInterval : type;
 }
 
-void ConstraintEditor::Store(const ConstraintFields& fields) {
+bool ConstraintEditor::Store(const ConstraintFields& fields) {
   variable_.ConstrainType = AcceptedType(fields.Type);
   if (variable_.ConstrainType == kConstrainInterval) {
-    const double low = ParseNumber(fields.LowText) / variable_.DispFactor;
-    const double high = ParseNumber(fields.HighText) / variable_.DispFactor;
-    if (high - low > 0) {
-      variable_.LowBound = low;
-      variable_.HighBound = high;
+    if (!pending_) {
+      low_.Show(variable_.LowBound, variable_.DispFactor);
+      high_.Show(variable_.HighBound, variable_.DispFactor);
+    }
+    low_.Text = fields.Low.Text;
+    high_.Text = fields.High.Text;
+    const bool lowTaken = low_.Apply();
+    const bool highTaken = high_.Apply();
+    pending_ = !lowTaken || !highTaken;
+    if (!pending_ && high_.Stored - low_.Stored > 0) {
+      variable_.LowBound = low_.Stored;
+      variable_.HighBound = high_.Stored;
     }
     variable_.AssocName.clear();
-    return;
+    return lowTaken && highTaken;
   }
   const std::vector<std::string> choices = AssociatedChoices();
   const bool chosen =
       fields.AssocIndex >= 0 && fields.AssocIndex < static_cast<int>(choices.size());
   variable_.AssocName = chosen ? choices[fields.AssocIndex] : std::string();
+  return true;
 }
 
 void ConstraintEditor::Cancel() {

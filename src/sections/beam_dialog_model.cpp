@@ -122,10 +122,9 @@ std::optional<BeamDialogModel> OpenBeamDialog(const ModelDocument& doc, int inde
   return dialog;
 }
 
-void BeamDialogModel::ApplyFields(UserMessages& messages) {
-  DialogField* numeric[] = {&H, &W, &TL, &TF, &Ftk, &Fck, &Fmk, &Ek, &Density, &TextPos};
-  for (DialogField* field : numeric)
-    if (field->Enabled) field->Apply();
+bool BeamDialogModel::ApplyFields(UserMessages& messages) {
+  const bool accepted =
+      strandel::ApplyFields({&H, &W, &TL, &TF, &Ftk, &Fck, &Fmk, &Ek, &Density, &TextPos});
   Copy.H = H.Stored;
   Copy.B = W.Stored;
   Copy.TL = TL.Stored;
@@ -153,6 +152,7 @@ void BeamDialogModel::ApplyFields(UserMessages& messages) {
   if (Braced.Selected >= 0) Copy.Braced = Braced.Selected == 1;
   Copy.Locked1 = Corner1Locked;
   Copy.Locked2 = Corner2Locked;
+  return accepted;
 }
 
 void BeamDialogModel::Refresh(const ModelDocument& doc) {
@@ -260,7 +260,7 @@ void BeamDialogModel::DeleteGroup(const std::string& name, const ModelDocument& 
 bool BeamDialogModel::Apply(ModelDocument& doc, AppSettings& settings, UserMessages& messages) {
   TBeamObject* beam = BeamAt(doc, Index);
   if (!beam || beam->Number != Copy.Number) return false;
-  ApplyFields(messages);
+  if (!ApplyFields(messages)) return false;
   NormaliseProfile(Copy);
   for (const std::string& group : DeletedGroups)
     DeleteBeamGroup(doc, group);

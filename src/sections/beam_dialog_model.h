@@ -59,10 +59,12 @@ struct BeamDialogModel {
   std::string DetailValue, DetailUnit;
 
   // Every field and choice into the copy. A numeric field follows the field
-  // rule (an expression becomes its value; anything else reverts). A name or
-  // description with ";" in it, or one that would make the stored beam line too
-  // long to read back, is refused with a message and shows the old text again.
-  void ApplyFields(UserMessages& messages);
+  // rule (an expression becomes its value; anything else stays as typed, with
+  // its reason, and the copy keeps the value). A name or description with ";"
+  // in it, or one that would make the stored beam line too long to read back,
+  // is refused with a message and shows the old text again. False when a
+  // numeric field refused its text.
+  bool ApplyFields(UserMessages& messages);
   // Which choices show, which fields are enabled, and the choice lists, by
   // material and shape.
   void RefreshLayout();
@@ -98,7 +100,7 @@ struct BeamDialogModel {
   // OK: writes the copy to the beam and its group, clears deleted groups,
   // stores the template for new beams (without corner locks), marks the
   // document modified and the results out of date. False (nothing changed)
-  // when the object is no longer that beam.
+  // when a numeric field refused its text or the object is no longer that beam.
   bool Apply(ModelDocument& doc, AppSettings& settings, UserMessages& messages);
 
   std::vector<std::string> DeletedGroups;

@@ -63,11 +63,11 @@ std::string WriteMaterialText(const TBeamObject& beam) {
   writer.Write("MtrlType", StoredText(beam.MtrlType));
   writer.Write("MtrlDesc", StoredDescription(beam.MtrlDesc));
   writer.BeginSection(kCharacteristicsSection);
-  writer.Write("Ftk", FormatValue(beam.Ftk));
-  writer.Write("Fck", FormatValue(beam.Fck));
-  writer.Write("Fmk", FormatValue(beam.Fmk));
-  writer.Write("Ek", FormatValue(beam.Ek));
-  writer.Write("Dens", FormatValue(beam.Dens));
+  writer.Write("Ftk", FormatValueExact(beam.Ftk));
+  writer.Write("Fck", FormatValueExact(beam.Fck));
+  writer.Write("Fmk", FormatValueExact(beam.Fmk));
+  writer.Write("Ek", FormatValueExact(beam.Ek));
+  writer.Write("Dens", FormatValueExact(beam.Dens));
   writer.Write("HardenAble", BoolText(beam.HardenAble));
   return writer.Bytes();
 }
@@ -76,10 +76,10 @@ std::string WriteProfileText(const TBeamObject& beam) {
   ProfileWriter writer;
   writer.BeginSection(kProfileSection);
   writer.Write("ShapeNo", std::to_string(beam.ShapeNo));
-  writer.Write("H", FormatValue(beam.H));
-  writer.Write("B", FormatValue(beam.B));
-  writer.Write("Tl", FormatValue(beam.TL));
-  writer.Write("Tf", FormatValue(beam.TF));
+  writer.Write("H", FormatValueExact(beam.H));
+  writer.Write("B", FormatValueExact(beam.B));
+  writer.Write("Tl", FormatValueExact(beam.TL));
+  writer.Write("Tf", FormatValueExact(beam.TF));
   return writer.Bytes();
 }
 

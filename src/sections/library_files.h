@@ -15,7 +15,9 @@
 namespace strandel {
 
 // The file's bytes: sections and keys in their fixed order, numbers in the
-// program's three-digit form, line breaks of the description as "#13#10".
+// program's three-digit form where that reads back exactly and in the fewest
+// digits that do elsewhere (as the beam line), line breaks of the description as
+// "#13#10".
 std::string WriteMaterialText(const TBeamObject& beam);
 std::string WriteProfileText(const TBeamObject& beam);
 

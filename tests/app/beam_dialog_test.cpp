@@ -115,20 +115,6 @@ private slots:
     QCOMPARE(bench.Beam(2).H, 0.999); // the group takes it too
   }
 
-  void AnInvalidStrengthRevertsWhenMovingOn() {
-    BeamBench bench;
-    const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
-    dialog.show();
-    dialog.Pages()->setCurrentIndex(1);
-    NumericFieldEdit* fck = dialog.Edit(dialog.Model().Fck);
-    Type(fck, "12*");
-    QTest::keyClick(fck, Qt::Key_Tab);
-    QCOMPARE(fck->text().trimmed(), QStringLiteral("235"));
-    QCOMPARE(dialog.Model().Copy.Fck, 235e6);
-  }
-
   void SteelHidesTheTimberChoicesAndARoundTubeDisablesWidthAndFlange() {
     BeamBench bench;
     const DialogContext context = bench.Context();

@@ -3,6 +3,7 @@
 // room), Equal and Mirror following another variable of the same kind, a type
 // change refused when there is nothing to follow, and Cancel putting it back.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,25 +83,33 @@ private slots:
     QVERIFY(editor.isVisible());
     QVERIFY(Near(height.LowBound, 0.8));
     QVERIFY(Near(height.HighBound, 1.25));
-    QCOMPARE(editor.HighBoundField()->text(), QStringLiteral("125"));
+    QCOMPARE(editor.HighBoundField()->text(), QStringLiteral(" 125"));
 
     // Bounds that leave no room are not taken: the old ones show again.
     TypeInto(editor.LowBoundField(), QStringLiteral("5"));
     TypeInto(editor.HighBoundField(), QStringLiteral("5"));
     QTest::keyClick(editor.HighBoundField(), Qt::Key_Up);
     QVERIFY(Near(height.LowBound, 0.8));
-    QCOMPARE(editor.LowBoundField()->text(), QStringLiteral("80"));
-    QCOMPARE(editor.HighBoundField()->text(), QStringLiteral("125"));
+    QCOMPARE(editor.LowBoundField()->text(), QStringLiteral(" 80"));
+    QCOMPARE(editor.HighBoundField()->text(), QStringLiteral(" 125"));
     TypeInto(editor.LowBoundField(), QStringLiteral("130"));
     QTest::keyClick(editor.LowBoundField(), Qt::Key_Down);
     QVERIFY(Near(height.LowBound, 0.8));
-    // A bound that is no number counts as 0.
+    // A bound that is no number is refused with its reason: OK waits for it.
     TypeInto(editor.LowBoundField(), QStringLiteral("low"));
     TypeInto(editor.HighBoundField(), QStringLiteral("110"));
     QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
+    QVERIFY(editor.isVisible());
+    QCOMPARE(QApplication::focusWidget(), editor.LowBoundField());
+    QCOMPARE(editor.LowBoundField()->Refusal(),
+             QStringLiteral("Operator/Value/Variable/Parameter on position 1 was not recognized"));
+    QCOMPARE(editor.HighBoundField()->text(), QStringLiteral(" 110")); // taken, waiting
+    QVERIFY(Near(height.LowBound, 0.8));
+    TypeInto(editor.LowBoundField(), QStringLiteral("0"));
+    QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
     QCOMPARE(editor.result(), int(QDialog::Accepted));
     QCOMPARE(height.LowBound, 0.0);
-    QVERIFY(Near(height.HighBound, 1.1));
+    QCOMPARE(height.HighBound, 1.1);
     QCOMPARE(OptimizeLine(height), std::string("N004.Y =  0..110\t[cm]"));
   }
 

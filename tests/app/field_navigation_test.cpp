@@ -83,15 +83,44 @@ private slots:
     QCOMPARE(d.evaluations, 4);
   }
 
-  void AnInvalidTextRevertsWhenMovingOn() {
+  void ARefusedTextKeepsTheFocusUntilCorrectedOrTakenBack() {
     FieldDialog d;
     QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
     d.edits[1]->selectAll();
     QTest::keyClicks(d.edits[1], "2*-3");
     d.edits[1]->setFocus();
     QTest::keyClick(d.edits[1], Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(d.edits[1]->text(), QStringLiteral(" 20"));
+    QCOMPARE(d.edits[1]->text(), QStringLiteral("2*-3"));
+    QCOMPARE(d.edits[1]->Refusal(), QStringLiteral("The multiplication needs a right operand"));
+    QCOMPARE(d.edits[1]->palette().color(QPalette::Active, QPalette::Base), QColor(255, 226, 222));
+    QCOMPARE(QApplication::focusWidget(), d.edits[1]);
     QCOMPARE(d.fields[1].Stored, 0.02);
+    // Going back is refused the same way; the dialog refuses to go ahead.
+    QTest::keyClick(d.edits[1], Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), d.edits[1]);
+    QVERIFY(!d.navigation->FieldsTaken());
+    // Corrected, the field moves on.
+    d.edits[1]->selectAll();
+    QTest::keyClicks(d.edits[1], "2*-(3)");
+    QTest::keyClick(d.edits[1], Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d.edits[1]); // a minus after "*" is refused too
+    d.edits[1]->selectAll();
+    QTest::keyClicks(d.edits[1], "2*(-3)");
+    QTest::keyClick(d.edits[1], Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d.edits[2]);
+    QCOMPARE(d.edits[1]->text(), QStringLiteral("-6"));
+    QCOMPARE(d.fields[1].Stored, -0.006);
+    QVERIFY(!d.edits[1]->Refused());
+    QCOMPARE(d.edits[1]->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+    // Esc in a refused field shows the stored value again and keeps the dialog.
+    d.edits[2]->selectAll();
+    QTest::keyClicks(d.edits[2], "x");
+    QTest::keyClick(d.edits[2], Qt::Key_Tab);
+    QVERIFY(d.edits[2]->Refused());
+    QTest::keyClick(d.edits[2], Qt::Key_Escape);
+    QCOMPARE(d.edits[2]->text(), QStringLiteral(" 30"));
+    QVERIFY(d.dialog.isVisible());
+    QVERIFY(d.navigation->FieldsTaken());
   }
 
   void AltAndDisabledFieldsAreLeftAlone() {

@@ -185,8 +185,8 @@ private slots:
       QCOMPARE(dialog.UnitLabel(GeneratorField::MiddleHeight)->text(), QStringLiteral("[cm]"));
       QCOMPARE(dialog.UnitLabel(GeneratorField::DistributedLoad)->text(), QStringLiteral("[kp/m]"));
       QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("600"));
-      // -1000 N/m is -101.83 kp/m, three digits.
-      QCOMPARE(Shown(dialog, GeneratorField::DistributedLoad), QStringLiteral("-102"));
+      // -1000 N/m is -101.83 kp/m, every digit shown.
+      QCOMPARE(Shown(dialog, GeneratorField::DistributedLoad), QStringLiteral("-101.83"));
     }
     SetChoice(setup.settings.Units, Quantity::Length, 1);   // m
     SetChoice(setup.settings.Units, Quantity::DistLoad, 2); // KN/m
@@ -250,14 +250,27 @@ private slots:
     QTest::keyClick(rise, Qt::Key_Return);
     QCOMPARE(rise->text().trimmed(), QStringLiteral("4"));
     // Up goes back to the field before and reads as well: a width that is no
-    // number, or not above zero, keeps the width.
+    // number, or not above zero, keeps the width and the focus, with the reason.
     NumericFieldEdit* width = dialog.Field(GeneratorField::Width);
-    for (const QString& refused :
-         {QStringLiteral("wide"), QStringLiteral("-3"), QStringLiteral("0")}) {
+    const std::pair<QString, QString> refusals[] = {
+        {QStringLiteral("wide"),
+         QStringLiteral("Operator/Value/Variable/Parameter on position 1 was not recognized")},
+        {QStringLiteral("-3"), QStringLiteral("The value must be greater than 0")},
+        {QStringLiteral("0"), QStringLiteral("The value must be greater than 0")}};
+    for (const auto& [refused, reason] : refusals) {
       TypeInto(width, refused);
       QTest::keyClick(width, Qt::Key_Up);
-      QCOMPARE(width->text().trimmed(), QStringLiteral("8"));
+      QCOMPARE(width->text(), refused);
+      QCOMPARE(width->Refusal(), reason);
+      QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(width));
+      QCOMPARE(dialog.Values().W, 8.0);
     }
+    // OK generates nothing until the width is taken back with Esc.
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QTest::keyClick(width, Qt::Key_Escape);
+    QCOMPARE(width->text().trimmed(), QStringLiteral("8"));
+    QTest::keyClick(width, Qt::Key_Up);
     QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(rise));
     // A chain cannot hang below its low point: H2 typed equal to H gives 0.9 H.
     ChooseKind(dialog, 4);
@@ -272,19 +285,23 @@ private slots:
   }
 
   void MovingOnDoesNotRoundWhatIsShown() {
-    // -1000 N/m shows as -102 kp/m; read back it would be -1001.67 N/m, and a
-    // width of 6.125 m shown as 613 cm would become 6.13 m.
+    // -1000 N/m shows as -101.83 kp/m, a width of 6.125 m as 612.5 cm and one
+    // of 20/3 m as 666.666666666667 cm; moving through the fields and OK keep
+    // every bit of them.
     GeneratorSetup setup;
     setup.parameters.W = 6.125;
+    setup.parameters.H = 20.0 / 3.0;
     GeneratorDialog dialog(setup.Context(), setup.parameters);
     dialog.show();
-    QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("613"));
+    QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("612.5"));
+    QCOMPARE(Shown(dialog, GeneratorField::Height), QStringLiteral("666.666666666667"));
     dialog.Field(GeneratorField::Height)->setFocus();
     for (int key = 0; key < 12; ++key)
       QTest::keyClick(dialog.focusWidget(), key % 3 == 2 ? Qt::Key_Up : Qt::Key_Tab);
     QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
     QCOMPARE(setup.parameters.q, -1000.0);
     QCOMPARE(setup.parameters.W, 6.125);
+    QCOMPARE(setup.parameters.H, 20.0 / 3.0);
     // The frame's floors carry exactly what was set.
     for (const TLoadObject& load : ObjectsOf<TLoadObject>(setup.doc))
       QCOMPARE(load.Value, -1000.0);

@@ -15,6 +15,7 @@
 
 #include "app/app_fixture.h"
 #include "app/app_test_registry.h"
+#include "app/dialog_bench.h"
 #include "app/dimensioning_dialog.h"
 #include "app/load_dialog.h"
 #include "app/node_dialog.h"
@@ -29,57 +30,17 @@
 namespace strandel {
 namespace {
 
-// A document, settings in metres and kilonewtons, and the English texts.
-struct DialogBench {
-  DialogBench() {
-    LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt");
-    settings.Units.Length = 1;       // [m]
-    settings.Units.Displacement = 4; // [mm]
-    settings.Units.Force = 2;        // [KN]
-    testing::AddNode(doc, 1, 0, 0);
-    testing::AddNode(doc, 2, 4, 0);
-    testing::AddBeam(doc, 1, 1, 2);
-    testing::AddNodeOnBeam(doc, 3, 1, 0.25);
-    testing::AddSupport(doc, 1, 1);
-    testing::AddForce(doc, 1, 2, 1000, kPi / 2);
-  }
-  ~DialogBench() { SetTranslations({}); }
-
-  DialogContext Context() {
-    return {nullptr, doc, settings, messages, dataFolder, [] {}};
-  }
-  int IndexOf(ObjectKind kind) const {
-    for (std::size_t i = 0; i < doc.GraphObjects.size(); ++i)
-      if (KindOf(*doc.GraphObjects[i]) == kind) return static_cast<int>(i);
-    return -1;
-  }
-  const TNodeObject& Node(int number) const { return *FindNode(doc, number); }
-
-  ModelDocument doc;
-  AppSettings settings;
-  RecordingMessages messages;
-  std::string dataFolder = std::string(STRANDEL_SOURCE_DIR) + "/data/";
-};
-
-void Type(QLineEdit* edit, const char* text) {
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, text);
-}
+using testing::ClickCancel;
+using testing::ClickOk;
+using testing::DialogBench;
 
 // On the box itself: a check box takes clicks on its box and caption only.
 void Tick(QCheckBox* box) {
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-void ClickOk(QDialog& dialog) {
-  auto* buttons = dialog.findChild<QDialogButtonBox*>();
-  QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-}
-
-void ClickCancel(QDialog& dialog) {
-  auto* buttons = dialog.findChild<QDialogButtonBox*>();
-  QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+void Type(QLineEdit* edit, const char* text) {
+  testing::Type(edit, QString::fromUtf8(text));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/number_text.h"
+#include "common/text.h"
 #include "support/process.h"
 #include "support/temp_folder.h"
 
@@ -34,17 +36,42 @@ TEST(CliEval, ParametersLiveForOneRunOnly) {
                         "position 1 was not recognized\"}]}\n");
 }
 
-TEST(CliEval, TableInThreeSignificantDigits) {
+TEST(CliEval, TableShowsTheValueAsStored) {
   const auto result =
       Cli({"eval", "1234.5", "Längd=3", "Längd^2", "-pi", "ln 0", "x=", "--", "--5"});
   EXPECT_EQ(result.ExitCode, 0) << result.Err;
-  EXPECT_EQ(result.Out, "1234.5  =  1230\n"
+  EXPECT_EQ(result.Out, "1234.5  =  1234.5\n"
                         "Längd=3 =  3\n"
                         "Längd^2 =  9\n"
-                        "-pi     = -3.14\n"
+                        "-pi     = -3.141592653589793\n"
                         "ln 0    : fault: logarithm of zero or a negative number\n"
                         "x=      : error: The expression includes undefined operators\n"
                         "--5     : error: The subtraction needs a right operand\n");
+}
+
+TEST(CliEval, TheTableReadsBackAsExactlyTheValue) {
+  // Three digits where they carry the value, every digit needed elsewhere.
+  const struct {
+    const char* expression;
+    const char* shown;
+    double value;
+  } cases[] = {
+      {"1/3", "0.3333333333333333", 1.0 / 3.0},
+      // The evaluator adds in extended precision and rounds once: exactly 0.3.
+      {"0.1+0.2", "0.3", 0.3},
+      {"2.5E-7", "2.50E-07", 2.5e-7},
+      {"1e9", "1.00E+09", 1e9},
+      {"-2/3", "-0.6666666666666666", -2.0 / 3.0},
+      {"1234.5678", "1234.5678", 1234.5678},
+  };
+  for (const auto& c : cases) {
+    const auto result = Cli({"eval", c.expression});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const std::string line = result.Out.substr(0, result.Out.size() - 1);
+    const std::string shown(Trim(line.substr(line.find('=') + 1)));
+    EXPECT_EQ(shown, c.shown) << c.expression;
+    EXPECT_EQ(ParseNumber(shown), c.value) << c.expression;
+  }
 }
 
 TEST(CliEval, UsageErrors) {

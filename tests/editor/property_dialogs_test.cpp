@@ -67,14 +67,16 @@ TEST_F(PropertyDialogs, AFreeNodeIsPlacedByItsCoordinates) {
   EXPECT_FALSE(dialog->Position.Enabled);
 
   dialog->X.Text = "2*150"; // 300 cm
-  dialog->Y.Text = "1+";    // not an expression: the field shows 100 again
-  dialog->EvaluateFields();
+  dialog->Y.Text = "1+";    // not an expression: it stays, with the reason
+  EXPECT_FALSE(dialog->EvaluateFields());
   EXPECT_EQ(Trim(dialog->X.Text), "300");
-  EXPECT_EQ(Trim(dialog->Y.Text), "100");
+  EXPECT_EQ(dialog->Y.Text, "1+");
+  EXPECT_EQ(dialog->Y.Error, "The addition needs a right operand");
+  dialog->Y.Text = "123.45"; // corrected: every digit counts
   ASSERT_TRUE(dialog->Apply(doc, messages));
   const TNodeObject& node = std::get<TNodeObject>(*doc.GraphObjects[0]);
-  EXPECT_DOUBLE_EQ(node.X, 3.0);
-  EXPECT_DOUBLE_EQ(node.Y, 1.0);
+  EXPECT_EQ(node.X, 3.0);
+  EXPECT_EQ(node.Y, 1.2345);
   EXPECT_TRUE(doc.Modified);
 }
 
@@ -120,18 +122,45 @@ TEST_F(PropertyDialogs, ANodeOnABeamOffersOnlyItsPosition) {
   EXPECT_NEAR(node.PositionOnBeam, 0.5, 1e-12);
 }
 
-TEST_F(PropertyDialogs, APositionOutsideTheBeamReverts) {
+TEST_F(PropertyDialogs, ARefusedFieldStopsOkUntilItIsCorrected) {
   ModelDocument doc;
   PutNode(doc, 1, 0, 0);
   PutNode(doc, 2, 4, 0);
   PutBeam(doc, 1, 1, 2);
   PutNodeOnBeam(doc, 3, 1, 0.3);
-  auto dialog = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 3), Metres());
-  dialog->Position.Text = "120";
-  dialog->EvaluateFields();
-  EXPECT_EQ(Trim(dialog->Position.Text), "30");
-  ASSERT_TRUE(dialog->Apply(doc, messages));
-  EXPECT_NEAR(FindNode(doc, 3)->X, 1.2, 1e-12);
+  PutNode(doc, 4, 1, 1);
+  testing::AddSupport(doc, 1, 1);
+  testing::AddForce(doc, 1, 2, 1000, kPi / 2);
+  const UnitChoice units = Metres();
+  auto node = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 3), units);
+  node->Position.Text = "120";
+  EXPECT_FALSE(node->EvaluateFields());
+  EXPECT_EQ(node->Position.Text, "120");
+  EXPECT_EQ(node->Position.Error, "The value must lie between 0 and 100");
+  EXPECT_FALSE(node->Apply(doc, messages));
+  EXPECT_FALSE(doc.Modified);
+  node->Position.Text = "40";
+  ASSERT_TRUE(node->Apply(doc, messages));
+  EXPECT_NEAR(FindNode(doc, 3)->X, 1.6, 1e-12);
+
+  // The same for every dialog: nonsense leaves the object as it was.
+  doc.Modified = false;
+  auto free = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 4), units);
+  free->Y.Text = "abc";
+  EXPECT_FALSE(free->Apply(doc, messages));
+  auto support = OpenSupportDialog(doc, IndexOf(doc, ObjectKind::Support, 1), units);
+  support->Rotation.Text = "1e400";
+  EXPECT_FALSE(support->Apply(doc));
+  EXPECT_EQ(support->Rotation.Error, "The value is too large");
+  auto force = OpenLoadDialog(doc, IndexOf(doc, ObjectKind::Force, 1), units);
+  force->Value.Text = "1/0";
+  force->Angle.Text = "45";
+  EXPECT_FALSE(force->Apply(doc));
+  EXPECT_EQ(force->Value.Error, "Division by zero");
+  EXPECT_EQ(std::get<TForceObject>(*doc.GraphObjects[IndexOf(doc, ObjectKind::Force, 1)]).Angle,
+            kPi / 2);
+  EXPECT_FALSE(doc.Modified);
+  EXPECT_EQ(FindNode(doc, 4)->Y, 1);
 }
 
 TEST_F(PropertyDialogs, OnlyTheirOwnKindOpensEachDialog) {

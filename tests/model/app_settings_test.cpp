@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/files.h"
+#include "model/object_text.h"
 #include "support/temp_folder.h"
 
 namespace strandel {
@@ -123,9 +124,15 @@ TEST(AppSettings, RoundTripIsIdentical) {
   settings.LastPath = program.Path() + "frames/";
   settings.ReportFolder = program.Path();
   settings.Language = "Svenska";
-  settings.LastBeamStr = "2;1;1;2;True;False;False;; 0; 0; 4; 0;;C24;WOOD;Trä;False";
+  // The template beam keeps what was typed into the beam dialog: a 0.1234 m
+  // width, a third of a metre high.
+  TBeamObject typed;
+  typed.B = 0.1234;
+  typed.H = 1.0 / 3.0;
+  typed.MtrlDesc = "Trä";
+  settings.LastBeamStr = WriteText(typed);
   settings.RecentDocs = {"/a/one.qsd", "/b/two.qsd"};
-  settings.LastBeamHeight = 0.25;
+  settings.LastBeamHeight = 1.0 / 3.0;
   settings.LastTxtHeight = 0.125;
   settings.LastLoadHeight = 0.5;
   ApplyPreset(settings.Units, UnitPreset::US);
@@ -140,6 +147,12 @@ TEST(AppSettings, RoundTripIsIdentical) {
   const AppSettings back = LoadSettings(path, program.Path());
   EXPECT_TRUE(SameSettings(back, settings));
   EXPECT_EQ(WriteSettingsText(back), WriteSettingsText(settings));
+  EXPECT_EQ(back.LastBeamHeight, 1.0 / 3.0);
+  TBeamObject beam;
+  ModelDocument doc;
+  ASSERT_TRUE(ReadText(back.LastBeamStr, beam, doc).ok);
+  EXPECT_EQ(beam.B, 0.1234);
+  EXPECT_EQ(beam.H, 1.0 / 3.0);
 }
 
 TEST(AppSettings, ToleratesWhatPeopleDoToTheFile) {

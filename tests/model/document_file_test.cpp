@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/text.h"
 #include "model/object_text.h"
 #include "support/temp_folder.h"
 
@@ -116,9 +117,9 @@ const char* const kPortalText =
     "200;;;;;;; 0.1; 0.2; 0.0056; 0.0085;;;;;;0;0;0;0;0;;;;;;;clRed; 0.5\r\n"
     "Object005=3;1;1;0;0;0;0;0;3;False;False\r\n"
     "Object006=3;2;2;0;0;0;4;0;1;False;True\r\n"
-    "Object007=4;1;1;2;1;0;0;4;0;-1.5707963267949;2000;0.5\r\n"
-    "Object008=5;1;3;2;0;1.5707963267949;5000\r\n"
-    "Object009=6;1;2;4;0;1.5707963267949;-750\r\n";
+    "Object007=4;1;1;2;1;0;0;4;0;-1.5707963267948966;2000;0.5\r\n"
+    "Object008=5;1;3;2;0;1.5707963267948966;5000\r\n"
+    "Object009=6;1;2;4;0;1.5707963267948966;-750\r\n";
 
 TEST(DocumentFile, WritesTheFixedLayoutByteForByte) {
   EXPECT_EQ(WriteDocumentText(PortalDocument()), kPortalText);
@@ -138,6 +139,12 @@ TEST(DocumentFile, ReadsBackAndWritesTheSameBytes) {
   EXPECT_EQ(FindNode(doc, 3)->HostBeam, 1);
   EXPECT_EQ(std::get<TMomentObject>(*doc.GraphObjects[8]).Value, -750);
   EXPECT_EQ(WriteDocumentText(doc), kPortalText);
+  // The same document as older versions wrote it, its quarter turns in fifteen
+  // digits, keeps that text too.
+  const std::string fifteen = ReplaceAll(kPortalText, "1.5707963267948966", "1.5707963267949");
+  ModelDocument older;
+  ASSERT_TRUE(ReadDocumentText(fifteen, older).ok);
+  EXPECT_EQ(WriteDocumentText(older), fifteen);
 }
 
 TEST(DocumentFile, ReadsWhatOtherEditorsWrite) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/number_text.h"
+#include "common/record.h"
 #include "model/colour_text.h"
 
 namespace strandel {
@@ -97,15 +99,54 @@ TEST(BeamLine, ALoneKindCodeGivesEveryDefault) {
   EXPECT_FALSE(beam.Locked1 || beam.Locked2 || beam.Braced || beam.HardenAble);
 }
 
-TEST(BeamLine, KeepsThreeSignificantDigits) {
-  TBeamObject beam;
-  beam.B = 0.123456;
-  const std::string line = WriteText(beam);
-  EXPECT_NE(line.find("; 0.123;"), std::string::npos);
+TEST(BeamLine, ThreeDigitsWhereTheyReadBackExactlyTheFewestExactDigitsElsewhere) {
+  struct Case {
+    double value;
+    const char* text;
+  };
+  const Case cases[] = {
+      // What the three-digit form carries keeps its text, so older documents
+      // and their readers see no difference.
+      {0, " 0"},
+      {0.123, " 0.123"},
+      {-2.5, "-2.5"},
+      {4, " 4"},
+      {1e-7, " 1.00E-07"},
+      {2.1e11, " 2.10E+11"},
+      {0.0001, " 0.0001"},
+      {99900000, " 99900000"},
+      // More digits only where three would round.
+      {0.1234, " 0.1234"},
+      {0.123456, " 0.123456"},
+      {-0.1234, "-0.1234"},
+      {12.345, " 12.345"},
+      {1.0 / 3.0, " 0.3333333333333333"},
+      {-2.0 / 3.0, "-0.6666666666666666"},
+      {1.234e-7, " 1.234E-07"},
+      {2.0123e11, " 2.0123E+11"},
+      {0.00012345, " 0.00012345"},
+      {0.000012345, " 1.2345E-05"},
+      {12345678, " 12345678"},
+      {123456789, " 1.23456789E+08"},
+      {5e-324, " 4.94E-324"},
+      {1.7976931348623157e308, " 1.7976931348623157E+308"},
+  };
   ModelDocument doc;
-  TBeamObject back;
-  ASSERT_TRUE(ReadText(line, back, doc).ok);
-  EXPECT_EQ(back.B, 0.123);
+  for (const Case& c : cases) {
+    TBeamObject beam;
+    beam.X1 = c.value; // field 9
+    beam.B = c.value;  // field 58
+    beam.Ek = c.value; // field 26
+    const std::string line = WriteText(beam);
+    EXPECT_EQ(FieldAt(9, line, "?"), c.text) << c.value;
+    EXPECT_EQ(FieldAt(26, line, "?"), c.text) << c.value;
+    EXPECT_EQ(FieldAt(58, line, "?"), c.text) << c.value;
+    TBeamObject back;
+    ASSERT_TRUE(ReadText(line, back, doc).ok);
+    EXPECT_EQ(back.X1, c.value);
+    EXPECT_EQ(back.B, c.value);
+    EXPECT_EQ(back.Ek, c.value);
+  }
 }
 
 TEST(BeamLine, LoadDurationIsRoundedHalvesToEven) {
@@ -200,6 +241,10 @@ TEST(ObjectLines, NodeSupportLoadForceMomentWrittenAsStored) {
   load.X2 = 4;
   load.Angle = -kPi / 2;
   load.Value = 2000;
+  // A quarter turn needs more than fifteen digits to read back exactly.
+  EXPECT_EQ(WriteText(load), "4;1;1;2;1;0;0;4;0;-1.5707963267948966;2000;0.5");
+  // The same angle read from a document of fifteen digits keeps its text.
+  load.Angle = ParseNumber("-1.5707963267949");
   EXPECT_EQ(WriteText(load), "4;1;1;2;1;0;0;4;0;-1.5707963267949;2000;0.5");
 
   TForceObject force;
@@ -207,13 +252,14 @@ TEST(ObjectLines, NodeSupportLoadForceMomentWrittenAsStored) {
   force.NodeNo = 3;
   force.X = 2;
   force.Value = 5000;
-  EXPECT_EQ(WriteText(force), "5;1;3;2;0;1.5707963267949;5000");
+  EXPECT_EQ(WriteText(force), "5;1;3;2;0;1.5707963267948966;5000");
 
   TMomentObject moment;
   moment.Number = 1;
   moment.NodeNo = 2;
   moment.X = 4;
-  EXPECT_EQ(WriteText(moment), "6;1;2;4;0;1.5707963267949;1000");
+  moment.Value = 1.0 / 3.0;
+  EXPECT_EQ(WriteText(moment), "6;1;2;4;0;1.5707963267948966;0.3333333333333333");
 }
 
 TEST(ObjectLines, ShortLinesTakeTheirDefaults) {

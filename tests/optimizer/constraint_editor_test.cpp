@@ -27,61 +27,91 @@ struct EditorModel {
       FindVariable(list, name)->InOptimize = true;
   }
   TVarItem& operator[](const char* name) { return *FindVariable(list, name); }
+  // N002.X with the interval 3.5 .. 4.25 m.
+  TVarItem& IntervalX() {
+    TVarItem& x = (*this)["N002.X"];
+    x.LowBound = 3.5;
+    x.HighBound = 4.25;
+    return x;
+  }
   ModelDocument doc;
   VariableList list;
 };
 
 TEST(ConstraintEditor, ShowsTheIntervalInTheDisplayUnit) {
   EditorModel m;
-  m["N002.X"].LowBound = 3.5;
-  m["N002.X"].HighBound = 4.25;
-  ConstraintEditor editor(m.list, m["N002.X"]);
+  ConstraintEditor editor(m.list, m.IntervalX());
   EXPECT_EQ(editor.NameText(), " N002.X");
   EXPECT_EQ(editor.UnitName(), "[cm]");
   const ConstraintFields fields = editor.Fields();
   EXPECT_EQ(fields.Type, kConstrainInterval);
-  EXPECT_EQ(fields.LowText, "350");
-  EXPECT_EQ(fields.HighText, "425");
+  EXPECT_EQ(fields.Low.Text, " 350");
+  EXPECT_EQ(fields.High.Text, " 425");
 }
 
 TEST(ConstraintEditor, StoringTheShownFieldsChangesNothing) {
-  // Bounds of many digits are shown in full, so Tab or OK without an edit
-  // keeps them exactly.
+  // Bounds of more digits than a field shows keep every digit when Tab or OK
+  // comes without an edit; those of fifteen digits or fewer show in full.
   EditorModel m;
   TVarItem& y = m["N002.Y"];
-  y.LowBound = -0.123456789012345;
+  y.LowBound = -1.0 / 3.0;
   y.HighBound = 0.987654321098765;
   ConstraintEditor editor(m.list, y);
-  editor.Store(editor.Fields());
-  EXPECT_DOUBLE_EQ(y.LowBound, -0.123456789012345);
-  EXPECT_DOUBLE_EQ(y.HighBound, 0.987654321098765);
+  const ConstraintFields fields = editor.Fields();
+  EXPECT_EQ(fields.Low.Text, "-33.3333333333333");
+  EXPECT_EQ(fields.High.Text, " 98.7654321098765");
+  EXPECT_TRUE(editor.Store(fields));
+  EXPECT_EQ(y.LowBound, -1.0 / 3.0);
+  EXPECT_EQ(y.HighBound, 0.987654321098765);
 }
 
-TEST(ConstraintEditor, BoundsChangeOnlyWhenHighExceedsLow) {
+TEST(ConstraintEditor, BoundsChangeOnlyWhenBothAreTakenAndHighExceedsLow) {
   const struct {
     const char* Low;
     const char* High;
     double ExpectLow, ExpectHigh; // m
+    bool Taken;
   } cases[] = {
-      {"300", "450", 3.0, 4.5},  {"300,5", "450", 3.005, 4.5}, // "," reads as "."
-      {"5", "5", 3.5, 4.25},                                   // no width: the old bounds stay
-      {"450", "300", 3.5, 4.25},                               // reversed: the old bounds stay
-      {"abc", "20", 0, 0.2},                                   // not a number reads as 0
-      {"-10", "xyz", -0.1, 0},   {"", "", 3.5, 4.25},
+      {"300", "450", 3.0, 4.5, true},   {"300,5", "450", 3.005, 4.5, true}, // "," reads as "."
+      {"2*150", "450", 3.0, 4.5, true}, // an expression, as in every field
+      {"5", "5", 3.5, 4.25, true},      // no width: the old bounds stay
+      {"450", "300", 3.5, 4.25, true},  // reversed: the old bounds stay
+      {"abc", "20", 3.5, 4.25, false},  // refused: nothing is stored
+      {"-10", "1/0", 3.5, 4.25, false}, {"", "", 3.5, 4.25, false},
   };
   for (const auto& c : cases) {
     EditorModel m;
-    TVarItem& x = m["N002.X"];
-    x.LowBound = 3.5;
-    x.HighBound = 4.25;
+    TVarItem& x = m.IntervalX();
     ConstraintEditor editor(m.list, x);
     ConstraintFields fields = editor.Fields();
-    fields.LowText = c.Low;
-    fields.HighText = c.High;
-    editor.Store(fields);
-    EXPECT_NEAR(x.LowBound, c.ExpectLow, 1e-15) << c.Low << " .. " << c.High;
-    EXPECT_NEAR(x.HighBound, c.ExpectHigh, 1e-15) << c.Low << " .. " << c.High;
+    fields.Low.Text = c.Low;
+    fields.High.Text = c.High;
+    EXPECT_EQ(editor.Store(fields), c.Taken) << c.Low << " .. " << c.High;
+    EXPECT_EQ(x.LowBound, c.ExpectLow) << c.Low << " .. " << c.High;
+    EXPECT_EQ(x.HighBound, c.ExpectHigh) << c.Low << " .. " << c.High;
   }
+}
+
+TEST(ConstraintEditor, ARefusedBoundWaitsWithWhatWasTypedBesideIt) {
+  EditorModel m;
+  TVarItem& x = m.IntervalX();
+  ConstraintEditor editor(m.list, x);
+  ConstraintFields fields = editor.Fields();
+  fields.Low.Text = "abc";
+  fields.High.Text = "512.5";
+  EXPECT_FALSE(editor.Store(fields));
+  fields = editor.Fields();
+  EXPECT_EQ(fields.Low.Text, "abc");
+  EXPECT_FALSE(fields.Low.Error.empty());
+  EXPECT_EQ(fields.High.Text, " 512.5"); // taken, waiting for the low bound
+  EXPECT_EQ(x.HighBound, 4.25);
+  fields.Low.Text = "301.25";
+  EXPECT_TRUE(editor.Store(fields));
+  EXPECT_EQ(x.LowBound, 3.0125);
+  EXPECT_EQ(x.HighBound, 5.125);
+  fields = editor.Fields();
+  EXPECT_EQ(fields.Low.Text, " 301.25");
+  EXPECT_TRUE(fields.Low.Error.empty());
 }
 
 TEST(ConstraintEditor, FollowsOnlySelectedIntervalsOfItsOwnKind) {
@@ -141,13 +171,11 @@ TEST(ConstraintEditor, ARefusedTypeStoresAnInterval) {
 
 TEST(ConstraintEditor, CancelGivesBackWhatTheVariableHeld) {
   EditorModel m;
-  TVarItem& x = m["N002.X"];
-  x.LowBound = 3.5;
-  x.HighBound = 4.25;
+  TVarItem& x = m.IntervalX();
   ConstraintEditor editor(m.list, x);
   ConstraintFields fields = editor.Fields();
-  fields.LowText = "100";
-  fields.HighText = "200";
+  fields.Low.Text = "100";
+  fields.High.Text = "200";
   editor.Store(fields); // Tab stores as the user goes
   fields.Type = kConstrainMirror;
   editor.Store(fields);

@@ -43,7 +43,7 @@ TEST(SheetTitle, TextsNameModelBeamSheetAndDate) {
   beam.BeamNo = 12;
   struct Case {
     SheetTitle Title;
-    std::vector<std::string> Language; // entries 330 and 331; none: the built-in English
+    std::vector<std::string> Language; // the title entries; none: the built-in English
     const char* Left;
     const char* Right;
   };

@@ -96,11 +96,52 @@ TEST_F(BeamDialog, AnExpressionInAFieldIsStoredInBaseUnits) {
   EXPECT_DOUBLE_EQ(Beam(1).H, 0.2); // only the copy until OK
 }
 
-TEST_F(BeamDialog, AnInvalidTextRevertsToThePreviousValue) {
+TEST_F(BeamDialog, ARefusedTextWaitsThroughOtherChangesAndStopsOk) {
   dialog.Fck.Text = "abc";
   dialog.ChoiceChanged(doc, messages);
-  EXPECT_EQ(Trim(dialog.Fck.Text), "235");
+  // The choice took effect; the refused text is still there to be corrected.
+  EXPECT_EQ(dialog.Fck.Text, "abc");
+  EXPECT_EQ(dialog.Fck.Error, "Operator/Value/Variable/Parameter on position 1 was not recognized");
   EXPECT_DOUBLE_EQ(dialog.Copy.Fck, 235e6);
+  EXPECT_FALSE(dialog.Apply(doc, settings, messages));
+  EXPECT_FALSE(doc.Modified);
+  EXPECT_TRUE(settings.LastBeamStr.empty());
+  // A profile from the shape menu keeps the dimensions: a refused height stays.
+  dialog.H.Text = "0/0";
+  dialog.ShapeChosen(3, doc, messages);
+  EXPECT_EQ(dialog.H.Text, "0/0");
+  dialog.H.Text = "250";
+  dialog.Fck.Text = "2*120";
+  ASSERT_TRUE(dialog.Apply(doc, settings, messages));
+  EXPECT_EQ(Beam(1).Fck, 240e6);
+  EXPECT_EQ(Beam(1).H, 0.25);
+}
+
+TEST_F(BeamDialog, EveryTypedDigitReachesTheBeamAndItsStoredLine) {
+  // Millimetres and megapascals, typed with more digits than three.
+  dialog.H.Text = "123.45";
+  dialog.W.Text = "61.25";
+  dialog.Ftk.Text = "1/3";
+  dialog.Ek.Text = "210123.4";
+  dialog.TextPos.Text = "12.345";
+  ASSERT_TRUE(dialog.Apply(doc, settings, messages));
+  const TBeamObject& beam = Beam(1);
+  EXPECT_EQ(beam.H, ParseNumber("0.12345"));
+  EXPECT_EQ(beam.B, ParseNumber("0.06125"));
+  EXPECT_DOUBLE_EQ(beam.Ftk, 1e6 / 3);
+  EXPECT_EQ(beam.Ek, ParseNumber("210123.4E6"));
+  EXPECT_EQ(beam.TxtPos, ParseNumber("0.12345"));
+  // The template for new beams holds the same digits.
+  TBeamObject back;
+  ASSERT_TRUE(ReadText(settings.LastBeamStr, back, doc).ok);
+  for (auto [read, typed] : {std::pair{back.H, beam.H},
+                             {back.B, beam.B},
+                             {back.Ftk, beam.Ftk},
+                             {back.Ek, beam.Ek},
+                             {back.TxtPos, beam.TxtPos}})
+    EXPECT_EQ(read, typed);
+  EXPECT_NE(settings.LastBeamStr.find("; 0.12345;"), std::string::npos);
+  EXPECT_NE(settings.LastBeamStr.find("; 2.101234E+11;"), std::string::npos);
 }
 
 TEST_F(BeamDialog, TheMaterialDecidesWhichChoicesShow) {
