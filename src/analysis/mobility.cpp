@@ -207,16 +207,16 @@ Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const Fra
 
 Direction StretchDirection(const TSegmentObject& segment) {
   double dx = segment.X2 - segment.X1, dy = segment.Y2 - segment.Y1;
-  // Coordinates carry a rounding of a few units of their last digit; a
+  // A node placed at a distance and angle from another carries a rounding of a
+  // few units in the last digit of its coordinates and of that distance: an
+  // upright stretch drawn from x = 0 at 90 degrees ends at x = 6e-17 L. A
   // difference no larger is none.
-  const double snapX = 4 * kEpsilon * (std::fabs(segment.X1) + std::fabs(segment.X2));
-  const double snapY = 4 * kEpsilon * (std::fabs(segment.Y1) + std::fabs(segment.Y2));
-  const bool levelX = std::fabs(dx) <= snapX, levelY = std::fabs(dy) <= snapY;
-  if (levelX != levelY) {
-    if (levelX) dx = 0;
-    if (levelY) dy = 0;
-  }
   const double length = std::hypot(dx, dy);
+  const double snapX = 4 * kEpsilon * (std::fabs(segment.X1) + std::fabs(segment.X2) + length);
+  const double snapY = 4 * kEpsilon * (std::fabs(segment.Y1) + std::fabs(segment.Y2) + length);
+  const bool uprightX = std::fabs(dx) <= snapX, levelY = std::fabs(dy) <= snapY;
+  if (uprightX != levelY)
+    return uprightX ? Direction{0, dy > 0 ? 1.0 : -1.0} : Direction{dx > 0 ? 1.0 : -1.0, 0};
   if (!(length > 0)) return {};
   return {dx / length, dy / length};
 }
@@ -252,19 +252,27 @@ Mobility JudgeMobility(const ModelDocument& doc, const NodeTable& nodes,
   }
   for (int k = 0; k < size; ++k)
     mobility.Band = std::max(mobility.Band, qr.Last(k) - k + 1);
-  mobility.Tolerance = kMobilityRoundingFactor * kEpsilon * mobility.Band;
+  const double rounding = kMobilityRoundingFactor * kEpsilon * mobility.Band;
 
   // The first column that lies in the span of those before it completes a way
-  // to move: with it at 1 and the earlier ones adjusted, nothing deforms.
+  // to move: with it at 1 and the earlier ones adjusted, nothing deforms. The
+  // adjustment is the longer the more nearly the earlier columns depend on each
+  // other, about 1 / (the smallest sine met), and the rounding it carries with it.
+  double smallestSoFar = 1;
   for (int k = 0; k < size; ++k) {
     const double length = qr.ColumnLength(k);
     const double sine = length > 0 ? qr.Distance(k) / length : 0.0;
-    if (!(sine > mobility.Tolerance)) {
+    const double tolerance = rounding / smallestSoFar;
+    mobility.Tolerance = std::max(mobility.Tolerance, tolerance);
+    if (!(sine > tolerance)) {
       mobility.MovingUnknown = equations.UnknownOf[k];
       mobility.MovingSine = sine;
+      mobility.MovingMargin = sine / tolerance;
       break;
     }
     mobility.SmallestSine = std::min(mobility.SmallestSine, sine);
+    mobility.StandingMargin = std::min(mobility.StandingMargin, sine / tolerance);
+    smallestSoFar = std::min(smallestSoFar, sine);
   }
   return mobility;
 }

@@ -14,11 +14,12 @@
 namespace strandel {
 
 // A freedom moves when its column of the compatibility equations lies within
-// this many times (machine precision x band) of the span of the columns before
-// it, as a share of its own length: the sine of the angle between them. Givens
-// rotations change a column by a few roundings of its length per rotation
-// applied to it, and a column meets at most one rotation per entry of its band
-// and row, so a column that lies in the span ends that close to it.
+// kMobilityRoundingFactor x machine precision x band, over the smallest sine of
+// the columns before it, of the span of those columns, as a share of its own
+// length (the sine of the angle between them). Givens rotations change a column
+// by a few roundings of its length per rotation applied to it, at most one per
+// entry of its band; the combination of earlier columns that would reproduce it
+// is about 1 / (their smallest sine) long and carries their rounding with it.
 inline constexpr double kMobilityRoundingFactor = 64;
 
 struct Mobility {
@@ -33,12 +34,12 @@ struct Mobility {
   // triangular factor.
   int Freedoms = 0;
   int Band = 0;
-  // The sine below which a freedom counts as moving (kMobilityRoundingFactor x
-  // machine precision x band), the smallest sine of a freedom that does not move,
-  // and the sine of the one that does.
+  // The largest sine below which a freedom counted as moving, the smallest sine
+  // of a freedom that does not move and the sine of the one that does; and each
+  // over the tolerance it was judged by: how far from the verdict's edge.
   double Tolerance = 0;
-  double SmallestSine = 1;
-  double MovingSine = 1;
+  double SmallestSine = 1, MovingSine = 1;
+  double StandingMargin = 1e300, MovingMargin = 0;
 
   bool CanMove() const { return MovingUnknown >= 0; }
 };

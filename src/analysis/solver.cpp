@@ -164,6 +164,24 @@ void Unscale(ModelDocument& doc, std::vector<double>& u, int loadExponent) {
       back(value);
 }
 
+// The solution of the kept unknowns spread over every unknown, the held ones
+// taking their prescribed values (scaled like the loads); returns, per unknown,
+// the prescribed value less the solved one.
+std::vector<double> Expand(const FrameSystem& system, const std::vector<double>& solution,
+                           int loadExponent, std::vector<double>& u) {
+  std::fill(u.begin(), u.end(), 0.0);
+  for (std::size_t r = 0; r < solution.size(); ++r)
+    u[system.Kept[r]] = solution[r];
+  std::vector<double> misses(system.Unknowns, 0.0);
+  for (int d = 0; d < system.Unknowns; ++d) {
+    if (!system.Restrained[d]) continue;
+    const double prescribed = Scaled(system.Prescribed[d], loadExponent);
+    misses[d] = prescribed - u[d];
+    u[d] = prescribed;
+  }
+  return misses;
+}
+
 // Steps from the segments to the recovered results; the outcome says how it ended.
 void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
            AnalysisOutcome& outcome) {
@@ -200,7 +218,6 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   const int loadExponent = LoadExponent(system);
   std::vector<double> solution;
   int closestToMoving = -1; // the unknown that kept the least of its stiffness
-  double smallestPivotRatio = 1;
   if (!system.Kept.empty()) {
     std::vector<double> b;
     BandedMatrix a = BandedEquations(system, b);
@@ -214,21 +231,12 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
            unknown);
       return;
     }
-    smallestPivotRatio = solved.SmallestPivotRatio;
     if (solved.SmallestPivotUnknown >= 0)
       closestToMoving = system.Kept[solved.SmallestPivotUnknown];
   }
 
   std::vector<double>& u = outcome.Displacements;
-  for (std::size_t r = 0; r < solution.size(); ++r)
-    u[system.Kept[r]] = solution[r];
-  std::vector<double> settlementMisses(system.Unknowns, 0.0);
-  for (int d = 0; d < system.Unknowns; ++d) {
-    if (!system.Restrained[d]) continue;
-    const double prescribed = Scaled(system.Prescribed[d], loadExponent);
-    settlementMisses[d] = prescribed - u[d];
-    u[d] = prescribed;
-  }
+  const std::vector<double> settlementMisses = Expand(system, solution, loadExponent, u);
   Recover(doc, nodes, u, loadExponent);
   if (const long beam = NotFiniteBeam(doc); beam >= 0) {
     outcome.Failure = AnalysisFailure::NotFinite;
@@ -236,11 +244,10 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
     return;
   }
   // The reactions must add up to the loads: the last net, should a solve have
-  // gone wrong all the same. How close the elimination came to breaking down
-  // says how much rounding the balance must allow.
+  // gone wrong all the same. It then fails where the elimination came closest
+  // to breaking down.
   ComputeReactions(doc, loadExponent);
-  if (!CheckLoadBalance(doc, nodes, system, settlementMisses, smallestPivotRatio, loadExponent)
-           .Balanced()) {
+  if (!CheckLoadBalance(doc, nodes, system, settlementMisses, loadExponent).Balanced()) {
     Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
     return;
   }

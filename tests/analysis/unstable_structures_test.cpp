@@ -53,6 +53,15 @@ TEST(UnstableStructures, EachFailsWhereItCanMove) {
       // The right roller holds y where x was meant: the rigid frame slides, its
       // first node with it.
       {"roller in the wrong direction", testing::PortalOnRollers(1), 1, Freedom::X},
+      // A bar on a pin, its far end on a roller along it, pushed across there.
+      // Upright, the cosine of its 90 degrees is 6e-17, which once left the top
+      // a stiffness of 1e-33 EA/L across the bar and a sway of 1.9e26 m; level,
+      // it is exactly 0.
+      {"upright bar on a roller", testing::BarOnARoller(0, 3), 2, Freedom::X},
+      {"level bar on a roller", testing::BarOnARoller(3, 0), 2, Freedom::Y},
+      // Fourteen rigid nodes on one pin turn about it as a whole. Its elimination
+      // once kept enough rounding to solve it with a sway of 3e8 m.
+      {"rigid frame on one pin", testing::RigidFrameOnOnePin(), 1, Freedom::Rotation},
   };
   for (Case& c : cases) {
     c.doc.ResultsValid = true;
