@@ -36,23 +36,34 @@ struct Term {
   double Value;
 };
 
+// One equation: at most two bodies' three freedoms each, before equal unknowns
+// are added up at most eight terms (a bar between two bodies).
+struct Row {
+  std::array<Term, 8> Terms;
+  int Count = 0;
+  void Add(int unknown, double value) { Terms[Count++] = {unknown, value}; }
+  const Term* begin() const { return Terms.data(); }
+  const Term* end() const { return Terms.data() + Count; }
+  int First() const { return Terms[0].Unknown; }
+};
+
 // The compatibility equations: one row per way a stretch or support keeps two
 // points together, in metres of displacement.
 class Equations {
 public:
   Equations(const ModelDocument& doc, const NodeTable& nodes, const FrameSystem& system);
 
-  std::vector<std::vector<Term>> Rows;
+  std::vector<Row> Rows;
   std::vector<int> UnknownOf; // per equation unknown: 3 x node index + freedom
   std::vector<char> Unstiffened;
 
 private:
   bool Rigid(int node) const { return rigidAt_[node]; }
   // The displacement along `axis` of the point (x, y) moving with node's body.
-  void BodyPoint(std::vector<Term>& row, int node, double x, double y, int axis, double factor);
+  void BodyPoint(Row& row, int node, double x, double y, int axis, double factor);
   // The displacement of the node along `axis`.
-  void Motion(std::vector<Term>& row, int node, int axis, double factor);
-  void AddRow(std::vector<Term> row);
+  void Motion(Row& row, int node, int axis, double factor);
+  void AddRow(Row row);
 
   const NodeTable& nodes_;
   std::vector<char> rigidAt_;
@@ -61,38 +72,39 @@ private:
   std::vector<std::array<int, 2>> jointUnknown_; // per joint node: x and y unknowns, -1 none
 };
 
-void Equations::BodyPoint(std::vector<Term>& row, int node, double x, double y, int axis,
-                          double factor) {
+void Equations::BodyPoint(Row& row, int node, double x, double y, int axis, double factor) {
   const int root = groups_.Root(node);
   const TNodeObject& origin = nodes_.Node(root);
   const int base = bodyUnknown_[root];
-  row.push_back({base + axis, factor});
+  row.Add(base + axis, factor);
   // A small turn of the body moves the point across its arm from the body's origin.
   const double arm = axis == 0 ? -(y - origin.Y) : x - origin.X;
-  if (arm != 0.0) row.push_back({base + 2, factor * arm});
+  if (arm != 0.0) row.Add(base + 2, factor * arm);
 }
 
-void Equations::Motion(std::vector<Term>& row, int node, int axis, double factor) {
+void Equations::Motion(Row& row, int node, int axis, double factor) {
   if (Rigid(node)) {
     BodyPoint(row, node, nodes_.Node(node).X, nodes_.Node(node).Y, axis, factor);
   } else if (jointUnknown_[node][axis] >= 0) {
-    row.push_back({jointUnknown_[node][axis], factor});
+    row.Add(jointUnknown_[node][axis], factor);
   }
 }
 
 // Terms of one unknown added up, zeros left out.
-void Equations::AddRow(std::vector<Term> row) {
-  std::sort(row.begin(), row.end(),
+void Equations::AddRow(Row row) {
+  std::sort(row.Terms.begin(), row.Terms.begin() + row.Count,
             [](const Term& a, const Term& b) { return a.Unknown < b.Unknown; });
-  std::vector<Term> merged;
+  Row merged;
   for (const Term& term : row) {
-    if (!merged.empty() && merged.back().Unknown == term.Unknown)
-      merged.back().Value += term.Value;
+    if (merged.Count > 0 && merged.Terms[merged.Count - 1].Unknown == term.Unknown)
+      merged.Terms[merged.Count - 1].Value += term.Value;
     else
-      merged.push_back(term);
+      merged.Add(term.Unknown, term.Value);
   }
-  std::erase_if(merged, [](const Term& term) { return term.Value == 0.0; });
-  if (!merged.empty()) Rows.push_back(std::move(merged));
+  Row kept;
+  for (const Term& term : merged)
+    if (term.Value != 0.0) kept.Add(term.Unknown, term.Value);
+  if (kept.Count > 0) Rows.push_back(kept);
 }
 
 Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const FrameSystem& system)
@@ -161,7 +173,7 @@ Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const Fra
       const int rigid = e.LockedA ? e.A : e.B, hinged = e.LockedA ? e.B : e.A;
       const TNodeObject& at = nodes.Node(hinged);
       for (int axis = 0; axis < 2; ++axis) {
-        std::vector<Term> row;
+        Row row;
         BodyPoint(row, rigid, at.X, at.Y, axis, 1);
         Motion(row, hinged, axis, -1);
         AddRow(std::move(row));
@@ -170,7 +182,7 @@ Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const Fra
     }
     // A bar keeps its length: the ends move alike along it.
     const Direction d = StretchDirection(doc.Segments[i]);
-    std::vector<Term> row;
+    Row row;
     Motion(row, e.B, 0, d.C);
     Motion(row, e.B, 1, d.S);
     Motion(row, e.A, 0, -d.C);
@@ -193,11 +205,11 @@ Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const Fra
     if (!rigidAt_[n]) continue;
     for (int axis = 0; axis < 3; ++axis) {
       if (!system.Restrained[3 * n + axis]) continue;
-      std::vector<Term> row;
+      Row row;
       if (axis < 2)
         Motion(row, n, axis, 1);
       else
-        row.push_back({bodyUnknown_[groups_.Root(n)] + 2, extent});
+        row.Add(bodyUnknown_[groups_.Root(n)] + 2, extent);
       AddRow(std::move(row));
     }
   }
@@ -231,20 +243,20 @@ Mobility JudgeMobility(const ModelDocument& doc, const NodeTable& nodes,
   if (size == 0) return mobility;
 
   // Rows by their first unknown, the order in which the factor fills.
-  std::vector<std::vector<Term>>& rows = equations.Rows;
-  std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-    return a.front().Unknown < b.front().Unknown;
-  });
+  std::vector<Row>& rows = equations.Rows;
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const Row& a, const Row& b) { return a.First() < b.First(); });
   std::vector<int> first(size);
   std::iota(first.begin(), first.end(), 0);
-  for (const std::vector<Term>& row : rows)
+  for (const Row& row : rows)
     for (const Term& term : row)
-      first[term.Unknown] = std::min(first[term.Unknown], row.front().Unknown);
+      first[term.Unknown] = std::min(first[term.Unknown], row.First());
 
   BandedQr qr(first);
   std::vector<int> columns;
   std::vector<double> values;
-  for (const std::vector<Term>& row : rows) {
+  columns.reserve(8), values.reserve(8);
+  for (const Row& row : rows) {
     columns.clear(), values.clear();
     for (const Term& term : row)
       columns.push_back(term.Unknown), values.push_back(term.Value);
