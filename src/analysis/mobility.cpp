@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "analysis/banded_qr.h"
+#include "common/assert.h"
 
 namespace strandel {
 namespace {
@@ -41,7 +42,11 @@ struct Term {
 struct Row {
   std::array<Term, 8> Terms;
   int Count = 0;
-  void Add(int unknown, double value) { Terms[Count++] = {unknown, value}; }
+  void Add(int unknown, double value) {
+    STRANDEL_ASSERT(Count < static_cast<int>(Terms.size()),
+                    "an equation of more terms than two bodies have");
+    Terms[Count++] = {unknown, value};
+  }
   const Term* begin() const { return Terms.data(); }
   const Term* end() const { return Terms.data() + Count; }
   int First() const { return Terms[0].Unknown; }
@@ -66,6 +71,10 @@ private:
   void AddRow(Row row);
 
   const NodeTable& nodes_;
+  // The model's extent: a body's turn is counted as the displacement it gives a
+  // point that far from the body's origin, so that no coefficient is larger
+  // than 1 whatever the model's size.
+  double extent_ = 1;
   std::vector<char> rigidAt_;
   RigidGroups groups_;
   std::vector<int> bodyUnknown_;                 // per root node: its body's first unknown
@@ -78,7 +87,7 @@ void Equations::BodyPoint(Row& row, int node, double x, double y, int axis, doub
   const int base = bodyUnknown_[root];
   row.Add(base + axis, factor);
   // A small turn of the body moves the point across its arm from the body's origin.
-  const double arm = axis == 0 ? -(y - origin.Y) : x - origin.X;
+  const double arm = (axis == 0 ? -(y - origin.Y) : x - origin.X) / extent_;
   if (arm != 0.0) row.Add(base + 2, factor * arm);
 }
 
@@ -111,6 +120,14 @@ Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const Fra
     : nodes_(nodes), rigidAt_(nodes.Count(), 0), groups_(nodes.Count()),
       bodyUnknown_(nodes.Count(), -1), jointUnknown_(nodes.Count(), {-1, -1}) {
   const int count = nodes.Count();
+  double minX = 0, maxX = 0, minY = 0, maxY = 0;
+  for (int n = 0; n < count; ++n) {
+    const TNodeObject& node = nodes.Node(n);
+    minX = n ? std::min(minX, node.X) : node.X, maxX = n ? std::max(maxX, node.X) : node.X;
+    minY = n ? std::min(minY, node.Y) : node.Y, maxY = n ? std::max(maxY, node.Y) : node.Y;
+  }
+  extent_ = std::max(maxX - minX, maxY - minY);
+  if (!(extent_ > 0) || !std::isfinite(extent_)) extent_ = 1;
   std::vector<char> touched(count, 0);
   std::vector<std::array<char, 2>> jointHeld(count, {0, 0}); // stiffened along x, y
   struct Ends {
@@ -191,16 +208,8 @@ Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const Fra
   }
 
   // A support holds the point of a body it stands under; a joint's held
-  // freedoms are no unknowns. A held turn counts over the model's extent, so
-  // that it weighs like a held displacement.
-  double minX = 0, maxX = 0, minY = 0, maxY = 0;
-  for (int n = 0; n < count; ++n) {
-    const TNodeObject& node = nodes.Node(n);
-    minX = n ? std::min(minX, node.X) : node.X, maxX = n ? std::max(maxX, node.X) : node.X;
-    minY = n ? std::min(minY, node.Y) : node.Y, maxY = n ? std::max(maxY, node.Y) : node.Y;
-  }
-  double extent = std::max(maxX - minX, maxY - minY);
-  if (!(extent > 0) || !std::isfinite(extent)) extent = 1;
+  // freedoms are no unknowns. A held turn counts over the model's extent, like
+  // every turn, so that it weighs like a held displacement.
   for (int n = 0; n < count; ++n) {
     if (!rigidAt_[n]) continue;
     for (int axis = 0; axis < 3; ++axis) {
@@ -209,7 +218,7 @@ Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const Fra
       if (axis < 2)
         Motion(row, n, axis, 1);
       else
-        row.Add(bodyUnknown_[groups_.Root(n)] + 2, extent);
+        row.Add(bodyUnknown_[groups_.Root(n)] + 2, 1);
       AddRow(std::move(row));
     }
   }

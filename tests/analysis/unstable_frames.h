@@ -7,6 +7,7 @@
 
 #include "analysis/banded_solve.h"
 #include "analysis/frame_system.h"
+#include "analysis/mobility.h"
 #include "analysis/segments.h"
 #include "common/geometry.h"
 #include "sections/section_context.h"
@@ -24,6 +25,15 @@ inline EliminationResult EliminateFrame(ModelDocument& doc) {
   std::vector<double> b, x;
   BandedMatrix a = BandedEquations(system, b);
   return BandedGaussSolve(a, b, x);
+}
+
+// The verdict on the frame's stability as the analysis takes it, the segments
+// made first.
+inline Mobility JudgeFrame(ModelDocument& doc) {
+  const NodeTable nodes(doc);
+  SectionContext context;
+  BuildSegments(doc, nodes, context);
+  return JudgeMobility(doc, nodes, AssembleFrame(doc, nodes));
 }
 
 // A portal 5 m wide and 3 m high on pins at nodes 1 (0, 0) and 4 (5, 0), with

@@ -87,20 +87,46 @@ TEST(UnstableStructures, RoundingLeavesAPivotThatIsNotZero) {
   EXPECT_TRUE(result.Ok());
   EXPECT_GT(result.SmallestPivotRatio, 0);
   EXPECT_LT(result.SmallestPivotRatio, 1e-15);
-  const NodeTable nodes(portal);
-  const Mobility mobility = JudgeMobility(portal, nodes, AssembleFrame(portal, nodes));
+  const Mobility mobility = testing::JudgeFrame(portal);
   EXPECT_EQ(mobility.MovingUnknown, 3 * 2 + 0);
   EXPECT_LT(mobility.MovingSine, 1e-16);
 
   // The same portal with rigid corners is one rigid body on two pins: every
   // freedom it has is held at a wide angle to the others.
   ModelDocument rigid = testing::SwayPortal(false);
-  ASSERT_TRUE(testing::EliminateFrame(rigid).Ok()); // builds the stretches
-  const NodeTable rigidNodes(rigid);
-  const Mobility stands = JudgeMobility(rigid, rigidNodes, AssembleFrame(rigid, rigidNodes));
+  const Mobility stands = testing::JudgeFrame(rigid);
   EXPECT_FALSE(stands.CanMove());
   EXPECT_EQ(stands.Freedoms, 3);
   EXPECT_GT(stands.SmallestSine, 0.1);
+}
+
+TEST(UnstableStructures, TheVerdictDoesNotDependOnTheModelsSizeOrPlace) {
+  // Tolerances are shares of the model's own lengths: the same frames drawn a
+  // thousand times smaller or larger, 1e200 times smaller or larger, or a
+  // thousand kilometres from the origin move, or stand, in the same way.
+  const std::vector<ModelDocument (*)()> frames = {
+      [] { return testing::SwayPortal(true); },     [] { return testing::SwayPortal(false); },
+      [] { return testing::TwoPanelTruss(false); }, [] { return testing::TwoPanelTruss(true); },
+      [] { return testing::BarOnARoller(0, 3); },   [] { return testing::RigidFrameOnOnePin(); },
+      [] { return testing::PortalOnRollers(1); },   [] { return testing::PortalOnRollers(2); },
+  };
+  struct Placing {
+    double scale, shift;
+  };
+  for (std::size_t f = 0; f < frames.size(); ++f) {
+    ModelDocument original = frames[f]();
+    const int moves = testing::JudgeFrame(original).MovingUnknown;
+    for (const Placing p : {Placing{1e-3, 0}, Placing{1e3, 0}, Placing{1e-200, 0},
+                            Placing{1e200, 0}, Placing{1, 1e6}}) {
+      ModelDocument doc = frames[f]();
+      for (TNodeObject& node : ObjectsOf<TNodeObject>(doc)) {
+        node.X = node.X * p.scale + p.shift;
+        node.Y = node.Y * p.scale - p.shift;
+      }
+      EXPECT_EQ(testing::JudgeFrame(doc).MovingUnknown, moves)
+          << "frame " << f << " scaled by " << p.scale << " moved by " << p.shift;
+    }
+  }
 }
 
 TEST(UnstableStructures, PivotRatioIsTheStiffnessAFreedomKeeps) {
