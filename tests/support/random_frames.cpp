@@ -1,6 +1,7 @@
 #include "support/random_frames.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
 #include <vector>
@@ -224,6 +225,9 @@ void AddLoads(Draw& draw, RandomFrame& frame) {
   for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc))
     numbers.push_back(node.Number);
   auto anyNode = [&] { return numbers[draw.Int(0, nodes - 1)]; };
+  std::vector<std::array<int, 3>> beams;
+  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc))
+    beams.push_back({beam.Number, beam.Node1, beam.Node2});
   int forces = 0, moments = 0, loads = 0;
   switch (frame.Loads) {
   case LoadMix::Mixed:
@@ -231,10 +235,10 @@ void AddLoads(Draw& draw, RandomFrame& frame) {
       AddForce(doc, ++forces, anyNode(), draw.Uniform(1e3, 2e4), draw.Direction());
     for (int i = draw.Int(0, 2); i > 0; --i)
       AddMoment(doc, ++moments, anyNode(), draw.Uniform(-1e4, 1e4));
-    for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc))
+    // Adding objects moves the list: the beams are noted first.
+    for (const std::array<int, 3>& beam : beams)
       if (draw.Chance(0.3))
-        AddLoad(doc, ++loads, beam.Number, beam.Node1, beam.Node2, draw.Uniform(500, 5000),
-                draw.Direction());
+        AddLoad(doc, ++loads, beam[0], beam[1], beam[2], draw.Uniform(500, 5000), draw.Direction());
     doc.OwnWeight = draw.Chance(0.3);
     break;
   case LoadMix::MomentsOnly:
