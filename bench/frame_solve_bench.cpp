@@ -2,9 +2,12 @@
 // (the largest: 2601 nodes, 5050 beams, every floor loaded): the whole of
 // AnalyseModel, from the segments to the reactions. The 50 x 50 frame must be
 // solved within 0.3 s and 150 MB. For comparison, the dense GaussSolve on the
-// same compacted system. Each reports the peak heap it used. Last, strandel-cli
-// reading the 50 x 50 document and printing its solution as JSON, which must take
-// under a second.
+// same compacted system. Each reports the peak heap it used. Then the verdict on
+// stability alone (JudgeMobility), on the grids, where every joint is rigid, and
+// on pin-jointed trusses of 100 to 1300 panels, where every joint is a hinge and
+// the verdict has as many freedoms as the solve: beside the whole analysis of
+// the same trusses. Last, strandel-cli reading the 50 x 50 document and printing
+// its solution as JSON, which must take under a second.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +15,7 @@
 
 #include "analysis/frame_system.h"
 #include "analysis/gauss_solve.h"
+#include "analysis/mobility.h"
 #include "analysis/solver.h"
 #include "heap_meter.h"
 #include "model/document_file.h"
@@ -71,6 +75,65 @@ BENCHMARK(BM_DenseGaussSolve)
     ->Arg(50)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+// A Pratt truss of `panels` panels of 2 m by 2 m, every member a bar, on a pin
+// and a roller, 10 kN down at every top node.
+ModelDocument PrattTruss(int panels) {
+  ModelDocument doc = testing::EmptyModel();
+  for (int i = 0; i <= panels; ++i) {
+    testing::AddNode(doc, 2 * i + 1, 2.0 * i, 0);
+    testing::AddNode(doc, 2 * i + 2, 2.0 * i, 2);
+  }
+  int beam = 0, force = 0;
+  for (int i = 0; i <= panels; ++i) {
+    testing::AddBeam(doc, ++beam, 2 * i + 1, 2 * i + 2, false, false);
+    testing::AddForce(doc, ++force, 2 * i + 2, 10000, -kPi / 2);
+    if (i == panels) break;
+    testing::AddBeam(doc, ++beam, 2 * i + 1, 2 * i + 3, false, false);
+    testing::AddBeam(doc, ++beam, 2 * i + 2, 2 * i + 4, false, false);
+    const bool left = 2 * i < panels;
+    testing::AddBeam(doc, ++beam, left ? 2 * i + 2 : 2 * i + 1, left ? 2 * i + 3 : 2 * i + 4, false,
+                     false);
+  }
+  testing::AddSupport(doc, 1, 1);
+  testing::AddSupport(doc, 2, 2 * panels + 1, true, 1);
+  return doc;
+}
+
+void TimeMobility(benchmark::State& state, ModelDocument doc) {
+  if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed"); // builds the stretches
+  const NodeTable nodes(doc);
+  const FrameSystem system = AssembleFrame(doc, nodes);
+  bench::ResetHeapPeak();
+  Mobility mobility;
+  for (auto _ : state) {
+    mobility = JudgeMobility(doc, nodes, system);
+    if (mobility.CanMove()) state.SkipWithError("the frame was judged to move");
+  }
+  ReportHeap(state);
+  state.counters["freedoms"] = mobility.Freedoms;
+  state.counters["band"] = mobility.Band;
+}
+
+void BM_JudgeMobility_Grid(benchmark::State& state) {
+  TimeMobility(state, Frame(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_JudgeMobility_Grid)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond);
+
+void BM_JudgeMobility_Truss(benchmark::State& state) {
+  TimeMobility(state, PrattTruss(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_JudgeMobility_Truss)->Arg(100)->Arg(400)->Arg(1300)->Unit(benchmark::kMillisecond);
+
+void BM_AnalyseModel_Truss(benchmark::State& state) {
+  ModelDocument doc = PrattTruss(static_cast<int>(state.range(0)));
+  bench::ResetHeapPeak();
+  for (auto _ : state) {
+    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+  }
+  ReportHeap(state);
+}
+BENCHMARK(BM_AnalyseModel_Truss)->Arg(100)->Arg(400)->Arg(1300)->Unit(benchmark::kMillisecond);
 
 #ifdef STRANDEL_CLI
 void BM_CliSolveJson(benchmark::State& state) {

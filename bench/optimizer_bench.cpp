@@ -5,13 +5,16 @@
 // alternates between the original point and one drawn within the intervals, so
 // the model really moves. It reports trial points per second and the
 // allocations per point; the three parts are timed on their own for the truss
-// girder and the 5 x 5 frame. Last, whole runs of the complex method as the
-// batch front end drives them.
+// girder and the 5 x 5 frame, and of the analysis the verdict on stability
+// alone. Last, whole runs of the complex method as the batch front end drives
+// them.
 
 #include <benchmark/benchmark.h>
 
 #include <functional>
 
+#include "analysis/frame_system.h"
+#include "analysis/mobility.h"
 #include "analysis/solver.h"
 #include "common/files.h"
 #include "common/user_message.h"
@@ -112,6 +115,21 @@ void Analyse(benchmark::State& state, const Maker& make) {
   Describe(state, b, bench::AllocationCount() - before, i);
 }
 
+// Of the analysis, the verdict on stability alone.
+void Judge(benchmark::State& state, const Maker& make) {
+  TrialBench b(make());
+  AnalyseModel(b.doc); // builds the stretches
+  const NodeTable nodes(b.doc);
+  const FrameSystem system = AssembleFrame(b.doc, nodes);
+  std::size_t i = 0;
+  const std::size_t before = bench::AllocationCount();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(JudgeMobility(b.doc, nodes, system));
+    ++i;
+  }
+  Describe(state, b, bench::AllocationCount() - before, i);
+}
+
 void Score(benchmark::State& state, const Maker& make) {
   TrialBench b(make());
   AnalyseModel(b.doc);
@@ -178,8 +196,10 @@ const bool kRegistered = [] {
   for (const auto& [name, make] : models) {
     if (name != "Truss girder" && name != "Frame 5 x 5") continue;
     using Part = void (*)(benchmark::State&, const Maker&);
-    const std::pair<const char*, Part> parts[] = {
-        {"ApplyPoint/", Apply}, {"AnalyseModel/", Analyse}, {"Objective/", Score}};
+    const std::pair<const char*, Part> parts[] = {{"ApplyPoint/", Apply},
+                                                  {"AnalyseModel/", Analyse},
+                                                  {"JudgeMobility/", Judge},
+                                                  {"Objective/", Score}};
     for (const auto& [part, run] : parts) {
       benchmark::RegisterBenchmark((part + name).c_str(), run, make)->Unit(benchmark::kMicrosecond);
     }

@@ -78,7 +78,7 @@ EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b,
       result.SmallestPivotRatio = ratio;
       result.SmallestPivotUnknown = k;
     }
-    if (const EliminationFailure failure = PivotFailure(pivot, diagonalBefore[k]);
+    if (const EliminationFailure failure = PivotFailure(pivot);
         failure != EliminationFailure::None) {
       result.Failure = failure;
       result.Unknown = k;

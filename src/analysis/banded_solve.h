@@ -56,9 +56,8 @@ struct EliminationResult {
 
 // Solves a x = b with exactly the arithmetic of GaussSolve, overwriting a and b
 // (the caller builds them for this solve). x receives a.Size() entries; when the
-// result is not Ok it must not be used. The first pivot that is zero or
-// negligible (PivotFailure) names its unknown: the freedom along which the
-// structure can move.
+// result is not Ok it must not be used. The first pivot that is zero or not
+// finite (PivotFailure) names its unknown.
 EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b, std::vector<double>& x);
 
 } // namespace strandel

@@ -58,6 +58,7 @@ void AddLoads(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& sys
     if (node < 0) continue; // not placed: it acts nowhere
     system.F[3 * node] += std::cos(force.Angle) * force.Value;
     system.F[3 * node + 1] += std::sin(force.Angle) * force.Value;
+    system.NodeLoadSize[node] += std::fabs(force.Value);
   }
   for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
     const int node = nodes.IndexOf(moment.NodeNo);
@@ -70,6 +71,8 @@ void AddLoads(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& sys
       system.F[a + i] += segment.EqLoadG[i];
       system.F[b + i] += segment.EqLoadG[i + 3];
     }
+    system.NodeLoadSize[a / 3] += std::fabs(segment.EqLoadL[0]) + std::fabs(segment.EqLoadL[1]);
+    system.NodeLoadSize[b / 3] += std::fabs(segment.EqLoadL[3]) + std::fabs(segment.EqLoadL[4]);
   }
 }
 
@@ -99,7 +102,7 @@ void AddSupports(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& 
   }
 }
 
-void ChooseKept(FrameSystem& system) {
+void ChooseKept(FrameSystem& system, const std::vector<char>& leftOut) {
   std::vector<char> nonZero(system.Unknowns, 0);
   for (const FrameSystem::Block& block : system.Blocks) {
     for (int i = 0; i < 3; ++i) {
@@ -110,9 +113,10 @@ void ChooseKept(FrameSystem& system) {
       }
     }
   }
+  system.Kept.clear();
   system.KeptIndex.assign(system.Unknowns, -1);
   for (int d = 0; d < system.Unknowns; ++d) {
-    if (!nonZero[d] || system.FixedAtZero[d]) continue;
+    if (!nonZero[d] || system.FixedAtZero[d] || (!leftOut.empty() && leftOut[d])) continue;
     system.KeptIndex[d] = static_cast<int>(system.Kept.size());
     system.Kept.push_back(d);
   }
@@ -126,20 +130,26 @@ FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes) {
   system.BlocksOfRow.resize(nodes.Count());
   system.Blocks.reserve(nodes.Count() + 2 * doc.Segments.size());
   system.F.assign(system.Unknowns, 0.0);
+  system.NodeLoadSize.assign(nodes.Count(), 0.0);
   system.Restrained.assign(system.Unknowns, 0);
   system.FixedAtZero.assign(system.Unknowns, 0);
   system.Prescribed.assign(system.Unknowns, 0.0);
   AddStiffness(doc, nodes, system);
   AddLoads(doc, nodes, system);
   AddSupports(doc, nodes, system);
-  ChooseKept(system);
+  ChooseKept(system, {});
   return system;
+}
+
+void LeaveOut(FrameSystem& system, const std::vector<char>& unknowns) {
+  ChooseKept(system, unknowns);
 }
 
 int UnresistedLoadedUnknown(const FrameSystem& system) {
   for (int d = 0; d < system.Unknowns; ++d) {
     if (d % 3 == 2 || system.KeptIndex[d] >= 0 || system.Restrained[d]) continue;
-    if (system.F[d] != 0.0) return d;
+    // Not a number is a load too: it must not vanish from the analysis.
+    if (!(std::fabs(system.F[d]) <= kRoundingLoadShare * system.NodeLoadSize[d / 3])) return d;
   }
   return -1;
 }

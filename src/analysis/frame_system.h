@@ -28,6 +28,9 @@ struct FrameSystem {
   std::vector<Block> Blocks;
   std::vector<std::vector<int>> BlocksOfRow; // per node: its blocks, by column node
   std::vector<double> F;
+  // Per node: the sizes of the loads applied there added up, forces and the
+  // equivalent loads of its stretches.
+  std::vector<double> NodeLoadSize;
   // Per unknown: held by a support, the value it prescribes (the last support
   // holding it wins), and held at exactly zero by some support.
   std::vector<char> Restrained, FixedAtZero;
@@ -41,6 +44,15 @@ struct FrameSystem {
 // doc, and chooses the kept unknowns: those with a non-zero entry in their row or
 // column that no support holds at exactly zero.
 FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes);
+
+// Leaves the given unknowns out of the solved ones as well: those that only the
+// rounding of a direction cosine stiffens (6e-17 of a bar standing upright).
+void LeaveOut(FrameSystem& system, const std::vector<char>& unknowns);
+
+// A load along an unknown of no more than this part of the loads at its node is
+// the rounding of a load across it (the cosine of 90 degrees is 6e-17), not a
+// load along it.
+inline constexpr double kRoundingLoadShare = 4 * 2.220446049250313e-16;
 
 // An unknown that nothing stiffens and nothing holds, yet is loaded: the
 // structure would move along it. -1 when there is none. A rotation is never

@@ -1,7 +1,5 @@
 #include "analysis/gauss_solve.h"
 
-#include <cmath>
-
 namespace strandel {
 namespace {
 
@@ -22,7 +20,7 @@ bool Eliminate(const TMatrix& a, const TVector& b, TVector& x, int n, TMatrix& w
   for (int k = 0; k <= n; ++k) {
     const TVector& pivotRow = w[k];
     const double pivot = pivotRow[k];
-    if (PivotFailure(pivot, std::fabs(a[k][k])) != EliminationFailure::None) return false;
+    if (PivotFailure(pivot) != EliminationFailure::None) return false;
     for (int i = k + 1; i <= n; ++i) {
       TVector& row = w[i];
       const double entry = row[k];

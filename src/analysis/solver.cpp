@@ -1,6 +1,8 @@
 #include "analysis/solver.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <new>
 #include <unordered_map>
 
@@ -9,6 +11,7 @@
 #include "analysis/element.h"
 #include "analysis/frame_system.h"
 #include "analysis/load_balance.h"
+#include "analysis/mobility.h"
 #include "analysis/node_table.h"
 #include "analysis/segments.h"
 #include "sections/section_context.h"
@@ -41,7 +44,28 @@ void Fail(AnalysisOutcome& outcome, AnalysisFailure failure, const NodeTable& no
   }
 }
 
-void Recover(ModelDocument& doc, const NodeTable& nodes, const std::vector<double>& u) {
+// Loads whose largest entry lies outside [2^-512, 2^512] are solved scaled by a
+// power of two that brings it to about 1, which changes no digit but keeps the
+// displacements and forces of a 1e-320 N load from vanishing below the smallest
+// double (or those of a 1e300 N load from overflowing). Between those bounds
+// nothing is scaled.
+constexpr int kLoadExponentReach = 512;
+
+int LoadExponent(const FrameSystem& system) {
+  double largest = 0;
+  for (double f : system.F)
+    largest = std::max(largest, std::fabs(f));
+  if (!(largest > 0) || !std::isfinite(largest)) return 0;
+  const int exponent = std::ilogb(largest);
+  return std::abs(exponent) > kLoadExponentReach ? -exponent : 0;
+}
+
+double Scaled(double value, int exponent) {
+  return exponent == 0 ? value : std::ldexp(value, exponent);
+}
+
+void Recover(ModelDocument& doc, const NodeTable& nodes, const std::vector<double>& u,
+             int loadExponent) {
   TMatrix k, t, tt;
   for (TMatrix* m : {&k, &t, &tt})
     AllocMatrix(*m, 5, 5);
@@ -63,7 +87,7 @@ void Recover(ModelDocument& doc, const NodeTable& nodes, const std::vector<doubl
     MatVecMul(t, dispG, dispL, 5, 5);
     MatVecMul(k, dispL, forceL, 5, 5);
     for (int i = 0; i < 6; ++i)
-      eqLoadL[i] = segment.EqLoadL[i];
+      eqLoadL[i] = Scaled(segment.EqLoadL[i], loadExponent);
     VecSub(forceL, eqLoadL, 5);
     MatVecMul(tt, forceL, forceG, 5, 5);
     for (int i = 0; i < 6; ++i) {
@@ -77,7 +101,7 @@ void Recover(ModelDocument& doc, const NodeTable& nodes, const std::vector<doubl
 
 // The force and moment the structure exerts on each support: the point loads at
 // its node less what the stretches meeting there take from the node.
-void ComputeReactions(ModelDocument& doc) {
+void ComputeReactions(ModelDocument& doc, int loadExponent = 0) {
   std::unordered_map<long, std::array<double, 3>> applied, carried;
   for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc)) {
     applied[support.NodeNo] = {0, 0, 0};
@@ -86,12 +110,13 @@ void ComputeReactions(ModelDocument& doc) {
   for (const TForceObject& force : ObjectsOf<TForceObject>(doc)) {
     const auto at = applied.find(force.NodeNo);
     if (at == applied.end()) continue;
-    at->second[0] += std::cos(force.Angle) * force.Value;
-    at->second[1] += std::sin(force.Angle) * force.Value;
+    const double value = Scaled(force.Value, loadExponent);
+    at->second[0] += std::cos(force.Angle) * value;
+    at->second[1] += std::sin(force.Angle) * value;
   }
   for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
     const auto at = applied.find(moment.NodeNo);
-    if (at != applied.end()) at->second[2] += moment.Value;
+    if (at != applied.end()) at->second[2] += Scaled(moment.Value, loadExponent);
   }
   for (const TSegmentObject& segment : doc.Segments) {
     if (const auto at = carried.find(segment.Node1); at != carried.end()) {
@@ -108,6 +133,53 @@ void ComputeReactions(ModelDocument& doc) {
     for (int i = 0; i < 3; ++i)
       support.Reactions[i] = applied[support.NodeNo][i] - carried[support.NodeNo][i];
   }
+}
+
+// The beam of a stretch whose results are not finite, or -1.
+long NotFiniteBeam(const ModelDocument& doc) {
+  for (const TSegmentObject& segment : doc.Segments) {
+    // A stretch that bends (E I > 0) must also bend within the doubles: a section
+    // of next to no stiffness can turn its ends so far that the deflection between
+    // them overflows, although the ends themselves are finite.
+    const bool bends = segment.EModulus * segment.Inertia > 0;
+    if (!Finite(segment.ForceL) || !Finite(segment.ForceG) || !Finite(segment.DispL) ||
+        (bends && !std::isfinite(StretchMaxDisplacement(segment))))
+      return segment.BeamNo;
+  }
+  return -1;
+}
+
+// Results of a solve with loads scaled by 2^loadExponent brought back to the loads.
+void Unscale(ModelDocument& doc, std::vector<double>& u, int loadExponent) {
+  const auto back = [loadExponent](double& value) { value = std::ldexp(value, -loadExponent); };
+  for (double& value : u)
+    back(value);
+  for (TSegmentObject& segment : doc.Segments) {
+    for (Vector6* v : {&segment.DispG, &segment.DispL, &segment.ForceL, &segment.ForceG})
+      for (double& value : *v)
+        back(value);
+  }
+  for (TSupportObject& support : ObjectsOf<TSupportObject>(doc))
+    for (double& value : support.Reactions)
+      back(value);
+}
+
+// The solution of the kept unknowns spread over every unknown, the held ones
+// taking their prescribed values (scaled like the loads); returns, per unknown,
+// the prescribed value less the solved one.
+std::vector<double> Expand(const FrameSystem& system, const std::vector<double>& solution,
+                           int loadExponent, std::vector<double>& u) {
+  std::fill(u.begin(), u.end(), 0.0);
+  for (std::size_t r = 0; r < solution.size(); ++r)
+    u[system.Kept[r]] = solution[r];
+  std::vector<double> misses(system.Unknowns, 0.0);
+  for (int d = 0; d < system.Unknowns; ++d) {
+    if (!system.Restrained[d]) continue;
+    const double prescribed = Scaled(system.Prescribed[d], loadExponent);
+    misses[d] = prescribed - u[d];
+    u[d] = prescribed;
+  }
+  return misses;
 }
 
 // Steps from the segments to the recovered results; the outcome says how it ended.
@@ -128,60 +200,64 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
     }
   }
 
-  const FrameSystem system = AssembleFrame(doc, nodes);
+  FrameSystem system = AssembleFrame(doc, nodes);
+  // Whether the structure can move is settled by its geometry, its hinges and
+  // its supports before anything is solved; the loads only decide whether a
+  // freedom nothing stiffens may be left out.
+  const Mobility mobility = JudgeMobility(doc, nodes, system);
+  LeaveOut(system, mobility.Unstiffened);
   if (const int unknown = UnresistedLoadedUnknown(system); unknown >= 0) {
     Fail(outcome, AnalysisFailure::Unstable, nodes, unknown);
     return;
   }
+  if (mobility.CanMove()) {
+    Fail(outcome, AnalysisFailure::Unstable, nodes, mobility.MovingUnknown);
+    return;
+  }
+
+  const int loadExponent = LoadExponent(system);
   std::vector<double> solution;
   int closestToMoving = -1; // the unknown that kept the least of its stiffness
-  double smallestPivotRatio = 1;
   if (!system.Kept.empty()) {
     std::vector<double> b;
     BandedMatrix a = BandedEquations(system, b);
+    for (double& value : b)
+      value = Scaled(value, loadExponent);
     const EliminationResult solved = BandedGaussSolve(a, b, solution);
     if (!solved.Ok()) {
       const int unknown = solved.Unknown >= 0 ? system.Kept[solved.Unknown] : -1;
-      const bool vanished = solved.Failure == EliminationFailure::ZeroPivot ||
-                            solved.Failure == EliminationFailure::NegligiblePivot;
+      const bool vanished = solved.Failure == EliminationFailure::ZeroPivot;
       Fail(outcome, vanished ? AnalysisFailure::Unstable : AnalysisFailure::NotFinite, nodes,
            unknown);
       return;
     }
-    smallestPivotRatio = solved.SmallestPivotRatio;
     if (solved.SmallestPivotUnknown >= 0)
       closestToMoving = system.Kept[solved.SmallestPivotUnknown];
   }
 
   std::vector<double>& u = outcome.Displacements;
-  for (std::size_t r = 0; r < solution.size(); ++r)
-    u[system.Kept[r]] = solution[r];
-  std::vector<double> settlementMisses(system.Unknowns, 0.0);
-  for (int d = 0; d < system.Unknowns; ++d) {
-    if (!system.Restrained[d]) continue;
-    settlementMisses[d] = system.Prescribed[d] - u[d];
-    u[d] = system.Prescribed[d];
+  const std::vector<double> settlementMisses = Expand(system, solution, loadExponent, u);
+  Recover(doc, nodes, u, loadExponent);
+  if (const long beam = NotFiniteBeam(doc); beam >= 0) {
+    outcome.Failure = AnalysisFailure::NotFinite;
+    outcome.Beam = beam;
+    return;
   }
-  Recover(doc, nodes, u);
-  for (const TSegmentObject& segment : doc.Segments) {
-    // A stretch that bends (E I > 0) must also bend within the doubles: a section
-    // of next to no stiffness can turn its ends so far that the deflection between
-    // them overflows, although the ends themselves are finite.
-    const bool bends = segment.EModulus * segment.Inertia > 0;
-    if (!Finite(segment.ForceL) || !Finite(segment.ForceG) || !Finite(segment.DispL) ||
-        (bends && !std::isfinite(StretchMaxDisplacement(segment)))) {
+  // The reactions must add up to the loads: the last net, should a solve have
+  // gone wrong all the same. It then fails where the elimination came closest
+  // to breaking down.
+  ComputeReactions(doc, loadExponent);
+  if (!CheckLoadBalance(doc, nodes, system, settlementMisses, loadExponent).Balanced()) {
+    Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
+    return;
+  }
+  if (loadExponent != 0) {
+    Unscale(doc, u, loadExponent);
+    if (const long beam = NotFiniteBeam(doc); beam >= 0) {
       outcome.Failure = AnalysisFailure::NotFinite;
-      outcome.Beam = segment.BeamNo;
-      return;
+      outcome.Beam = beam;
     }
   }
-  // The elimination's test of its pivots is the first guard; reactions that do
-  // not add up to the loads are the last, whatever let a mechanism through. The
-  // structure then gives way where the elimination came closest to breaking down,
-  // and how close it came says how much rounding the balance must allow.
-  ComputeReactions(doc);
-  if (!CheckLoadBalance(doc, nodes, system, settlementMisses, smallestPivotRatio).Balanced())
-    Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The balance of loads and reactions that every solved frame must pass: solved
-// frames balance to rounding wherever they stand, a reaction that is off shows,
-// and a mechanism that slips through the elimination's pivot test is caught.
+// frames balance to rounding wherever they stand, and a reaction that is off
+// shows.
 
 #include "analysis/load_balance.h"
 
@@ -73,44 +73,27 @@ TEST(LoadBalance, SolvedFramesBalanceToRounding) {
 }
 
 TEST(LoadBalance, AReactionThatIsOffShows) {
-  // q = 2 kN/m over L = 6 m: the loads are qL down, the two reactions qL/2 each.
-  // Taking 1 % off the reaction at node 3 leaves 0.005 qL unbalanced, against
-  // forces of qL + 0.995 qL. About the origin the same 0.005 qL acts at L, against
-  // moments of qL^2/2 (load), 0.495 qL^2 (reactions) and the reach of 6 m times
-  // the 1.995 qL of forces: a smaller part.
+  // q = 2 kN/m over L = 6 m, in two stretches: the loads are qL/2 down at L/4 and
+  // at 3L/4, the two reactions qL/2 each. Moments are taken about the middle of
+  // the beam and counted over its half-length L/2. Taking 1 % off the reaction at
+  // node 3 leaves 0.005 qL unbalanced, against forces of qL (loads) and 0.995 qL
+  // (reactions) and moments of 2 (L/4)(qL/2) (loads) and (L/2)(qL/2)(1 + 0.99)
+  // (reactions) over L/2: qL/2 and 0.995 qL.
   const double q = 2000, L = 6;
   ModelDocument doc = testing::SimplySupportedBeam(L, q);
   ASSERT_TRUE(AnalyseModel(doc).Ok());
   FindSupport(doc, 2)->Reactions[1] *= 0.99;
-  EXPECT_NEAR(Imbalance(doc), 0.005 / 1.995, 1e-9);
+  EXPECT_NEAR(Imbalance(doc), 0.005 / (1 + 0.995 + 0.5 + 0.995), 1e-9);
 
-  // A moment the support does not report: M = 100 Nm against the same sizes.
+  // A moment the support does not report: M = 100 Nm against the same sizes,
+  // all counted as moments: the forces 2 qL times L/2 and the moments qL^2/4,
+  // qL^2/2 and 100 Nm.
   ASSERT_TRUE(AnalyseModel(doc).Ok());
   FindSupport(doc, 1)->Reactions[2] = 100;
-  const double momentSize = q * L * L / 2 + q * L * L / 2 + L * 2 * q * L + 100;
+  const double momentSize = (L / 2) * 2 * q * L + q * L * L / 4 + q * L * L / 2 + 100;
   EXPECT_NEAR(Imbalance(doc), 100 / momentSize, 1e-9 * 100 / momentSize);
   EXPECT_FALSE(LoadBalance{2 * kLoadImbalanceTolerance}.Balanced());
   EXPECT_TRUE(LoadBalance{kLoadImbalanceTolerance}.Balanced());
-}
-
-TEST(LoadBalance, ToleranceGrowsAsTheSystemNearsSingularity) {
-  // The rounding of a solve grows as the machine precision (2.2e-16) over the
-  // share of its stiffness the weakest freedom keeps; 1000 times that is
-  // allowed, and never less than the 1e-6 of a well-conditioned frame.
-  struct Case {
-    double ratio, tolerance;
-  };
-  const Case cases[] = {
-      {1, 1e-6},            // a diagonal system
-      {1e-3, 1e-6},         // the standard structures
-      {2.3e-7, 1e-6},       // just short of where the growth passes the floor
-      {8.88e-9, 2.5e-5},    // columns a million times softer than the girders
-      {4.92e-11, 4.513e-3}, // the 2729-stretch cantilever
-      {0, 1e-6},            // no pivot met
-      {std::nan(""), 1e-6}, // nothing known
-  };
-  for (const Case& c : cases)
-    EXPECT_NEAR(ImbalanceTolerance(c.ratio), c.tolerance, 1e-3 * c.tolerance) << c.ratio;
 }
 
 TEST(LoadBalance, ACantileverSettlingAsAWholeIsNoImbalance) {
@@ -130,34 +113,10 @@ TEST(LoadBalance, ACantileverSettlingAsAWholeIsNoImbalance) {
   const testing::Section section;
   const double springMiss = 0.02 * 1e-10 * 12 * section.E * section.Inertia() / 27;
   EXPECT_LT(std::fabs(FindSupport(doc, 1)->Reactions[1]), 10 * springMiss);
-  // Measured without that allowance, the support's little force is all imbalance.
-  EXPECT_GT(Imbalance(doc), 0.1);
-}
-
-TEST(LoadBalance, CatchesAMechanismThePivotTestLetsThrough) {
-  // The truss without its second diagonal, its braced panel a million times
-  // softer than the rest: the rounding of the stiff members leaves the sway
-  // pivot at 7e-11 of its diagonal, above the elimination's threshold, and the
-  // solve would report displacements of 1e11 m. Its reactions cannot carry the
-  // loads, and the analysis fails where the elimination came closest to breaking
-  // down.
-  const testing::Section soft{0.1, 0.2, 2.1e5, 7850};
-  ModelDocument doc = testing::TwoPanelTruss(false, soft);
-  const EliminationResult elimination = testing::EliminateFrame(doc);
-  ASSERT_TRUE(elimination.Ok());
-  EXPECT_GT(elimination.SmallestPivotRatio, kNegligiblePivotRatio);
-  EXPECT_LT(elimination.SmallestPivotRatio, 1e-10);
-  const AnalysisOutcome outcome = AnalyseModel(doc);
-  EXPECT_EQ(outcome.Failure, AnalysisFailure::Unstable);
-  EXPECT_EQ(outcome.Node, 6);
-  EXPECT_EQ(outcome.NodeFreedom, Freedom::X);
-  EXPECT_TRUE(doc.Segments.empty());
-  EXPECT_FALSE(doc.ResultsValid);
-
-  // Braced, the same soft panel stands.
-  ModelDocument braced = testing::TwoPanelTruss(true, soft);
-  ASSERT_TRUE(AnalyseModel(braced).Ok());
-  EXPECT_LT(Imbalance(braced), 1e-9);
+  // Even without that allowance the little force is no imbalance: it is measured
+  // against the forces the settlement imposes on the stretch, 12 EI / L^3 and
+  // 6 EI / L^2 times 20 mm, which the rigid movement makes cancel.
+  EXPECT_LT(Imbalance(doc), 1e-9);
 }
 
 } // namespace

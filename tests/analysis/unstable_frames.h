@@ -7,6 +7,7 @@
 
 #include "analysis/banded_solve.h"
 #include "analysis/frame_system.h"
+#include "analysis/mobility.h"
 #include "analysis/segments.h"
 #include "common/geometry.h"
 #include "sections/section_context.h"
@@ -24,6 +25,15 @@ inline EliminationResult EliminateFrame(ModelDocument& doc) {
   std::vector<double> b, x;
   BandedMatrix a = BandedEquations(system, b);
   return BandedGaussSolve(a, b, x);
+}
+
+// The verdict on the frame's stability as the analysis takes it, the segments
+// made first.
+inline Mobility JudgeFrame(ModelDocument& doc) {
+  const NodeTable nodes(doc);
+  SectionContext context;
+  BuildSegments(doc, nodes, context);
+  return JudgeMobility(doc, nodes, AssembleFrame(doc, nodes));
 }
 
 // A portal 5 m wide and 3 m high on pins at nodes 1 (0, 0) and 4 (5, 0), with
@@ -103,6 +113,33 @@ inline ModelDocument PortalOnRollers(int rightDirection) {
   AddSupport(doc, 1, 1, true, 1, /*locked=*/true);
   AddSupport(doc, 2, 4, true, rightDirection);
   AddForce(doc, 1, 2, 10000, 0);
+  return doc;
+}
+
+// A bar hinged at both ends from node 1 at (0, 0) to node 2 at (dx, dy), on a
+// pin at node 1 and a roller at node 2 that holds the direction along the bar;
+// a force of 1 kN across the bar at node 2.
+inline ModelDocument BarOnARoller(double dx, double dy) {
+  ModelDocument doc = EmptyModel();
+  AddNode(doc, 1, 0, 0);
+  AddNode(doc, 2, dx, dy);
+  AddBeam(doc, 1, 1, 2, false, false);
+  const bool upright = dx == 0;
+  AddSupport(doc, 1, 1);
+  AddSupport(doc, 2, 2, true, upright ? 1 : 2);
+  AddForce(doc, 1, 2, 1000, upright ? 0 : kPi / 2);
+  return doc;
+}
+
+// A rigid frame of one bay and six storeys (14 nodes, 4 m by 3 m, every beam
+// end locked) on a single pin at node 1, 10 kN sideways at the top.
+inline ModelDocument RigidFrameOnOnePin() {
+  ModelDocument doc = GridFrame(1, 6, 4, 3, 0);
+  std::erase_if(doc.GraphObjects, [](const std::unique_ptr<GraphObject>& object) {
+    return std::holds_alternative<TSupportObject>(*object);
+  });
+  AddSupport(doc, 1, 1);
+  AddForce(doc, 1, GridNode(1, 0, 6), 10000, 0);
   return doc;
 }
 

@@ -65,11 +65,10 @@ private slots:
       QVERIFY(!window.Pages()->Choose(page));
       QCOMPARE(window.Pages()->Current(), int(kModelPage));
       QCOMPARE(window.Pages()->Tabs()->currentIndex(), int(kModelPage));
-      // Nothing holds the beam: it can slide along itself, which the elimination
-      // meets at its second node.
+      // Nothing holds the beam: it moves as a whole, named by its first node.
       QCOMPARE(app.MessageTexts(),
                std::vector<std::string>{Translated(tr::kMsgAnalysisFailed) +
-                                        "\nThe structure can move at node 2 in x."});
+                                        "\nThe structure can move at node 1 in x."});
       QVERIFY(!window.Document().ResultsValid);
       // The busy pointer went away although the analysis failed.
       QVERIFY(QGuiApplication::overrideCursor() == nullptr);

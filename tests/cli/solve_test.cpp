@@ -88,14 +88,15 @@ TEST(CliSolve, SimplySupportedBeamAsJson) {
 }
 
 TEST(CliSolve, FailedAnalysisSaysWhereTheStructureGivesWay) {
-  // A beam on two rollers that hold y only: it can slide along x.
+  // A beam on two rollers that hold y only: it can slide along x, and its first
+  // node, 7, with it.
   ModelDocument doc = testing::EmptyModel();
-  testing::AddNode(doc, 1, 0, 0);
-  testing::AddNode(doc, 7, 4, 0);
-  testing::AddBeam(doc, 1, 1, 7);
-  testing::AddSupport(doc, 1, 1, true, 1);
-  testing::AddSupport(doc, 2, 7, true, 1);
-  testing::AddForce(doc, 1, 7, 1000, -kPi / 2);
+  testing::AddNode(doc, 7, 0, 0);
+  testing::AddNode(doc, 1, 4, 0);
+  testing::AddBeam(doc, 1, 7, 1);
+  testing::AddSupport(doc, 1, 7, true, 1);
+  testing::AddSupport(doc, 2, 1, true, 1);
+  testing::AddForce(doc, 1, 1, 1000, -kPi / 2);
   testing::TempFolder folder;
   const std::string model = WriteModel(folder, std::move(doc));
   auto result = Cli({"solve", model, "--json"});
