@@ -62,7 +62,7 @@ TEST(CliConvert, DocumentsTheProgramWroteComeOutByteForByte) {
     EXPECT_EQ(testing::ReadBytes(twice), testing::ReadBytes(once));
     ++converted;
   }
-  EXPECT_GE(converted, 20);
+  EXPECT_GE(converted, 18); // damaged and refused test documents are skipped
 }
 
 TEST(CliConvert, BadInputGivesStatusTwoAndNoOutput) {

@@ -12,6 +12,7 @@
 #include "common/files.h"
 #include "common/number_text.h"
 #include "model/document_file.h"
+#include "sections/profile.h"
 #include "support/frame_models.h"
 #include "support/temp_folder.h"
 
@@ -67,6 +68,9 @@ ModelDocument RandomModel(Numbers& n) {
     beam.Ek = n.Value();
     beam.Dens = n.Value();
     beam.TxtPos = n.Value();
+    // A beam holds only dimensions its profile allows: they are clamped where
+    // beams enter the model, so only those reach a document.
+    NormaliseProfile(beam);
     testing::AddLoad(doc, i, i, i, i + 1, n.Value(), n.Value()).TxtPos = n.Value();
   }
   TSupportObject& support = testing::AddSupport(doc, 1, 1);

@@ -135,17 +135,19 @@ TEST(BeamLine, ThreeDigitsWhereTheyReadBackExactlyTheFewestExactDigitsElsewhere)
   for (const Case& c : cases) {
     TBeamObject beam;
     beam.X1 = c.value; // field 9
-    beam.B = c.value;  // field 58
-    beam.Ek = c.value; // field 26
+    beam.B = c.value;    // field 58, written as given; read back clamped to the profile
+    beam.Ek = c.value;   // field 26
+    beam.Dens = c.value; // field 28
     const std::string line = WriteText(beam);
     EXPECT_EQ(FieldAt(9, line, "?"), c.text) << c.value;
     EXPECT_EQ(FieldAt(26, line, "?"), c.text) << c.value;
+    EXPECT_EQ(FieldAt(28, line, "?"), c.text) << c.value;
     EXPECT_EQ(FieldAt(58, line, "?"), c.text) << c.value;
     TBeamObject back;
     ASSERT_TRUE(ReadText(line, back, doc).ok);
     EXPECT_EQ(back.X1, c.value);
-    EXPECT_EQ(back.B, c.value);
     EXPECT_EQ(back.Ek, c.value);
+    EXPECT_EQ(back.Dens, c.value);
   }
 }
 
