@@ -64,11 +64,10 @@ run() {
   fi
 }
 
-staging=$(mktemp -d)
-trap 'rm -rf "$staging"' EXIT
-cases=0
-for case_folder in "$golden"/*/; do
-  case_folder=${case_folder%/}
+# Produces every output of one case into a folder of its own.
+produce() {
+  local case_folder=$1 out=$2
+  local name model relative
   name=$(basename "$case_folder")
   model=$(model_of "$case_folder")
   [ -f "$model" ] || {
@@ -76,7 +75,6 @@ for case_folder in "$golden"/*/; do
     exit 1
   }
   relative=${model#"$root"/}
-  out="$staging/$name"
   mkdir -p "$out"
   run "$out/solve.json" solve "$relative" --json
   run "$out/beam.json" beam "$relative" --json
@@ -86,8 +84,28 @@ for case_folder in "$golden"/*/; do
     done
   fi
   STRANDEL_REPORT_FOLDER=$(dirname "$relative") run "$out/report.txt" report "$relative" "Design report"
+}
+
+staging=$(mktemp -d)
+trap 'rm -rf "$staging"' EXIT
+# The cases run side by side, as many at a time as there are processors.
+jobs=$(nproc 2>/dev/null || echo 2)
+pids=()
+cases=0
+for case_folder in "$golden"/*/; do
+  case_folder=${case_folder%/}
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
+    wait -n || true
+  done
+  produce "$case_folder" "$staging/$(basename "$case_folder")" &
+  pids+=($!)
   cases=$((cases + 1))
 done
+failed=0
+for pid in "${pids[@]}"; do
+  wait "$pid" || failed=1
+done
+[ "$failed" -eq 0 ] || exit 1
 
 target=${into:-$golden}
 for out in "$staging"/*/; do
