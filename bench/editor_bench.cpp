@@ -7,9 +7,9 @@
 
 #include "common/user_message.h"
 #include "editor/editor.h"
-#include "editor/node_edit.h"
 #include "editor/pick.h"
 #include "editor/snap.h"
+#include "model/node_move.h"
 
 namespace strandel {
 namespace {

@@ -8,9 +8,9 @@
 #include "common/text_entries.h"
 #include "common/user_message.h"
 #include "editor/edit_commands.h"
-#include "editor/node_edit.h"
 #include "heap_meter.h"
 #include "model/document_history.h"
+#include "model/node_move.h"
 #include "support/large_frame.h"
 
 namespace strandel {

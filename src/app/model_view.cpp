@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "editor/view_state.h"
 #include "render/cursor_overlay.h"
 #include "render/model_picture.h"
+#include "view/view_state.h"
 
 namespace strandel {
 namespace {

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "app/sheet_view.h"
-#include "editor/view_state.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

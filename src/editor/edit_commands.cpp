@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "editor/node_edit.h"
-#include "editor/snap.h"
+#include "model/node_move.h"
+#include "model/position_on_beam.h"
 
 namespace strandel {
 

@@ -4,8 +4,8 @@
 
 #include "common/text_entries.h"
 #include "common/user_message.h"
-#include "editor/model_extents.h"
 #include "editor/snap.h"
+#include "view/model_extents.h"
 
 namespace strandel {
 namespace {

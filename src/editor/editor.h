@@ -11,12 +11,12 @@
 
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
-#include "editor/grid.h"
 #include "editor/status_text.h"
-#include "editor/view_state.h"
 #include "model/app_settings.h"
 #include "model/document.h"
 #include "model/document_history.h"
+#include "view/grid.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

@@ -9,6 +9,8 @@
 #include "editor/node_edit.h"
 #include "editor/pick.h"
 #include "editor/snap.h"
+#include "model/node_move.h"
+#include "model/position_on_beam.h"
 
 namespace strandel {
 namespace {

@@ -7,8 +7,8 @@
 #include "editor/edit_commands.h"
 #include "editor/editor.h"
 #include "editor/node_edit.h"
-#include "editor/snap.h"
 #include "model/object_text.h"
+#include "model/position_on_beam.h"
 
 namespace strandel {
 namespace {

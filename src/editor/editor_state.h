@@ -6,7 +6,7 @@
 
 #include "common/geometry.h"
 #include "editor/editor_modes.h"
-#include "editor/view_state.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

@@ -2,8 +2,8 @@
 
 #include "common/text_entries.h"
 #include "common/translation.h"
-#include "editor/node_edit.h"
-#include "editor/snap.h"
+#include "model/node_move.h"
+#include "model/position_on_beam.h"
 
 namespace strandel {
 

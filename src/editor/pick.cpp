@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "editor/symbol_geometry.h"
+#include "view/symbol_geometry.h"
 
 namespace strandel {
 namespace {

@@ -4,8 +4,8 @@
 // where one is close), or onto the grid.
 
 #include "common/geometry.h"
-#include "editor/grid.h"
 #include "model/document.h"
+#include "view/grid.h"
 
 namespace strandel {
 
@@ -34,11 +34,5 @@ Point2 Snap(const ModelDocument& doc, TGridObject& grid, Point2 p, int flags, do
 // result never leaves the beam; a node off the beam is not taken.
 Point2 SnapOntoBeam(const ModelDocument& doc, TGridObject& grid, const TBeamObject& beam,
                     Point2 raw, double tol);
-
-// The foot of p on the line through the beam (not limited to its ends).
-Point2 ProjectOntoBeamLine(const TBeamObject& beam, Point2 p);
-// The parameter of p along the beam, 0 at its start and 1 at its end, clamped.
-double ParameterOnBeam(const TBeamObject& beam, Point2 p);
-Point2 PointOnBeam(const TBeamObject& beam, double t);
 
 } // namespace strandel

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "editor/grid.h"
 #include "units/units.h"
+#include "view/grid.h"
 
 namespace strandel {
 

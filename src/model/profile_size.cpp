@@ -1,6 +1,6 @@
 #include "model/profile_size.h"
 
-#include "sections/undefined_value.h"
+#include "common/undefined_value.h"
 
 namespace strandel {
 namespace {

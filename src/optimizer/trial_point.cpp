@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "analysis/solver.h"
-#include "editor/node_edit.h"
-#include "editor/snap.h"
+#include "model/node_move.h"
+#include "model/position_on_beam.h"
 #include "optimizer/objective.h"
 
 namespace strandel {

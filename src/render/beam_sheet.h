@@ -6,9 +6,9 @@
 #include <QPainter>
 
 #include "analysis/beam_page.h"
-#include "editor/view_state.h"
 #include "model/app_settings.h"
 #include "render/draw_style.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

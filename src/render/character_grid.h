@@ -10,7 +10,7 @@
 
 #include <QPainter>
 
-#include "editor/view_state.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "analysis/beam_page.h"
-#include "editor/view_state.h"
 #include "units/units.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

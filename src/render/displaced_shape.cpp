@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "analysis/beam_curves.h"
-#include "editor/model_extents.h"
 #include "render/palette.h"
 #include "render/pixel_mapping.h"
+#include "view/model_extents.h"
 
 namespace strandel {
 

@@ -5,8 +5,8 @@
 
 #include <QPainter>
 
-#include "editor/view_state.h"
 #include "model/document.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

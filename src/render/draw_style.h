@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "editor/view_state.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

@@ -5,8 +5,8 @@
 
 #include <QPainter>
 
-#include "editor/grid.h"
-#include "editor/view_state.h"
+#include "view/grid.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/symbol_geometry.h"
 #include "render/arrow_shapes.h"
 #include "render/palette.h"
 #include "render/pixel_mapping.h"
 #include "render/rotated_text.h"
+#include "view/symbol_geometry.h"
 
 namespace strandel {
 namespace {

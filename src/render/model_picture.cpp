@@ -3,7 +3,6 @@
 #include <type_traits>
 #include <variant>
 
-#include "editor/model_extents.h"
 #include "render/beam_symbol.h"
 #include "render/displaced_shape.h"
 #include "render/grid_drawing.h"
@@ -14,6 +13,7 @@
 #include "render/pixel_mapping.h"
 #include "render/support_symbol.h"
 #include "render/utilisation_picture.h"
+#include "view/model_extents.h"
 
 namespace strandel {
 namespace {

@@ -9,11 +9,11 @@
 
 #include <QPainter>
 
-#include "editor/grid.h"
-#include "editor/view_state.h"
 #include "model/app_settings.h"
 #include "model/document.h"
 #include "render/draw_style.h"
+#include "view/grid.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

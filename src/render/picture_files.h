@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QSizeF>
 
-#include "editor/view_state.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

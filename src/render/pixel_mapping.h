@@ -11,7 +11,7 @@
 #include <QPolygonF>
 
 #include "common/geometry.h"
-#include "editor/view_state.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

@@ -9,10 +9,10 @@
 
 #include <QPainter>
 
-#include "editor/view_state.h"
 #include "render/beam_sheet.h"
 #include "render/character_grid.h"
 #include "render/sheet_title.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

@@ -8,8 +8,8 @@
 #include <QPainter>
 
 #include "common/geometry.h"
-#include "editor/view_state.h"
 #include "render/label_space.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

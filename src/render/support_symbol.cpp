@@ -4,11 +4,11 @@
 #include <array>
 #include <cmath>
 
-#include "editor/symbol_geometry.h"
 #include "render/label_texts.h"
 #include "render/palette.h"
 #include "render/pixel_mapping.h"
 #include "render/rotated_text.h"
+#include "view/symbol_geometry.h"
 
 namespace strandel {
 namespace {

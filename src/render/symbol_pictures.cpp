@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "editor/view_state.h"
 #include "model/objects.h"
 #include "render/support_symbol.h"
+#include "view/view_state.h"
 
 namespace strandel {
 namespace {

@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "common/geometry.h"
+#include "common/undefined_value.h"
 #include "sections/frame_connections.h"
 #include "sections/material.h"
 #include "sections/profile.h"
-#include "sections/undefined_value.h"
 
 namespace strandel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "common/undefined_value.h"
 #include "sections/material_kind.h"
-#include "sections/undefined_value.h"
 
 namespace strandel {
 

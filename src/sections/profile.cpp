@@ -4,7 +4,7 @@
 
 #include "common/geometry.h"
 #include "common/number_text.h"
-#include "sections/undefined_value.h"
+#include "common/undefined_value.h"
 
 namespace strandel {
 namespace {

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "common/geometry.h"
+#include "common/undefined_value.h"
 #include "sections/profile.h"
-#include "sections/undefined_value.h"
 
 namespace strandel {
 namespace {

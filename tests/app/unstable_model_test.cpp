@@ -11,8 +11,8 @@
 #include "app/page_control.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
-#include "editor/view_state.h"
 #include "model/document_file.h"
+#include "view/view_state.h"
 
 namespace strandel {
 

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "editor/model_extents.h"
 #include "editor_harness.h"
 
 namespace strandel {
@@ -132,40 +131,6 @@ TEST(Pick, SelectionTriesMomentsBeforeForcesAndPropertiesTheOtherWay) {
   AppendObject<TMomentObject>(doc).Number = 1;
   EXPECT_EQ(KindOf(*PickForSelection(doc, {0.1, 0})), ObjectKind::Moment);
   EXPECT_EQ(KindOf(*PickForProperties(doc, {0.1, 0})), ObjectKind::Force);
-}
-
-TEST(ModelExtents, CoverNodesSupportsAndTheSymbolsOfLoads) {
-  ModelDocument doc = PickModel();
-  EXPECT_TRUE(ModelExtents(doc).Empty());
-  PutNode(doc, 1, 0, 0);
-  PutNode(doc, 2, 2, 0);
-  PutBeam(doc, 1, 1, 2);
-  TSupportObject& support = AppendObject<TSupportObject>(doc);
-  support.Direction = 2; // to the right of node 1, within the box of its node
-  TForceObject& force = AppendObject<TForceObject>(doc);
-  force.X = 2;
-  force.Angle = kPi / 2; // the arrow reaches 0.45 above node 2
-  TLoadObject& load = AppendObject<TLoadObject>(doc);
-  load.X2 = 2;
-  load.Angle = -kPi / 2; // its band reaches 0.3 below the beam
-  const ModelBox box = ModelExtents(doc);
-  // Nodes +-2 BeamHeight: x -0.2..2.2; the force's tip at 0.45, the load at -0.3.
-  EXPECT_NEAR(box.MinX, -0.2, 1e-12);
-  EXPECT_NEAR(box.MaxX, 2.2, 1e-12);
-  EXPECT_NEAR(box.MaxY, 0.45, 1e-12);
-  EXPECT_NEAR(box.MinY, -0.3, 1e-12);
-
-  // A support pointing up from far below: its base, 0.2 under the node, counts.
-  support.Direction = 1;
-  support.Y = -5;
-  EXPECT_NEAR(ModelExtents(doc).MinY, -5.2, 1e-12);
-  // A moment far right: its ring's outer radius 0.126.
-  TMomentObject& moment = AppendObject<TMomentObject>(doc);
-  moment.X = 10;
-  EXPECT_NEAR(ModelExtents(doc).MaxX, 10 + 1.2 * 0.35 * 0.3, 1e-12);
-  // A damaged coordinate is left out rather than spoiling the box.
-  PutNode(doc, 9, std::nan(""), 1e308 * 10);
-  EXPECT_NEAR(ModelExtents(doc).MaxX, 10 + 1.2 * 0.35 * 0.3, 1e-12);
 }
 
 } // namespace

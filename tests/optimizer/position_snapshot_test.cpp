@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "common/user_message.h"
-#include "editor/node_edit.h"
+#include "model/node_move.h"
 #include "optimizer_fixture.h"
 
 namespace strandel {

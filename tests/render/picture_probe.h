@@ -7,10 +7,10 @@
 #include <QColor>
 #include <QImage>
 
-#include "editor/view_state.h"
 #include "model/app_settings.h"
 #include "model/document.h"
 #include "render/model_picture.h"
+#include "view/view_state.h"
 
 namespace strandel::testing {
 

@@ -1,11 +1,11 @@
-#include "editor/view_state.h"
+#include "view/view_state.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "editor/model_extents.h"
-#include "editor_harness.h"
+#include "support/frame_models.h"
+#include "view/model_extents.h"
 
 namespace strandel {
 namespace {
@@ -138,7 +138,7 @@ TEST(Zoom, ExtentsOfOnePointCentreIt) {
 
   // A model with a single node: the node's circle gives the box its size.
   ModelDocument doc;
-  testing::PutNode(doc, 1, 2, 7);
+  testing::AddNode(doc, 1, 2, 7);
   ASSERT_TRUE(ZoomToBox(view, ModelExtents(doc)));
   EXPECT_NEAR(ViewCentre(view).X, 2, 1e-9);
   EXPECT_NEAR(ViewCentre(view).Y, 7, 1e-9);

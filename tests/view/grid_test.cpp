@@ -1,4 +1,4 @@
-#include "editor/grid.h"
+#include "view/grid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "editor/model_extents.h"
+#include "view/model_extents.h"
 
 #include <cmath>
 
-#include "editor/symbol_geometry.h"
+#include "view/symbol_geometry.h"
 
 namespace strandel {
 

@@ -1,4 +1,4 @@
-#include "editor/symbol_geometry.h"
+#include "view/symbol_geometry.h"
 
 #include <cmath>
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/geometry.h"
-#include "editor/model_extents.h"
+#include "view/model_extents.h"
 
 namespace strandel {
 

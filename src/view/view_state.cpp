@@ -1,4 +1,4 @@
-#include "editor/view_state.h"
+#include "view/view_state.h"
 
 #include <algorithm>
 #include <cmath>
