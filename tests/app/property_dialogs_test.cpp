@@ -200,7 +200,7 @@ private slots:
 
   void TheMenuItemsOpenTheDialogs() {
     testing::AppFixture app;
-    MainWindow& window = app.Start({}, InstalledDialogs());
+    MainWindow& window = app.Start({});
     const MainMenu& m = window.Menu();
     QVERIFY(m.Units->isEnabled());
     QVERIFY(m.DimensioningRules->isEnabled());
