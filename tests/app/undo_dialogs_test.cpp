@@ -203,7 +203,8 @@ private slots:
     refreshes = 0;
     window.Menu().Undo->trigger();
     QCOMPARE(refreshes, 1);
-    QCOMPARE(WriteDocumentText(doc), opened);
+    QCOMPARE(std::get<TNodeObject>(*doc.GraphObjects[0]).X, 0.0);
+    QVERIFY(!doc.Modified);
   }
 };
 

@@ -3,6 +3,7 @@
 // shown, then OK or Cancel, so that the call that opened it returns.
 
 #include <QApplication>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTest>
