@@ -14,6 +14,7 @@
 #include "app/model_page.h"
 #include "app/model_view.h"
 #include "app/optimizer_dialog.h"
+#include "app/qt_output_dialogs.h"
 #include "model/document_file.h"
 #include "offscreen_app.h"
 #include "support/frame_models.h"
@@ -38,7 +39,8 @@ void BM_OptimizerTickWithRepaint(benchmark::State& state) {
   environment.SettingsPath = folder.File("Strandel.ini");
   SilentMessages messages;
   NoFileDialogs files;
-  MainWindow window(environment, messages, files, {}, path);
+  QtOutputDialogs output;
+  MainWindow window(environment, messages, files, output, path);
   window.resize(1024, 720);
   window.show();
   ModelView* view = window.Model()->View();

@@ -15,6 +15,7 @@
 #include "app/model_page.h"
 #include "app/model_view.h"
 #include "app/page_control.h"
+#include "app/qt_output_dialogs.h"
 #include "app/sheet_area.h"
 #include "heap_meter.h"
 #include "model/document_file.h"
@@ -48,7 +49,8 @@ void BM_OpenLargeFrame(benchmark::State& state) {
   std::size_t peak = 0;
   for (auto _ : state) {
     bench::ResetHeapPeak();
-    MainWindow window(file.Environment, messages, dialogs, {}, file.Path);
+    QtOutputDialogs output;
+    MainWindow window(file.Environment, messages, dialogs, output, file.Path);
     window.resize(1024, 720);
     window.show();
     const QImage picture = window.Model()->View()->Snapshot();
@@ -70,7 +72,8 @@ void BM_PointerMoveWhilePlacingANode(benchmark::State& state) {
   FrameFile file(static_cast<int>(state.range(0)));
   SilentMessages messages;
   NoFileDialogs dialogs;
-  MainWindow window(file.Environment, messages, dialogs, {}, file.Path);
+  QtOutputDialogs output;
+  MainWindow window(file.Environment, messages, dialogs, output, file.Path);
   window.resize(1024, 720);
   window.show();
   ModelView* view = window.Model()->View();
@@ -97,7 +100,8 @@ void BM_ChangeToTheAnalysisPage(benchmark::State& state) {
   FrameFile file(static_cast<int>(state.range(0)));
   SilentMessages messages;
   NoFileDialogs dialogs;
-  MainWindow window(file.Environment, messages, dialogs, {}, file.Path);
+  QtOutputDialogs output;
+  MainWindow window(file.Environment, messages, dialogs, output, file.Path);
   window.resize(1024, 720);
   window.show();
   for (auto _ : state) {

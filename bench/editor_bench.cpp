@@ -69,10 +69,14 @@ public:
   void RefreshToolButtons() override {}
   void RefreshStatusBar() override {}
   UserMessages& Messages() override { return messages_; }
-  void OpenPropertyDialog(ObjectKind, int) override {}
 
 private:
   SilentMessages messages_;
+};
+
+class NullView : public ChangeView {
+public:
+  void ShowChange() override {}
 };
 
 // 10 x 10 columns is about 400 objects, 25 x 25 about 2,800, 50 x 40 about 9,000.
@@ -106,7 +110,9 @@ void BM_PointerMoveWhileDrawingABeam(benchmark::State& state) {
   ModelDocument doc = GridFrame(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   AppSettings settings;
   NullHost host;
-  Editor editor(doc, settings, host);
+  NullView view;
+  DocumentChanges changes(doc, view);
+  Editor editor(doc, settings, host, changes);
   editor.ResetView(1000, 800);
   editor.StartTool(CreateTool::Beam, true);
   editor.Press(PointerEvent{500, 400});

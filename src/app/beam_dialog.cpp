@@ -240,8 +240,9 @@ void TfBeamProp::SaveLibraryFile(bool profile) {
 void TfBeamProp::accept() {
   if (!navigation_->FieldsTaken()) return;
   TakeControls();
-  model_.Apply(context_.Doc, context_.Settings, context_.Messages);
-  QDialog::accept();
+  if (OkApplied(*this, model_.Apply(context_.Doc, context_.Settings, context_.Messages),
+                *navigation_, context_.Messages))
+    QDialog::accept();
 }
 
 bool ShowBeamDialog(const DialogContext& context, int index) {

@@ -6,9 +6,9 @@
 #include <QDialog>
 #include <array>
 
+#include "app/dialog_context.h"
 #include "app/dialog_frame.h"
-#include "app/window_dialogs.h"
-#include "sections/beam_dialog_model.h"
+#include "dialogs/beam_dialog_model.h"
 
 class QComboBox;
 class QLabel;

@@ -6,9 +6,12 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/field_navigation.h"
 #include "app/numeric_field_edit.h"
 #include "app/qt_text.h"
 #include "common/text_entries.h"
+#include "common/translation.h"
+#include "common/user_message.h"
 
 namespace strandel {
 
@@ -60,6 +63,22 @@ void CentreOn(QWidget& dialog, const QWidget* parent) {
   // Integer halving, as the rest of the program places its windows.
   dialog.move(area.left() + area.width() / 2 - dialog.width() / 2,
               area.top() + area.height() / 2 - dialog.height() / 2);
+}
+
+bool OkApplied(QDialog& dialog, ApplyOutcome outcome, FieldNavigation& navigation,
+               UserMessages& messages) {
+  switch (outcome) {
+  case ApplyOutcome::Applied:
+    return true;
+  case ApplyOutcome::FieldRefused:
+    navigation.FieldsTaken();
+    return false;
+  case ApplyOutcome::ObjectGone:
+    messages.Show(Translated(tr::kMsgDialogObjectGone), MessageKind::Warning);
+    dialog.reject();
+    return false;
+  }
+  return false;
 }
 
 } // namespace strandel

@@ -1,11 +1,13 @@
 #pragma once
 // What every property dialog shares around its fields: rows of label, field
-// and unit, the OK and Cancel buttons with their translated captions, and the
-// dialog's place in the middle of the main window.
+// and unit, the OK and Cancel buttons with their translated captions, the
+// dialog's place in the middle of the main window, and what OK does when the
+// dialog's rules refuse to apply.
 
 #include <QDialog>
 #include <string>
 
+#include "dialogs/apply_outcome.h"
 #include "expr/dialog_field.h"
 
 class QDialogButtonBox;
@@ -14,7 +16,9 @@ class QLabel;
 
 namespace strandel {
 
+class FieldNavigation;
 class NumericFieldEdit;
+class UserMessages;
 
 // A row of `grid`: the field's label, its edit control showing the field, and
 // its unit. The label and the unit are kept so that a layout change can grey
@@ -34,5 +38,13 @@ QDialogButtonBox* OkCancelButtons(QDialog& dialog);
 // Puts the dialog's centre at the centre of `parent` (the main window), or of
 // the screen without one.
 void CentreOn(QWidget& dialog, const QWidget* parent);
+
+// After the rules applied OK: true when the dialog may close as accepted. A
+// field the rules refused keeps the dialog open with the field focused and its
+// reason beside it (the controls evaluate the same text by the same rule). An
+// object that left the model cannot be put right in the dialog: it closes,
+// rejected, after saying that nothing was changed.
+bool OkApplied(QDialog& dialog, ApplyOutcome outcome, FieldNavigation& navigation,
+               UserMessages& messages);
 
 } // namespace strandel

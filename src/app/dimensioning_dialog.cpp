@@ -11,7 +11,7 @@
 namespace strandel {
 
 DimensioningRulesDialog::DimensioningRulesDialog(QWidget* parent, ModelDocument& doc)
-    : QDialog(parent), doc_(doc), model_(OpenDimensioningRules(doc)) {
+    : QDialog(parent), doc_(doc), model_(OpenDimensioningDialog(doc)) {
   setWindowTitle(ToQt(model_.Caption));
   auto* layout = new QVBoxLayout(this);
   auto* group = new QGroupBox(ToQt(model_.GroupLabel), this);
@@ -50,7 +50,7 @@ void DimensioningRulesDialog::accept() {
   QDialog::accept();
 }
 
-bool ShowDimensioningRules(const DialogContext& context) {
+bool ShowDimensioningDialog(const DialogContext& context) {
   DimensioningRulesDialog dialog(context.Parent, context.Doc);
   return dialog.exec() == QDialog::Accepted && dialog.Changed();
 }

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <array>
 
-#include "app/window_dialogs.h"
-#include "sections/dimensioning_rules_model.h"
+#include "app/dialog_context.h"
+#include "dialogs/dimensioning_dialog_model.h"
 
 class QCheckBox;
 
@@ -17,7 +17,7 @@ class DimensioningRulesDialog : public QDialog {
 public:
   DimensioningRulesDialog(QWidget* parent, ModelDocument& doc);
 
-  const DimensioningRulesModel& Model() const { return model_; }
+  const DimensioningDialogModel& Model() const { return model_; }
   QCheckBox* SwitchBox(DimensioningSwitch which) const {
     return boxes_[static_cast<std::size_t>(which)];
   }
@@ -31,13 +31,13 @@ private:
   void ShowSwitches();
 
   ModelDocument& doc_;
-  DimensioningRulesModel model_;
+  DimensioningDialogModel model_;
   std::array<QCheckBox*, kDimensioningSwitchCount> boxes_{};
   QCheckBox* secondOrder_ = nullptr;
   bool changed_ = false;
 };
 
 // True when OK changed the switches.
-bool ShowDimensioningRules(const DialogContext& context);
+bool ShowDimensioningDialog(const DialogContext& context);
 
 } // namespace strandel

@@ -130,7 +130,7 @@ void GeneratorDialog::accept() {
   QDialog::accept();
 }
 
-bool ShowStructureDialog(const DialogContext& context, GeneratorParameters& parameters) {
+bool ShowGeneratorDialog(const DialogContext& context, GeneratorParameters& parameters) {
   GeneratorDialog dialog(context, parameters);
   return dialog.exec() == QDialog::Accepted;
 }

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/window_dialogs.h"
-#include "generator/generator_dialog_model.h"
+#include "app/dialog_context.h"
+#include "dialogs/generator_dialog_model.h"
 
 class QComboBox;
 class QLabel;
@@ -69,6 +69,6 @@ private:
 
 // "Structure &Generator...": runs the dialog on the parameters of the program
 // run; true when a structure replaced the model.
-bool ShowStructureDialog(const DialogContext& context, GeneratorParameters& parameters);
+bool ShowGeneratorDialog(const DialogContext& context, GeneratorParameters& parameters);
 
 } // namespace strandel

@@ -35,8 +35,8 @@ void TfFQMprop::accept() {
   angle_.Edit->TakeText(model_.Angle);
   value_.Edit->TakeText(model_.Value);
   textPos_.Edit->TakeText(model_.TextPos);
-  model_.Apply(context_.Doc);
-  QDialog::accept();
+  if (OkApplied(*this, model_.Apply(context_.Doc), *navigation_, context_.Messages))
+    QDialog::accept();
 }
 
 bool ShowLoadDialog(const DialogContext& context, int index) {

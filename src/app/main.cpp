@@ -9,8 +9,8 @@
 #include "app/main_window.h"
 #include "app/qt_file_dialogs.h"
 #include "app/qt_messages.h"
+#include "app/qt_output_dialogs.h"
 #include "app/splash_window.h"
-#include "app/window_dialogs.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -27,10 +27,11 @@ int main(int argc, char** argv) {
 
   strandel::QtMessages messages;
   strandel::QtFileDialogs fileDialogs;
+  strandel::QtOutputDialogs outputDialogs;
   const QStringList arguments = QApplication::arguments();
   const std::string firstArgument = arguments.size() > 1 ? arguments.at(1).toStdString() : "";
   strandel::MainWindow window(strandel::AppEnvironment::OfRunningProgram(), messages, fileDialogs,
-                              strandel::InstalledDialogs(), firstArgument);
+                              outputDialogs, firstArgument);
   messages.SetParent(&window);
   fileDialogs.SetParent(&window);
 

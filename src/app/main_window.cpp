@@ -45,11 +45,12 @@ const char* const kToolBarStyle =
 } // namespace
 
 MainWindow::MainWindow(AppEnvironment environment, UserMessages& messages, FileDialogs& fileDialogs,
-                       WindowDialogs dialogs, const std::string& firstArgument, QWidget* parent)
+                       OutputDialogs& outputDialogs, const std::string& firstArgument,
+                       QWidget* parent)
     : QMainWindow(parent), environment_(std::move(environment)), messages_(messages),
-      fileDialogs_(fileDialogs), dialogs_(std::move(dialogs)),
+      fileDialogs_(fileDialogs), output_(outputDialogs),
       settings_(LoadSettings(environment_.SettingsPath, environment_.DataFolder)),
-      commands_(doc_, settings_, messages_, fileDialogs_, *this) {
+      changes_(doc_, *this), commands_(doc_, settings_, messages_, fileDialogs_, *this) {
   setWindowTitle(QStringLiteral("Strandel"));
   resize(kStartWidth, kStartHeight);
   // The first start makes the settings file at once and says nothing about it;
@@ -80,7 +81,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildPages() {
   pages_ = new PageControl(this);
-  modelPage_ = new ModelPage(doc_, settings_, messages_, pages_);
+  modelPage_ = new ModelPage(doc_, settings_, messages_, changes_, pages_);
   analysisPage_ = new AnalysisPage(doc_, settings_, beamPage_, pages_);
   reportsPage_ = new ReportsPage(doc_, settings_, environment_.Folder("Reports"), pages_);
   femPage_ = new QPlainTextEdit(pages_);
@@ -99,16 +100,14 @@ void MainWindow::BuildPages() {
   setCentralWidget(pages_);
   pages_->setStyleSheet(QString::fromLatin1(kToolBarStyle));
 
-  modelPage_->ModelEditor().AttachHistory(&history_);
   QToolBar* bar = modelPage_->ToolBar();
   QAction* first = bar->actions().value(0);
   bar->insertAction(first, menu_.Undo);
   bar->insertAction(first, menu_.Redo);
   bar->insertSeparator(first);
 
-  modelPage_->PropertyDialogRequested = [this](ObjectKind kind, int index) {
-    OpenPropertyDialog(kind, index);
-  };
+  connect(modelPage_->View(), &ModelView::ObjectDoubleClicked, this,
+          [this](ObjectKind kind, int index) { OpenPropertyDialog(kind, index); });
   modelPage_->ShowDisplacementsClicked = [this](bool on) { SetShowDisplacements(on); };
   modelPage_->ShowUtilisationClicked = [this](bool on) { SetShowUtilisation(on); };
   modelPage_->StatusRefreshed = [this] {
@@ -134,7 +133,7 @@ void MainWindow::CancelOperation() {
 }
 
 void MainWindow::ResetView() {
-  history_.Start(doc_);
+  changes_.StartHistory();
   ResetEditorView();
 }
 
@@ -149,7 +148,7 @@ void MainWindow::ResetEditorView() {
 }
 
 void MainWindow::DocumentSaved() {
-  history_.MarkSaved();
+  changes_.Saved();
 }
 
 void MainWindow::DocumentIdentityChanged() {

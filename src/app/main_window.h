@@ -1,8 +1,9 @@
 #pragma once
 // The main window: the one open document, the application settings, the four
-// pages (Model, Analysis, Reports and the hidden FEM page), the main menu and
-// the document commands. It runs the analysis when a page or a result display
-// needs it and refuses the change when the structure cannot be solved.
+// pages (Model, Analysis, Reports and the hidden FEM page), the main menu, the
+// document commands and the dialogs. It runs the analysis when a page or a
+// result display needs it and refuses the change when the structure cannot be
+// solved. It shows every change of the document once (ChangeView).
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,13 +12,15 @@
 
 #include "analysis/beam_page.h"
 #include "app/app_environment.h"
+#include "app/dialog_context.h"
 #include "app/document_commands.h"
 #include "app/help_browser.h"
 #include "app/main_menu.h"
-#include "app/window_dialogs.h"
+#include "app/output_commands.h"
+#include "generator/generator_parameters.h"
 #include "model/app_settings.h"
 #include "model/document.h"
-#include "model/document_history.h"
+#include "model/document_changes.h"
 
 class QPlainTextEdit;
 
@@ -35,13 +38,14 @@ int PropertyStepName(ObjectKind kind);
 // The pages in tab order.
 enum PageIndex : int { kModelPage = 0, kAnalysisPage = 1, kReportsPage = 2, kFemPage = 3 };
 
-class MainWindow : public QMainWindow, public DocumentHost {
+class MainWindow : public QMainWindow, public DocumentHost, public ChangeView {
   Q_OBJECT
 public:
   // Loads the settings and the language, starts a new model and opens
-  // `firstArgument` when it names a model file.
+  // `firstArgument` when it names a model file. The file, printer and picture
+  // dialogs are the platform's in the program and a test's answers in tests.
   MainWindow(AppEnvironment environment, UserMessages& messages, FileDialogs& fileDialogs,
-             WindowDialogs dialogs, const std::string& firstArgument = {},
+             OutputDialogs& outputDialogs, const std::string& firstArgument = {},
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -61,6 +65,9 @@ public:
   void OpenOptimizer();
   void OpenUnits();
   void OpenDimensioningRules();
+  // The property dialog of the object at `index` in the model list (a double
+  // click on the Model page asks for it); its OK is one step.
+  void OpenPropertyDialog(ObjectKind kind, int index);
   // Edit menu: take back the last step, or make the last one taken back again.
   void UndoStep();
   void RedoStep();
@@ -76,7 +83,8 @@ public:
   AppSettings& Settings() { return settings_; }
   const AppEnvironment& Environment() const { return environment_; }
   DocumentCommands& Commands() { return commands_; }
-  const DocumentHistory& History() const { return history_; }
+  const DocumentHistory& History() const { return changes_.History(); }
+  const OutputCommands& Output() const { return output_; }
   const MainMenu& Menu() const { return menu_; }
   PageControl* Pages() const { return pages_; }
   ModelPage* Model() const { return modelPage_; }
@@ -93,6 +101,11 @@ public:
   void DocumentIdentityChanged() override;
   void ResultsInvalidated() override;
 
+  // ChangeView: after each change of the document, once: the result display
+  // buttons, the status bar (which brings the caption and the menu items with
+  // it) and the page shown.
+  void ShowChange() override;
+
 protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -105,9 +118,6 @@ private:
   void RebuildFolderMenus();
   void ResetEditorView();
   void MoveInHistory(bool backward);
-  // After a dialog that may change the model: the change is one step named
-  // after the dialog (none when nothing changed).
-  void RecordDialogStep(int nameEntry);
   void RefreshUndoItems();
   void SetDisplayChecks();
   // Runs the analysis when the results are out of date, with the busy
@@ -118,22 +128,24 @@ private:
   // Draws the active page again; a page that needs results the model cannot
   // give goes back to the Model page.
   void RefreshActivePage();
-  void OpenPropertyDialog(ObjectKind kind, int index);
   DialogContext MakeDialogContext();
   OutputContext MakeOutputContext();
   // The beam sheet and the report as the Analysis and Reports pages would show
   // them now; false when the model cannot be solved.
   bool UpdateSheets();
-  void RunOutput(const std::function<void(const OutputContext&)>& command);
+  void RunOutput(void (OutputCommands::*command)(const OutputContext&));
   bool HandleKey(int key);
 
   AppEnvironment environment_;
   UserMessages& messages_;
   FileDialogs& fileDialogs_;
-  WindowDialogs dialogs_;
+  OutputCommands output_;
+  // The generator keeps its parameters for the whole run of the program, not
+  // in any file: the next structure starts from the last one's values.
+  GeneratorParameters generatorParameters_;
   AppSettings settings_;
   ModelDocument doc_;
-  DocumentHistory history_;
+  DocumentChanges changes_;
   BeamPage beamPage_;
   DocumentCommands commands_;
   MainMenu menu_;

@@ -7,16 +7,21 @@
 #include <QMenu>
 
 #include "app/analysis_page.h"
+#include "app/dimensioning_dialog.h"
 #include "app/document_info.h"
 #include "app/folder_menu.h"
+#include "app/generator_dialog.h"
 #include "app/help_browser.h"
 #include "app/main_window.h"
 #include "app/model_page.h"
 #include "app/model_view.h"
+#include "app/optimizer_dialog.h"
 #include "app/page_control.h"
+#include "app/property_dialogs.h"
 #include "app/qt_text.h"
 #include "app/recent_documents.h"
 #include "app/reports_page.h"
+#include "app/units_dialog.h"
 #include "common/files.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
@@ -62,10 +67,13 @@ void MainWindow::ConnectMenu() {
   connect(m.Close, &QAction::triggered, this, [this] { commands_.Close(); });
   connect(m.Save, &QAction::triggered, this, [this] { commands_.Save(); });
   connect(m.SaveAs, &QAction::triggered, this, [this] { commands_.SaveAs(); });
-  connect(m.SaveImage, &QAction::triggered, this, [this] { RunOutput(dialogs_.SaveImage); });
-  connect(m.Print, &QAction::triggered, this, [this] { RunOutput(dialogs_.Print); });
-  connect(m.PrintScreen, &QAction::triggered, this, [this] { RunOutput(dialogs_.PrintScreen); });
-  connect(m.PrintSetup, &QAction::triggered, this, [this] { RunOutput(dialogs_.PrintSetup); });
+  connect(m.SaveImage, &QAction::triggered, this,
+          [this] { RunOutput(&OutputCommands::SaveImage); });
+  connect(m.Print, &QAction::triggered, this, [this] { RunOutput(&OutputCommands::Print); });
+  connect(m.PrintScreen, &QAction::triggered, this,
+          [this] { RunOutput(&OutputCommands::PrintScreen); });
+  connect(m.PrintSetup, &QAction::triggered, this,
+          [this] { RunOutput(&OutputCommands::PrintSetup); });
   connect(m.DocumentInformation, &QAction::triggered, this, [this] { ShowDocumentInformation(); });
   connect(m.Exit, &QAction::triggered, this, [this] { ExitProgram(); });
 
@@ -76,7 +84,8 @@ void MainWindow::ConnectMenu() {
   connect(m.DeselectAll, &QAction::triggered, this, [&editor] { editor.DeselectAll(); });
   connect(m.Delete, &QAction::triggered, this, [&editor] { editor.Delete(); });
   connect(m.DeleteAllLoads, &QAction::triggered, this, [&editor] { editor.DeleteAllLoads(); });
-  connect(m.CopyImage, &QAction::triggered, this, [this] { RunOutput(dialogs_.CopyImage); });
+  connect(m.CopyImage, &QAction::triggered, this,
+          [this] { RunOutput(&OutputCommands::CopyImage); });
   connect(m.AlignNodes, &QAction::triggered, this, [&editor] { editor.AlignNodesToLine(); });
   connect(m.MoveObjects, &QAction::triggered, this, [&editor] { editor.MoveObjects(); });
   connect(m.FlipBeams, &QAction::triggered, this, [&editor] { editor.FlipBeams(); });
@@ -122,16 +131,6 @@ void MainWindow::UpdateMenuStates() {
   m.MoveObjects->setEnabled(onModel && anyObject);
   for (QAction* item : {m.ZoomIn, m.ZoomOut, m.ZoomWindow, m.ZoomExtents, m.ZoomLast, m.Pan})
     item->setEnabled(onModel);
-  // A command whose dialog the program does not have yet stays disabled.
-  m.CopyImage->setEnabled(static_cast<bool>(dialogs_.CopyImage));
-  m.SaveImage->setEnabled(static_cast<bool>(dialogs_.SaveImage));
-  m.Print->setEnabled(static_cast<bool>(dialogs_.Print));
-  m.PrintScreen->setEnabled(static_cast<bool>(dialogs_.PrintScreen));
-  m.PrintSetup->setEnabled(static_cast<bool>(dialogs_.PrintSetup));
-  m.StructureGenerator->setEnabled(static_cast<bool>(dialogs_.StructureGenerator));
-  m.Optimizer->setEnabled(static_cast<bool>(dialogs_.Optimizer));
-  m.Units->setEnabled(static_cast<bool>(dialogs_.Units));
-  m.DimensioningRules->setEnabled(static_cast<bool>(dialogs_.DimensioningRules));
 }
 
 void MainWindow::RebuildFolderMenus() {
@@ -265,68 +264,55 @@ bool MainWindow::UpdateSheets() {
   return true;
 }
 
-void MainWindow::RunOutput(const std::function<void(const OutputContext&)>& command) {
-  if (!command) return;
+void MainWindow::RunOutput(void (OutputCommands::*command)(const OutputContext&)) {
   CancelOperation();
-  command(MakeOutputContext());
+  (output_.*command)(MakeOutputContext());
 }
 
+void MainWindow::ShowChange() {
+  modelPage_->RefreshToolButtons(); // the result displays may have gone off
+  modelPage_->RefreshStatusBar();   // with it the caption, the menu and the undo items
+  RefreshActivePage();
+}
+
+// The editor cleared the selection before asking; Cancel leaves everything as
+// it was: no step, no modified mark, the results kept.
 void MainWindow::OpenPropertyDialog(ObjectKind kind, int index) {
-  if (!dialogs_.PropertyDialog) return;
-  if (dialogs_.PropertyDialog(MakeDialogContext(), kind, index)) doc_.Modified = true;
-  RecordDialogStep(PropertyStepName(kind));
-  modelPage_->Repaint();
-  modelPage_->RefreshToolButtons();
-  modelPage_->RefreshStatusBar();
+  if (ShowPropertyDialog(MakeDialogContext(), kind, index))
+    changes_.Finish(PropertyStepName(kind), kModelChange);
 }
 
 void MainWindow::OpenStructureGenerator() {
-  if (!dialogs_.StructureGenerator) return;
-  InvalidateResults(doc_);
-  modelPage_->RefreshToolButtons();
   // A generated structure is a new document with a history of its own; a
-  // cancelled dialog keeps the history.
-  const bool generated = dialogs_.StructureGenerator(MakeDialogContext());
-  if (generated)
-    ResetView();
-  else
-    ResetEditorView();
-  if (generated) DocumentIdentityChanged();
+  // cancelled dialog leaves the model, its view and its history alone.
+  if (!ShowGeneratorDialog(MakeDialogContext(), generatorParameters_)) return;
+  ResetView();
+  DocumentIdentityChanged();
 }
 
 void MainWindow::OpenOptimizer() {
-  if (!dialogs_.Optimizer) return;
   // The optimizer's variables are named by node numbers: they show while it runs.
   const bool nodeNumbers = settings_.ShowNodeNumbers;
   settings_.ShowNodeNumbers = true;
   modelPage_->Repaint();
-  dialogs_.Optimizer(MakeDialogContext());
-  // An accepted result and the variables chosen are one step.
-  RecordDialogStep(tr::kOptimizerCaption);
+  ShowOptimizerDialog(MakeDialogContext());
   ApplyMainTexts();
   settings_.ShowNodeNumbers = nodeNumbers;
-  modelPage_->Repaint();
-  RefreshActivePage();
+  // An accepted result and the variables chosen are one step; the results the
+  // optimizer left still match the model.
+  changes_.Finish(tr::kOptimizerCaption, kNoEffect);
 }
 
+// The units are a setting of the program, not of the document: no step.
 void MainWindow::OpenUnits() {
-  if (!dialogs_.Units) return;
-  dialogs_.Units(MakeDialogContext());
-  modelPage_->ModelEditor().UnitsChanged();
-  RefreshActivePage();
+  if (!ShowUnitsDialog(MakeDialogContext())) return;
+  modelPage_->ModelEditor().UnitsChanged(); // the grid follows; the model is drawn again
+  if (pages_->Current() != kModelPage) RefreshActivePage();
 }
 
 void MainWindow::OpenDimensioningRules() {
-  if (!dialogs_.DimensioningRules) return;
-  const bool confirmed = dialogs_.DimensioningRules(MakeDialogContext());
-  RecordDialogStep(tr::kDimRulesCaption);
-  if (!confirmed) return;
-  InvalidateResults(doc_);
-  doc_.Modified = true;
-  modelPage_->Repaint();
-  modelPage_->RefreshToolButtons();
-  modelPage_->RefreshStatusBar();
-  RefreshActivePage();
+  if (ShowDimensioningDialog(MakeDialogContext()))
+    changes_.Finish(tr::kDimRulesCaption, kModelChange);
 }
 
 } // namespace strandel

@@ -1,6 +1,6 @@
 // Undo and redo in the main window: the Edit menu's two items (also the first
-// buttons of the Model page's tool bar), and the one hook through which every
-// dialog that changes the model becomes a step.
+// buttons of the Model page's tool bar), their captions naming the steps, and
+// the name of the step each property dialog's OK makes.
 
 #include <QAction>
 
@@ -59,33 +59,24 @@ void MainWindow::MoveInHistory(bool backward) {
   // A half-made object or a drag under way ends first; a finished drag is
   // then the step taken back.
   CancelOperation();
-  const HistoryMove move = backward ? history_.Undo(doc_) : history_.Redo(doc_);
+  // A step taken is shown as every change is (ShowChange).
+  const HistoryMove move = backward ? changes_.Undo() : changes_.Redo();
+  if (move == HistoryMove::Done) return;
   if (move == HistoryMove::OutOfStep)
     messages_.Show(Translated(tr::kMsgHistoryOutOfStep), MessageKind::Warning);
-  if (move == HistoryMove::Done) {
-    modelPage_->RefreshToolButtons(); // the result displays went off
-    modelPage_->Repaint();
-    RefreshActivePage();
-  }
+  // The history may have started again: the undo items follow.
   modelPage_->RefreshStatusBar();
-  DocumentIdentityChanged();
-  UpdateMenuStates();
-}
-
-void MainWindow::RecordDialogStep(int nameEntry) {
-  if (!history_.Record(doc_, nameEntry)) return;
-  DocumentIdentityChanged();
-  UpdateMenuStates();
 }
 
 void MainWindow::RefreshUndoItems() {
-  const int undo = history_.UndoName(), redo = history_.RedoName();
+  const DocumentHistory& history = changes_.History();
+  const int undo = history.UndoName(), redo = history.RedoName();
   menu_.Undo->setText(ItemText(tr::kMenuEditUndo, undo));
   menu_.Redo->setText(ItemText(tr::kMenuEditRedo, redo));
   menu_.Undo->setToolTip(HintText(tr::kHintUndo, undo));
   menu_.Redo->setToolTip(HintText(tr::kHintRedo, redo));
-  menu_.Undo->setEnabled(history_.CanUndo());
-  menu_.Redo->setEnabled(history_.CanRedo());
+  menu_.Undo->setEnabled(history.CanUndo());
+  menu_.Redo->setEnabled(history.CanRedo());
 }
 
 } // namespace strandel

@@ -44,9 +44,9 @@ GridKind GridShownDown(int mode, std::uint16_t gridType) {
 } // namespace
 
 ModelPage::ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& messages,
-                     QWidget* parent)
+                     DocumentChanges& changes, QWidget* parent)
     : QWidget(parent), doc_(doc), settings_(settings), messages_(messages),
-      editor_(doc, settings, *this) {
+      editor_(doc, settings, *this, changes) {
   toolBar_ = MakePageToolBar(this);
   view_ = new ModelView(editor_, doc_, settings_, this);
   statusBar_ = MakePageStatusBar(this);
@@ -204,10 +204,6 @@ void ModelPage::RefreshStatusBar() {
   panels_[1]->setText(ToQt(coordinates.First));
   panels_[2]->setText(ToQt(coordinates.Second));
   if (StatusRefreshed) StatusRefreshed();
-}
-
-void ModelPage::OpenPropertyDialog(ObjectKind kind, int index) {
-  if (PropertyDialogRequested) PropertyDialogRequested(kind, index);
 }
 
 } // namespace strandel

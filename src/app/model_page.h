@@ -14,6 +14,7 @@
 #include "editor/editor_host.h"
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "model/document_changes.h"
 
 class QAction;
 class QLabel;
@@ -28,8 +29,9 @@ class UpDownControl;
 class ModelPage : public QWidget, public EditorHost {
   Q_OBJECT
 public:
+  // The editor reports each finished change of the model to `changes`.
   ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& messages,
-            QWidget* parent = nullptr);
+            DocumentChanges& changes, QWidget* parent = nullptr);
 
   Editor& ModelEditor() { return editor_; }
   ModelView* View() const { return view_; }
@@ -61,12 +63,9 @@ public:
   void RefreshToolButtons() override;
   void RefreshStatusBar() override;
   UserMessages& Messages() override { return messages_; }
-  void OpenPropertyDialog(ObjectKind kind, int index) override;
 
-  // Set by the window: the property dialog of a double-clicked object, the
-  // result displays (they need an analysis), and news of every status refresh
-  // (the window's caption shows the modified state).
-  std::function<void(ObjectKind, int)> PropertyDialogRequested;
+  // Set by the window: the result displays (they need an analysis), and news
+  // of every status refresh (the window's caption shows the modified state).
   std::function<void(bool)> ShowDisplacementsClicked;
   std::function<void(bool)> ShowUtilisationClicked;
   std::function<void()> StatusRefreshed;

@@ -176,9 +176,12 @@ void ModelView::mouseReleaseEvent(QMouseEvent* event) {
 void ModelView::mouseDoubleClickEvent(QMouseEvent* event) {
   // Qt delivers the second click of a double click as this event alone; the
   // editor expects the double click followed by the press, which it ignores.
+  // The dialog opens once the editor has taken both clicks.
   const PointerEvent pointer = EventOf(event);
-  if (pointer.Button == PointerButton::Left) editor_.DoubleClick(pointer);
+  std::optional<PickedObject> picked;
+  if (pointer.Button == PointerButton::Left) picked = editor_.DoubleClick(pointer);
   editor_.Press(pointer);
+  if (picked) emit ObjectDoubleClicked(picked->Kind, picked->Index);
 }
 
 } // namespace strandel

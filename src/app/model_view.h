@@ -38,6 +38,10 @@ public:
   void ClearMark();
   long MarkedNode() const { return markedNode_; }
 
+signals:
+  // A double click landed on an object: the window opens its property dialog.
+  void ObjectDoubleClicked(strandel::ObjectKind kind, int index);
+
 protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -35,8 +35,9 @@ void TfNodeProp::accept() {
   x_.Edit->TakeText(model_.X);
   y_.Edit->TakeText(model_.Y);
   position_.Edit->TakeText(model_.Position);
-  model_.Apply(context_.Doc, context_.Messages);
-  QDialog::accept();
+  if (OkApplied(*this, model_.Apply(context_.Doc, context_.Messages), *navigation_,
+                context_.Messages))
+    QDialog::accept();
 }
 
 bool ShowNodeDialog(const DialogContext& context, int index) {

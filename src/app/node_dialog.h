@@ -4,9 +4,9 @@
 
 #include <QDialog>
 
+#include "app/dialog_context.h"
 #include "app/dialog_frame.h"
-#include "app/window_dialogs.h"
-#include "editor/node_dialog_model.h"
+#include "dialogs/node_dialog_model.h"
 
 namespace strandel {
 

@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "app/constraint_editor.h"
+#include "app/constraint_editor_dialog.h"
 #include "app/qt_text.h"
 #include "app/variable_list_widget.h"
 #include "common/text.h"
@@ -246,7 +246,7 @@ void TfOptimizer::reject() {
   QDialog::reject();
 }
 
-void OpenOptimizer(const DialogContext& context) {
+void ShowOptimizerDialog(const DialogContext& context) {
   TfOptimizer dialog(context);
   dialog.Prepare();
   dialog.exec();

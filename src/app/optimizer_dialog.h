@@ -8,8 +8,8 @@
 
 #include <QDialog>
 
+#include "app/dialog_context.h"
 #include "app/qt_messages.h"
-#include "app/window_dialogs.h"
 #include "optimizer/optimizer.h"
 
 class QComboBox;
@@ -27,7 +27,7 @@ class TfOptimizer : public QDialog, public OptimizerHost {
 public:
   explicit TfOptimizer(const DialogContext& context);
 
-  // What OpenOptimizer does before the dialog shows: the variables built, the
+  // What ShowOptimizerDialog does before the dialog shows: the variables built, the
   // stored choices read, the frame analysed, the lists and values filled.
   void Prepare();
 
@@ -95,6 +95,6 @@ private:
 };
 
 // "&Optimizer...": prepares the dialog and runs it modally, centred on the window.
-void OpenOptimizer(const DialogContext& context);
+void ShowOptimizerDialog(const DialogContext& context);
 
 } // namespace strandel

@@ -37,17 +37,14 @@ int PageCaptionOf(PrintJobKind job) {
 
 } // namespace
 
-OutputCommands::OutputCommands(std::shared_ptr<OutputDialogs> dialogs)
-    : dialogs_(std::move(dialogs)) {}
-
 void OutputCommands::Print(const OutputContext& context) {
   TfPrintDialog dialog(options_, context.Parent);
-  dialog.SetupClicked = [this, &dialog] { dialogs_->SetUpPrinter(printer_, &dialog); };
+  dialog.SetupClicked = [this, &dialog] { dialogs_.SetUpPrinter(printer_, &dialog); };
   dialog.PrintClicked = [this, &context](const PrintOptions& options) {
     options_ = options;
     PrintChosen(context, options);
   };
-  dialogs_->RunPrintDialog(dialog);
+  dialogs_.RunPrintDialog(dialog);
   // The boxes keep their state for the next opening, however the dialog closed.
   options_ = dialog.Options();
 }
@@ -97,7 +94,7 @@ void OutputCommands::PrintChosen(const OutputContext& context, const PrintOption
 bool OutputCommands::ReadyToPrint(QWidget* parent) {
   const bool nowhere = printer_.outputFormat() == QPrinter::PdfFormat &&
                        printer_.outputFileName().isEmpty() && printer_.printerName().isEmpty();
-  return !nowhere || dialogs_->SetUpPrinter(printer_, parent);
+  return !nowhere || dialogs_.SetUpPrinter(printer_, parent);
 }
 
 void OutputCommands::PrintScreen(const OutputContext& context) {
@@ -110,11 +107,11 @@ void OutputCommands::PrintScreen(const OutputContext& context) {
 }
 
 void OutputCommands::PrintSetup(const OutputContext& context) {
-  dialogs_->SetUpPrinter(printer_, context.Parent);
+  dialogs_.SetUpPrinter(printer_, context.Parent);
 }
 
 void OutputCommands::SaveImage(const OutputContext& context) {
-  const std::optional<std::string> chosen = dialogs_->ChooseImageToSave(
+  const std::optional<std::string> chosen = dialogs_.ChooseImageToSave(
       context.Settings.LastPath, ProposedImageName(context.Doc.FileName), context.Parent);
   if (!chosen) return;
   const std::string path = ImageFileToWrite(*chosen);
@@ -133,23 +130,6 @@ void OutputCommands::SaveImage(const OutputContext& context) {
 
 void OutputCommands::CopyImage(const OutputContext& context) {
   QGuiApplication::clipboard()->setImage(context.ModelPicture());
-}
-
-void InstallOutputCommands(WindowDialogs& windowDialogs, std::shared_ptr<OutputDialogs> dialogs) {
-  auto commands = std::make_shared<OutputCommands>(std::move(dialogs));
-  windowDialogs.Print = [commands](const OutputContext& context) { commands->Print(context); };
-  windowDialogs.PrintScreen = [commands](const OutputContext& context) {
-    commands->PrintScreen(context);
-  };
-  windowDialogs.PrintSetup = [commands](const OutputContext& context) {
-    commands->PrintSetup(context);
-  };
-  windowDialogs.SaveImage = [commands](const OutputContext& context) {
-    commands->SaveImage(context);
-  };
-  windowDialogs.CopyImage = [commands](const OutputContext& context) {
-    commands->CopyImage(context);
-  };
 }
 
 } // namespace strandel

@@ -4,18 +4,43 @@
 // kept for the whole run, so a printer chosen once and the boxes ticked once
 // stay chosen for the next print.
 
+#include <QImage>
 #include <QPrinter>
-#include <memory>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "app/output_dialogs.h"
 #include "app/output_rules.h"
-#include "app/window_dialogs.h"
+#include "model/app_settings.h"
+#include "model/document.h"
 
 namespace strandel {
 
+class UserMessages;
+struct BeamPage;
+
+// What printing and picture export work on: the pages as the window shows them.
+struct OutputContext {
+  QWidget* Parent = nullptr; // the main window
+  const ModelDocument& Doc;
+  const AppSettings& Settings;
+  UserMessages& Messages;
+  const BeamPage& Diagrams;
+  const std::vector<std::string>& ReportLines;
+  // The Model page's picture as the window keeps it (grid included, without
+  // the cursor cross).
+  std::function<QImage()> ModelPicture;
+  // Brings the beam sheet and the report up to the model, analysing it when
+  // the results are out of date; false (after saying so) when it cannot be
+  // solved.
+  std::function<bool()> UpdateSheets;
+};
+
 class OutputCommands {
 public:
-  explicit OutputCommands(std::shared_ptr<OutputDialogs> dialogs);
+  // The platform's dialogs (or a test's answers) stay with the caller.
+  explicit OutputCommands(OutputDialogs& dialogs) : dialogs_(dialogs) {}
 
   // The print dialog; its Print button prints each chosen item as a job of its
   // own, in the order model, diagrams, report.
@@ -38,13 +63,9 @@ private:
   // first; false when the set-up is cancelled.
   bool ReadyToPrint(QWidget* parent);
 
-  std::shared_ptr<OutputDialogs> dialogs_;
+  OutputDialogs& dialogs_;
   QPrinter printer_{QPrinter::HighResolution};
   PrintOptions options_;
 };
-
-// Fills the window's five printing and picture slots with one OutputCommands
-// over `dialogs`.
-void InstallOutputCommands(WindowDialogs& windowDialogs, std::shared_ptr<OutputDialogs> dialogs);
 
 } // namespace strandel

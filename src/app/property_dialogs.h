@@ -1,7 +1,7 @@
 #pragma once
 // The property dialog of a double-clicked object, by its kind.
 
-#include "app/window_dialogs.h"
+#include "app/dialog_context.h"
 
 namespace strandel {
 

@@ -75,8 +75,8 @@ void TfSuppProp::TakeControls() {
 void TfSuppProp::accept() {
   if (!navigation_->FieldsTaken()) return;
   TakeControls();
-  model_.Apply(context_.Doc);
-  QDialog::accept();
+  if (OkApplied(*this, model_.Apply(context_.Doc), *navigation_, context_.Messages))
+    QDialog::accept();
 }
 
 bool ShowSupportDialog(const DialogContext& context, int index) {

@@ -5,9 +5,9 @@
 
 #include <QDialog>
 
+#include "app/dialog_context.h"
 #include "app/dialog_frame.h"
-#include "app/window_dialogs.h"
-#include "editor/support_dialog_model.h"
+#include "dialogs/support_dialog_model.h"
 
 class QAbstractButton;
 class QButtonGroup;

@@ -114,7 +114,7 @@ void UnitsDialog::accept() {
   QDialog::accept();
 }
 
-bool ShowUnitDialog(const DialogContext& context) {
+bool ShowUnitsDialog(const DialogContext& context) {
   const UnitChoice before = context.Settings.Units;
   UnitsDialog dialog(context.Parent, context.Settings.Units);
   dialog.exec();

@@ -6,8 +6,8 @@
 #include <QStyledItemDelegate>
 #include <vector>
 
-#include "app/window_dialogs.h"
-#include "units/units_dialog_model.h"
+#include "app/dialog_context.h"
+#include "dialogs/units_dialog_model.h"
 
 class QListWidget;
 class QToolButton;
@@ -47,6 +47,6 @@ private:
 };
 
 // True when OK changed the choices.
-bool ShowUnitDialog(const DialogContext& context);
+bool ShowUnitsDialog(const DialogContext& context);
 
 } // namespace strandel

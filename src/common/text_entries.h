@@ -448,8 +448,11 @@ inline constexpr int kLooseMoment = 342;
 // A save that failed, with the folder named and Save As offered.
 inline constexpr int kMsgSaveFailedOfferSaveAs = 343;
 
+// OK of a property dialog whose object left the model while it was open.
+inline constexpr int kMsgDialogObjectGone = 344;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 343;
+inline constexpr int kLastEntry = 344;
 
 } // namespace strandel::tr

@@ -17,8 +17,9 @@ constexpr double kLargestSize = 1e6;
 
 } // namespace
 
-Editor::Editor(ModelDocument& doc, const AppSettings& settings, EditorHost& host)
-    : doc_(doc), settings_(settings), host_(host) {
+Editor::Editor(ModelDocument& doc, const AppSettings& settings, EditorHost& host,
+               DocumentChanges& changes)
+    : doc_(doc), settings_(settings), host_(host), changes_(changes) {
   grid_.LengthFactor = UnitFactor(settings_.Units, Quantity::Length);
 }
 
@@ -69,17 +70,6 @@ void Editor::EndViewModes() {
   view_.PanActive = false;
   view_.DragStart.reset();
   view_.DragCorner.reset();
-}
-
-void Editor::Changed() {
-  doc_.Modified = true;
-  InvalidateResults(doc_);
-}
-
-void Editor::RecordStep(int nameEntry) {
-  // A new step changes what the Edit menu offers and the modified mark, which
-  // the host brings up to date with the status bar.
-  if (history_ && history_->Record(doc_, nameEntry)) host_.RefreshStatusBar();
 }
 
 Point2 Editor::SnapPointer(PixelPoint pixel) {
@@ -256,41 +246,39 @@ void Editor::Pan(bool on) {
   RefreshAll();
 }
 
-void Editor::ScaleSize(double& size, double factor, bool marksModified) {
+bool Editor::ScaleSize(double& size, double factor) {
   const double scaled = size * factor;
-  if (!(scaled >= kSmallestSize && scaled <= kLargestSize)) return;
+  if (!(scaled >= kSmallestSize && scaled <= kLargestSize)) return false;
   size = scaled;
-  if (marksModified) doc_.Modified = true;
-  RequestRepaint();
+  return true;
 }
 
-// The drawing sizes are stored with the document, so each click is a step.
+// The drawing sizes are stored with the document, so each click is a step; the
+// results still hold.
 void Editor::BeamScaleUp() {
-  ScaleSize(doc_.BeamHeight, kZoomStep, true);
-  RecordStep(tr::kStepBeamSize);
+  if (ScaleSize(doc_.BeamHeight, kZoomStep)) changes_.Finish(tr::kStepBeamSize, kMarksModified);
 }
 void Editor::BeamScaleDown() {
-  ScaleSize(doc_.BeamHeight, 1 / kZoomStep, true);
-  RecordStep(tr::kStepBeamSize);
+  if (ScaleSize(doc_.BeamHeight, 1 / kZoomStep)) changes_.Finish(tr::kStepBeamSize, kMarksModified);
 }
 void Editor::LoadScaleUp() {
-  ScaleSize(doc_.LoadHeight, kZoomStep, true);
-  RecordStep(tr::kStepLoadSize);
+  if (ScaleSize(doc_.LoadHeight, kZoomStep)) changes_.Finish(tr::kStepLoadSize, kMarksModified);
 }
 void Editor::LoadScaleDown() {
-  ScaleSize(doc_.LoadHeight, 1 / kZoomStep, true);
-  RecordStep(tr::kStepLoadSize);
+  if (ScaleSize(doc_.LoadHeight, 1 / kZoomStep)) changes_.Finish(tr::kStepLoadSize, kMarksModified);
 }
 
+// The exaggeration of the displaced shape is a way of looking at the results,
+// not part of the model: no step, no modified mark.
 void Editor::DisplacementScaleUp(double shownScale) {
   // 0 stands for the automatic scale; the buttons step from what is shown.
   if (doc_.DisplacementScale == 0 && shownScale > 0) doc_.DisplacementScale = shownScale;
-  ScaleSize(doc_.DisplacementScale, kZoomStep, false);
+  if (ScaleSize(doc_.DisplacementScale, kZoomStep)) RequestRepaint();
 }
 
 void Editor::DisplacementScaleDown(double shownScale) {
   if (doc_.DisplacementScale == 0 && shownScale > 0) doc_.DisplacementScale = shownScale;
-  ScaleSize(doc_.DisplacementScale, 1 / kZoomStep, false);
+  if (ScaleSize(doc_.DisplacementScale, 1 / kZoomStep)) RequestRepaint();
 }
 
 ToolButtonStates Editor::ToolButtons() const {
@@ -321,9 +309,7 @@ CoordinateTexts Editor::StatusCoordinates() const {
 }
 
 const GraphObject* Editor::HalfMadeObject() const {
-  const int index = state_.NewObjectIndex;
-  if (index < 0 || static_cast<std::size_t>(index) >= doc_.GraphObjects.size()) return nullptr;
-  return doc_.GraphObjects[static_cast<std::size_t>(index)].get();
+  return ObjectAt<GraphObject>(doc_, state_.NewObjectIndex);
 }
 
 GraphObject* Editor::HalfMadeEntry() {

@@ -4,6 +4,8 @@
 // each left click advances it, a right click steps back and Esc abandons it.
 // The editor draws nothing; it keeps the plain state the drawing needs (cursor,
 // half-made object, zoom rectangle, guide line) and tells its host what to redraw.
+// A finished change of the model is reported to DocumentChanges, which marks the
+// document, records the undo step and has the window draw it again, once.
 
 #include <optional>
 #include <string>
@@ -14,7 +16,7 @@
 #include "editor/status_text.h"
 #include "model/app_settings.h"
 #include "model/document.h"
-#include "model/document_history.h"
+#include "model/document_changes.h"
 #include "view/grid.h"
 #include "view/view_state.h"
 
@@ -35,6 +37,13 @@ struct PointerEvent {
 
 enum class EditorKey { Delete, Escape };
 
+// What a double click landed on: the object's kind and its place in the model
+// list, for the window to open its property dialog.
+struct PickedObject {
+  ObjectKind Kind;
+  int Index;
+};
+
 // What the tool bar shows.
 struct ToolButtonStates {
   CreateTool DownTool = CreateTool::None;
@@ -47,7 +56,8 @@ struct ToolButtonStates {
 
 class Editor {
 public:
-  Editor(ModelDocument& doc, const AppSettings& settings, EditorHost& host);
+  Editor(ModelDocument& doc, const AppSettings& settings, EditorHost& host,
+         DocumentChanges& changes);
 
   // After New, Open and the structure generator: idle, the initial view for a
   // drawing area of width x height pixels, then Zoom extents.
@@ -59,11 +69,12 @@ public:
 
   // Pointer and keys. A double click comes as DoubleClick followed by the
   // press of its second click, which the editor then ignores (so the
-  // selection does not toggle a second time).
+  // selection does not toggle a second time). DoubleClick clears the selection
+  // and says which object the property dialog is for; the editor opens nothing.
   void PointerMove(const PointerEvent& event);
   void Press(const PointerEvent& event);
   void Release(const PointerEvent& event);
-  void DoubleClick(const PointerEvent& event);
+  std::optional<PickedObject> DoubleClick(const PointerEvent& event);
   void KeyPress(EditorKey key);
 
   // Tool bar.
@@ -97,10 +108,6 @@ public:
   // Esc, page changes, document commands, printing, help and every tool change.
   void CancelOperation();
 
-  // Where every change of the model is recorded as one undoable step; null
-  // (the default) records nothing.
-  void AttachHistory(DocumentHistory* history) { history_ = history; }
-
   // Plain state for the drawing and the widgets.
   const ViewState& View() const { return view_; }
   ViewState& View() { return view_; }
@@ -125,12 +132,10 @@ private:
   void RefreshAll();
   void ShowCursor(bool show);
   void EndViewModes();
-  void ScaleSize(double& size, double factor, bool marksModified);
+  // False when the size would leave its bounds and stays as it was.
+  bool ScaleSize(double& size, double factor);
   Point2 SnapPointer(PixelPoint pixel);
   void UpdateCursor(PixelPoint pixel);
-  void Changed(); // Modified and results out of date
-  // The command named by the translation entry has finished changing the model.
-  void RecordStep(int nameEntry);
 
   // editor_feedback.cpp: what a pointer move does to the object being placed.
   void UpdatePlacedObject(Point2 raw);
@@ -158,10 +163,10 @@ private:
   ModelDocument& doc_;
   const AppSettings& settings_;
   EditorHost& host_;
+  DocumentChanges& changes_;
   ViewState view_;
   TGridObject grid_;
   EditorState state_;
-  DocumentHistory* history_ = nullptr;
 };
 
 template <class T> T* Editor::HalfMade() {

@@ -95,11 +95,8 @@ void Editor::FinishOperation() {
   state_.Mode = mode::kIdle;
   state_.NewObjectIndex = -1;
   state_.PlacingBeam = -1;
-  Changed();
   // The object and the nodes made with it are one step.
-  RecordStep(StepOfFinishingMode(finishing));
-  RequestRepaint();
-  RefreshAll();
+  changes_.Finish(StepOfFinishingMode(finishing), kModelChange);
 }
 
 void Editor::ReturnFromSavedMode() {

@@ -52,43 +52,35 @@ void Editor::DeselectAll() {
 void Editor::Delete() {
   CancelOperation();
   DeleteSelected(doc_);
-  Changed();
-  RecordStep(tr::kStepDelete);
-  RequestRepaint();
-  RefreshAll();
+  changes_.Finish(tr::kStepDelete, kModelChange);
 }
 
 void Editor::DeleteAllLoads() {
   CancelOperation();
   strandel::DeleteAllLoads(doc_);
-  Changed();
-  RecordStep(tr::kStepDeleteAllLoads);
-  RequestRepaint();
-  RefreshAll();
+  changes_.Finish(tr::kStepDeleteAllLoads, kModelChange);
 }
 
+// Aligning and moving put the results out of date as they start, so no
+// displacement shows over nodes about to move.
 void Editor::AlignNodesToLine() {
   CancelOperation();
-  InvalidateResults(doc_);
   state_.Mode = mode::kAlignFirst;
-  RefreshAll();
+  changes_.Mark(kInvalidatesResults);
 }
 
 void Editor::MoveObjects() {
-  InvalidateResults(doc_);
   CancelOperation();
   state_.Mode = mode::kMoveBase;
-  RefreshAll();
+  changes_.Mark(kInvalidatesResults);
 }
 
+// Flipping turns the beams' local axes; the results still hold.
 void Editor::FlipBeams() {
   CancelOperation();
   FlipSelectedBeams(doc_, host_.Messages());
-  doc_.Modified = true;
-  RecordStep(tr::kStepFlipBeams);
   strandel::SelectAll(doc_, false);
-  RequestRepaint();
-  RefreshAll();
+  changes_.Finish(tr::kStepFlipBeams, kMarksModified);
 }
 
 } // namespace strandel

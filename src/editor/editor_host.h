@@ -1,9 +1,8 @@
 #pragma once
 // What the editor asks of the window that shows it. The editor never draws: it
-// changes the model and its own plain state and tells the host what to bring up
-// to date. The model page's widget implements this; tests record the calls.
-
-#include "model/objects.h"
+// changes its own plain state and tells the host what to bring up to date; what
+// follows a change of the model goes through DocumentChanges. The model page's
+// widget implements this; tests record the calls.
 
 namespace strandel {
 
@@ -23,11 +22,6 @@ public:
   virtual void RefreshStatusBar() = 0;
   // Where messages and questions for the user go.
   virtual UserMessages& Messages() = 0;
-  // A double click asks for the property dialog of the object at `index` in the
-  // model list (node, support, beam, or the force/load/moment dialog with its
-  // kind), centred on the main window. The dialog runs modally and applies its
-  // own changes.
-  virtual void OpenPropertyDialog(ObjectKind kind, int index) = 0;
 };
 
 } // namespace strandel

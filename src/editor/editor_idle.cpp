@@ -1,5 +1,6 @@
-// The idle state: clicking selects, double clicking opens the property dialog,
-// and pressing a node and moving more than 10 pixels drags it.
+// The idle state: clicking selects, double clicking names the object whose
+// property dialog the window opens, and pressing a node and moving more than 10
+// pixels drags it.
 
 #include <cmath>
 
@@ -41,17 +42,20 @@ void Editor::SelectionClick(PixelPoint pixel) {
   RequestRepaint();
 }
 
-void Editor::DoubleClick(const PointerEvent& event) {
-  if (state_.Mode != mode::kIdle || view_.ZoomWindowActive || view_.PanActive) return;
+std::optional<PickedObject> Editor::DoubleClick(const PointerEvent& event) {
+  if (state_.Mode != mode::kIdle || view_.ZoomWindowActive || view_.PanActive) return std::nullopt;
   state_.IgnoreNextPress = true;
   if (state_.DragNode != 0) EndDrag(false);
   UpdateCursor({event.X, event.Y});
-  if (GraphObject* hit = PickForProperties(doc_, grid_.Cursor))
-    host_.OpenPropertyDialog(KindOf(*hit), IndexOfObject(doc_, hit));
-  InvalidateResults(doc_);
+  std::optional<PickedObject> picked;
+  if (const GraphObject* hit = PickForProperties(doc_, grid_.Cursor))
+    picked = PickedObject{KindOf(*hit), IndexOfObject(doc_, hit)};
+  // The first click of the pair toggled a selection; the dialog edits one
+  // object whatever was selected, so none stays selected.
   strandel::SelectAll(doc_, false);
   RequestRepaint();
   RefreshAll();
+  return picked;
 }
 
 void Editor::DragNodeTo(PixelPoint pixel) {
@@ -82,9 +86,7 @@ void Editor::DragNodeTo(PixelPoint pixel) {
   if (host && grid_.SnappedBeam == host->Number)
     node->PositionOnBeam = ParameterOnBeam(*host, snapped);
   MoveNode(doc_, state_.DragNode, snapped, host_.Messages());
-  Changed();
-  RequestRepaint();
-  host_.RefreshStatusBar();
+  changes_.Mark(kModelChange);
 }
 
 void Editor::EndDrag(bool allowMerge) {
@@ -117,11 +119,9 @@ void Editor::EndDrag(bool allowMerge) {
       MoveNode(doc_, dragged, state_.DragOrigin, host_.Messages());
     }
   }
-  // The whole drag is one step, however many moves it took.
-  RecordStep(step);
   grid_.CursorVisible = false;
-  RequestRepaint();
-  host_.RefreshStatusBar();
+  // The whole drag is one step, however many moves it took.
+  changes_.Finish(step, kModelChange);
 }
 
 } // namespace strandel

@@ -250,12 +250,13 @@ void Editor::LeftPressInMode(PixelPoint pixel) {
     if (Distance(cursor, state_.FirstPoint) < kShortestLoad) break;
     state_.SecondPoint = cursor;
     state_.Mode = mode::kIdle;
-    if (AlignSelectedNodes(doc_, state_.FirstPoint, state_.SecondPoint, host_.Messages()) > 0)
-      doc_.Modified = true;
-    RecordStep(tr::kStepAlignNodes);
     ShowCursor(false);
-    RequestRepaint();
-    host_.RefreshToolButtons();
+    // Nodes that already lay on the line leave the document as it was.
+    changes_.Finish(
+        tr::kStepAlignNodes,
+        AlignSelectedNodes(doc_, state_.FirstPoint, state_.SecondPoint, host_.Messages()) > 0
+            ? kModelChange
+            : kNoEffect);
     break;
   case mode::kAngulatedOrigin:
     grid_.GridOrigin = cursor;
@@ -290,11 +291,8 @@ void Editor::LeftPressInMode(PixelPoint pixel) {
     state_.Mode = mode::kIdle;
     MoveAllObjects(doc_, {state_.SecondPoint.X - state_.FirstPoint.X,
                           state_.SecondPoint.Y - state_.FirstPoint.Y});
-    doc_.Modified = true;
-    RecordStep(tr::kStepMoveObjects);
     ShowCursor(false);
-    RequestRepaint();
-    host_.RefreshToolButtons();
+    changes_.Finish(tr::kStepMoveObjects, kModelChange);
     break;
   default:
     break;

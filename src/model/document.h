@@ -5,6 +5,9 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "model/objects.h"
@@ -93,6 +96,22 @@ KindRange<T, std::vector<std::unique_ptr<GraphObject>>> ObjectsOf(ModelDocument&
 template <class T>
 KindRange<T, const std::vector<std::unique_ptr<GraphObject>>> ObjectsOf(const ModelDocument& doc) {
   return KindRange<T, const std::vector<std::unique_ptr<GraphObject>>>(doc.GraphObjects);
+}
+
+// The object at `index` in the model list when it is a T (ObjectAt<GraphObject>
+// takes any kind), else null: an index outside the list or an object of another
+// kind, as a stale index (a dialog opened before a delete) may give.
+template <class T> const T* ObjectAt(const ModelDocument& doc, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= doc.GraphObjects.size()) return nullptr;
+  const GraphObject* object = doc.GraphObjects[static_cast<std::size_t>(index)].get();
+  if constexpr (std::is_same_v<T, GraphObject>)
+    return object;
+  else
+    return std::get_if<T>(object);
+}
+template <class T> T* ObjectAt(ModelDocument& doc, int index) {
+  // The document is not const here, so neither is the object found in it.
+  return const_cast<T*>(ObjectAt<T>(std::as_const(doc), index));
 }
 
 // Appends a new object of the kind with its class defaults and returns it; the

@@ -85,9 +85,8 @@ AppFixture::~AppFixture() {
   }
 }
 
-MainWindow& AppFixture::Start(const std::string& firstArgument, WindowDialogs dialogs) {
-  window_ = std::make_unique<MainWindow>(Environment, Messages, Dialogs, std::move(dialogs),
-                                         firstArgument);
+MainWindow& AppFixture::Start(const std::string& firstArgument) {
+  window_ = std::make_unique<MainWindow>(Environment, Messages, Dialogs, Output, firstArgument);
   window_->show();
   if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("the window was not exposed");
   return *window_;

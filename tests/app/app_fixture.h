@@ -1,7 +1,8 @@
 #pragma once
 // A desktop program over a temporary data folder: the languages, standard
 // structures, report templates and user guide of the source tree, a settings
-// file of the test's choosing, recorded messages and scripted file dialogs.
+// file of the test's choosing, recorded messages and scripted file, printer
+// and picture dialogs.
 
 #include <QPoint>
 #include <deque>
@@ -13,6 +14,7 @@
 #include "app/app_environment.h"
 #include "app/file_dialogs.h"
 #include "app/main_window.h"
+#include "app/scripted_output_dialogs.h"
 #include "common/user_message.h"
 #include "support/temp_folder.h"
 
@@ -49,7 +51,7 @@ public:
   ~AppFixture();
 
   // Makes and shows the window.
-  MainWindow& Start(const std::string& firstArgument = {}, WindowDialogs dialogs = {});
+  MainWindow& Start(const std::string& firstArgument = {});
   MainWindow& Window() { return *window_; }
   // Closes the window as the user does; true when it closed.
   bool Close();
@@ -65,6 +67,7 @@ public:
   AppEnvironment Environment;
   WatchedMessages Messages;
   ScriptedFileDialogs Dialogs;
+  ScriptedOutputDialogs Output;
 
 private:
   std::unique_ptr<MainWindow> window_;

@@ -13,7 +13,7 @@
 #include <initializer_list>
 
 #include "app/app_test_registry.h"
-#include "app/constraint_editor.h"
+#include "app/constraint_editor_dialog.h"
 #include "app/numeric_field_edit.h"
 #include "common/translation.h"
 #include "optimizer/optimizer_fixture.h"

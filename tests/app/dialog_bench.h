@@ -10,7 +10,7 @@
 #include <QTest>
 #include <string>
 
-#include "app/window_dialogs.h"
+#include "app/dialog_context.h"
 #include "common/geometry.h"
 #include "common/translation.h"
 #include "common/user_message.h"

@@ -377,7 +377,7 @@ private slots:
   void TheMenuCommandReplacesTheWindowsModel() {
     testing::AppFixture app;
     const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(frame, InstalledDialogs());
+    MainWindow& window = app.Start(frame);
     QVERIFY(window.Menu().StructureGenerator->isEnabled());
     bool seen = false;
     QTimer::singleShot(0, &window, [&] {

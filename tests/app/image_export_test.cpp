@@ -28,11 +28,7 @@ using testing::AppFixture;
 namespace {
 
 struct ExportingApp {
-  MainWindow& Start(const std::string& model = {}) {
-    WindowDialogs installed;
-    InstallOutputCommands(installed, Dialogs);
-    return App.Start(model, installed);
-  }
+  MainWindow& Start(const std::string& model = {}) { return App.Start(model); }
   // "Save Model as image..." answered with `answer`.
   void SaveImage(MainWindow& window, std::optional<std::string> answer) {
     Dialogs->ImageAnswers.push_back(std::move(answer));
@@ -40,8 +36,7 @@ struct ExportingApp {
   }
 
   AppFixture App;
-  std::shared_ptr<testing::ScriptedOutputDialogs> Dialogs =
-      std::make_shared<testing::ScriptedOutputDialogs>();
+  testing::ScriptedOutputDialogs* Dialogs = &App.Output;
 };
 
 QImage Rgb(const QImage& image) {

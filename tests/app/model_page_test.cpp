@@ -12,6 +12,7 @@
 #include "app/model_page.h"
 #include "app/model_view.h"
 #include "app/page_control.h"
+#include "app/when_shown.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
 
@@ -172,24 +173,25 @@ private slots:
     QVERIFY(!page->ZoomWindowButton()->isChecked());
   }
 
-  void ADoubleClickAsksForThePropertyDialog() {
+  void ADoubleClickOpensThePropertyDialog() {
     AppFixture app;
-    std::vector<std::pair<ObjectKind, int>> asked;
-    WindowDialogs dialogs;
-    dialogs.PropertyDialog = [&asked](const DialogContext&, ObjectKind kind, int index) {
-      asked.emplace_back(kind, index);
-      return false;
-    };
-    MainWindow& window = app.Start({}, dialogs);
+    MainWindow& window = app.Start();
     DrawBeam(window, {0, 0}, {4, 0});
+    const std::size_t steps = window.History().UndoCount();
+    QString shown;
+    const auto cancelNext = [&shown] {
+      testing::WhenShown<QDialog>([&shown](QDialog& d) { shown = d.windowTitle(); }, false);
+    };
+    cancelNext();
     DoubleClickAt(window, 2, 0);
-    QCOMPARE(asked.size(), std::size_t{1});
-    QCOMPARE(asked[0].first, ObjectKind::Beam);
-    QCOMPARE(asked[0].second, 1);
+    QCOMPARE(shown, QString::fromStdString(Translated(tr::kBeamCaption) + " B1"));
     // The second click of the pair toggles nothing: the beam ends deselected.
     QVERIFY(!ObjectsOf<TBeamObject>(window.Document()).begin().operator*().Selected);
+    cancelNext();
     DoubleClickAt(window, 4, 0);
-    QCOMPARE(asked.back().first, ObjectKind::Node);
+    QCOMPARE(shown, QString::fromStdString(Translated(tr::kNodeCaption) + " N2"));
+    // Cancelled: nothing more to take back.
+    QCOMPARE(window.History().UndoCount(), steps);
   }
 
   void DeleteKeyAndSelectAllShortcut() {

@@ -17,7 +17,7 @@
 
 #include "app/app_fixture.h"
 #include "app/app_test_registry.h"
-#include "app/constraint_editor.h"
+#include "app/constraint_editor_dialog.h"
 #include "app/main_menu.h"
 #include "app/numeric_field_edit.h"
 #include "app/optimizer_dialog.h"
@@ -405,7 +405,7 @@ private slots:
   void TheMenuCommandShowsNodeNumbersWhileItRuns() {
     testing::AppFixture app;
     const std::string portal = app.WriteModel("portal.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(portal, InstalledDialogs());
+    MainWindow& window = app.Start(portal);
     window.Settings().ShowNodeNumbers = false;
     QVERIFY(window.Menu().Optimizer->isEnabled());
     bool numbersShown = false, ran = false;

@@ -39,11 +39,7 @@ constexpr double kMmPerInch = 25.4;
 struct PrintingApp {
   PrintingApp() { std::filesystem::create_directories(Out()); }
 
-  MainWindow& Start(const std::string& model = {}) {
-    WindowDialogs installed;
-    InstallOutputCommands(installed, Dialogs);
-    return App.Start(model, installed);
-  }
+  MainWindow& Start(const std::string& model = {}) { return App.Start(model); }
   std::string Out() const { return App.Folder.File("out/"); }
   std::string Printed(const std::string& name) const { return Out() + name; }
   // "Print Setup...": the printer writes `name` in the output folder.
@@ -59,8 +55,7 @@ struct PrintingApp {
   std::vector<std::string> PrintedFiles() const { return testing::FolderContents(Out()); }
 
   AppFixture App;
-  std::shared_ptr<testing::ScriptedOutputDialogs> Dialogs =
-      std::make_shared<testing::ScriptedOutputDialogs>();
+  testing::ScriptedOutputDialogs* Dialogs = &App.Output;
 };
 
 const PrintOptions kEverything{true, true, true};

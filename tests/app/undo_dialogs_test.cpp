@@ -19,7 +19,9 @@
 #include "app/model_page.h"
 #include "app/node_dialog.h"
 #include "app/numeric_field_edit.h"
+#include "app/page_control.h"
 #include "app/support_dialog.h"
+#include "app/when_shown.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
 #include "model/document_file.h"
@@ -27,24 +29,9 @@
 namespace strandel {
 
 using testing::AppFixture;
+using testing::WhenShown;
 
 namespace {
-
-// Runs `act` on the modal dialog of type D as soon as it is shown, then
-// presses OK (or Cancel).
-template <class D> void WhenShown(std::function<void(D&)> act, bool confirm = true) {
-  QTimer::singleShot(0, [act, confirm] {
-    D* dialog = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-      if (auto* found = qobject_cast<D*>(widget); found && found->isVisible()) dialog = found;
-    QVERIFY(dialog);
-    act(*dialog);
-    auto* buttons = dialog->template findChild<QDialogButtonBox*>();
-    QVERIFY(buttons);
-    QTest::mouseClick(buttons->button(confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
-                      Qt::LeftButton);
-  });
-}
 
 void Type(QLineEdit* edit, const char* text) {
   edit->setFocus();
@@ -66,12 +53,10 @@ private slots:
   void EachDialogsOkIsOneStep() {
     AppFixture app;
     const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(frame, InstalledDialogs());
+    MainWindow& window = app.Start(frame);
     const ModelDocument& doc = window.Document();
     const auto open = [&window, &doc](ObjectKind kind) {
-      return [&window, &doc, kind] {
-        window.Model()->PropertyDialogRequested(kind, IndexOf(doc, kind));
-      };
+      return [&window, &doc, kind] { window.OpenPropertyDialog(kind, IndexOf(doc, kind)); };
     };
     struct Case {
       const char* what;
@@ -142,11 +127,11 @@ private slots:
       objects.insert(at, ";G");
     }
     const std::string frame = app.WriteModel("group.qsd", objects);
-    MainWindow& window = app.Start(frame, InstalledDialogs());
+    MainWindow& window = app.Start(frame);
     const ModelDocument& doc = window.Document();
     const std::string before = WriteDocumentText(doc);
     WhenShown<TfBeamProp>([](TfBeamProp& d) { Type(d.ProfileNameEdit(), "Box 300"); });
-    window.Model()->PropertyDialogRequested(ObjectKind::Beam, IndexOf(doc, ObjectKind::Beam));
+    window.OpenPropertyDialog(ObjectKind::Beam, IndexOf(doc, ObjectKind::Beam));
     for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
       QCOMPARE(beam.BeamGroup, std::string("G"));
       QCOMPARE(beam.ProfName, std::string("Box 300"));
@@ -156,14 +141,70 @@ private slots:
     QCOMPARE(WriteDocumentText(doc), before);
   }
 
-  void ACancelledDialogMakesNoStep() {
+  // Cancel, a field refused at OK and an object that left the model while its
+  // dialog was open: no step, no modified mark, the results kept, and the
+  // window is not brought up to date for a change that did not happen.
+  void WhatDoesNotApplyChangesNothing() {
     AppFixture app;
     const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(frame, InstalledDialogs());
+    MainWindow& window = app.Start(frame);
+    ModelDocument& doc = window.Document();
+    QVERIFY(window.Pages()->Choose(kAnalysisPage));
+    QVERIFY(window.Pages()->Choose(kModelPage));
+    QVERIFY(doc.ResultsValid);
+    const std::string opened = WriteDocumentText(doc);
+    int refreshes = 0;
+    const std::function<void()> refreshed = window.Model()->StatusRefreshed;
+    window.Model()->StatusRefreshed = [&refreshes, refreshed] {
+      ++refreshes;
+      refreshed();
+    };
+    const auto expectNothing = [&](const char* what) {
+      qInfo("%s", what);
+      QCOMPARE(WriteDocumentText(doc), opened);
+      QVERIFY(!window.History().CanUndo());
+      QVERIFY(!doc.Modified);
+      QVERIFY(doc.ResultsValid);
+      QCOMPARE(refreshes, 0);
+    };
+
     WhenShown<TfNodeProp>([](TfNodeProp& d) { Type(d.XEdit(), "99"); }, false);
-    window.Model()->PropertyDialogRequested(ObjectKind::Node, 0);
-    QVERIFY(!window.History().CanUndo());
-    QVERIFY(!window.Document().Modified);
+    window.OpenPropertyDialog(ObjectKind::Node, 0);
+    expectNothing("cancel");
+
+    bool stayedOpen = false;
+    WhenShown<TfNodeProp>([](TfNodeProp& d) { Type(d.XEdit(), "2*("); }, true, &stayedOpen);
+    window.OpenPropertyDialog(ObjectKind::Node, 0);
+    QVERIFY(stayedOpen);
+    expectNothing("a field that cannot be taken keeps the dialog open");
+
+    // The load dialog is open while its load leaves the model: OK cannot put
+    // that right, so it says that nothing was changed and closes.
+    const int load = IndexOf(doc, ObjectKind::Load);
+    std::unique_ptr<GraphObject> taken;
+    WhenShown<TfFQMprop>([&doc, &taken, load](TfFQMprop& d) {
+      Type(d.ValueEdit(), "7");
+      taken = std::move(doc.GraphObjects[static_cast<std::size_t>(load)]);
+      doc.GraphObjects.erase(doc.GraphObjects.begin() + load);
+    });
+    window.OpenPropertyDialog(ObjectKind::Load, load);
+    QVERIFY(!app.Messages.Entries.empty());
+    QCOMPARE(app.Messages.Entries.back().Text, Translated(tr::kMsgDialogObjectGone));
+    doc.GraphObjects.insert(doc.GraphObjects.begin() + load, std::move(taken));
+    expectNothing("the object has gone");
+
+    // An OK that applies: one step, one refresh of the window.
+    WhenShown<TfNodeProp>([](TfNodeProp& d) { Type(d.XEdit(), "0.5"); });
+    window.OpenPropertyDialog(ObjectKind::Node, 0);
+    QCOMPARE(window.History().UndoCount(), std::size_t{1});
+    QVERIFY(doc.Modified);
+    QVERIFY(!doc.ResultsValid);
+    QCOMPARE(refreshes, 1);
+    refreshes = 0;
+    window.Menu().Undo->trigger();
+    QCOMPARE(refreshes, 1);
+    QCOMPARE(std::get<TNodeObject>(*doc.GraphObjects[0]).X, 0.0);
+    QVERIFY(!doc.Modified);
   }
 };
 

@@ -62,7 +62,7 @@ private slots:
   void AnAcceptedOptimizationIsOneStep() {
     AppFixture app;
     const std::string portal = app.WriteModel("portal.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(portal, InstalledDialogs());
+    MainWindow& window = app.Start(portal);
     const ModelDocument& doc = window.Document();
     const std::string before = WriteDocumentText(doc);
     app.Messages.Answers = {MessageAnswer::Yes};
@@ -84,7 +84,7 @@ private slots:
   void ARejectedRunKeepsOnlyTheVariablesChosen() {
     AppFixture app;
     const std::string portal = app.WriteModel("portal.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(portal, InstalledDialogs());
+    MainWindow& window = app.Start(portal);
     const ModelDocument& doc = window.Document();
     const std::string before = WriteDocumentText(doc);
     app.Messages.Answers = {MessageAnswer::No};
@@ -100,7 +100,7 @@ private slots:
 
   void AGeneratedStructureStartsAFreshHistoryAndACancelledOneKeepsIt() {
     AppFixture app;
-    MainWindow& window = app.Start({}, InstalledDialogs());
+    MainWindow& window = app.Start({});
     window.Model()->ModelEditor().BeamScaleUp();
     QVERIFY(window.History().CanUndo());
     QTimer::singleShot(0, &window, [] {

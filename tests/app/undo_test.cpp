@@ -5,13 +5,17 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/app_fixture.h"
 #include "app/app_test_registry.h"
+#include "app/generator_dialog.h"
 #include "app/model_page.h"
 #include "app/model_view.h"
+#include "app/page_control.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
 #include "model/document_file.h"
@@ -197,55 +201,39 @@ private slots:
     ExpectItems(window, 0, 0);
   }
 
-  void ADialogsOkIsOneStepNamedAfterTheDialog() {
+  // A generated structure is a new document with a history of its own; a
+  // cancelled generator leaves the model, its results and its history alone.
+  void TheGeneratorStartsAHistoryOnlyWhenItMakesAStructure() {
     AppFixture app;
     const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
-    WindowDialogs dialogs;
-    bool confirm = true;
-    dialogs.PropertyDialog = [&confirm](const DialogContext& context, ObjectKind kind, int index) {
-      if (!confirm) return false;
-      auto& object = *context.Doc.GraphObjects[static_cast<std::size_t>(index)];
-      if (kind == ObjectKind::Beam) std::get<TBeamObject>(object).MtrlName = "C24";
-      return true;
-    };
-    dialogs.DimensioningRules = [](const DialogContext& context) {
-      context.Doc.OwnWeight = !context.Doc.OwnWeight;
-      return true;
-    };
-    dialogs.StructureGenerator = [](const DialogContext& context) {
-      ClearModel(context.Doc);
-      TNodeObject& node = AppendObject<TNodeObject>(context.Doc);
-      node.Number = 1;
-      context.Doc.Modified = true;
-      return true;
-    };
-    MainWindow& window = app.Start(frame, dialogs);
+    MainWindow& window = app.Start(frame);
     const ModelDocument& doc = window.Document();
-    const std::string opened = WriteDocumentText(doc);
-
-    window.Model()->PropertyDialogRequested(ObjectKind::Beam, [&doc] {
-      int index = 0;
-      for (const auto& object : doc.GraphObjects) {
-        if (KindOf(*object) == ObjectKind::Beam) return index;
-        ++index;
-      }
-      return -1;
-    }());
-    ExpectItems(window, tr::kBeamCaption, 0);
-    confirm = false; // a cancelled dialog changes nothing and makes no step
-    window.Model()->PropertyDialogRequested(ObjectKind::Beam, 0);
-    ExpectItems(window, tr::kBeamCaption, 0);
-
-    window.OpenDimensioningRules();
-    ExpectItems(window, tr::kDimRulesCaption, 0);
-    window.Menu().Undo->trigger();
-    window.Menu().Undo->trigger();
-    QCOMPARE(WriteDocumentText(doc), opened);
-    QVERIFY(!doc.Modified);
-
+    window.Model()->ModelEditor().BeamScaleUp();
+    QVERIFY(window.Pages()->Choose(kAnalysisPage));
+    QVERIFY(window.Pages()->Choose(kModelPage));
+    QVERIFY(doc.ResultsValid);
+    const std::string before = WriteDocumentText(doc);
+    const auto answer = [&window](bool ok) {
+      QTimer::singleShot(0, &window, [ok] {
+        auto* dialog = qobject_cast<GeneratorDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (ok)
+          QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        else
+          dialog->reject();
+      });
+    };
+    answer(false);
     window.OpenStructureGenerator();
-    QCOMPARE(doc.GraphObjects.size(), std::size_t{1});
-    ExpectItems(window, 0, 0); // a generated model is a new document
+    QCOMPARE(WriteDocumentText(doc), before);
+    ExpectItems(window, tr::kStepBeamSize, 0);
+    QVERIFY(doc.ResultsValid);
+
+    app.Messages.Answers = {MessageAnswer::No}; // the larger beams are not saved
+    answer(true);
+    window.OpenStructureGenerator();
+    QVERIFY(WriteDocumentText(doc) != before);
+    ExpectItems(window, 0, 0);
     QVERIFY(doc.Modified);
   }
 };

@@ -3,6 +3,7 @@
 // scale and scrolling, the user guide, and the settings written at shutdown.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QMenu>
@@ -12,10 +13,13 @@
 #include "app/analysis_page.h"
 #include "app/app_fixture.h"
 #include "app/app_test_registry.h"
+#include "app/dimensioning_dialog.h"
 #include "app/model_page.h"
 #include "app/page_control.h"
 #include "app/reports_page.h"
 #include "app/sheet_area.h"
+#include "app/units_dialog.h"
+#include "app/when_shown.h"
 #include "common/profile_file.h"
 #include "common/text.h"
 #include "common/text_entries.h"
@@ -139,36 +143,34 @@ private slots:
     };
     for (const auto& [item, keys] : shortcuts)
       QCOMPARE(item->shortcut(), keys);
-    // Commands whose dialogs the program does not have are disabled, not faked.
-    emit m.Settings->aboutToShow();
-    QVERIFY(!m.Units->isEnabled());
-    QVERIFY(!m.DimensioningRules->isEnabled());
-  }
-
-  void InstalledDialogsAreOpenedFromTheirItems() {
-    AppFixture app;
-    int unitsOpened = 0;
-    WindowDialogs dialogs;
-    dialogs.Units = [&unitsOpened](const DialogContext& context) {
-      ++unitsOpened;
-      SetChoice(context.Settings.Units, Quantity::Length, 1);
-      return true;
-    };
-    dialogs.DimensioningRules = [](const DialogContext& context) {
-      context.Doc.OwnWeight = false;
-      return true;
-    };
-    MainWindow& window = app.Start({}, dialogs);
-    const MainMenu& m = window.Menu();
+    // Every command has its dialog.
     emit m.Settings->aboutToShow();
     QVERIFY(m.Units->isEnabled());
+    QVERIFY(m.DimensioningRules->isEnabled());
+  }
+
+  // The units are the program's setting: OK makes no step of the document. A
+  // dimensioning rule is the document's: OK marks it and is one step.
+  void TheSettingsDialogsAreOpenedFromTheirItems() {
+    AppFixture app;
+    MainWindow& window = app.Start();
+    const MainMenu& m = window.Menu();
+    emit m.Settings->aboutToShow();
+    bool unitsShown = false;
+    testing::WhenShown<UnitsDialog>([&unitsShown](UnitsDialog&) { unitsShown = true; });
     m.Units->trigger();
-    QCOMPARE(unitsOpened, 1);
-    // The grid follows the new length unit: metres have the factor 1.
-    QCOMPARE(window.Model()->ModelEditor().Grid().LengthFactor, 1.0);
+    QVERIFY(unitsShown);
+    QVERIFY(!window.Document().Modified);
+    QVERIFY(!window.History().CanUndo());
+    testing::WhenShown<DimensioningRulesDialog>([](DimensioningRulesDialog& d) {
+      QCheckBox* box = d.SwitchBox(DimensioningSwitch::OwnWeight);
+      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    });
+    const bool ownWeight = window.Document().OwnWeight;
     m.DimensioningRules->trigger();
     QVERIFY(window.Document().Modified);
-    QVERIFY(!window.Document().OwnWeight);
+    QCOMPARE(window.Document().OwnWeight, !ownWeight);
+    QCOMPARE(window.History().UndoName(), tr::kDimRulesCaption);
   }
 
   void SheetsFitTheirWidthAndScrollTenMillimetres() {

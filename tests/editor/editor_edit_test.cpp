@@ -219,24 +219,31 @@ TEST_F(FrameEditing, FlipTurnsSelectedBeamsWithoutTouchingTheResults) {
   EXPECT_TRUE(doc.ResultsValid);
 }
 
-TEST_F(FrameEditing, DoubleClickAsksForTheDialogAndSwallowsItsSecondPress) {
+TEST_F(FrameEditing, DoubleClickNamesTheObjectAndSwallowsItsSecondPress) {
   doc.ResultsValid = true;
   Click(1, 0.02);
   EXPECT_TRUE(FindBeam(doc, 1)->Selected);
-  editor.DoubleClick(At(1, 0.02));
-  ASSERT_EQ(host.Dialogs.size(), 1u);
-  EXPECT_EQ(host.Dialogs[0].Kind, ObjectKind::Beam);
-  EXPECT_EQ(host.Dialogs[0].Index, 2);
+  const int shown = changeView.Shown;
+  const std::optional<PickedObject> picked = editor.DoubleClick(At(1, 0.02));
+  ASSERT_TRUE(picked);
+  EXPECT_EQ(picked->Kind, ObjectKind::Beam);
+  EXPECT_EQ(picked->Index, 2);
   EXPECT_FALSE(FindBeam(doc, 1)->Selected);
-  EXPECT_FALSE(doc.ResultsValid);
+  // Asking for a dialog changes nothing yet: the window decides after OK.
+  EXPECT_TRUE(doc.ResultsValid);
+  EXPECT_FALSE(doc.Modified);
+  EXPECT_EQ(changeView.Shown, shown);
+  EXPECT_FALSE(changes.History().CanUndo());
   editor.Press(At(1, 0.02)); // the second press of the double click
   editor.Release(At(1, 0.02));
   EXPECT_FALSE(FindBeam(doc, 1)->Selected);
   Click(1, 0.02); // the next click selects again
   EXPECT_TRUE(FindBeam(doc, 1)->Selected);
-  // Empty space: no dialog.
-  editor.DoubleClick(At(3, 3));
-  EXPECT_EQ(host.Dialogs.size(), 1u);
+  // Empty space: no object, no dialog.
+  EXPECT_FALSE(editor.DoubleClick(At(3, 3)));
+  // While a command waits for points a double click picks nothing.
+  editor.StartTool(CreateTool::Beam, true);
+  EXPECT_FALSE(editor.DoubleClick(At(1, 0.02)));
 }
 
 TEST_F(FrameEditing, SelectAllAndDeleteAllLoads) {

@@ -15,7 +15,7 @@ namespace strandel::testing {
 
 class EditorTest : public ::testing::Test {
 protected:
-  EditorTest() : editor(doc, settings, host) {
+  EditorTest() : editor(doc, settings, host, changes) {
     settings.Units.Length = 1; // [m]
     editor.UnitsChanged();
     ViewState& view = editor.View();
@@ -69,6 +69,8 @@ protected:
   ModelDocument doc;
   AppSettings settings;
   RecordingHost host;
+  CountingView changeView;
+  DocumentChanges changes{doc, changeView};
   Editor editor;
 };
 

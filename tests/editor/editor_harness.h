@@ -1,6 +1,6 @@
 #pragma once
-// A host that records what the editor asks of it, and builders for the small
-// frames the editor tests work on.
+// A host and a view that record what the editor asks of them, and builders for
+// the small frames the editor tests work on.
 
 #include <ostream>
 #include <vector>
@@ -8,6 +8,7 @@
 #include "common/user_message.h"
 #include "editor/editor_host.h"
 #include "model/document.h"
+#include "model/document_changes.h"
 
 namespace strandel {
 
@@ -21,23 +22,24 @@ namespace strandel::testing {
 
 class RecordingHost : public EditorHost {
 public:
-  struct DialogRequest {
-    ObjectKind Kind;
-    int Index;
-  };
   void Repaint() override { ++Repaints; }
   void RepaintOverlay() override { ++OverlayRepaints; }
   void RefreshToolButtons() override { ++ButtonRefreshes; }
   void RefreshStatusBar() override { ++StatusRefreshes; }
   UserMessages& Messages() override { return Recorded; }
-  void OpenPropertyDialog(ObjectKind kind, int index) override { Dialogs.push_back({kind, index}); }
 
   int Repaints = 0;
   int OverlayRepaints = 0;
   int ButtonRefreshes = 0;
   int StatusRefreshes = 0;
-  std::vector<DialogRequest> Dialogs;
   RecordingMessages Recorded;
+};
+
+// Counts how often the window would be brought up to date after a change.
+class CountingView : public ChangeView {
+public:
+  void ShowChange() override { ++Shown; }
+  int Shown = 0;
 };
 
 inline TNodeObject& PutNode(ModelDocument& doc, int number, double x, double y) {

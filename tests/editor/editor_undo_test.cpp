@@ -53,18 +53,21 @@ protected:
     force.Y = 3;
     force.Value = 500;
     doc.VariableStr = "X3;3;5";
-    history.Start(doc);
-    editor.AttachHistory(&history);
+    changes.StartHistory();
   }
 
-  DocumentHistory history;
+  const DocumentHistory& history = changes.History();
 };
 
 TEST_F(UndoEditing, EveryCommandIsOneStepTakenBackAndMadeAgainExactly) {
+  // The window is brought up to date once when a command finishes, and once
+  // more for each move of a change under way (a drag) or the start of one that
+  // puts the results out of date first (move objects, align).
   struct Case {
     const char* what;
     int step;
     std::function<void()> command;
+    int shows = 1;
   };
   const std::vector<Case> cases = {
       {"create node", tr::kStepCreateNode,
@@ -108,18 +111,21 @@ TEST_F(UndoEditing, EveryCommandIsOneStepTakenBackAndMadeAgainExactly) {
       {"drag a frame corner", tr::kStepMoveNode,
        [&] {
          Drag({{4, 3}, {4.5, 3.2}, {5, 3.4}, {5.2, 3.6}});
-       }},
+       },
+       4},
       {"drop a free node on another", tr::kStepMergeNodes,
        [&] {
          Drag({{6, 1}, {5, 0.5}, {4.02, 0.02}});
-       }},
+       },
+       3},
       {"move objects", tr::kStepMoveObjects,
        [&] {
          editor.MoveObjects();
          Click(0, 0);
          Click(1, 5);
          Click(7, 2);
-       }},
+       },
+       2},
       {"delete a column and a free node", tr::kStepDelete,
        [&] {
          Click(4.02, 1.5);
@@ -133,7 +139,8 @@ TEST_F(UndoEditing, EveryCommandIsOneStepTakenBackAndMadeAgainExactly) {
          editor.AlignNodesToLine();
          Click(5, 0);
          Click(5, 4);
-       }},
+       },
+       2},
       {"flip a beam", tr::kStepFlipBeams,
        [&] {
          Click(4.02, 1.5);
@@ -145,21 +152,25 @@ TEST_F(UndoEditing, EveryCommandIsOneStepTakenBackAndMadeAgainExactly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string before = WriteDocumentText(doc);
+    changeView.Shown = 0;
     c.command();
+    EXPECT_EQ(changeView.Shown, c.shows);
     ASSERT_EQ(history.UndoCount(), 1u) << "one step";
     EXPECT_EQ(history.UndoName(), c.step);
     const std::string after = WriteDocumentText(doc);
     ASSERT_NE(after, before);
-    ASSERT_EQ(history.Undo(doc), HistoryMove::Done);
+    changeView.Shown = 0;
+    ASSERT_EQ(changes.Undo(), HistoryMove::Done);
+    EXPECT_EQ(changeView.Shown, 1) << "undo is shown once";
     EXPECT_EQ(WriteDocumentText(doc), before);
     EXPECT_FALSE(doc.Modified);
-    ASSERT_EQ(history.Redo(doc), HistoryMove::Done);
+    ASSERT_EQ(changes.Redo(), HistoryMove::Done);
     EXPECT_EQ(WriteDocumentText(doc), after);
-    ASSERT_EQ(history.Undo(doc), HistoryMove::Done);
+    ASSERT_EQ(changes.Undo(), HistoryMove::Done);
     EXPECT_EQ(WriteDocumentText(doc), before);
     // The next case starts from the frame as it was, with a fresh history.
     SelectAll(doc, false);
-    history.Start(doc);
+    changes.StartHistory();
   }
 }
 
@@ -179,6 +190,8 @@ TEST_F(UndoEditing, SelectingCancellingAndViewCommandsMakeNoStep) {
   editor.KeyPress(EditorKey::Escape);
   Drag({{6, 1}, {6.03, 1.03}}); // within 10 pixels: a click, not a drag
   EXPECT_FALSE(history.CanUndo());
+  EXPECT_EQ(changeView.Shown, 0) << "nothing changed, so nothing to show";
+  EXPECT_FALSE(doc.Modified);
 }
 
 TEST_F(UndoEditing, ADragEndedByEscIsOneStepToo) {
@@ -192,7 +205,7 @@ TEST_F(UndoEditing, ADragEndedByEscIsOneStepToo) {
   editor.KeyPress(EditorKey::Escape);
   ASSERT_EQ(history.UndoCount(), 1u);
   EXPECT_EQ(history.UndoName(), tr::kStepMoveNode);
-  history.Undo(doc);
+  changes.Undo();
   EXPECT_EQ(NodeAt(5).X, 6);
 }
 
@@ -204,7 +217,7 @@ TEST_F(UndoEditing, AHalfMadeObjectIsNotPartOfTheNextStep) {
   Click(8, 1);
   editor.CancelOperation();
   ASSERT_EQ(history.UndoCount(), 1u);
-  history.Undo(doc);
+  changes.Undo();
   EXPECT_FALSE(FindNode(doc, 6));
   EXPECT_EQ(doc.GraphObjects.size(), 12u);
 }

@@ -15,7 +15,7 @@
 
 #include "app/app_environment.h"
 #include "app/main_window.h"
-#include "app/window_dialogs.h"
+#include "app/qt_output_dialogs.h"
 #include "common/files.h"
 #include "common/text.h"
 #include "common/user_message.h"
@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
   RecordingMessages messages;
   messages.DefaultAnswer = MessageAnswer::Yes;
   const AppEnvironment environment = AppEnvironment::OfRunningProgram();
-  auto window = std::make_unique<MainWindow>(environment, messages, dialogs, InstalledDialogs());
+  QtOutputDialogs outputDialogs;
+  auto window = std::make_unique<MainWindow>(environment, messages, dialogs, outputDialogs);
   std::printf("messages_at_start=%zu\n", messages.Entries.size());
   std::printf("settings=%s\n", environment.SettingsPath.c_str());
   std::printf("settings_written_at_start=%d\n", FileExists(environment.SettingsPath) ? 1 : 0);

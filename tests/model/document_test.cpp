@@ -284,5 +284,34 @@ TEST(Document, ObjectsOfVisitsOneKindInListOrder) {
   EXPECT_EQ(supports, 0);
 }
 
+// A stale index (a dialog opened before a delete) or one of another kind finds
+// nothing; the object found is the one in the list, so a write through it lands.
+TEST(Document, ObjectAtFindsOnlyAnObjectOfTheKindInsideTheList) {
+  ModelDocument doc;
+  AddNode(doc, 7);
+  AddBeam(doc, 4, 7, 7);
+  const ModelDocument& read = doc;
+  struct Case {
+    int index;
+    bool node, beam, any;
+  };
+  const Case cases[] = {{-1, false, false, false},
+                        {0, true, false, true},
+                        {1, false, true, true},
+                        {2, false, false, false},
+                        {1 << 30, false, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.index);
+    EXPECT_EQ(ObjectAt<TNodeObject>(read, c.index) != nullptr, c.node);
+    EXPECT_EQ(ObjectAt<TBeamObject>(read, c.index) != nullptr, c.beam);
+    EXPECT_EQ(ObjectAt<GraphObject>(read, c.index) != nullptr, c.any);
+    EXPECT_EQ(ObjectAt<TSupportObject>(read, c.index), nullptr);
+  }
+  ObjectAt<TBeamObject>(doc, 1)->Node2 = 9;
+  EXPECT_EQ(FindBeam(doc, 4)->Node2, 9);
+  EXPECT_EQ(ObjectAt<TNodeObject>(read, 0)->Number, 7);
+  EXPECT_EQ(ObjectAt<TNodeObject>(ModelDocument{}, 0), nullptr);
+}
+
 } // namespace
 } // namespace strandel

@@ -21,7 +21,7 @@ enum class DimensioningSwitch {
 };
 inline constexpr std::size_t kDimensioningSwitchCount = 7;
 
-struct DimensioningRulesModel {
+struct DimensioningDialogModel {
   std::string Caption;                                      // "Dimensioning rules"
   std::string GroupLabel;                                   // "Reduction factors"
   std::array<std::string, kDimensioningSwitchCount> Labels; // in the switches' order
@@ -38,6 +38,6 @@ struct DimensioningRulesModel {
   bool Apply(ModelDocument& doc) const;
 };
 
-DimensioningRulesModel OpenDimensioningRules(const ModelDocument& doc);
+DimensioningDialogModel OpenDimensioningDialog(const ModelDocument& doc);
 
 } // namespace strandel

@@ -1,4 +1,4 @@
-#include "editor/node_dialog_model.h"
+#include "dialogs/node_dialog_model.h"
 
 #include "common/text_entries.h"
 #include "common/translation.h"
@@ -7,18 +7,9 @@
 
 namespace strandel {
 
-TNodeObject* NodeAt(ModelDocument& doc, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= doc.GraphObjects.size()) return nullptr;
-  return std::get_if<TNodeObject>(doc.GraphObjects[static_cast<std::size_t>(index)].get());
-}
-
-const TNodeObject* NodeAt(const ModelDocument& doc, int index) {
-  return NodeAt(const_cast<ModelDocument&>(doc), index);
-}
-
 std::optional<NodeDialogModel> OpenNodeDialog(const ModelDocument& doc, int index,
                                               const UnitChoice& units) {
-  const TNodeObject* node = NodeAt(doc, index);
+  const TNodeObject* node = ObjectAt<TNodeObject>(doc, index);
   if (!node) return std::nullopt;
   NodeDialogModel dialog;
   dialog.Index = index;
@@ -44,21 +35,19 @@ bool NodeDialogModel::EvaluateFields() {
   return ApplyFields({&X, &Y, &Position});
 }
 
-bool NodeDialogModel::Apply(ModelDocument& doc, UserMessages& messages) {
-  TNodeObject* node = NodeAt(doc, Index);
-  if (!node || node->Number != Number) return false;
-  if (!EvaluateFields()) return false;
+ApplyOutcome NodeDialogModel::Apply(ModelDocument& doc, UserMessages& messages) {
+  TNodeObject* node = ObjectAt<TNodeObject>(doc, Index);
+  if (!node || node->Number != Number) return ApplyOutcome::ObjectGone;
+  const TBeamObject* host = OnBeam ? FindBeam(doc, node->HostBeam) : nullptr;
+  if (OnBeam && !host) return ApplyOutcome::ObjectGone;
+  if (!EvaluateFields()) return ApplyOutcome::FieldRefused;
   Point2 target{X.Stored, Y.Stored};
-  if (OnBeam) {
-    const TBeamObject* host = FindBeam(doc, node->HostBeam);
-    if (!host) return false;
+  if (host) {
     node->PositionOnBeam = Position.Stored;
     target = PointOnBeam(*host, Position.Stored);
   }
   MoveNode(doc, Number, target, messages);
-  doc.Modified = true;
-  InvalidateResults(doc);
-  return true;
+  return ApplyOutcome::Applied;
 }
 
 } // namespace strandel

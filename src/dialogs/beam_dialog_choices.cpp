@@ -1,4 +1,4 @@
-#include "sections/beam_choice_lists.h"
+#include "dialogs/beam_dialog_choices.h"
 
 #include "common/text_entries.h"
 #include "common/translation.h"

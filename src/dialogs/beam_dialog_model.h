@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/apply_outcome.h"
 #include "expr/dialog_field.h"
 #include "model/app_settings.h"
 #include "model/document.h"
@@ -97,11 +98,10 @@ struct BeamDialogModel {
   void SetColour(std::uint32_t colour) { Copy.BeamColor = colour; }
   void DefaultColour() { Copy.BeamColor = 0xCCCCCC; }
 
-  // OK: writes the copy to the beam and its group, clears deleted groups,
-  // stores the template for new beams (without corner locks), marks the
-  // document modified and the results out of date. False (nothing changed)
-  // when a numeric field refused its text or the object is no longer that beam.
-  bool Apply(ModelDocument& doc, AppSettings& settings, UserMessages& messages);
+  // OK: writes the copy to the beam and its group, clears deleted groups and
+  // stores the template for new beams (without corner locks). Nothing changes
+  // unless it comes to Applied.
+  ApplyOutcome Apply(ModelDocument& doc, AppSettings& settings, UserMessages& messages);
 
   std::vector<std::string> DeletedGroups;
 

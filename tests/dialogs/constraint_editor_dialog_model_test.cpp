@@ -1,7 +1,7 @@
 // The rules of the constraint editor: what its controls show, what storing them
 // does to the variable, which types it accepts and what Cancel gives back.
 
-#include "optimizer/constraint_editor.h"
+#include "dialogs/constraint_editor_dialog_model.h"
 
 #include <gtest/gtest.h>
 
@@ -38,9 +38,9 @@ struct EditorModel {
   VariableList list;
 };
 
-TEST(ConstraintEditor, ShowsTheIntervalInTheDisplayUnit) {
+TEST(ConstraintEditorDialogModel, ShowsTheIntervalInTheDisplayUnit) {
   EditorModel m;
-  ConstraintEditor editor(m.list, m.IntervalX());
+  ConstraintEditorDialogModel editor(m.list, m.IntervalX());
   EXPECT_EQ(editor.NameText(), " N002.X");
   EXPECT_EQ(editor.UnitName(), "[cm]");
   const ConstraintFields fields = editor.Fields();
@@ -49,14 +49,14 @@ TEST(ConstraintEditor, ShowsTheIntervalInTheDisplayUnit) {
   EXPECT_EQ(fields.High.Text, " 425");
 }
 
-TEST(ConstraintEditor, StoringTheShownFieldsChangesNothing) {
+TEST(ConstraintEditorDialogModel, StoringTheShownFieldsChangesNothing) {
   // Bounds of more digits than a field shows keep every digit when Tab or OK
   // comes without an edit; those of fifteen digits or fewer show in full.
   EditorModel m;
   TVarItem& y = m["N002.Y"];
   y.LowBound = -1.0 / 3.0;
   y.HighBound = 0.987654321098765;
-  ConstraintEditor editor(m.list, y);
+  ConstraintEditorDialogModel editor(m.list, y);
   const ConstraintFields fields = editor.Fields();
   EXPECT_EQ(fields.Low.Text, "-33.3333333333333");
   EXPECT_EQ(fields.High.Text, " 98.7654321098765");
@@ -65,7 +65,7 @@ TEST(ConstraintEditor, StoringTheShownFieldsChangesNothing) {
   EXPECT_EQ(y.HighBound, 0.987654321098765);
 }
 
-TEST(ConstraintEditor, BoundsChangeOnlyWhenBothAreTakenAndHighExceedsLow) {
+TEST(ConstraintEditorDialogModel, BoundsChangeOnlyWhenBothAreTakenAndHighExceedsLow) {
   const struct {
     const char* Low;
     const char* High;
@@ -82,7 +82,7 @@ TEST(ConstraintEditor, BoundsChangeOnlyWhenBothAreTakenAndHighExceedsLow) {
   for (const auto& c : cases) {
     EditorModel m;
     TVarItem& x = m.IntervalX();
-    ConstraintEditor editor(m.list, x);
+    ConstraintEditorDialogModel editor(m.list, x);
     ConstraintFields fields = editor.Fields();
     fields.Low.Text = c.Low;
     fields.High.Text = c.High;
@@ -92,10 +92,10 @@ TEST(ConstraintEditor, BoundsChangeOnlyWhenBothAreTakenAndHighExceedsLow) {
   }
 }
 
-TEST(ConstraintEditor, ARefusedBoundWaitsWithWhatWasTypedBesideIt) {
+TEST(ConstraintEditorDialogModel, ARefusedBoundWaitsWithWhatWasTypedBesideIt) {
   EditorModel m;
   TVarItem& x = m.IntervalX();
-  ConstraintEditor editor(m.list, x);
+  ConstraintEditorDialogModel editor(m.list, x);
   ConstraintFields fields = editor.Fields();
   fields.Low.Text = "abc";
   fields.High.Text = "512.5";
@@ -114,29 +114,29 @@ TEST(ConstraintEditor, ARefusedBoundWaitsWithWhatWasTypedBesideIt) {
   EXPECT_TRUE(fields.Low.Error.empty());
 }
 
-TEST(ConstraintEditor, FollowsOnlySelectedIntervalsOfItsOwnKind) {
+TEST(ConstraintEditorDialogModel, FollowsOnlySelectedIntervalsOfItsOwnKind) {
   EditorModel m;
   m["N001.X"].ConstrainType = kConstrainEqual; // an Equal variable cannot be followed
   m["N001.X"].AssocName = "N002.X";
-  ConstraintEditor y(m.list, m["N002.Y"]);
+  ConstraintEditorDialogModel y(m.list, m["N002.Y"]);
   EXPECT_TRUE(y.AssociatedChoices().empty()); // N003.Y is not selected; X is another kind
   EXPECT_EQ(y.AcceptedType(kConstrainEqual), kConstrainInterval);
   EXPECT_EQ(y.AcceptedType(kConstrainMirror), kConstrainInterval);
 
-  ConstraintEditor x(m.list, m["N002.X"]);
+  ConstraintEditorDialogModel x(m.list, m["N002.X"]);
   EXPECT_TRUE(x.AssociatedChoices().empty()); // itself does not count
   m["N001.X"].ConstrainType = kConstrainInterval;
   EXPECT_EQ(x.AssociatedChoices(), (std::vector<std::string>{"N001.X"}));
   EXPECT_EQ(x.AcceptedType(kConstrainMirror), kConstrainMirror);
 
-  ConstraintEditor p(m.list, m["N004.P"]);
+  ConstraintEditorDialogModel p(m.list, m["N004.P"]);
   EXPECT_EQ(p.AssociatedChoices(), (std::vector<std::string>{"N005.P"}));
 }
 
-TEST(ConstraintEditor, EqualAndMirrorTakeTheChosenVariable) {
+TEST(ConstraintEditorDialogModel, EqualAndMirrorTakeTheChosenVariable) {
   EditorModel m;
   TVarItem& p = m["N004.P"];
-  ConstraintEditor editor(m.list, p);
+  ConstraintEditorDialogModel editor(m.list, p);
   ConstraintFields fields = editor.Fields();
   EXPECT_EQ(fields.AssocIndex, 0); // not following anything yet: the first choice
   fields.Type = kConstrainMirror;
@@ -159,20 +159,20 @@ TEST(ConstraintEditor, EqualAndMirrorTakeTheChosenVariable) {
   EXPECT_EQ(p.HighBound, high);
 }
 
-TEST(ConstraintEditor, ARefusedTypeStoresAnInterval) {
+TEST(ConstraintEditorDialogModel, ARefusedTypeStoresAnInterval) {
   EditorModel m;
   TVarItem& y = m["N002.Y"];
-  ConstraintEditor editor(m.list, y);
+  ConstraintEditorDialogModel editor(m.list, y);
   ConstraintFields fields = editor.Fields();
   fields.Type = kConstrainEqual;
   editor.Store(fields);
   EXPECT_EQ(y.ConstrainType, kConstrainInterval);
 }
 
-TEST(ConstraintEditor, CancelGivesBackWhatTheVariableHeld) {
+TEST(ConstraintEditorDialogModel, CancelGivesBackWhatTheVariableHeld) {
   EditorModel m;
   TVarItem& x = m.IntervalX();
-  ConstraintEditor editor(m.list, x);
+  ConstraintEditorDialogModel editor(m.list, x);
   ConstraintFields fields = editor.Fields();
   fields.Low.Text = "100";
   fields.High.Text = "200";

@@ -1,21 +1,12 @@
-#include "editor/support_dialog_model.h"
+#include "dialogs/support_dialog_model.h"
 
 #include "common/text_entries.h"
 #include "common/translation.h"
 
 namespace strandel {
-namespace {
-
-TSupportObject* SupportAt(ModelDocument& doc, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= doc.GraphObjects.size()) return nullptr;
-  return std::get_if<TSupportObject>(doc.GraphObjects[static_cast<std::size_t>(index)].get());
-}
-
-} // namespace
-
 std::optional<SupportDialogModel> OpenSupportDialog(const ModelDocument& doc, int index,
                                                     const UnitChoice& units) {
-  const TSupportObject* support = SupportAt(const_cast<ModelDocument&>(doc), index);
+  const TSupportObject* support = ObjectAt<TSupportObject>(doc, index);
   if (!support) return std::nullopt;
   SupportDialogModel dialog;
   dialog.Index = index;
@@ -47,19 +38,17 @@ bool SupportDialogModel::EvaluateFields() {
   return ApplyFields({&XDisplacement, &YDisplacement, &Rotation});
 }
 
-bool SupportDialogModel::Apply(ModelDocument& doc) {
-  TSupportObject* support = SupportAt(doc, Index);
-  if (!support || support->Number != Number) return false;
-  if (!EvaluateFields()) return false;
+ApplyOutcome SupportDialogModel::Apply(ModelDocument& doc) {
+  TSupportObject* support = ObjectAt<TSupportObject>(doc, Index);
+  if (!support || support->Number != Number) return ApplyOutcome::ObjectGone;
+  if (!EvaluateFields()) return ApplyOutcome::FieldRefused;
   support->DX = XDisplacement.Stored;
   support->DY = YDisplacement.Stored;
   support->DRot = Rotation.Stored;
   support->Locked = Locked;
   support->Rolled = Rolled;
   if (Direction >= 1 && Direction <= 4) support->Direction = static_cast<std::uint16_t>(Direction);
-  doc.Modified = true;
-  InvalidateResults(doc);
-  return true;
+  return ApplyOutcome::Applied;
 }
 
 } // namespace strandel

@@ -1,4 +1,4 @@
-#include "editor/load_dialog_model.h"
+#include "dialogs/load_dialog_model.h"
 
 #include <cmath>
 
@@ -7,11 +7,6 @@
 
 namespace strandel {
 namespace {
-
-GraphObject* ObjectAt(const ModelDocument& doc, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= doc.GraphObjects.size()) return nullptr;
-  return doc.GraphObjects[static_cast<std::size_t>(index)].get();
-}
 
 struct KindTexts {
   int Caption;
@@ -49,7 +44,7 @@ double NormalisedAngle(double angle) {
 
 std::optional<LoadDialogModel> OpenLoadDialog(const ModelDocument& doc, int index,
                                               const UnitChoice& units) {
-  const GraphObject* object = ObjectAt(doc, index);
+  const GraphObject* object = ObjectAt<GraphObject>(doc, index);
   if (!object) return std::nullopt;
   const std::optional<KindTexts> texts = TextsOf(KindOf(*object));
   if (!texts) return std::nullopt;
@@ -83,28 +78,25 @@ bool LoadDialogModel::EvaluateFields() {
   return ApplyFields({&Angle, &Value, &TextPos});
 }
 
-bool LoadDialogModel::Apply(ModelDocument& doc) {
-  GraphObject* object = ObjectAt(doc, Index);
-  if (!object || KindOf(*object) != Kind) return false;
-  if (!EvaluateFields()) return false;
-  bool same = false;
+ApplyOutcome LoadDialogModel::Apply(ModelDocument& doc) {
+  GraphObject* object = ObjectAt<GraphObject>(doc, Index);
+  if (!object || KindOf(*object) != Kind) return ApplyOutcome::ObjectGone;
+  const long number =
+      std::visit([](const auto& o) { return static_cast<long>(o.Number); }, *object);
+  if (number != Number) return ApplyOutcome::ObjectGone;
+  if (!EvaluateFields()) return ApplyOutcome::FieldRefused;
   std::visit(
       [&](auto& o) {
         using T = std::decay_t<decltype(o)>;
         if constexpr (std::is_same_v<T, TForceObject> || std::is_same_v<T, TLoadObject> ||
                       std::is_same_v<T, TMomentObject>) {
-          if (o.Number != Number) return;
-          same = true;
           o.Angle = NormalisedAngle(Angle.Stored);
           o.Value = Value.Stored;
           if constexpr (std::is_same_v<T, TLoadObject>) o.TxtPos = TextPos.Stored;
         }
       },
       *object);
-  if (!same) return false;
-  doc.Modified = true;
-  InvalidateResults(doc);
-  return true;
+  return ApplyOutcome::Applied;
 }
 
 } // namespace strandel

@@ -1,4 +1,4 @@
-#include "units/units_dialog_model.h"
+#include "dialogs/units_dialog_model.h"
 
 #include "common/text_entries.h"
 #include "common/translation.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/translation.h"
-#include "sections/dimensioning_rules_model.h"
+#include "dialogs/dimensioning_dialog_model.h"
 
 namespace strandel {
 namespace {
@@ -13,7 +13,7 @@ TEST(DimensioningRulesDialog, ShowsTheDocumentsSwitchesWithTheirCaptions) {
   ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt"));
   ModelDocument doc;
   doc.LoadDurRed = false;
-  const DimensioningRulesModel dialog = OpenDimensioningRules(doc);
+  const DimensioningDialogModel dialog = OpenDimensioningDialog(doc);
   SetTranslations({});
   EXPECT_EQ(dialog.Caption, "Dimensioning rules");
   EXPECT_EQ(dialog.GroupLabel, "Reduction factors");
@@ -26,7 +26,7 @@ TEST(DimensioningRulesDialog, ShowsTheDocumentsSwitchesWithTheirCaptions) {
 
 TEST(DimensioningRulesDialog, SecondOrderEffectsAndLateralBucklingAreOneSwitch) {
   ModelDocument doc;
-  DimensioningRulesModel dialog = OpenDimensioningRules(doc);
+  DimensioningDialogModel dialog = OpenDimensioningDialog(doc);
   dialog.SetSecondOrder(false);
   EXPECT_FALSE(dialog.IsOn(DimensioningSwitch::LatBuckRed));
   dialog.Set(DimensioningSwitch::LatBuckRed, true);
@@ -41,11 +41,11 @@ TEST(DimensioningRulesDialog, SecondOrderEffectsAndLateralBucklingAreOneSwitch) 
 
 TEST(DimensioningRulesDialog, OkReportsWhetherAnySwitchChanged) {
   ModelDocument doc;
-  DimensioningRulesModel dialog = OpenDimensioningRules(doc);
+  DimensioningDialogModel dialog = OpenDimensioningDialog(doc);
   EXPECT_FALSE(dialog.Apply(doc));
   for (std::size_t i = 0; i < kDimensioningSwitchCount; ++i) {
     ModelDocument each;
-    DimensioningRulesModel one = OpenDimensioningRules(each);
+    DimensioningDialogModel one = OpenDimensioningDialog(each);
     one.On[i] = false;
     EXPECT_TRUE(one.Apply(each)) << i;
     const bool stored[] = {each.FailHazRed, each.DimUncertRed, each.LatBuckRed, each.LocBuckRed,

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/apply_outcome.h"
 #include "expr/dialog_field.h"
 #include "model/document.h"
 #include "units/units.h"
@@ -28,18 +29,12 @@ struct NodeDialogModel {
   bool EvaluateFields();
   // OK: evaluates, then moves the node with MoveNode, which carries its beams,
   // the nodes on them, and the supports, loads, forces and moments at them
-  // along; marks the document modified and the results out of date. False
-  // (and nothing changed) when a field refused its text or the object is no
-  // longer that node.
-  bool Apply(ModelDocument& doc, UserMessages& messages);
+  // along. Nothing changes unless it comes to Applied.
+  ApplyOutcome Apply(ModelDocument& doc, UserMessages& messages);
 };
 
 // The dialog of the object at `index`; nothing unless it is a node.
 std::optional<NodeDialogModel> OpenNodeDialog(const ModelDocument& doc, int index,
                                               const UnitChoice& units);
-
-// The node at `index` in the model list, or null.
-TNodeObject* NodeAt(ModelDocument& doc, int index);
-const TNodeObject* NodeAt(const ModelDocument& doc, int index);
 
 } // namespace strandel

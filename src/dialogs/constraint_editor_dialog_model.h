@@ -20,11 +20,11 @@ struct ConstraintFields {
   int AssocIndex = -1;           // CB_AssocNode: index into AssociatedChoices, -1 none
 };
 
-class ConstraintEditor {
+class ConstraintEditorDialogModel {
 public:
   // `variable` belongs to `list`; its bounds, type and associated name are kept
   // for Cancel.
-  ConstraintEditor(VariableList& list, TVarItem& variable);
+  ConstraintEditorDialogModel(VariableList& list, TVarItem& variable);
 
   // " N001.X", the read-only name field.
   std::string NameText() const;

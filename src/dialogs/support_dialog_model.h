@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/apply_outcome.h"
 #include "expr/dialog_field.h"
 #include "model/document.h"
 #include "units/units.h"
@@ -29,10 +30,9 @@ struct SupportDialogModel {
 
   // Evaluates the three fields; false when one refused its text.
   bool EvaluateFields();
-  // OK: evaluates and writes everything back in base units; marks the document
-  // modified and the results out of date. False (and nothing changed) when a
-  // field refused its text or the object is no longer that support.
-  bool Apply(ModelDocument& doc);
+  // OK: evaluates and writes everything back in base units. Nothing changes
+  // unless it comes to Applied.
+  ApplyOutcome Apply(ModelDocument& doc);
 };
 
 // The dialog of the object at `index`; nothing unless it is a support.

@@ -1,4 +1,4 @@
-#include "sections/dimensioning_rules_model.h"
+#include "dialogs/dimensioning_dialog_model.h"
 
 #include "common/text_entries.h"
 #include "common/translation.h"
@@ -13,8 +13,8 @@ std::array<bool*, kDimensioningSwitchCount> Switches(ModelDocument& doc) {
 
 } // namespace
 
-DimensioningRulesModel OpenDimensioningRules(const ModelDocument& doc) {
-  DimensioningRulesModel dialog;
+DimensioningDialogModel OpenDimensioningDialog(const ModelDocument& doc) {
+  DimensioningDialogModel dialog;
   dialog.Caption = Translated(tr::kDimRulesCaption);
   dialog.GroupLabel = Translated(tr::kDimRulesGroup);
   // The switches' captions follow each other in the translation list.
@@ -27,7 +27,7 @@ DimensioningRulesModel OpenDimensioningRules(const ModelDocument& doc) {
   return dialog;
 }
 
-bool DimensioningRulesModel::Apply(ModelDocument& doc) const {
+bool DimensioningDialogModel::Apply(ModelDocument& doc) const {
   bool changed = false;
   const auto switches = Switches(doc);
   for (std::size_t i = 0; i < kDimensioningSwitchCount; ++i) {

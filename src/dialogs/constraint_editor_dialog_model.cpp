@@ -1,10 +1,10 @@
-#include "optimizer/constraint_editor.h"
+#include "dialogs/constraint_editor_dialog_model.h"
 
 #include <algorithm>
 
 namespace strandel {
 
-ConstraintEditor::ConstraintEditor(VariableList& list, TVarItem& variable)
+ConstraintEditorDialogModel::ConstraintEditorDialogModel(VariableList& list, TVarItem& variable)
     : list_(list), variable_(variable), savedLow_(variable.LowBound),
       savedHigh_(variable.HighBound), savedType_(variable.ConstrainType),
       savedAssoc_(variable.AssocName) {
@@ -12,11 +12,11 @@ ConstraintEditor::ConstraintEditor(VariableList& list, TVarItem& variable)
   high_.Show(variable.HighBound, variable.DispFactor);
 }
 
-std::string ConstraintEditor::NameText() const {
+std::string ConstraintEditorDialogModel::NameText() const {
   return " " + variable_.Name;
 }
 
-std::vector<std::string> ConstraintEditor::AssociatedChoices() const {
+std::vector<std::string> ConstraintEditorDialogModel::AssociatedChoices() const {
   std::vector<std::string> choices;
   for (const TVarItem& item : list_) {
     // Following itself would leave the variable without a value of its own.
@@ -27,7 +27,7 @@ std::vector<std::string> ConstraintEditor::AssociatedChoices() const {
   return choices;
 }
 
-ConstraintFields ConstraintEditor::Fields() const {
+ConstraintFields ConstraintEditorDialogModel::Fields() const {
   ConstraintFields fields;
   fields.Type = variable_.ConstrainType;
   fields.Low = low_;
@@ -46,12 +46,12 @@ ConstraintFields ConstraintEditor::Fields() const {
   return fields;
 }
 
-int ConstraintEditor::AcceptedType(int type) const {
+int ConstraintEditorDialogModel::AcceptedType(int type) const {
   if (type != kConstrainEqual && type != kConstrainMirror) return kConstrainInterval;
   return AssociatedChoices().empty() ? kConstrainInterval : type;
 }
 
-bool ConstraintEditor::Store(const ConstraintFields& fields) {
+bool ConstraintEditorDialogModel::Store(const ConstraintFields& fields) {
   variable_.ConstrainType = AcceptedType(fields.Type);
   if (variable_.ConstrainType == kConstrainInterval) {
     if (!pending_) {
@@ -77,7 +77,7 @@ bool ConstraintEditor::Store(const ConstraintFields& fields) {
   return true;
 }
 
-void ConstraintEditor::Cancel() {
+void ConstraintEditorDialogModel::Cancel() {
   variable_.LowBound = savedLow_;
   variable_.HighBound = savedHigh_;
   variable_.ConstrainType = savedType_;

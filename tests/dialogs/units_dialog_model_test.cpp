@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/translation.h"
-#include "units/units_dialog_model.h"
+#include "dialogs/units_dialog_model.h"
 
 namespace strandel {
 namespace {

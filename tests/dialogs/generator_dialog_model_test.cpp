@@ -2,7 +2,7 @@
 // user's units, what a typed text does to the parameters, and how a text the
 // generator cannot take waits, with its reason, while the rest goes on.
 
-#include "generator/generator_dialog_model.h"
+#include "dialogs/generator_dialog_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/constraint_editor.h"
+#include "app/constraint_editor_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

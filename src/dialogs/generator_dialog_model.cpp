@@ -1,4 +1,4 @@
-#include "generator/generator_dialog_model.h"
+#include "dialogs/generator_dialog_model.h"
 
 namespace strandel {
 namespace {

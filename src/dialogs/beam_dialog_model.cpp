@@ -1,4 +1,4 @@
-#include "sections/beam_dialog_model.h"
+#include "dialogs/beam_dialog_model.h"
 
 #include <algorithm>
 
@@ -15,11 +15,6 @@
 
 namespace strandel {
 namespace {
-
-TBeamObject* BeamAt(ModelDocument& doc, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= doc.GraphObjects.size()) return nullptr;
-  return std::get_if<TBeamObject>(doc.GraphObjects[static_cast<std::size_t>(index)].get());
-}
 
 std::string SemicolonRefusedText() {
   return TranslatedOr(
@@ -89,7 +84,7 @@ bool ProfileFieldApplies(int shape, int field) {
 
 std::optional<BeamDialogModel> OpenBeamDialog(const ModelDocument& doc, int index,
                                               const UnitChoice& units) {
-  const TBeamObject* beam = BeamAt(const_cast<ModelDocument&>(doc), index);
+  const TBeamObject* beam = ObjectAt<TBeamObject>(doc, index);
   if (!beam) return std::nullopt;
   BeamDialogModel dialog;
   dialog.Index = index;
@@ -257,10 +252,11 @@ void BeamDialogModel::DeleteGroup(const std::string& name, const ModelDocument& 
   Refresh(doc);
 }
 
-bool BeamDialogModel::Apply(ModelDocument& doc, AppSettings& settings, UserMessages& messages) {
-  TBeamObject* beam = BeamAt(doc, Index);
-  if (!beam || beam->Number != Copy.Number) return false;
-  if (!ApplyFields(messages)) return false;
+ApplyOutcome BeamDialogModel::Apply(ModelDocument& doc, AppSettings& settings,
+                                    UserMessages& messages) {
+  TBeamObject* beam = ObjectAt<TBeamObject>(doc, Index);
+  if (!beam || beam->Number != Copy.Number) return ApplyOutcome::ObjectGone;
+  if (!ApplyFields(messages)) return ApplyOutcome::FieldRefused;
   NormaliseProfile(Copy);
   for (const std::string& group : DeletedGroups)
     DeleteBeamGroup(doc, group);
@@ -275,9 +271,7 @@ bool BeamDialogModel::Apply(ModelDocument& doc, AppSettings& settings, UserMessa
   templateBeam.Locked1 = templateBeam.Locked2 = false;
   templateBeam.Selected = false;
   settings.LastBeamStr = WriteText(templateBeam);
-  doc.Modified = true;
-  InvalidateResults(doc);
-  return true;
+  return ApplyOutcome::Applied;
 }
 
 } // namespace strandel

@@ -2,11 +2,11 @@
 // TfOptEdit, the "Constrains editor" of one variable of the "Optimize :" list:
 // its type (Interval, Equal, Mirror), an interval's bounds in the shown unit,
 // and the variable an Equal or Mirror variable follows. The rules are the
-// core's ConstraintEditor; OK keeps the fields, Cancel puts the variable back.
+// core's ConstraintEditorDialogModel; OK keeps the fields, Cancel puts the variable back.
 
 #include <QDialog>
 
-#include "optimizer/constraint_editor.h"
+#include "dialogs/constraint_editor_dialog_model.h"
 
 class QComboBox;
 class QLabel;
@@ -48,7 +48,7 @@ private:
   // Bounds for an interval, the variable to follow otherwise.
   void ShowControlsOf(int type);
 
-  ConstraintEditor editor_;
+  ConstraintEditorDialogModel editor_;
   FieldNavigation* navigation_ = nullptr;
   QLineEdit* name_ = nullptr;
   QComboBox* type_ = nullptr;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/apply_outcome.h"
 #include "expr/dialog_field.h"
 #include "model/document.h"
 #include "units/units.h"
@@ -26,11 +27,9 @@ struct LoadDialogModel {
   bool EvaluateFields();
   // OK: evaluates and writes the direction (normalised into (-180, 180]
   // degrees, so a direction turned once round reads as the same direction),
-  // the value and, for a load, the label position. Marks the document modified
-  // and the results out of date. False (and nothing changed) when a field
-  // refused its text or the object is no longer the one the dialog was opened
-  // for.
-  bool Apply(ModelDocument& doc);
+  // the value and, for a load, the label position. Nothing changes unless it
+  // comes to Applied.
+  ApplyOutcome Apply(ModelDocument& doc);
 };
 
 // The dialog of the object at `index`; nothing unless it is a force, a load or
