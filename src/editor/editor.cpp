@@ -266,19 +266,19 @@ void Editor::ScaleSize(double& size, double factor, bool marksModified) {
 
 // The drawing sizes are stored with the document, so each click is a step.
 void Editor::BeamScaleUp() {
-  ScaleSize(doc_.BeamHeight, kZoomStep, true);
+  ScaleSize(doc_.Settings.BeamHeight, kZoomStep, true);
   RecordStep(tr::kStepBeamSize);
 }
 void Editor::BeamScaleDown() {
-  ScaleSize(doc_.BeamHeight, 1 / kZoomStep, true);
+  ScaleSize(doc_.Settings.BeamHeight, 1 / kZoomStep, true);
   RecordStep(tr::kStepBeamSize);
 }
 void Editor::LoadScaleUp() {
-  ScaleSize(doc_.LoadHeight, kZoomStep, true);
+  ScaleSize(doc_.Settings.LoadHeight, kZoomStep, true);
   RecordStep(tr::kStepLoadSize);
 }
 void Editor::LoadScaleDown() {
-  ScaleSize(doc_.LoadHeight, 1 / kZoomStep, true);
+  ScaleSize(doc_.Settings.LoadHeight, 1 / kZoomStep, true);
   RecordStep(tr::kStepLoadSize);
 }
 

@@ -186,7 +186,7 @@ private slots:
       QVERIFY(!lateral->isChecked());
       Tick(dialog.SwitchBox(DimensioningSwitch::OwnWeight));
       ClickCancel(dialog);
-      QVERIFY(doc.LatBuckRed && doc.OwnWeight);
+      QVERIFY(doc.Settings.LatBuckRed && doc.Settings.OwnWeight);
     }
     DimensioningRulesDialog dialog(nullptr, doc);
     dialog.show();
@@ -194,8 +194,8 @@ private slots:
     QVERIFY(!dialog.SecondOrderBox()->isChecked());
     ClickOk(dialog);
     QVERIFY(dialog.Changed());
-    QVERIFY(!doc.LatBuckRed);
-    QVERIFY(doc.FailHazRed && doc.OwnWeight);
+    QVERIFY(!doc.Settings.LatBuckRed);
+    QVERIFY(doc.Settings.FailHazRed && doc.Settings.OwnWeight);
   }
 
   void TheMenuItemsOpenTheDialogs() {
@@ -220,7 +220,7 @@ private slots:
       dialog->accept();
     });
     m.DimensioningRules->trigger();
-    QVERIFY(!window.Document().OwnWeight);
+    QVERIFY(!window.Document().Settings.OwnWeight);
     QVERIFY(window.Document().Modified);
   }
 };

@@ -209,7 +209,7 @@ private slots:
       return true;
     };
     dialogs.DimensioningRules = [](const DialogContext& context) {
-      context.Doc.OwnWeight = !context.Doc.OwnWeight;
+      context.Doc.Settings.OwnWeight = !context.Doc.Settings.OwnWeight;
       return true;
     };
     dialogs.StructureGenerator = [](const DialogContext& context) {

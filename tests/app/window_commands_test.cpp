@@ -155,7 +155,7 @@ private slots:
       return true;
     };
     dialogs.DimensioningRules = [](const DialogContext& context) {
-      context.Doc.OwnWeight = false;
+      context.Doc.Settings.OwnWeight = false;
       return true;
     };
     MainWindow& window = app.Start({}, dialogs);
@@ -168,7 +168,7 @@ private slots:
     QCOMPARE(window.Model()->ModelEditor().Grid().LengthFactor, 1.0);
     m.DimensioningRules->trigger();
     QVERIFY(window.Document().Modified);
-    QVERIFY(!window.Document().OwnWeight);
+    QVERIFY(!window.Document().Settings.OwnWeight);
   }
 
   void SheetsFitTheirWidthAndScrollTenMillimetres() {
