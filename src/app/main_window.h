@@ -133,6 +133,10 @@ private:
   WindowDialogs dialogs_;
   AppSettings settings_;
   ModelDocument doc_;
+  // The program run's expression parameters and random sequence: the dialogs
+  // get them through their context.
+  ParameterTable parameters_;
+  RandomSequence random_;
   DocumentHistory history_;
   BeamPage beamPage_;
   DocumentCommands commands_;

@@ -78,15 +78,15 @@ std::optional<LoadDialogModel> OpenLoadDialog(const ModelDocument& doc, int inde
   return dialog;
 }
 
-bool LoadDialogModel::EvaluateFields() {
+bool LoadDialogModel::EvaluateFields(ParameterTable& parameters) {
   // A force or moment has no label position: its field is disabled.
-  return ApplyFields({&Angle, &Value, &TextPos});
+  return ApplyFields({&Angle, &Value, &TextPos}, parameters);
 }
 
-bool LoadDialogModel::Apply(ModelDocument& doc) {
+bool LoadDialogModel::Apply(ModelDocument& doc, ParameterTable& parameters) {
   GraphObject* object = ObjectAt(doc, Index);
   if (!object || KindOf(*object) != Kind) return false;
-  if (!EvaluateFields()) return false;
+  if (!EvaluateFields(parameters)) return false;
   bool same = false;
   std::visit(
       [&](auto& o) {

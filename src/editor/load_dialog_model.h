@@ -23,14 +23,14 @@ struct LoadDialogModel {
   bool HasTextPos = false;
 
   // Evaluates the fields the kind has; false when one refused its text.
-  bool EvaluateFields();
+  bool EvaluateFields(ParameterTable& parameters);
   // OK: evaluates and writes the direction (normalised into (-180, 180]
   // degrees, so a direction turned once round reads as the same direction),
   // the value and, for a load, the label position. Marks the document modified
   // and the results out of date. False (and nothing changed) when a field
   // refused its text or the object is no longer the one the dialog was opened
   // for.
-  bool Apply(ModelDocument& doc);
+  bool Apply(ModelDocument& doc, ParameterTable& parameters);
 };
 
 // The dialog of the object at `index`; nothing unless it is a force, a load or

@@ -40,14 +40,15 @@ std::optional<NodeDialogModel> OpenNodeDialog(const ModelDocument& doc, int inde
   return dialog;
 }
 
-bool NodeDialogModel::EvaluateFields() {
-  return ApplyFields({&X, &Y, &Position});
+bool NodeDialogModel::EvaluateFields(ParameterTable& parameters) {
+  return ApplyFields({&X, &Y, &Position}, parameters);
 }
 
-bool NodeDialogModel::Apply(ModelDocument& doc, UserMessages& messages) {
+bool NodeDialogModel::Apply(ModelDocument& doc, ParameterTable& parameters,
+                            UserMessages& messages) {
   TNodeObject* node = NodeAt(doc, Index);
   if (!node || node->Number != Number) return false;
-  if (!EvaluateFields()) return false;
+  if (!EvaluateFields(parameters)) return false;
   Point2 target{X.Stored, Y.Stored};
   if (OnBeam) {
     const TBeamObject* host = FindBeam(doc, node->HostBeam);

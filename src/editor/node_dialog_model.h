@@ -25,13 +25,13 @@ struct NodeDialogModel {
 
   // Evaluates every enabled field, as moving between fields does; false when
   // one refused its text.
-  bool EvaluateFields();
+  bool EvaluateFields(ParameterTable& parameters);
   // OK: evaluates, then moves the node with MoveNode, which carries its beams,
   // the nodes on them, and the supports, loads, forces and moments at them
   // along; marks the document modified and the results out of date. False
   // (and nothing changed) when a field refused its text or the object is no
   // longer that node.
-  bool Apply(ModelDocument& doc, UserMessages& messages);
+  bool Apply(ModelDocument& doc, ParameterTable& parameters, UserMessages& messages);
 };
 
 // The dialog of the object at `index`; nothing unless it is a node.

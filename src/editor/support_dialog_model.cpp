@@ -43,14 +43,14 @@ std::optional<SupportDialogModel> OpenSupportDialog(const ModelDocument& doc, in
   return dialog;
 }
 
-bool SupportDialogModel::EvaluateFields() {
-  return ApplyFields({&XDisplacement, &YDisplacement, &Rotation});
+bool SupportDialogModel::EvaluateFields(ParameterTable& parameters) {
+  return ApplyFields({&XDisplacement, &YDisplacement, &Rotation}, parameters);
 }
 
-bool SupportDialogModel::Apply(ModelDocument& doc) {
+bool SupportDialogModel::Apply(ModelDocument& doc, ParameterTable& parameters) {
   TSupportObject* support = SupportAt(doc, Index);
   if (!support || support->Number != Number) return false;
-  if (!EvaluateFields()) return false;
+  if (!EvaluateFields(parameters)) return false;
   support->DX = XDisplacement.Stored;
   support->DY = YDisplacement.Stored;
   support->DRot = Rotation.Stored;

@@ -28,11 +28,11 @@ struct SupportDialogModel {
   bool Rolled = false;
 
   // Evaluates the three fields; false when one refused its text.
-  bool EvaluateFields();
+  bool EvaluateFields(ParameterTable& parameters);
   // OK: evaluates and writes everything back in base units; marks the document
   // modified and the results out of date. False (and nothing changed) when a
   // field refused its text or the object is no longer that support.
-  bool Apply(ModelDocument& doc);
+  bool Apply(ModelDocument& doc, ParameterTable& parameters);
 };
 
 // The dialog of the object at `index`; nothing unless it is a support.

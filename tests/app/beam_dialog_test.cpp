@@ -82,8 +82,8 @@ private slots:
   void AnExpressionInHIsShownAndStoredInItsUnit() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Beam properties B1  (=B2,B3)"));
@@ -103,8 +103,8 @@ private slots:
   void AHeightBeyondTheProfilesLimitShowsAndStoresWhatTheProfileAllows() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     NumericFieldEdit* h = dialog.Edit(dialog.Model().H);
     Type(h, "2000");
@@ -118,8 +118,8 @@ private slots:
   void SteelHidesTheTimberChoicesAndARoundTubeDisablesWidthAndFlange() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     QVERIFY(dialog.Choice(dialog.Model().ClimateZone)->isHidden());
     QVERIFY(dialog.Choice(dialog.Model().LoadDuration)->isHidden());
@@ -142,8 +142,8 @@ private slots:
   void AnLProfileCannotBeUnbraced() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     MenuItem(dialog.ShapeMenu(), Translated(128).c_str())->trigger();
     QComboBox* braced = dialog.Choice(dialog.Model().Braced);
@@ -159,8 +159,8 @@ private slots:
   void OkGivesTheGroupTheProfileAndKeepsTheTemplate() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam + 1, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam + 1,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     Type(dialog.Edit(dialog.Model().H), "300");
     Type(dialog.ProfileNameEdit(), "Box 300");
@@ -184,8 +184,8 @@ private slots:
     BeamBench bench;
     const DialogContext context = bench.Context();
     const std::string before = WriteText(bench.Beam(1));
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     dialog.Pages()->setCurrentIndex(2);
     QCOMPARE(dialog.GroupChoice()->currentText(), QStringLiteral("G"));
@@ -204,8 +204,8 @@ private slots:
     BeamBench bench;
     bench.settings.Units.Area = 3; // [cm^2]
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     QCOMPARE(dialog.DetailChoice()->count(), 26);
     dialog.DetailChoice()->setCurrentIndex(0);

@@ -41,8 +41,8 @@ constexpr const char* kTopHeights = "0;0;;;;;;;;N004.Y;0;;N006.Y;0;;N008.Y;0;";
 struct OptimizerSetup {
   explicit OptimizerSetup(const char* variableStr) : doc(testing::TrussGirder()) {
     doc.Settings.VariableStr = variableStr;
-    dialog = std::make_unique<TfOptimizer>(
-        DialogContext{nullptr, doc, settings, messages, dataFolder, [this] { ++repaints; }});
+    dialog = std::make_unique<TfOptimizer>(DialogContext{
+        nullptr, doc, settings, messages, dataFolder, parameters, random, [this] { ++repaints; }});
     dialog->Prepare();
     dialog->show();
   }
@@ -67,6 +67,8 @@ struct OptimizerSetup {
   AppSettings settings;
   RecordingMessages messages;
   std::string dataFolder;
+  ParameterTable parameters;
+  RandomSequence random;
   int repaints = 0;
   std::unique_ptr<TfOptimizer> dialog;
 };

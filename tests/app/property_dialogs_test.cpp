@@ -71,6 +71,40 @@ private slots:
     QVERIFY(bench.doc.Modified);
   }
 
+  void AParameterDefinedInOneDialogServesTheNextOfTheSameRun() {
+    // The window hands every dialog its one table: "Span=5" typed into the node
+    // dialog is known to the force dialog opened after it, and to no dialog of
+    // another run.
+    DialogBench bench;
+    const DialogContext context = bench.Context();
+    {
+      TfNodeProp node(context, *OpenNodeDialog(bench.doc, 1, bench.settings.Units)); // node 2
+      node.show();
+      Type(node.XEdit(), "Span=5");
+      ClickOk(node);
+      QCOMPARE(node.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(bench.Node(2).X, 5.0);
+    {
+      TfFQMprop force(context, *OpenLoadDialog(bench.doc, bench.IndexOf(ObjectKind::Force),
+                                               bench.settings.Units));
+      force.show();
+      Type(force.ValueEdit(), "Span*2"); // [KN]
+      ClickOk(force);
+      QCOMPARE(force.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(bench.First<TForceObject>().Value, 10000.0);
+
+    DialogBench other;
+    const DialogContext otherContext = other.Context();
+    TfNodeProp node(otherContext, *OpenNodeDialog(other.doc, 1, other.settings.Units));
+    node.show();
+    Type(node.XEdit(), "Span");
+    ClickOk(node);
+    QVERIFY(node.isVisible()); // refused: OK waits
+    QCOMPARE(other.Node(2).X, 4.0);
+  }
+
   void ANodeOnABeamTakesItsPositionAndCancelChangesNothing() {
     DialogBench bench;
     const DialogContext context = bench.Context();

@@ -368,7 +368,8 @@ TEST(OptimizerRun, AnOptimizerGoneDuringARunLeavesTheModelAsItWas) {
   // Opening it again during a run gives the run up the same way.
   UnitChoice units;
   testing::TestHost host;
-  Optimizer optimizer(doc, units, host);
+  RandomSequence random;
+  Optimizer optimizer(doc, units, host, random);
   optimizer.Open();
   ASSERT_TRUE(optimizer.Start());
   for (int i = 0; i < 20; ++i)
@@ -445,7 +446,8 @@ TEST(OptimizerRun, VariablesTheDocumentCannotKeepAreReported) {
   }
   UnitChoice units;
   testing::TestHost host;
-  Optimizer optimizer(doc, units, host);
+  RandomSequence random;
+  Optimizer optimizer(doc, units, host, random);
   optimizer.Open();
   for (TVarItem& item : optimizer.Variables())
     item.InOptimize = true;
