@@ -47,7 +47,7 @@ struct BeamBench {
   ~BeamBench() { SetTranslations({}); }
 
   DialogContext Context() {
-    return {nullptr, doc, settings, messages, dataFolder, [] {}};
+    return {nullptr, doc, settings, messages, dataFolder, parameters, random, [] {}};
   }
   static constexpr int kFirstBeam = 6; // after the six nodes
   const TBeamObject& Beam(int number) const { return *FindBeam(doc, number); }
@@ -56,6 +56,8 @@ struct BeamBench {
   AppSettings settings;
   RecordingMessages messages;
   std::string dataFolder = std::string(STRANDEL_SOURCE_DIR) + "/data/";
+  ParameterTable parameters;
+  RandomSequence random;
 };
 
 void Type(QWidget* edit, const char* text) {
