@@ -44,10 +44,17 @@ void BM_OptimizerTickWithRepaint(benchmark::State& state) {
   window.resize(1024, 720);
   window.show();
   ModelView* view = window.Model()->View();
-  const DialogContext context{
-      &window,  window.Document(),      window.Settings(),
-      messages, environment.DataFolder, [&window] { window.Model()->Repaint(); },
-      {}};
+  ParameterTable parameters;
+  RandomSequence random;
+  const DialogContext context{&window,
+                              window.Document(),
+                              window.Settings(),
+                              messages,
+                              environment.DataFolder,
+                              parameters,
+                              random,
+                              [&window] { window.Model()->Repaint(); },
+                              {}};
   TfOptimizer dialog(context);
   dialog.Prepare();
   int chosen = 0;

@@ -111,7 +111,7 @@ BENCHMARK(BM_RepaintGeneratedStructure)
 void BM_BeamSheetAllDiagrams(benchmark::State& state) {
   ModelDocument doc = testing::SimplySupportedBeam(6, 2000);
   if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
-  doc.FBDBeamNo = 1;
+  doc.Settings.FBDBeamNo = 1;
   BeamPage page;
   const AppSettings settings;
   UpdateBeamPage(page, doc, settings);

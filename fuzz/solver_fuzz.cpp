@@ -100,13 +100,13 @@ strandel::ModelDocument MakeModel(Bytes& in) {
   using namespace strandel;
   ModelDocument doc;
   const std::uint8_t switches = in.Next();
-  doc.FailHazRed = switches & 1;
-  doc.DimUncertRed = switches & 2;
-  doc.LatBuckRed = switches & 4;
-  doc.LocBuckRed = switches & 8;
-  doc.LoadDurRed = switches & 16;
-  doc.AirMoistRed = switches & 32;
-  doc.OwnWeight = switches & 64;
+  doc.Settings.FailHazRed = switches & 1;
+  doc.Settings.DimUncertRed = switches & 2;
+  doc.Settings.LatBuckRed = switches & 4;
+  doc.Settings.LocBuckRed = switches & 8;
+  doc.Settings.LoadDurRed = switches & 16;
+  doc.Settings.AirMoistRed = switches & 32;
+  doc.Settings.OwnWeight = switches & 64;
   const int nodes = in.Below(13);
   for (int i = 0; i < nodes; ++i) {
     TNodeObject& node = AppendObject<TNodeObject>(doc);
@@ -253,13 +253,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   BeamPage page;
   AppSettings settings;
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
-    doc.FBDBeamNo = beam.Number;
+    doc.Settings.FBDBeamNo = beam.Number;
     const double displacement = BeamMaxDisplacement(doc, beam.Number);
     Require(!doc.ResultsValid || std::isfinite(displacement));
     BeamUtilisation(doc, beam.Number);
   }
   UpdateBeamPage(page, doc, settings);
-  doc.FBDBeamNo = 60000;
+  doc.Settings.FBDBeamNo = 60000;
   UpdateBeamPage(page, doc, settings);
   DeflectionDrawScale(doc, 6);
   return 0;

@@ -23,19 +23,19 @@ void FillBeamChoice(BeamPage& page, ModelDocument& doc) {
   page.BeamChoice.clear();
   page.ChoiceIndex = -1;
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
-    if (beam.Number == doc.FBDBeamNo && page.ChoiceIndex < 0)
+    if (beam.Number == doc.Settings.FBDBeamNo && page.ChoiceIndex < 0)
       page.ChoiceIndex = static_cast<int>(page.BeamChoice.size());
     page.BeamChoice.push_back("Beam; " + std::to_string(beam.Number));
   }
   if (page.BeamChoice.empty()) return;
   if (page.ChoiceIndex < 0) page.ChoiceIndex = 0;
-  doc.FBDBeamNo = NumberOfLine(page.BeamChoice[page.ChoiceIndex]);
+  doc.Settings.FBDBeamNo = NumberOfLine(page.BeamChoice[page.ChoiceIndex]);
 }
 
 void ChooseBeam(BeamPage& page, ModelDocument& doc, const AppSettings& settings, int line) {
   if (line < 0 || line >= static_cast<int>(page.BeamChoice.size())) return;
-  doc.FBDBeamNo = -1;
-  doc.FBDBeamNo = NumberOfLine(page.BeamChoice[line]);
+  doc.Settings.FBDBeamNo = -1;
+  doc.Settings.FBDBeamNo = NumberOfLine(page.BeamChoice[line]);
   UpdateBeamPage(page, doc, settings);
 }
 
@@ -43,7 +43,8 @@ void UpdateBeamPage(BeamPage& page, ModelDocument& doc, const AppSettings& setti
   page.BeamHeight = 10;
   page.TextHeight = 3;
   // Loads keep the proportion to beams that the model page gives them.
-  page.LoadHeight = doc.BeamHeight > 0 ? 3 * (doc.LoadHeight / doc.BeamHeight) : 3;
+  page.LoadHeight =
+      doc.Settings.BeamHeight > 0 ? 3 * (doc.Settings.LoadHeight / doc.Settings.BeamHeight) : 3;
   FillBeamChoice(page, doc);
   page.Objects.clear();
   BuildFreeBody(page, doc);

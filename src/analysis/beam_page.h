@@ -91,8 +91,8 @@ template <class T> std::vector<const T*> PageObjectsOf(const BeamPage& page) {
 }
 
 // Fills the choice list with every beam in model list order and selects the line
-// of doc.FBDBeamNo, else the first; the selected line's number becomes
-// doc.FBDBeamNo. An empty list leaves FBDBeamNo as it was.
+// of doc.Settings.FBDBeamNo, else the first; the selected line's number becomes
+// doc.Settings.FBDBeamNo. An empty list leaves FBDBeamNo as it was.
 void FillBeamChoice(BeamPage& page, ModelDocument& doc);
 // The user picked another line: FBDBeamNo follows it and the page is rebuilt.
 void ChooseBeam(BeamPage& page, ModelDocument& doc, const AppSettings& settings, int line);

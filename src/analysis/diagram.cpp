@@ -89,7 +89,7 @@ DiagramRange DiagramExtremes(const std::vector<TGraphPoint>& curve1,
 
 void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& settings,
                   DiagramKind kind, double& y) {
-  if (doc.FBDBeamNo <= 0 || FindBeam(doc, doc.FBDBeamNo) == nullptr) return;
+  if (doc.Settings.FBDBeamNo <= 0 || FindBeam(doc, doc.Settings.FBDBeamNo) == nullptr) return;
   TDiagramObject diagram;
   diagram.Kind = kind;
   diagram.Top = y;
@@ -103,7 +103,7 @@ void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& s
   bool first = true;
   double x0 = 0;
   for (const TSegmentObject& segment : doc.Segments) {
-    if (segment.BeamNo != doc.FBDBeamNo) continue;
+    if (segment.BeamNo != doc.Settings.FBDBeamNo) continue;
     const StretchCurves curves(segment);
     if (first) x0 = curves.StartAxial(), first = false;
     const double deformed = curves.Length() + curves.Elongation();

@@ -19,7 +19,7 @@ DiagramRange DiagramExtremes(const std::vector<TGraphPoint>& curve1,
                              const std::vector<TGraphPoint>& curve2);
 
 // Appends the diagram of `kind` with its top at y and moves y below it. Nothing
-// when doc.FBDBeamNo names no beam. The value range is widened by a tenth, and a
+// when doc.Settings.FBDBeamNo names no beam. The value range is widened by a tenth, and a
 // utilisation diagram always reaches 100 %.
 void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& settings,
                   DiagramKind kind, double& y);

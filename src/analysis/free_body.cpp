@@ -50,7 +50,8 @@ double PageX(const TBeamObject& beam, double x, double y) {
 }
 
 void BuildFreeBody(BeamPage& page, const ModelDocument& doc) {
-  const TBeamObject* chosen = doc.FBDBeamNo == -1 ? nullptr : FindBeam(doc, doc.FBDBeamNo);
+  const TBeamObject* chosen =
+      doc.Settings.FBDBeamNo == -1 ? nullptr : FindBeam(doc, doc.Settings.FBDBeamNo);
   if (chosen == nullptr) return;
   TBeamObject copy = *chosen;
   copy.X1 = kPageBeamLeft;
@@ -63,7 +64,7 @@ void BuildFreeBody(BeamPage& page, const ModelDocument& doc) {
 
   for (const TForceObject& force : ObjectsOf<TForceObject>(doc)) {
     const TNodeObject* node = nodes.Find(force.NodeNo);
-    if (node == nullptr || node->HostBeam != doc.FBDBeamNo) continue;
+    if (node == nullptr || node->HostBeam != doc.Settings.FBDBeamNo) continue;
     TForceObject onPage = force;
     RelativeDirection(force.Angle, beamAngle, onPage.Angle, onPage.Value);
     onPage.X = PageX(*chosen, node->X, node->Y);
@@ -73,7 +74,7 @@ void BuildFreeBody(BeamPage& page, const ModelDocument& doc) {
   }
   for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
     const TNodeObject* node = nodes.Find(moment.NodeNo);
-    if (node == nullptr || node->HostBeam != doc.FBDBeamNo) continue;
+    if (node == nullptr || node->HostBeam != doc.Settings.FBDBeamNo) continue;
     TMomentObject onPage = moment;
     onPage.Angle = kPi / 2;
     onPage.X = PageX(*chosen, node->X, node->Y);
@@ -84,9 +85,9 @@ void BuildFreeBody(BeamPage& page, const ModelDocument& doc) {
   for (const TLoadObject& load : ObjectsOf<TLoadObject>(doc)) {
     // Only loads the beam carries: a load on a beam meeting this one at a node
     // on it reaches it through that beam's end forces, not as a load of its own.
-    if (load.HostBeam != doc.FBDBeamNo) continue;
-    const bool touches = LiesOnBeam(nodes, load.Node1, doc.FBDBeamNo) ||
-                         LiesOnBeam(nodes, load.Node2, doc.FBDBeamNo);
+    if (load.HostBeam != doc.Settings.FBDBeamNo) continue;
+    const bool touches = LiesOnBeam(nodes, load.Node1, doc.Settings.FBDBeamNo) ||
+                         LiesOnBeam(nodes, load.Node2, doc.Settings.FBDBeamNo);
     const bool spans = (load.Node1 == chosen->Node1 && load.Node2 == chosen->Node2) ||
                        (load.Node1 == chosen->Node2 && load.Node2 == chosen->Node1);
     if (!touches && !spans) continue;
@@ -121,7 +122,8 @@ TReactionObject& FindOrCreateReaction(std::deque<TReactionObject>& reactions, Be
 }
 
 void BuildReactions(BeamPage& page, const ModelDocument& doc, const AppSettings& settings) {
-  const TBeamObject* chosen = doc.FBDBeamNo == -1 ? nullptr : FindBeam(doc, doc.FBDBeamNo);
+  const TBeamObject* chosen =
+      doc.Settings.FBDBeamNo == -1 ? nullptr : FindBeam(doc, doc.Settings.FBDBeamNo);
   if (chosen == nullptr) return;
   const double beamAngle = BeamAngle(*chosen);
   const double y = ReactionY(page);

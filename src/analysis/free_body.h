@@ -11,7 +11,7 @@
 namespace strandel {
 
 // Appends the beam copy and the point forces, point moments and distributed loads
-// acting on it. Nothing when doc.FBDBeamNo names no beam.
+// acting on it. Nothing when doc.Settings.FBDBeamNo names no beam.
 void BuildFreeBody(BeamPage& page, const ModelDocument& doc);
 
 // The reaction of `nodeNumber` in `reactions`, created at page position (x, y) on

@@ -55,7 +55,7 @@ BeamValues ValuesOf(const TBeamObject& beam, const TNodeObject& first, const TNo
   values.Angle = std::atan2(second.Y - first.Y, second.X - first.X);
   values.GrossArea = A(beam, doc, &context);
   // The stiffness takes the section that local buckling leaves effective.
-  values.Area = doc.LocBuckRed ? Aeff(beam, doc, &context) : values.GrossArea;
+  values.Area = doc.Settings.LocBuckRed ? Aeff(beam, doc, &context) : values.GrossArea;
   values.Inertia = IyUsed(beam, doc, &context);
   values.EModulus = beam.Ek;
   values.Density = beam.Dens;
@@ -183,7 +183,7 @@ SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionCo
         ++next;
       const TNodeObject* end = next < hosted.size() ? hosted[next].Node : second;
       TSegmentObject segment = Stretch(beam, ++number, *current, *end, values);
-      AddLoads(segment, doc.OwnWeight, values, loads, nodes);
+      AddLoads(segment, doc.Settings.OwnWeight, values, loads, nodes);
       doc.Segments.push_back(segment);
       if (end == second || end->Number == beam.Node2) break;
       current = end;

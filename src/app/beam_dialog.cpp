@@ -246,7 +246,8 @@ void TfBeamProp::accept() {
 }
 
 bool ShowBeamDialog(const DialogContext& context, int index) {
-  std::optional<BeamDialogModel> model = OpenBeamDialog(context.Doc, index, context.Settings.Units);
+  std::optional<BeamDialogModel> model =
+      OpenBeamDialog(context.Doc, index, context.Settings.Units, context.Parameters);
   if (!model) return false;
   TfBeamProp dialog(context, std::move(*model));
   return dialog.exec() == QDialog::Accepted;

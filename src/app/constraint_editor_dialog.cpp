@@ -17,8 +17,9 @@
 
 namespace strandel {
 
-TfOptEdit::TfOptEdit(VariableList& list, TVarItem& variable, QWidget* parent)
-    : QDialog(parent), editor_(list, variable) {
+TfOptEdit::TfOptEdit(VariableList& list, TVarItem& variable, ParameterTable& parameters,
+                     QWidget* parent)
+    : QDialog(parent), editor_(list, variable, parameters) {
   setWindowTitle(TrOr(tr::kConstraintCaption, "Constrains editor"));
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(TrOr(tr::kConstraintVariable, "Variable"), this), 0, 0);

@@ -22,7 +22,8 @@ class TfOptEdit : public QDialog {
   Q_OBJECT
 public:
   // `variable` belongs to `list`; the dialog is centred on `parent`.
-  TfOptEdit(VariableList& list, TVarItem& variable, QWidget* parent = nullptr);
+  TfOptEdit(VariableList& list, TVarItem& variable, ParameterTable& parameters,
+            QWidget* parent = nullptr);
 
   // The controls (tests drive them as the user does).
   QLineEdit* NameField() const { return name_; }

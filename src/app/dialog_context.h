@@ -6,8 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "expr/parameters.h"
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "optimizer/random_sequence.h"
 
 class QWidget;
 
@@ -22,6 +24,10 @@ struct DialogContext {
   AppSettings& Settings;
   UserMessages& Messages;
   const std::string& DataFolder;
+  // The program run's expression parameters, which every dialog field shares,
+  // and its random sequence for the optimizer (both the window's).
+  ParameterTable& Parameters;
+  RandomSequence& Random;
   // Draws the model page again now (the optimizer shows each trial point).
   std::function<void()> RepaintModel;
   // Before a dialog replaces the whole model (the structure generator): offers

@@ -40,7 +40,8 @@ constexpr std::array<const char*, kStructureKindCount> kKindNames = {
 
 GeneratorDialog::GeneratorDialog(const DialogContext& context, GeneratorParameters& parameters)
     : QDialog(context.Parent), context_(context), kept_(parameters),
-      model_(parameters, context.Settings.Units), pictures_(kStructureKindCount) {
+      model_(parameters, context.Settings.Units, context.Parameters),
+      pictures_(kStructureKindCount) {
   setWindowTitle(TrOr(tr::kGeneratorCaption, "Structure generator"));
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(TrOr(tr::kGeneratorLabelStructure, "Structure"), this), 0, 0);

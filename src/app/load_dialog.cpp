@@ -25,9 +25,9 @@ TfFQMprop::TfFQMprop(const DialogContext& context, LoadDialogModel model)
 }
 
 void TfFQMprop::Evaluate() {
-  angle_.Edit->ApplyTo(model_.Angle);
-  value_.Edit->ApplyTo(model_.Value);
-  if (model_.HasTextPos) textPos_.Edit->ApplyTo(model_.TextPos);
+  angle_.Edit->ApplyTo(model_.Angle, context_.Parameters);
+  value_.Edit->ApplyTo(model_.Value, context_.Parameters);
+  if (model_.HasTextPos) textPos_.Edit->ApplyTo(model_.TextPos, context_.Parameters);
 }
 
 void TfFQMprop::accept() {
@@ -35,7 +35,8 @@ void TfFQMprop::accept() {
   angle_.Edit->TakeText(model_.Angle);
   value_.Edit->TakeText(model_.Value);
   textPos_.Edit->TakeText(model_.TextPos);
-  if (OkApplied(*this, model_.Apply(context_.Doc), *navigation_, context_.Messages))
+  if (OkApplied(*this, model_.Apply(context_.Doc, context_.Parameters), *navigation_,
+                context_.Messages))
     QDialog::accept();
 }
 

@@ -145,6 +145,10 @@ private:
   GeneratorParameters generatorParameters_;
   AppSettings settings_;
   ModelDocument doc_;
+  // The program run's expression parameters and random sequence: the dialogs
+  // get them through their context.
+  ParameterTable parameters_;
+  RandomSequence random_;
   DocumentChanges changes_;
   BeamPage beamPage_;
   DocumentCommands commands_;

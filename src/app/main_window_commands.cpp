@@ -241,6 +241,8 @@ DialogContext MainWindow::MakeDialogContext() {
           settings_,
           messages_,
           environment_.DataFolder,
+          parameters_,
+          random_,
           [this] { modelPage_->Repaint(); },
           [this] { return commands_.ConfirmSaveChanges(); }};
 }

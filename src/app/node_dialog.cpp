@@ -27,7 +27,7 @@ TfNodeProp::TfNodeProp(const DialogContext& context, NodeDialogModel model)
 void TfNodeProp::Evaluate() {
   for (auto [row, field] : {std::pair{&x_, &model_.X}, std::pair{&y_, &model_.Y},
                             std::pair{&position_, &model_.Position}})
-    if (field->Enabled) row->Edit->ApplyTo(*field);
+    if (field->Enabled) row->Edit->ApplyTo(*field, context_.Parameters);
 }
 
 void TfNodeProp::accept() {
@@ -35,8 +35,8 @@ void TfNodeProp::accept() {
   x_.Edit->TakeText(model_.X);
   y_.Edit->TakeText(model_.Y);
   position_.Edit->TakeText(model_.Position);
-  if (OkApplied(*this, model_.Apply(context_.Doc, context_.Messages), *navigation_,
-                context_.Messages))
+  if (OkApplied(*this, model_.Apply(context_.Doc, context_.Parameters, context_.Messages),
+                *navigation_, context_.Messages))
     QDialog::accept();
 }
 

@@ -41,9 +41,9 @@ void NumericFieldEdit::ShowField(const DialogField& field) {
   ShowOutcome(field);
 }
 
-bool NumericFieldEdit::ApplyTo(DialogField& field) {
+bool NumericFieldEdit::ApplyTo(DialogField& field, ParameterTable& parameters) {
   TakeText(field);
-  const bool accepted = field.Apply();
+  const bool accepted = field.Apply(parameters);
   ShowOutcome(field);
   return accepted;
 }

@@ -27,7 +27,7 @@ public:
   // The typed text into the field, then the field rule; the control shows the
   // outcome (the value's field form, or the refused text with its reason).
   // True when the text was accepted.
-  bool ApplyTo(DialogField& field);
+  bool ApplyTo(DialogField& field, ParameterTable& parameters);
   // Only the typed text into the field (rules that read several fields at once).
   void TakeText(DialogField& field) const;
 

@@ -44,7 +44,7 @@ QLabel* ValueLabel(QWidget* parent, const char* name) {
 TfOptimizer::TfOptimizer(const DialogContext& context)
     : QDialog(context.Parent), context_(context), ownMessages_(this),
       messages_(MessagesFor(context.Messages, ownMessages_)),
-      optimizer_(context.Doc, context.Settings.Units, *this) {
+      optimizer_(context.Doc, context.Settings.Units, *this, context.Random) {
   BuildControls();
   timer_ = new QTimer(this);
   timer_->setObjectName(QStringLiteral("TI_IterTimer"));
@@ -225,7 +225,7 @@ void TfOptimizer::OptimizeDoubleClicked(int row) {
   // The row, not the name, finds the variable: nodes 1 and 1001 share a name.
   TVarItem* variable = SelectedVariable(optimizer_.Variables(), row);
   if (!variable || !optimizer_.Idle()) return;
-  TfOptEdit editor(optimizer_.Variables(), *variable, this);
+  TfOptEdit editor(optimizer_.Variables(), *variable, context_.Parameters, this);
   if (editor.exec() == QDialog::Accepted) optimizer_.ConstraintEdited();
   FillLists();
   ShowState();

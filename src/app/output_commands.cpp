@@ -74,10 +74,10 @@ void OutputCommands::PrintChosen(const OutputContext& context, const PrintOption
       outcome = PrintModel(printer_, title, context.Doc, context.Settings, heading);
       break;
     case PrintJobKind::Diagrams:
-      outcome =
-          PrintBeamSheets(printer_, title, context.Diagrams, context.Settings,
-                          TitleFor(context.Doc.FileName,
-                                   context.Diagrams.ChoiceIndex >= 0 ? context.Doc.FBDBeamNo : -1));
+      outcome = PrintBeamSheets(printer_, title, context.Diagrams, context.Settings,
+                                TitleFor(context.Doc.FileName, context.Diagrams.ChoiceIndex >= 0
+                                                                   ? context.Doc.Settings.FBDBeamNo
+                                                                   : -1));
       break;
     case PrintJobKind::Report:
       outcome = PrintReport(printer_, title, context.ReportLines, heading);

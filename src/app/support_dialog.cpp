@@ -58,9 +58,9 @@ QAbstractButton* TfSuppProp::DirectionButton(int direction) const {
 }
 
 void TfSuppProp::Evaluate() {
-  x_.Edit->ApplyTo(model_.XDisplacement);
-  y_.Edit->ApplyTo(model_.YDisplacement);
-  rotation_.Edit->ApplyTo(model_.Rotation);
+  x_.Edit->ApplyTo(model_.XDisplacement, context_.Parameters);
+  y_.Edit->ApplyTo(model_.YDisplacement, context_.Parameters);
+  rotation_.Edit->ApplyTo(model_.Rotation, context_.Parameters);
 }
 
 void TfSuppProp::TakeControls() {
@@ -75,7 +75,8 @@ void TfSuppProp::TakeControls() {
 void TfSuppProp::accept() {
   if (!navigation_->FieldsTaken()) return;
   TakeControls();
-  if (OkApplied(*this, model_.Apply(context_.Doc), *navigation_, context_.Messages))
+  if (OkApplied(*this, model_.Apply(context_.Doc, context_.Parameters), *navigation_,
+                context_.Messages))
     QDialog::accept();
 }
 

@@ -59,7 +59,7 @@ void PrintJson(const BeamPage& page, const ModelDocument& doc, const AnalysisOut
   // A model without nodes has nothing that could fail.
   const bool valid = outcome.Ok() || !outcome.Analysed;
   std::string out = std::string("{\"results_valid\": ") + (valid ? "true" : "false") +
-                    ", \"beam\": " + std::to_string(doc.FBDBeamNo);
+                    ", \"beam\": " + std::to_string(doc.Settings.FBDBeamNo);
   out += ",\n \"reactions\": [";
   bool first = true;
   for (const TReactionObject* r : PageObjectsOf<TReactionObject>(page)) {
@@ -202,7 +202,7 @@ int RunDiagrams(const std::vector<std::string>& args) {
     return UsageError(parsed.Positional[0] + " has no beam " + *beamText);
 
   const AnalysisOutcome outcome = AnalyseModel(doc);
-  doc.FBDBeamNo = *beamNumber;
+  doc.Settings.FBDBeamNo = *beamNumber;
   UpdateBeamPage(page, doc, settings);
   if (picture &&
       !WritePicture(parsed.Positional[1],

@@ -87,9 +87,10 @@ int RunEval(const std::vector<std::string>& args) {
 
   // One run is one program run: a parameter defined by one expression is known
   // to the later ones.
+  ParameterTable parameters;
   std::vector<ExpressionValue> results;
   for (const std::string& expression : expressions)
-    results.push_back(EvaluateText(expression));
+    results.push_back(EvaluateText(expression, parameters));
 
   if (parsed.Has("--json")) {
     std::string out = "{\"results\": [";

@@ -167,7 +167,8 @@ int RunOptimize(const std::vector<std::string>& args) {
   if (!ReadModel(path, doc, ModelUse::Analyse)) return kExitUsage;
 
   BatchHost host;
-  Optimizer optimizer(doc, settings.Units, host);
+  RandomSequence random; // a run of the program starts the sequence from 0
+  Optimizer optimizer(doc, settings.Units, host, random);
   optimizer.SetLimits(limits);
   const AnalysisOutcome start = optimizer.Open();
   ShowNotes(start);

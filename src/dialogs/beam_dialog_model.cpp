@@ -83,10 +83,11 @@ bool ProfileFieldApplies(int shape, int field) {
 }
 
 std::optional<BeamDialogModel> OpenBeamDialog(const ModelDocument& doc, int index,
-                                              const UnitChoice& units) {
+                                              const UnitChoice& units, ParameterTable& parameters) {
   const TBeamObject* beam = ObjectAt<TBeamObject>(doc, index);
   if (!beam) return std::nullopt;
   BeamDialogModel dialog;
+  dialog.parameters_ = &parameters;
   dialog.Index = index;
   dialog.Copy = *beam;
   dialog.Units = units;
@@ -118,8 +119,8 @@ std::optional<BeamDialogModel> OpenBeamDialog(const ModelDocument& doc, int inde
 }
 
 bool BeamDialogModel::ApplyFields(UserMessages& messages) {
-  const bool accepted =
-      strandel::ApplyFields({&H, &W, &TL, &TF, &Ftk, &Fck, &Fmk, &Ek, &Density, &TextPos});
+  const bool accepted = strandel::ApplyFields(
+      {&H, &W, &TL, &TF, &Ftk, &Fck, &Fmk, &Ek, &Density, &TextPos}, *parameters_);
   Copy.H = H.Stored;
   Copy.B = W.Stored;
   Copy.TL = TL.Stored;

@@ -64,7 +64,8 @@ struct BeamDialogModel {
   // its reason, and the copy keeps the value). A name or description with ";"
   // in it, or one that would make the stored beam line too long to read back,
   // is refused with a message and shows the old text again. False when a
-  // numeric field refused its text.
+  // numeric field refused its text. The fields evaluate with the parameter
+  // table the dialog was opened with.
   bool ApplyFields(UserMessages& messages);
   // Which choices show, which fields are enabled, and the choice lists, by
   // material and shape.
@@ -106,13 +107,17 @@ struct BeamDialogModel {
   std::vector<std::string> DeletedGroups;
 
 private:
+  friend std::optional<BeamDialogModel> OpenBeamDialog(const ModelDocument&, int, const UnitChoice&,
+                                                       ParameterTable&);
+  ParameterTable* parameters_ = nullptr; // set by OpenBeamDialog
   void ShowCaption(const ModelDocument& doc);
   void Refresh(const ModelDocument& doc);
 };
 
-// The dialog of the object at `index`; nothing unless it is a beam.
+// The dialog of the object at `index`; nothing unless it is a beam. Its fields
+// evaluate with `parameters`, which must outlive the dialog.
 std::optional<BeamDialogModel> OpenBeamDialog(const ModelDocument& doc, int index,
-                                              const UnitChoice& units);
+                                              const UnitChoice& units, ParameterTable& parameters);
 
 // Whether field `field` (0 H, 1 W, 2 TL, 3 TF) applies to the shape: every
 // shape has a height, solid circles and round tubes no separate width, only

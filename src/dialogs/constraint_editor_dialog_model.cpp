@@ -4,8 +4,9 @@
 
 namespace strandel {
 
-ConstraintEditorDialogModel::ConstraintEditorDialogModel(VariableList& list, TVarItem& variable)
-    : list_(list), variable_(variable), savedLow_(variable.LowBound),
+ConstraintEditorDialogModel::ConstraintEditorDialogModel(VariableList& list, TVarItem& variable,
+                                                         ParameterTable& parameters)
+    : list_(list), parameters_(parameters), variable_(variable), savedLow_(variable.LowBound),
       savedHigh_(variable.HighBound), savedType_(variable.ConstrainType),
       savedAssoc_(variable.AssocName) {
   low_.Show(variable.LowBound, variable.DispFactor);
@@ -60,8 +61,8 @@ bool ConstraintEditorDialogModel::Store(const ConstraintFields& fields) {
     }
     low_.Text = fields.Low.Text;
     high_.Text = fields.High.Text;
-    const bool lowTaken = low_.Apply();
-    const bool highTaken = high_.Apply();
+    const bool lowTaken = low_.Apply(parameters_);
+    const bool highTaken = high_.Apply(parameters_);
     pending_ = !lowTaken || !highTaken;
     if (!pending_ && high_.Stored - low_.Stored > 0) {
       variable_.LowBound = low_.Stored;

@@ -23,8 +23,8 @@ struct ConstraintFields {
 class ConstraintEditorDialogModel {
 public:
   // `variable` belongs to `list`; its bounds, type and associated name are kept
-  // for Cancel.
-  ConstraintEditorDialogModel(VariableList& list, TVarItem& variable);
+  // for Cancel. The bound fields evaluate with `parameters`.
+  ConstraintEditorDialogModel(VariableList& list, TVarItem& variable, ParameterTable& parameters);
 
   // " N001.X", the read-only name field.
   std::string NameText() const;
@@ -52,6 +52,7 @@ public:
 
 private:
   VariableList& list_;
+  ParameterTable& parameters_;
   TVarItem& variable_;
   double savedLow_, savedHigh_;
   int savedType_;

@@ -7,8 +7,9 @@ namespace strandel {
 namespace {
 
 std::array<bool*, kDimensioningSwitchCount> Switches(ModelDocument& doc) {
-  return {&doc.FailHazRed, &doc.DimUncertRed, &doc.LatBuckRed, &doc.LocBuckRed,
-          &doc.LoadDurRed, &doc.AirMoistRed,  &doc.OwnWeight};
+  return {&doc.Settings.FailHazRed, &doc.Settings.DimUncertRed, &doc.Settings.LatBuckRed,
+          &doc.Settings.LocBuckRed, &doc.Settings.LoadDurRed,   &doc.Settings.AirMoistRed,
+          &doc.Settings.OwnWeight};
 }
 
 } // namespace

@@ -16,8 +16,8 @@ std::optional<double> Taken(const DialogField& field) {
 } // namespace
 
 GeneratorDialogModel::GeneratorDialogModel(const GeneratorParameters& values,
-                                           const UnitChoice& units)
-    : Values(values), length_(UnitFactor(units, Quantity::Length)),
+                                           const UnitChoice& units, ParameterTable& parameters)
+    : Values(values), parameters_(&parameters), length_(UnitFactor(units, Quantity::Length)),
       load_(UnitFactor(units, Quantity::DistLoad)) {
   for (int i = 0; i < kGeneratorFieldCount; ++i)
     Fields[static_cast<std::size_t>(i)].Kind = kKinds[i];
@@ -63,8 +63,8 @@ void GeneratorDialogModel::ShowFields() {
 }
 
 bool GeneratorDialogModel::ReadFields() {
-  const bool accepted =
-      ApplyFields({&Fields[0], &Fields[1], &Fields[2], &Fields[3], &Fields[4], &Fields[5]});
+  const bool accepted = ApplyFields(
+      {&Fields[0], &Fields[1], &Fields[2], &Fields[3], &Fields[4], &Fields[5]}, *parameters_);
   ReadGeneratorValues(Values,
                       {Taken(Field(GeneratorField::Width)), Taken(Field(GeneratorField::Height)),
                        Taken(Field(GeneratorField::MiddleHeight)),

@@ -23,7 +23,9 @@ enum class GeneratorField : int {
 inline constexpr int kGeneratorFieldCount = 6;
 
 struct GeneratorDialogModel {
-  GeneratorDialogModel(const GeneratorParameters& values, const UnitChoice& units);
+  // The fields evaluate with `parameters`, which must outlive the model.
+  GeneratorDialogModel(const GeneratorParameters& values, const UnitChoice& units,
+                       ParameterTable& parameters);
 
   GeneratorParameters Values;
   std::array<DialogField, kGeneratorFieldCount> Fields;
@@ -44,6 +46,7 @@ struct GeneratorDialogModel {
   void ChooseKind(StructureKind kind);
 
 private:
+  ParameterTable* parameters_;
   double length_ = 1; // display factors
   double load_ = 1;
 };

@@ -73,18 +73,18 @@ std::optional<LoadDialogModel> OpenLoadDialog(const ModelDocument& doc, int inde
   return dialog;
 }
 
-bool LoadDialogModel::EvaluateFields() {
+bool LoadDialogModel::EvaluateFields(ParameterTable& parameters) {
   // A force or moment has no label position: its field is disabled.
-  return ApplyFields({&Angle, &Value, &TextPos});
+  return ApplyFields({&Angle, &Value, &TextPos}, parameters);
 }
 
-ApplyOutcome LoadDialogModel::Apply(ModelDocument& doc) {
+ApplyOutcome LoadDialogModel::Apply(ModelDocument& doc, ParameterTable& parameters) {
   GraphObject* object = ObjectAt<GraphObject>(doc, Index);
   if (!object || KindOf(*object) != Kind) return ApplyOutcome::ObjectGone;
   const long number =
       std::visit([](const auto& o) { return static_cast<long>(o.Number); }, *object);
   if (number != Number) return ApplyOutcome::ObjectGone;
-  if (!EvaluateFields()) return ApplyOutcome::FieldRefused;
+  if (!EvaluateFields(parameters)) return ApplyOutcome::FieldRefused;
   std::visit(
       [&](auto& o) {
         using T = std::decay_t<decltype(o)>;

@@ -24,12 +24,12 @@ struct LoadDialogModel {
   bool HasTextPos = false;
 
   // Evaluates the fields the kind has; false when one refused its text.
-  bool EvaluateFields();
+  bool EvaluateFields(ParameterTable& parameters);
   // OK: evaluates and writes the direction (normalised into (-180, 180]
   // degrees, so a direction turned once round reads as the same direction),
   // the value and, for a load, the label position. Nothing changes unless it
   // comes to Applied.
-  ApplyOutcome Apply(ModelDocument& doc);
+  ApplyOutcome Apply(ModelDocument& doc, ParameterTable& parameters);
 };
 
 // The dialog of the object at `index`; nothing unless it is a force, a load or

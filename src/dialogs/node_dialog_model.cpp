@@ -31,16 +31,17 @@ std::optional<NodeDialogModel> OpenNodeDialog(const ModelDocument& doc, int inde
   return dialog;
 }
 
-bool NodeDialogModel::EvaluateFields() {
-  return ApplyFields({&X, &Y, &Position});
+bool NodeDialogModel::EvaluateFields(ParameterTable& parameters) {
+  return ApplyFields({&X, &Y, &Position}, parameters);
 }
 
-ApplyOutcome NodeDialogModel::Apply(ModelDocument& doc, UserMessages& messages) {
+ApplyOutcome NodeDialogModel::Apply(ModelDocument& doc, ParameterTable& parameters,
+                                    UserMessages& messages) {
   TNodeObject* node = ObjectAt<TNodeObject>(doc, Index);
   if (!node || node->Number != Number) return ApplyOutcome::ObjectGone;
   const TBeamObject* host = OnBeam ? FindBeam(doc, node->HostBeam) : nullptr;
   if (OnBeam && !host) return ApplyOutcome::ObjectGone;
-  if (!EvaluateFields()) return ApplyOutcome::FieldRefused;
+  if (!EvaluateFields(parameters)) return ApplyOutcome::FieldRefused;
   Point2 target{X.Stored, Y.Stored};
   if (host) {
     node->PositionOnBeam = Position.Stored;

@@ -26,11 +26,11 @@ struct NodeDialogModel {
 
   // Evaluates every enabled field, as moving between fields does; false when
   // one refused its text.
-  bool EvaluateFields();
+  bool EvaluateFields(ParameterTable& parameters);
   // OK: evaluates, then moves the node with MoveNode, which carries its beams,
   // the nodes on them, and the supports, loads, forces and moments at them
   // along. Nothing changes unless it comes to Applied.
-  ApplyOutcome Apply(ModelDocument& doc, UserMessages& messages);
+  ApplyOutcome Apply(ModelDocument& doc, ParameterTable& parameters, UserMessages& messages);
 };
 
 // The dialog of the object at `index`; nothing unless it is a node.

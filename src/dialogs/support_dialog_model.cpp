@@ -34,14 +34,14 @@ std::optional<SupportDialogModel> OpenSupportDialog(const ModelDocument& doc, in
   return dialog;
 }
 
-bool SupportDialogModel::EvaluateFields() {
-  return ApplyFields({&XDisplacement, &YDisplacement, &Rotation});
+bool SupportDialogModel::EvaluateFields(ParameterTable& parameters) {
+  return ApplyFields({&XDisplacement, &YDisplacement, &Rotation}, parameters);
 }
 
-ApplyOutcome SupportDialogModel::Apply(ModelDocument& doc) {
+ApplyOutcome SupportDialogModel::Apply(ModelDocument& doc, ParameterTable& parameters) {
   TSupportObject* support = ObjectAt<TSupportObject>(doc, Index);
   if (!support || support->Number != Number) return ApplyOutcome::ObjectGone;
-  if (!EvaluateFields()) return ApplyOutcome::FieldRefused;
+  if (!EvaluateFields(parameters)) return ApplyOutcome::FieldRefused;
   support->DX = XDisplacement.Stored;
   support->DY = YDisplacement.Stored;
   support->DRot = Rotation.Stored;

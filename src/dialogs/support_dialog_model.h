@@ -29,10 +29,10 @@ struct SupportDialogModel {
   bool Rolled = false;
 
   // Evaluates the three fields; false when one refused its text.
-  bool EvaluateFields();
+  bool EvaluateFields(ParameterTable& parameters);
   // OK: evaluates and writes everything back in base units. Nothing changes
   // unless it comes to Applied.
-  ApplyOutcome Apply(ModelDocument& doc);
+  ApplyOutcome Apply(ModelDocument& doc, ParameterTable& parameters);
 };
 
 // The dialog of the object at `index`; nothing unless it is a support.

@@ -256,16 +256,20 @@ bool Editor::ScaleSize(double& size, double factor) {
 // The drawing sizes are stored with the document, so each click is a step; the
 // results still hold.
 void Editor::BeamScaleUp() {
-  if (ScaleSize(doc_.BeamHeight, kZoomStep)) changes_.Finish(tr::kStepBeamSize, kMarksModified);
+  if (ScaleSize(doc_.Settings.BeamHeight, kZoomStep))
+    changes_.Finish(tr::kStepBeamSize, kMarksModified);
 }
 void Editor::BeamScaleDown() {
-  if (ScaleSize(doc_.BeamHeight, 1 / kZoomStep)) changes_.Finish(tr::kStepBeamSize, kMarksModified);
+  if (ScaleSize(doc_.Settings.BeamHeight, 1 / kZoomStep))
+    changes_.Finish(tr::kStepBeamSize, kMarksModified);
 }
 void Editor::LoadScaleUp() {
-  if (ScaleSize(doc_.LoadHeight, kZoomStep)) changes_.Finish(tr::kStepLoadSize, kMarksModified);
+  if (ScaleSize(doc_.Settings.LoadHeight, kZoomStep))
+    changes_.Finish(tr::kStepLoadSize, kMarksModified);
 }
 void Editor::LoadScaleDown() {
-  if (ScaleSize(doc_.LoadHeight, 1 / kZoomStep)) changes_.Finish(tr::kStepLoadSize, kMarksModified);
+  if (ScaleSize(doc_.Settings.LoadHeight, 1 / kZoomStep))
+    changes_.Finish(tr::kStepLoadSize, kMarksModified);
 }
 
 // The exaggeration of the displaced shape is a way of looking at the results,

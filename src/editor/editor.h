@@ -127,7 +127,7 @@ public:
 
 private:
   // editor.cpp: view, cursor and the host.
-  double Tolerance() const { return doc_.BeamHeight / 2; }
+  double Tolerance() const { return doc_.Settings.BeamHeight / 2; }
   void RequestRepaint();
   void RefreshAll();
   void ShowCursor(bool show);

@@ -118,7 +118,7 @@ void Editor::LeftPressInMode(PixelPoint pixel) {
   case mode::kBeamEnd: {
     // Objects live apart from the list, so the beam survives appending a node.
     TBeamObject* beam = HalfMade<TBeamObject>();
-    if (!beam || Distance(cursor, {beam->X1, beam->Y1}) < doc_.BeamHeight / 2) break;
+    if (!beam || Distance(cursor, {beam->X1, beam->Y1}) < doc_.Settings.BeamHeight / 2) break;
     TNodeObject* end = NodeAtCursor(true);
     if (!end) break;
     beam->X2 = end->X;

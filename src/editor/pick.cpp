@@ -16,17 +16,17 @@ bool Hit(const GraphObject& object, Point2 p, const ModelDocument& doc) {
       [&](const auto& o) {
         using T = std::decay_t<decltype(o)>;
         if constexpr (std::is_same_v<T, TNodeObject>)
-          return HitNode(o, p, doc.BeamHeight);
+          return HitNode(o, p, doc.Settings.BeamHeight);
         else if constexpr (std::is_same_v<T, TBeamObject>)
-          return HitBeam(o, p, doc.BeamHeight);
+          return HitBeam(o, p, doc.Settings.BeamHeight);
         else if constexpr (std::is_same_v<T, TSupportObject>)
-          return HitSupport(o, p, doc.BeamHeight);
+          return HitSupport(o, p, doc.Settings.BeamHeight);
         else if constexpr (std::is_same_v<T, TLoadObject>)
-          return HitLoad(o, p, doc.LoadHeight);
+          return HitLoad(o, p, doc.Settings.LoadHeight);
         else if constexpr (std::is_same_v<T, TForceObject>)
-          return HitForce(o, p, doc.LoadHeight);
+          return HitForce(o, p, doc.Settings.LoadHeight);
         else
-          return HitMoment(o, p, doc.LoadHeight);
+          return HitMoment(o, p, doc.Settings.LoadHeight);
       },
       object);
 }

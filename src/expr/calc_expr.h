@@ -22,7 +22,7 @@ public:
   static constexpr int kMaxSlot = 99;
   static constexpr int kMaxOperations = 100;
 
-  explicit TCalcExpr(ParameterTable& parameters = ProgramParameters());
+  explicit TCalcExpr(ParameterTable& parameters);
 
   // Compiles `text`; the three variable names stand for slots 0, 1 and 2, and an
   // empty name stands for no variable. A

@@ -30,7 +30,7 @@ struct DialogField {
   void Show(double value, double factor);
   // The field rule on the text: a valid expression is stored and shown as its
   // value; anything else stays as typed with Error set. True when accepted.
-  bool Apply(ParameterTable& parameters = ProgramParameters());
+  bool Apply(ParameterTable& parameters);
   bool Refused() const { return !Error.empty(); }
   // What the field shows for its stored value: the text Esc goes back to.
   std::string StoredText() const { return FieldText(Stored, Factor); }
@@ -41,7 +41,6 @@ DialogField PercentField(std::string label, double fraction);
 
 // Applies every enabled field (all of them, so each refusal shows at once). True
 // when every one was accepted: only then may a dialog's OK go ahead.
-bool ApplyFields(std::initializer_list<DialogField*> fields,
-                 ParameterTable& parameters = ProgramParameters());
+bool ApplyFields(std::initializer_list<DialogField*> fields, ParameterTable& parameters);
 
 } // namespace strandel

@@ -21,14 +21,13 @@ struct ExpressionValue {
 
 // Compiles and evaluates a field's text once (fields have no variables). A
 // definition such as "L1=2.5" stores its parameter as a side effect.
-ExpressionValue EvaluateText(std::string_view text,
-                             ParameterTable& parameters = ProgramParameters());
+ExpressionValue EvaluateText(std::string_view text, ParameterTable& parameters);
 
 // The text compiles and evaluates without an arithmetic fault.
-bool IsValidExpression(std::string_view text, ParameterTable& parameters = ProgramParameters());
+bool IsValidExpression(std::string_view text, ParameterTable& parameters);
 
 // Valid, and the value lies in 0..100 (positions on a beam, label positions).
-bool IsPercentExpression(std::string_view text, ParameterTable& parameters = ProgramParameters());
+bool IsPercentExpression(std::string_view text, ParameterTable& parameters);
 
 // What a field accepts besides a value the evaluator gives.
 enum class FieldKind {
@@ -70,7 +69,6 @@ struct FieldEntry {
 // carry) is refused: the text stays as typed, the stored value stays exactly as it
 // was, and Message says why, in the evaluator's words or the translation list's.
 FieldEntry ApplyNumericField(std::string_view text, double displayFactor, double storedValue,
-                             FieldKind kind = FieldKind::Value,
-                             ParameterTable& parameters = ProgramParameters());
+                             FieldKind kind, ParameterTable& parameters);
 
 } // namespace strandel

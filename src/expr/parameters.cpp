@@ -64,11 +64,6 @@ std::optional<std::size_t> ParameterTable::LongestMatchAt(std::u32string_view te
   return std::nullopt;
 }
 
-ParameterTable& ProgramParameters() {
-  static ParameterTable table;
-  return table;
-}
-
 std::string ParameterNameError(std::u32string_view name) {
   if (name.empty()) return "A parameter name must bee entered";
   if (name.size() > kMaxNameLength)

@@ -1,8 +1,8 @@
 #pragma once
 // Named parameters of input-field expressions. "L1=2.5" typed into any field
-// defines L1 for every later field of the program run; parameters are not saved.
-// The table is one of the program's few process-wide tables: every evaluator uses
-// ProgramParameters() unless a test hands it a table of its own.
+// defines L1 for every later field evaluated with the same table; parameters are
+// not saved. The main window owns the table of a program run and hands it to its
+// dialogs, a strandel-cli command makes its own, and every test its own.
 
 #include <cstddef>
 #include <optional>
@@ -43,9 +43,6 @@ private:
   };
   std::vector<Entry> entries_;
 };
-
-// The table every field of the program shares.
-ParameterTable& ProgramParameters();
 
 // Why `name` cannot be defined as a parameter, in the program's wording; empty when
 // it can. Letters A-Z, a-z, Ä Å Ö ä å ö and digits, at most 16 characters, not

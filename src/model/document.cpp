@@ -104,23 +104,20 @@ void InvalidateResults(ModelDocument& doc) {
 void NewDocument(ModelDocument& doc, const DocumentSizes& sizes) {
   ClearModel(doc);
   doc.FileName = "Noname.qsd";
-  doc.BeamHeight = sizes.BeamHeight;
-  doc.TxtHeight = sizes.TxtHeight;
-  doc.LoadHeight = sizes.LoadHeight;
+  doc.Settings = DocumentSettings{};
+  doc.Settings.BeamHeight = sizes.BeamHeight;
+  doc.Settings.TxtHeight = sizes.TxtHeight;
+  doc.Settings.LoadHeight = sizes.LoadHeight;
   doc.DisplacementScale = 0;
   doc.Modified = false;
   doc.ResultsValid = false;
   doc.ShowDisplacements = false;
   doc.ShowUtilisation = false;
-  doc.FBDBeamNo = -1;
   doc.CreatedDate = TodayText();
   doc.CreatedByUser = CurrentUserName();
   doc.CreationVersion = kCreationVersion;
   doc.LastModDate = "?";
   doc.LastModByUser = "?";
-  doc.FailHazRed = doc.DimUncertRed = doc.LatBuckRed = doc.LocBuckRed = true;
-  doc.LoadDurRed = doc.AirMoistRed = doc.OwnWeight = true;
-  doc.VariableStr.clear();
 }
 
 void CopyBeam(const TBeamObject* source, TBeamObject& target, bool withIdentity,

@@ -1,8 +1,10 @@
 #pragma once
 // The document record: the one model of the running program, owning the ordered
 // list of model objects (kinds mixed, in creation order), the history texts, the
-// drawing sizes, the dimensioning switches and the solver's segment list.
+// document's settings (drawing sizes, dimensioning switches, ...) and the
+// solver's segment list.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -27,24 +29,14 @@ struct DocumentSizes {
   double LoadHeight = 0.30;
 };
 
-struct ModelDocument {
-  std::string FileName = "Noname.qsd"; // without folder
-  std::string LastModDate = "?";
-  std::string LastModByUser = "?";
-  std::string CreatedDate = "?";
-  std::string CreatedByUser = "?";
-  std::string CreationVersion = "?";
-  double BeamHeight = 0.11;     // drawing size of beams and nodes, model length units
-  double LoadHeight = 0.30;     // drawing size of loads and arrows, model length units
-  double DisplacementScale = 0; // exaggeration of the displaced shape; 0 = automatic
-  double TxtHeight = 0.11;      // label height, model length units
-  // Owned; a reference to an object stays valid while the list grows.
-  std::vector<std::unique_ptr<GraphObject>> GraphObjects;
-  bool Modified = false;
-  bool ResultsValid = false;
-  std::int32_t FBDBeamNo = -1; // beam shown on the beam-diagram page; -1 none
-  bool ShowDisplacements = false;
-  bool ShowUtilisation = false;
+// The values a document holds besides its objects that are part of the model:
+// each is stored in the document file and taken back by undo as a whole. Not
+// here: the history texts (a save stamps them and undo must not take a save
+// back), the file name, the displacement scale (a view setting the file does not
+// keep) and the states that follow from the model (Modified, ResultsValid and
+// the result displays). A value added here is kept by undo without further
+// code; the document file's reader and writer name each value.
+struct DocumentSettings {
   // Dimensioning switches.
   bool FailHazRed = true;
   bool DimUncertRed = true;
@@ -53,7 +45,30 @@ struct ModelDocument {
   bool LoadDurRed = true;
   bool AirMoistRed = true;
   bool OwnWeight = true;
-  std::string VariableStr; // optimizer variables and constraints
+  double BeamHeight = 0.11;    // drawing size of beams and nodes, model length units
+  double TxtHeight = 0.11;     // label height, model length units
+  double LoadHeight = 0.30;    // drawing size of loads and arrows, model length units
+  std::string VariableStr;     // optimizer variables and constraints
+  std::int32_t FBDBeamNo = -1; // beam shown on the beam-diagram page; -1 none
+
+  bool operator==(const DocumentSettings&) const = default;
+};
+
+struct ModelDocument {
+  std::string FileName = "Noname.qsd"; // without folder
+  std::string LastModDate = "?";
+  std::string LastModByUser = "?";
+  std::string CreatedDate = "?";
+  std::string CreatedByUser = "?";
+  std::string CreationVersion = "?";
+  DocumentSettings Settings;
+  double DisplacementScale = 0; // exaggeration of the displaced shape; 0 = automatic
+  // Owned; a reference to an object stays valid while the list grows.
+  std::vector<std::unique_ptr<GraphObject>> GraphObjects;
+  bool Modified = false;
+  bool ResultsValid = false;
+  bool ShowDisplacements = false;
+  bool ShowUtilisation = false;
   // The solver's elements, rebuilt on every analysis.
   std::vector<TSegmentObject> Segments;
 };

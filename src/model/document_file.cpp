@@ -84,13 +84,13 @@ std::string ObjectKey(long index) {
 std::string WriteDocumentText(const ModelDocument& doc) {
   ProfileWriter writer;
   writer.BeginSection(kSwitches);
-  writer.Write("FailHazRed", BoolText(doc.FailHazRed));
-  writer.Write("DimUncertRed", BoolText(doc.DimUncertRed));
-  writer.Write("LatBuckRed", BoolText(doc.LatBuckRed));
-  writer.Write("LocBuckRed", BoolText(doc.LocBuckRed));
-  writer.Write("LoadDurRed", BoolText(doc.LoadDurRed));
-  writer.Write("AirMoistRed", BoolText(doc.AirMoistRed));
-  writer.Write("OwnWeight", BoolText(doc.OwnWeight));
+  writer.Write("FailHazRed", BoolText(doc.Settings.FailHazRed));
+  writer.Write("DimUncertRed", BoolText(doc.Settings.DimUncertRed));
+  writer.Write("LatBuckRed", BoolText(doc.Settings.LatBuckRed));
+  writer.Write("LocBuckRed", BoolText(doc.Settings.LocBuckRed));
+  writer.Write("LoadDurRed", BoolText(doc.Settings.LoadDurRed));
+  writer.Write("AirMoistRed", BoolText(doc.Settings.AirMoistRed));
+  writer.Write("OwnWeight", BoolText(doc.Settings.OwnWeight));
   writer.BeginSection(kHistory);
   writer.Write("LastModDate", doc.LastModDate);
   writer.Write("LastModByUser", doc.LastModByUser);
@@ -98,13 +98,13 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   writer.Write("CreatedByUser", doc.CreatedByUser);
   writer.Write("CreationVersion", doc.CreationVersion);
   writer.BeginSection(kModelSettings);
-  writer.Write("BeamHeight", FormatGeneral(doc.BeamHeight));
-  writer.Write("TxtHeight", FormatGeneral(doc.TxtHeight));
-  writer.Write("LoadHeight", FormatGeneral(doc.LoadHeight));
+  writer.Write("BeamHeight", FormatGeneral(doc.Settings.BeamHeight));
+  writer.Write("TxtHeight", FormatGeneral(doc.Settings.TxtHeight));
+  writer.Write("LoadHeight", FormatGeneral(doc.Settings.LoadHeight));
   writer.BeginSection(kOptimizer);
-  writer.Write("VariableStr", doc.VariableStr);
+  writer.Write("VariableStr", doc.Settings.VariableStr);
   writer.BeginSection(kDiagramPage);
-  writer.Write("FBDBeamNo", std::to_string(doc.FBDBeamNo));
+  writer.Write("FBDBeamNo", std::to_string(doc.Settings.FBDBeamNo));
   writer.BeginSection(kObjects);
   writer.Write("GraphObjCount", std::to_string(doc.GraphObjects.size()));
   long index = 0;
@@ -127,27 +127,28 @@ DocumentReadResult Refused(ReadResult refusal) {
 // document without a word).
 DocumentReadResult ReadParsedDocument(const ProfileFile& file, ModelDocument& doc, bool checked) {
   auto flag = [&](const char* key) { return ParseBool(file.ReadString(kSwitches, key, "True")); };
-  doc.FailHazRed = flag("FailHazRed");
-  doc.DimUncertRed = flag("DimUncertRed");
-  doc.LatBuckRed = flag("LatBuckRed");
-  doc.LocBuckRed = flag("LocBuckRed");
-  doc.LoadDurRed = flag("LoadDurRed");
-  doc.AirMoistRed = flag("AirMoistRed");
-  doc.OwnWeight = flag("OwnWeight");
+  doc.Settings.FailHazRed = flag("FailHazRed");
+  doc.Settings.DimUncertRed = flag("DimUncertRed");
+  doc.Settings.LatBuckRed = flag("LatBuckRed");
+  doc.Settings.LocBuckRed = flag("LocBuckRed");
+  doc.Settings.LoadDurRed = flag("LoadDurRed");
+  doc.Settings.AirMoistRed = flag("AirMoistRed");
+  doc.Settings.OwnWeight = flag("OwnWeight");
   doc.LastModDate = file.ReadString(kHistory, "LastModDate", "?");
   doc.LastModByUser = file.ReadString(kHistory, "LastModByUser", "?");
   doc.CreatedDate = file.ReadString(kHistory, "CreatedDate", "?");
   doc.CreatedByUser = file.ReadString(kHistory, "CreatedByUser", "?");
   doc.CreationVersion = file.ReadString(kHistory, "CreationVersion", "?");
-  doc.BeamHeight = ParseNumber(file.ReadString(kModelSettings, "BeamHeight", "0.11"));
-  doc.TxtHeight = ParseNumber(file.ReadString(kModelSettings, "TxtHeight", "0.11"));
-  doc.LoadHeight = ParseNumber(file.ReadString(kModelSettings, "LoadHeight", "0.30"));
+  doc.Settings.BeamHeight = ParseNumber(file.ReadString(kModelSettings, "BeamHeight", "0.11"));
+  doc.Settings.TxtHeight = ParseNumber(file.ReadString(kModelSettings, "TxtHeight", "0.11"));
+  doc.Settings.LoadHeight = ParseNumber(file.ReadString(kModelSettings, "LoadHeight", "0.30"));
   doc.DisplacementScale = 0;
-  doc.VariableStr = file.ReadString(kOptimizer, "VariableStr", "");
-  if (ReadResult r = ReadStrictInteger(file, kDiagramPage, "FBDBeamNo", -1, doc.FBDBeamNo); !r.ok) {
+  doc.Settings.VariableStr = file.ReadString(kOptimizer, "VariableStr", "");
+  if (ReadResult r = ReadStrictInteger(file, kDiagramPage, "FBDBeamNo", -1, doc.Settings.FBDBeamNo);
+      !r.ok) {
     // A file cut off inside "-1" has no objects either, which is said below.
     if (!file.EndsInside(kDiagramPage, "FBDBeamNo")) return Refused(r);
-    doc.FBDBeamNo = -1;
+    doc.Settings.FBDBeamNo = -1;
   }
   std::int32_t count = 0;
   if (ReadResult r = ReadStrictInteger(file, kObjects, "GraphObjCount", 0, count); !r.ok)

@@ -97,6 +97,17 @@ std::string Num(double x) {
   return FormatGeneral(x);
 }
 
+// The fields of one beam line being written, addressed by their numbers.
+class BeamFields {
+public:
+  void Set(int n, std::string value) { (*this)[n] = std::move(value); }
+  std::string& operator[](int n) { return fields_[static_cast<std::size_t>(n - 1)]; }
+  std::string Line() const { return JoinFields(fields_); }
+
+private:
+  std::vector<std::string> fields_ = std::vector<std::string>(beam_field::Count);
+};
+
 // Text fields of the beam line: ";" would split the field, line ends the line.
 std::string SafeField(std::string_view text) {
   std::string field;
@@ -131,19 +142,20 @@ std::string ShortenedDescription(const std::string& stored, std::size_t excess) 
 // common length, the longest first. The numbers and choices after them must
 // survive, and a type cut to that length (well above nine characters, since the
 // rest of the line is short) can never turn into one of the three known types.
-void ShortenNames(std::vector<std::string>& fields, std::size_t excess) {
-  constexpr std::size_t kNames[] = {12, 13, 14, 50}; // fields 13, 14, 15 and 51
+void ShortenNames(BeamFields& fields, std::size_t excess) {
+  using namespace beam_field;
+  constexpr int kNames[] = {BeamGroup, MtrlName, MtrlType, ProfName};
   std::size_t longest = 0;
-  for (std::size_t n : kNames)
+  for (int n : kNames)
     longest = std::max(longest, CharacterCount(fields[n]));
   std::size_t cut = 0;
   std::size_t cap = longest;
   while (cut < excess && cap > 0) {
     --cap;
-    for (std::size_t n : kNames)
+    for (int n : kNames)
       cut += CharacterCount(fields[n]) > cap ? 1 : 0;
   }
-  for (std::size_t n : kNames) {
+  for (int n : kNames) {
     if (CharacterCount(fields[n]) > cap) fields[n] = LeftStr(fields[n], cap);
   }
 }
@@ -176,53 +188,51 @@ std::string WriteText(const TNodeObject& node) {
 }
 
 std::string WriteText(const TBeamObject& beam) {
-  std::vector<std::string> fields(79);
-  auto set = [&](int n, std::string value) {
-    fields[static_cast<std::size_t>(n - 1)] = std::move(value);
-  };
-  set(1, "2");
-  set(2, std::to_string(beam.Number));
-  set(3, std::to_string(beam.Node1));
-  set(4, std::to_string(beam.Node2));
-  set(5, BoolText(beam.Locked1));
-  set(6, BoolText(beam.Locked2));
-  set(7, BoolText(beam.Braced));
-  set(9, FormatValueExact(beam.X1));
-  set(10, FormatValueExact(beam.Y1));
-  set(11, FormatValueExact(beam.X2));
-  set(12, FormatValueExact(beam.Y2));
-  set(13, SafeField(beam.BeamGroup));
-  set(14, SafeField(beam.MtrlName));
-  set(15, SafeField(beam.MtrlType));
-  set(16, EncodeDescription(beam.MtrlDesc));
-  set(17, BoolText(beam.HardenAble));
-  set(23, FormatValueExact(beam.Ftk));
-  set(24, FormatValueExact(beam.Fck));
-  set(25, FormatValueExact(beam.Fmk));
-  set(26, FormatValueExact(beam.Ek));
-  set(28, FormatValueExact(beam.Dens));
-  set(50, std::to_string(beam.ShapeNo));
-  set(51, SafeField(beam.ProfName));
-  set(58, FormatValueExact(beam.B));
-  set(59, FormatValueExact(beam.H));
-  set(60, FormatValueExact(beam.TL));
-  set(61, FormatValueExact(beam.TF));
-  set(67, std::to_string(beam.SafetyClass));
-  set(68, std::to_string(beam.ClimateZone));
-  set(69, std::to_string(beam.LoadDuration));
-  set(70, std::to_string(beam.Manufacture));
-  set(71, std::to_string(beam.DimControl));
-  set(78, ColorText(beam.BeamColor));
-  set(79, FormatValueExact(beam.TxtPos));
-  std::string line = JoinFields(fields);
+  using namespace beam_field;
+  BeamFields f;
+  f.Set(Kind, "2");
+  f.Set(Number, std::to_string(beam.Number));
+  f.Set(Node1, std::to_string(beam.Node1));
+  f.Set(Node2, std::to_string(beam.Node2));
+  f.Set(Locked1, BoolText(beam.Locked1));
+  f.Set(Locked2, BoolText(beam.Locked2));
+  f.Set(Braced, BoolText(beam.Braced));
+  f.Set(X1, FormatValueExact(beam.X1));
+  f.Set(Y1, FormatValueExact(beam.Y1));
+  f.Set(X2, FormatValueExact(beam.X2));
+  f.Set(Y2, FormatValueExact(beam.Y2));
+  f.Set(BeamGroup, SafeField(beam.BeamGroup));
+  f.Set(MtrlName, SafeField(beam.MtrlName));
+  f.Set(MtrlType, SafeField(beam.MtrlType));
+  f.Set(MtrlDesc, EncodeDescription(beam.MtrlDesc));
+  f.Set(HardenAble, BoolText(beam.HardenAble));
+  f.Set(Ftk, FormatValueExact(beam.Ftk));
+  f.Set(Fck, FormatValueExact(beam.Fck));
+  f.Set(Fmk, FormatValueExact(beam.Fmk));
+  f.Set(Ek, FormatValueExact(beam.Ek));
+  f.Set(Dens, FormatValueExact(beam.Dens));
+  f.Set(ShapeNo, std::to_string(beam.ShapeNo));
+  f.Set(ProfName, SafeField(beam.ProfName));
+  f.Set(B, FormatValueExact(beam.B));
+  f.Set(H, FormatValueExact(beam.H));
+  f.Set(TL, FormatValueExact(beam.TL));
+  f.Set(TF, FormatValueExact(beam.TF));
+  f.Set(SafetyClass, std::to_string(beam.SafetyClass));
+  f.Set(ClimateZone, std::to_string(beam.ClimateZone));
+  f.Set(LoadDuration, std::to_string(beam.LoadDuration));
+  f.Set(Manufacture, std::to_string(beam.Manufacture));
+  f.Set(DimControl, std::to_string(beam.DimControl));
+  f.Set(BeamColor, ColorText(beam.BeamColor));
+  f.Set(TxtPos, FormatValueExact(beam.TxtPos));
+  std::string line = f.Line();
   const std::size_t length = CharacterCount(line);
   if (length > kMaxStoredLineLength) {
-    fields[15] = ShortenedDescription(fields[15], length - kMaxStoredLineLength);
-    line = JoinFields(fields);
+    f[MtrlDesc] = ShortenedDescription(f[MtrlDesc], length - kMaxStoredLineLength);
+    line = f.Line();
   }
   if (CharacterCount(line) > kMaxStoredLineLength) {
-    ShortenNames(fields, CharacterCount(line) - kMaxStoredLineLength);
-    line = JoinFields(fields);
+    ShortenNames(f, CharacterCount(line) - kMaxStoredLineLength);
+    line = f.Line();
   }
   return line;
 }
@@ -265,7 +275,7 @@ ReadResult ReadKindCode(std::string_view line, int& kindCode) {
 
 int WrittenFieldCount(int kindCode) {
   // Node, beam, support, load, force, moment: the forms of WriteText above.
-  constexpr int kFields[] = {6, 79, 11, 12, 7, 7};
+  constexpr int kFields[] = {6, beam_field::Count, 11, 12, 7, 7};
   return kindCode >= 1 && kindCode <= 6 ? kFields[kindCode - 1] : 0;
 }
 
@@ -283,44 +293,45 @@ ReadResult ReadText(std::string_view line, TNodeObject& node, const ModelDocumen
 }
 
 ReadResult ReadText(std::string_view line, TBeamObject& beam, const ModelDocument& doc) {
+  using namespace beam_field;
   LineReader r(line);
   beam.Selected = false;
-  r.Word(2, NumberFallback(r, doc, ObjectKind::Beam), beam.Number);
-  r.Word(3, "1", beam.Node1);
-  r.Word(4, "2", beam.Node2);
+  r.Word(Number, NumberFallback(r, doc, ObjectKind::Beam), beam.Number);
+  r.Word(Node1, "1", beam.Node1);
+  r.Word(Node2, "2", beam.Node2);
   if (!r.Ok()) return r.Result();
-  beam.Locked1 = r.Bool(5, false);
-  beam.Locked2 = r.Bool(6, false);
-  beam.Braced = r.Bool(7, false);
-  beam.X1 = r.Number(9, 0);
-  beam.Y1 = r.Number(10, 0);
-  beam.X2 = r.Number(11, 1);
-  beam.Y2 = r.Number(12, 1);
-  beam.BeamGroup = r.Text(13, "");
-  beam.MtrlName = r.Text(14, "K12");
-  beam.MtrlType = r.Text(15, "WOOD");
-  beam.MtrlDesc = DecodeDescription(r.Text(16, ""));
-  beam.HardenAble = r.Bool(17, false);
-  beam.Ftk = r.Number(23, 1e6);
-  beam.Fck = r.Number(24, 1e6);
-  beam.Fmk = r.Number(25, 1e6);
-  beam.Ek = r.Number(26, 1000e6);
-  beam.Dens = r.Number(28, 7800);
-  r.Word(50, "1", beam.ShapeNo);
+  beam.Locked1 = r.Bool(Locked1, false);
+  beam.Locked2 = r.Bool(Locked2, false);
+  beam.Braced = r.Bool(Braced, false);
+  beam.X1 = r.Number(X1, 0);
+  beam.Y1 = r.Number(Y1, 0);
+  beam.X2 = r.Number(X2, 1);
+  beam.Y2 = r.Number(Y2, 1);
+  beam.BeamGroup = r.Text(BeamGroup, "");
+  beam.MtrlName = r.Text(MtrlName, "K12");
+  beam.MtrlType = r.Text(MtrlType, "WOOD");
+  beam.MtrlDesc = DecodeDescription(r.Text(MtrlDesc, ""));
+  beam.HardenAble = r.Bool(HardenAble, false);
+  beam.Ftk = r.Number(Ftk, 1e6);
+  beam.Fck = r.Number(Fck, 1e6);
+  beam.Fmk = r.Number(Fmk, 1e6);
+  beam.Ek = r.Number(Ek, 1000e6);
+  beam.Dens = r.Number(Dens, 7800);
+  r.Word(ShapeNo, "1", beam.ShapeNo);
   if (!r.Ok()) return r.Result();
-  beam.ProfName = r.Text(51, "WOOD 10x10");
-  beam.B = r.Number(58, 0.01);
-  beam.H = r.Number(59, 0.01);
-  beam.TL = r.Number(60, 0.01);
-  beam.TF = r.Number(61, 0.01);
-  r.Word(67, "3", beam.SafetyClass);
-  r.Word(68, "3", beam.ClimateZone);
-  r.RoundedWord(69, "0", beam.LoadDuration);
-  r.Word(70, "0", beam.Manufacture);
-  r.Word(71, "0", beam.DimControl);
-  r.Color(78, "$CCCCCC", beam.BeamColor);
+  beam.ProfName = r.Text(ProfName, "WOOD 10x10");
+  beam.B = r.Number(B, 0.01);
+  beam.H = r.Number(H, 0.01);
+  beam.TL = r.Number(TL, 0.01);
+  beam.TF = r.Number(TF, 0.01);
+  r.Word(SafetyClass, "3", beam.SafetyClass);
+  r.Word(ClimateZone, "3", beam.ClimateZone);
+  r.RoundedWord(LoadDuration, "0", beam.LoadDuration);
+  r.Word(Manufacture, "0", beam.Manufacture);
+  r.Word(DimControl, "0", beam.DimControl);
+  r.Color(BeamColor, "$CCCCCC", beam.BeamColor);
   if (!r.Ok()) return r.Result();
-  beam.TxtPos = r.Number(79, 0.5);
+  beam.TxtPos = r.Number(TxtPos, 0.5);
   // A stored profile larger than the program allows enters the model clamped,
   // so nothing that only reads the beam later has to change it.
   NormaliseProfile(beam);

@@ -17,6 +17,49 @@
 
 namespace strandel {
 
+// The fields of the beam line, numbered from 1 as they stand in the line (field
+// 1 the kind code, "2"). The numbers between are written empty and read by no
+// one; the writer writes every field up to the last.
+namespace beam_field {
+enum : int {
+  Kind = 1,
+  Number = 2,
+  Node1 = 3,
+  Node2 = 4,
+  Locked1 = 5,
+  Locked2 = 6,
+  Braced = 7,
+  X1 = 9,
+  Y1 = 10,
+  X2 = 11,
+  Y2 = 12,
+  BeamGroup = 13,
+  MtrlName = 14,
+  MtrlType = 15,
+  MtrlDesc = 16,
+  HardenAble = 17,
+  Ftk = 23,
+  Fck = 24,
+  Fmk = 25,
+  Ek = 26,
+  Dens = 28,
+  ShapeNo = 50,
+  ProfName = 51,
+  B = 58,
+  H = 59,
+  TL = 60,
+  TF = 61,
+  SafetyClass = 67,
+  ClimateZone = 68,
+  LoadDuration = 69,
+  Manufacture = 70,
+  DimControl = 71,
+  BeamColor = 78,
+  TxtPos = 79,
+  Count = TxtPos,
+};
+} // namespace beam_field
+
 std::string WriteText(const TNodeObject& node);
 std::string WriteText(const TBeamObject& beam);
 std::string WriteText(const TSupportObject& support);
@@ -53,7 +96,7 @@ int WrittenFieldCount(int kindCode);
 // with every default of the beam line.
 TBeamObject& AppendBeamFromTemplate(ModelDocument& doc, std::string_view templateText);
 
-// The description as stored in field 16: every line break as "#13#10".
+// The description as stored in its field: every line break as "#13#10".
 std::string EncodeDescription(std::string_view description);
 std::string DecodeDescription(std::string_view stored);
 

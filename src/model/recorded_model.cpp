@@ -34,29 +34,6 @@ ChangeSides SidesOf(const ModelChange& change, ChangeDirection direction) {
   return {change.AfterCount, change.BeforeCount, change.Inserted, change.Removed, false};
 }
 
-// Each document-wide value the change altered goes to its value in `to`; the
-// others stay as they are now (a save in between stamps none of these).
-void ApplySettings(ModelDocument& doc, const ModelSettings& from, const ModelSettings& to) {
-  constexpr double ModelSettings::*kSizes[] = {
-      &ModelSettings::BeamHeight, &ModelSettings::TxtHeight, &ModelSettings::LoadHeight};
-  constexpr double ModelDocument::*kDocSizes[] = {
-      &ModelDocument::BeamHeight, &ModelDocument::TxtHeight, &ModelDocument::LoadHeight};
-  for (std::size_t i = 0; i < std::size(kSizes); ++i)
-    if (from.*kSizes[i] != to.*kSizes[i]) doc.*kDocSizes[i] = to.*kSizes[i];
-  constexpr bool ModelSettings::*kSwitches[] = {
-      &ModelSettings::FailHazRed, &ModelSettings::DimUncertRed, &ModelSettings::LatBuckRed,
-      &ModelSettings::LocBuckRed, &ModelSettings::LoadDurRed,   &ModelSettings::AirMoistRed,
-      &ModelSettings::OwnWeight};
-  constexpr bool ModelDocument::*kDocSwitches[] = {
-      &ModelDocument::FailHazRed, &ModelDocument::DimUncertRed, &ModelDocument::LatBuckRed,
-      &ModelDocument::LocBuckRed, &ModelDocument::LoadDurRed,   &ModelDocument::AirMoistRed,
-      &ModelDocument::OwnWeight};
-  for (std::size_t i = 0; i < std::size(kSwitches); ++i)
-    if (from.*kSwitches[i] != to.*kSwitches[i]) doc.*kDocSwitches[i] = to.*kSwitches[i];
-  if (from.FBDBeamNo != to.FBDBeamNo) doc.FBDBeamNo = to.FBDBeamNo;
-  if (from.VariableStr != to.VariableStr) doc.VariableStr = to.VariableStr;
-}
-
 std::size_t TextBytes(const std::string& text) {
   // Short texts live inside the string itself.
   return text.capacity() > 15 ? text.capacity() + 1 : 0;
@@ -68,12 +45,6 @@ GraphObject Unselected(GraphObject object) {
 }
 
 } // namespace
-
-ModelSettings SettingsOf(const ModelDocument& doc) {
-  return {doc.BeamHeight, doc.TxtHeight,    doc.LoadHeight, doc.FBDBeamNo,
-          doc.FailHazRed, doc.DimUncertRed, doc.LatBuckRed, doc.LocBuckRed,
-          doc.LoadDurRed, doc.AirMoistRed,  doc.OwnWeight,  doc.VariableStr};
-}
 
 bool SameModelObject(const GraphObject& a, const GraphObject& b) {
   if (a.index() != b.index()) return false;
@@ -122,7 +93,7 @@ void RecordedModel::Take(const ModelDocument& doc) {
   objects_.reserve(doc.GraphObjects.size());
   for (const auto& object : doc.GraphObjects)
     objects_.push_back({object.get(), *object});
-  settings_ = SettingsOf(doc);
+  settings_ = doc.Settings;
 }
 
 std::size_t RecordedModel::Bytes() const {
@@ -138,7 +109,7 @@ ModelChange RecordedModel::Update(const ModelDocument& doc) {
   change.BeforeCount = objects_.size();
   change.AfterCount = list.size();
   change.SettingsBefore = settings_;
-  change.SettingsAfter = SettingsOf(doc);
+  change.SettingsAfter = doc.Settings;
   settings_ = change.SettingsAfter;
 
   // Pair the recorded objects with the document's by identity, keeping both
@@ -265,9 +236,10 @@ bool RecordedModel::Apply(ModelDocument& doc, const ModelChange& change,
   }
   list = std::move(newList);
   objects_ = std::move(newRecord);
-  ApplySettings(doc, sides.Forward ? change.SettingsBefore : change.SettingsAfter,
-                sides.Forward ? change.SettingsAfter : change.SettingsBefore);
-  settings_ = SettingsOf(doc);
+  // The history texts a save stamps lie outside the settings, so a save in
+  // between is never taken back.
+  doc.Settings = sides.Forward ? change.SettingsAfter : change.SettingsBefore;
+  settings_ = doc.Settings;
   return true;
 }
 

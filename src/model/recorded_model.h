@@ -13,26 +13,6 @@
 
 namespace strandel {
 
-// The document-wide values a change can touch; each is stored in the document.
-struct ModelSettings {
-  double BeamHeight = 0;
-  double TxtHeight = 0;
-  double LoadHeight = 0;
-  std::int32_t FBDBeamNo = -1;
-  bool FailHazRed = true;
-  bool DimUncertRed = true;
-  bool LatBuckRed = true;
-  bool LocBuckRed = true;
-  bool LoadDurRed = true;
-  bool AirMoistRed = true;
-  bool OwnWeight = true;
-  std::string VariableStr;
-
-  bool operator==(const ModelSettings&) const = default;
-};
-
-ModelSettings SettingsOf(const ModelDocument& doc);
-
 // Whether two objects are the same part of the model. The selection and the
 // solver's reactions are not the model: selecting is no change, and an analysis
 // between two changes must not be taken for one.
@@ -59,8 +39,10 @@ struct ModelChange {
   std::vector<PlacedObject> Removed;  // places in the list before, ascending
   std::vector<PlacedObject> Inserted; // places in the list after, ascending
   std::vector<AlteredObject> Altered; // ascending in both lists
-  ModelSettings SettingsBefore;
-  ModelSettings SettingsAfter;
+  // The document's settings before and after, whole: a step takes them back
+  // together, whichever of them it changed.
+  DocumentSettings SettingsBefore;
+  DocumentSettings SettingsAfter;
 
   bool Empty() const;
   // The memory the change holds, its copies' text included.
@@ -93,7 +75,7 @@ private:
   bool Mirrors(const ModelDocument& doc) const;
 
   std::vector<Entry> objects_;
-  ModelSettings settings_;
+  DocumentSettings settings_;
 };
 
 // The memory of one object copy, its text included.

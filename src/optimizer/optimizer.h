@@ -45,7 +45,7 @@ struct RunLimits {
 class Optimizer {
 public:
   Optimizer(ModelDocument& doc, const UnitChoice& units, OptimizerHost& host,
-            RandomSequence& random = ProgramRandom());
+            RandomSequence& random);
   Optimizer(const Optimizer&) = delete;
   Optimizer& operator=(const Optimizer&) = delete;
   // An optimizer that goes away during a run puts the model back first.

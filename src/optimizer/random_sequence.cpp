@@ -8,9 +8,4 @@ double RandomSequence::Next() {
   return static_cast<double>(seed_) / 4294967296.0;
 }
 
-RandomSequence& ProgramRandom() {
-  static RandomSequence sequence(0);
-  return sequence;
-}
-
 } // namespace strandel

@@ -1,7 +1,8 @@
 #pragma once
 // The optimizer's random numbers: a 32-bit linear congruential generator. The
-// program has one sequence, started from seed 0 and never reseeded, so every
-// start of the program repeats the same runs and a result can be reproduced.
+// main window owns one sequence for the program run, started from seed 0 and
+// never reseeded, so every start of the program repeats the same runs and a
+// result can be reproduced; a strandel-cli run starts its own from 0.
 
 #include <cstdint>
 
@@ -19,8 +20,5 @@ public:
 private:
   std::uint32_t seed_;
 };
-
-// The sequence of the running program (seed 0 when the program starts).
-RandomSequence& ProgramRandom();
 
 } // namespace strandel

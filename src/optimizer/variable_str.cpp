@@ -46,7 +46,7 @@ VariableStrText VariableStrOf(const VariableList& list, const OptimizerChoice& c
 
 int WriteVariableStr(ModelDocument& doc, const VariableList& list, const OptimizerChoice& choice) {
   VariableStrText written = VariableStrOf(list, choice);
-  doc.VariableStr = std::move(written.Text);
+  doc.Settings.VariableStr = std::move(written.Text);
   return written.LeftOut;
 }
 

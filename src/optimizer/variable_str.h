@@ -37,7 +37,7 @@ int WriteVariableStr(ModelDocument& doc, const VariableList& list, const Optimiz
 // Variables the text does not name are left as they are.
 OptimizerChoice ReadVariableStr(const std::string& text, VariableList& list);
 inline OptimizerChoice ReadVariableStr(const ModelDocument& doc, VariableList& list) {
-  return ReadVariableStr(doc.VariableStr, list);
+  return ReadVariableStr(doc.Settings.VariableStr, list);
 }
 
 } // namespace strandel

@@ -95,7 +95,8 @@ void DrawGuideLine(QPainter& painter, const std::pair<Point2, Point2>& line,
 } // namespace
 
 SymbolSizes ModelSizes(const ModelDocument& doc) {
-  return {doc.BeamHeight, doc.LoadHeight, kLabelHeightFactor * doc.BeamHeight};
+  return {doc.Settings.BeamHeight, doc.Settings.LoadHeight,
+          kLabelHeightFactor * doc.Settings.BeamHeight};
 }
 
 void DrawModel(QPainter& painter, const ModelDocument& doc, const AppSettings& settings,

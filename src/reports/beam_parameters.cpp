@@ -123,7 +123,7 @@ std::string Hardenable(ParameterScope& scope) {
 // The reductions in words: which case of the rule applies, or that the rule is
 // switched off for the document.
 std::string HazardText(ParameterScope& scope) {
-  if (!scope.Sources.Doc.FailHazRed) return Translated(tr::kReportReductionNeglected);
+  if (!scope.Sources.Doc.Settings.FailHazRed) return Translated(tr::kReportReductionNeglected);
   const int safetyClass = scope.Beam->SafetyClass;
   return Translated(safetyClass == 0   ? tr::kChoiceLow
                     : safetyClass == 1 ? tr::kChoiceNormal
@@ -131,21 +131,21 @@ std::string HazardText(ParameterScope& scope) {
 }
 
 std::string DimensionControlText(ParameterScope& scope) {
-  if (!scope.Sources.Doc.DimUncertRed) return Translated(tr::kReportReductionNeglected);
+  if (!scope.Sources.Doc.Settings.DimUncertRed) return Translated(tr::kReportReductionNeglected);
   return Translated(scope.Beam->DimControl == 1 ? tr::kChoiceHigh : tr::kChoiceNormal);
 }
 
 // Moisture and load duration weaken timber only; other materials say nothing.
 std::string MoistureText(ParameterScope& scope) {
   if (MaterialKindOf(*scope.Beam) != MaterialKind::Wood) return {};
-  if (!scope.Sources.Doc.AirMoistRed) return Translated(tr::kReportReductionNeglected);
+  if (!scope.Sources.Doc.Settings.AirMoistRed) return Translated(tr::kReportReductionNeglected);
   const int zone = scope.Beam->ClimateZone;
   return Translated(tr::kReportClimateZone0 + (zone > 3 ? 3 : zone));
 }
 
 std::string DurationText(ParameterScope& scope) {
   if (MaterialKindOf(*scope.Beam) != MaterialKind::Wood) return {};
-  if (!scope.Sources.Doc.LoadDurRed) return Translated(tr::kReportReductionNeglected);
+  if (!scope.Sources.Doc.Settings.LoadDurRed) return Translated(tr::kReportReductionNeglected);
   const int duration = scope.Beam->LoadDuration;
   return Translated(tr::kReportLoadDurationPermanent + (duration > 3 ? 0 : duration));
 }

@@ -72,7 +72,7 @@ ForceSum AppliedLoadSum(const ModelDocument& doc, SectionContext& context) {
     Add(sum, a.X + middle * (b.X - a.X), a.Y + middle * (b.Y - a.Y),
         resultant * std::cos(load.Angle), resultant * std::sin(load.Angle), 0);
   }
-  if (doc.OwnWeight) {
+  if (doc.Settings.OwnWeight) {
     for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
       // Weight acts on the gross section of the profile as the design takes it.
       TBeamObject copy = beam;

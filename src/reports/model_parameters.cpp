@@ -14,12 +14,13 @@
 namespace strandel {
 namespace {
 
-template <bool ModelDocument::*Rule> std::string RuleText(ParameterScope& scope) {
-  return Translated(scope.Sources.Doc.*Rule ? tr::kReportSwitchOn : tr::kReportSwitchOff);
+template <bool DocumentSettings::*Rule> std::string RuleText(ParameterScope& scope) {
+  return Translated(scope.Sources.Doc.Settings.*Rule ? tr::kReportSwitchOn : tr::kReportSwitchOff);
 }
 
 std::string OwnWeightText(ParameterScope& scope) {
-  return Translated(scope.Sources.Doc.OwnWeight ? tr::kReportOwnWeightOn : tr::kReportOwnWeightOff);
+  return Translated(scope.Sources.Doc.Settings.OwnWeight ? tr::kReportOwnWeightOn
+                                                         : tr::kReportOwnWeightOff);
 }
 
 // The sum of a value over every beam.
@@ -68,7 +69,7 @@ template <std::string ReportEnvironment::*Field> std::string Environment(Paramet
 } // namespace
 
 const std::vector<ReportParameter>& DimensioningParameters() {
-  using D = ModelDocument;
+  using D = DocumentSettings;
   constexpr ParameterList L = ParameterList::Dimensioning;
   static const std::vector<ReportParameter> parameters = {
       {"Dim_HazRedStr", L, &RuleText<&D::FailHazRed>},

@@ -93,7 +93,7 @@ double Rtd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* co
 }
 
 double Rcd(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
-  const double area = doc.LocBuckRed ? Aeff(beam, doc, context) : A(beam, doc, context);
+  const double area = doc.Settings.LocBuckRed ? Aeff(beam, doc, context) : A(beam, doc, context);
   return Fcd(beam, doc, context) * area;
 }
 
@@ -142,7 +142,7 @@ double Lambda(const TBeamObject& beam, const ModelDocument& doc, SectionContext*
 }
 
 double BucklRedFact(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
-  if (!doc.LatBuckRed) return 1;
+  if (!doc.Settings.LatBuckRed) return 1;
   const MaterialKind kind = MaterialKindOf(beam);
   if (kind == MaterialKind::Other) return 1;
   double E = beam.Ek;

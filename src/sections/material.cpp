@@ -13,13 +13,13 @@ bool IsMetal(MaterialKind kind) {
 
 double HazRedFact(const TBeamObject& beam, const ModelDocument& doc) {
   // A material of no known kind is taken at its characteristic values.
-  if (!doc.FailHazRed || MaterialKindOf(beam) == MaterialKind::Other) return 1;
+  if (!doc.Settings.FailHazRed || MaterialKindOf(beam) == MaterialKind::Other) return 1;
   const double gamma = beam.SafetyClass == 0 ? 1.0 : beam.SafetyClass == 1 ? 1.1 : 1.2;
   return 1 / gamma;
 }
 
 double DimRedFact(const TBeamObject& beam, const ModelDocument& doc) {
-  if (!doc.DimUncertRed) return 1;
+  if (!doc.Settings.DimUncertRed) return 1;
   const MaterialKind kind = MaterialKindOf(beam);
   const bool controlled = beam.DimControl == 1;
   if (kind == MaterialKind::Wood) return 1 / (controlled ? 1.15 : 1.25);
@@ -28,13 +28,13 @@ double DimRedFact(const TBeamObject& beam, const ModelDocument& doc) {
 }
 
 double MoistRedFact(const TBeamObject& beam, const ModelDocument& doc) {
-  if (!doc.AirMoistRed) return 1;
+  if (!doc.Settings.AirMoistRed) return 1;
   if (MaterialKindOf(beam) == MaterialKind::Wood && beam.ClimateZone >= 3) return 0.85;
   return 1;
 }
 
 double DurRedFact(const TBeamObject& beam, const ModelDocument& doc) {
-  if (!doc.LoadDurRed || MaterialKindOf(beam) != MaterialKind::Wood) return 1;
+  if (!doc.Settings.LoadDurRed || MaterialKindOf(beam) != MaterialKind::Wood) return 1;
   const double f = beam.Ftk * 1e-6; // MPa
   double factor = 0.6;
   switch (beam.LoadDuration) {

@@ -141,11 +141,11 @@ double Aeff(const TBeamObject& beam, const ModelDocument& doc, SectionContext* c
 }
 
 double IyUsed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
-  return doc.LocBuckRed ? IyRed(beam, doc, context) : Iy(beam, doc, context);
+  return doc.Settings.LocBuckRed ? IyRed(beam, doc, context) : Iy(beam, doc, context);
 }
 
 double IxUsed(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {
-  return doc.LocBuckRed ? IxRed(beam, doc, context) : Ix(beam, doc, context);
+  return doc.Settings.LocBuckRed ? IxRed(beam, doc, context) : Ix(beam, doc, context);
 }
 
 double Imin(const TBeamObject& beam, const ModelDocument& doc, SectionContext* context) {

@@ -31,7 +31,7 @@ void IncludeShape(ModelBox& box, const Parallelogram& shape) {
 
 ModelBox ModelExtents(const ModelDocument& doc) {
   ModelBox box;
-  const double nodeMargin = 2 * doc.BeamHeight;
+  const double nodeMargin = 2 * doc.Settings.BeamHeight;
   for (const auto& object : doc.GraphObjects) {
     if (const auto* node = std::get_if<TNodeObject>(object.get())) {
       box.Include({node->X, node->Y}, nodeMargin);
@@ -39,16 +39,17 @@ ModelBox ModelExtents(const ModelDocument& doc) {
       box.Include({beam->X1, beam->Y1}, nodeMargin);
       box.Include({beam->X2, beam->Y2}, nodeMargin);
     } else if (const auto* support = std::get_if<TSupportObject>(object.get())) {
-      const Triangle triangle = SupportTriangle(*support, doc.BeamHeight);
+      const Triangle triangle = SupportTriangle(*support, doc.Settings.BeamHeight);
       box.Include(triangle.Apex);
       box.Include(triangle.BaseLeft);
       box.Include(triangle.BaseRight);
     } else if (const auto* load = std::get_if<TLoadObject>(object.get())) {
-      IncludeShape(box, LoadBand(*load, doc.LoadHeight));
+      IncludeShape(box, LoadBand(*load, doc.Settings.LoadHeight));
     } else if (const auto* force = std::get_if<TForceObject>(object.get())) {
-      IncludeShape(box, ForceArrow(*force, doc.LoadHeight));
+      IncludeShape(box, ForceArrow(*force, doc.Settings.LoadHeight));
     } else if (const auto* moment = std::get_if<TMomentObject>(object.get())) {
-      box.Include({moment->X, moment->Y}, kMomentRingFactor * kMomentRadius * doc.LoadHeight);
+      box.Include({moment->X, moment->Y},
+                  kMomentRingFactor * kMomentRadius * doc.Settings.LoadHeight);
     }
   }
   return box;

@@ -34,7 +34,7 @@ AppSettings KiloNewtonSettings() {
 }
 
 BeamPage PageOf(ModelDocument& doc, const AppSettings& settings, long beam) {
-  doc.FBDBeamNo = beam;
+  doc.Settings.FBDBeamNo = beam;
   BeamPage page;
   UpdateBeamPage(page, doc, settings);
   return page;
@@ -47,25 +47,25 @@ TEST(BeamPage, ChoiceListFollowsTheModel) {
   AddBeam(doc, 4, 1, 2);
   AddBeam(doc, 7, 2, 1);
   BeamPage page;
-  doc.FBDBeamNo = 7;
+  doc.Settings.FBDBeamNo = 7;
   FillBeamChoice(page, doc);
   EXPECT_EQ(page.BeamChoice, (std::vector<std::string>{"Beam; 4", "Beam; 7"}));
   EXPECT_EQ(page.ChoiceIndex, 1);
-  EXPECT_EQ(doc.FBDBeamNo, 7);
-  doc.FBDBeamNo = 99; // gone: the first line is taken
+  EXPECT_EQ(doc.Settings.FBDBeamNo, 7);
+  doc.Settings.FBDBeamNo = 99; // gone: the first line is taken
   FillBeamChoice(page, doc);
   EXPECT_EQ(page.ChoiceIndex, 0);
-  EXPECT_EQ(doc.FBDBeamNo, 4);
+  EXPECT_EQ(doc.Settings.FBDBeamNo, 4);
   ChooseBeam(page, doc, AppSettings{}, 1);
-  EXPECT_EQ(doc.FBDBeamNo, 7);
+  EXPECT_EQ(doc.Settings.FBDBeamNo, 7);
   EXPECT_EQ(page.ChoiceIndex, 1);
 
   // Without beams the number stays and the page holds only the table's head.
   ModelDocument empty = testing::EmptyModel();
-  empty.FBDBeamNo = 3;
+  empty.Settings.FBDBeamNo = 3;
   UpdateBeamPage(page, empty, AppSettings{});
   EXPECT_TRUE(page.BeamChoice.empty());
-  EXPECT_EQ(empty.FBDBeamNo, 3);
+  EXPECT_EQ(empty.Settings.FBDBeamNo, 3);
   ASSERT_EQ(page.Objects.size(), 1u);
   EXPECT_EQ(std::get<TReactionTableObject>(page.Objects[0]).Lines.size(), 2u);
 }
@@ -242,7 +242,7 @@ TEST(BeamPage, UtilisationDiagramAlwaysReachesOneHundredPercent) {
   ASSERT_TRUE(AnalyseModel(doc).Ok());
   AppSettings settings;
   BeamPage page;
-  doc.FBDBeamNo = 1;
+  doc.Settings.FBDBeamNo = 1;
   double y = 100;
   BuildDiagram(page, doc, settings, DiagramKind::Utilisation, y);
   const auto diagrams = PageObjectsOf<TDiagramObject>(page);
@@ -262,7 +262,7 @@ TEST(BeamPage, UtilisationDiagramAlwaysReachesOneHundredPercent) {
   EXPECT_NEAR(empty.MaxValue, 0.55, 1e-15);
   EXPECT_NEAR(empty.MinValue, -0.55, 1e-15);
   // No beam chosen: nothing at all.
-  doc.FBDBeamNo = -1;
+  doc.Settings.FBDBeamNo = -1;
   BuildDiagram(page, doc, settings, DiagramKind::Moment, y);
   EXPECT_EQ(PageObjectsOf<TDiagramObject>(page).size(), 2u);
 }

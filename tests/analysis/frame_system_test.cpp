@@ -24,7 +24,7 @@ using testing::SameBits;
 // point force, a settled support, a roller, self-weight and a wind load.
 ModelDocument MixedFrame(int bays, int storeys) {
   ModelDocument doc = testing::GridFrame(bays, storeys, 4.5, 3.2, 6000);
-  doc.OwnWeight = true;
+  doc.Settings.OwnWeight = true;
   int beamCount = 0;
   for (TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
     if (++beamCount % 7 == 0) beam.Locked1 = false;

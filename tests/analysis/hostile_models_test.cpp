@@ -23,8 +23,8 @@ ModelDocument RandomModel(std::mt19937& random) {
   std::uniform_real_distribution<double> position(-0.5, 1.5);
   std::bernoulli_distribution coin(0.5);
   ModelDocument doc = testing::EmptyModel();
-  doc.OwnWeight = coin(random);
-  doc.LocBuckRed = coin(random);
+  doc.Settings.OwnWeight = coin(random);
+  doc.Settings.LocBuckRed = coin(random);
   const int nodes = count(random);
   for (int i = 1; i <= nodes; ++i) {
     // Every fourth node repeats the previous one's place.
@@ -97,11 +97,11 @@ TEST(HostileModels, AnalysisAndBeamPageStaySound) {
     BeamPage page;
     AppSettings settings;
     for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
-      doc.FBDBeamNo = beam.Number;
+      doc.Settings.FBDBeamNo = beam.Number;
       UpdateBeamPage(page, doc, settings);
       BeamMaxDisplacement(doc, beam.Number);
     }
-    doc.FBDBeamNo = 99;
+    doc.Settings.FBDBeamNo = 99;
     UpdateBeamPage(page, doc, settings);
     DeflectionDrawScale(doc, 6);
   }

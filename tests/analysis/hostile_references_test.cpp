@@ -112,7 +112,7 @@ TEST(HostileReferences, ASectionOfNextToNoStiffnessNeverGivesValidInfiniteResult
   int valid = 0, refused = 0;
   for (int step = 0; step < 24; ++step) {
     ModelDocument doc = Cantilever();
-    doc.LocBuckRed = false;
+    doc.Settings.LocBuckRed = false;
     TBeamObject& beam = *FindBeam(doc, 1);
     beam.B = 1;
     beam.H = 3e-105 * std::pow(0.97, step);
@@ -166,7 +166,7 @@ TEST(HostileReferences, EveryKeptHostileDocumentEndsInAMessageOrSoundResults) {
     BeamPage page;
     const AppSettings settings;
     for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
-      doc.FBDBeamNo = beam.Number;
+      doc.Settings.FBDBeamNo = beam.Number;
       UpdateBeamPage(page, doc, settings);
       EXPECT_TRUE(!outcome.Ok() || std::isfinite(BeamMaxDisplacement(doc, beam.Number))) << name;
     }

@@ -39,7 +39,7 @@ TEST(LoadBalance, SolvedFramesBalanceToRounding) {
   // Standing on the origin, a column's moments about it are nearly zero, yet
   // rounding leaves a little of its weight times its height.
   ModelDocument column = testing::EmptyModel();
-  column.OwnWeight = true;
+  column.Settings.OwnWeight = true;
   testing::AddNode(column, 1, 0, 0);
   testing::AddNode(column, 2, 0, 4);
   testing::AddBeam(column, 1, 1, 2);

@@ -71,10 +71,10 @@ TEST(ModelUntouched, AnalysingReportingAndListingLeaveEveryBeamAsItWas) {
   AppSettings settings;
   BeamPage page;
   for (const TBeamObject& beam : beams) {
-    doc.FBDBeamNo = beam.Number;
+    doc.Settings.FBDBeamNo = beam.Number;
     UpdateBeamPage(page, doc, settings);
   }
-  doc.FBDBeamNo = -1;
+  doc.Settings.FBDBeamNo = -1;
   EXPECT_EQ(Beams(doc), beams);
 
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
@@ -105,7 +105,7 @@ TEST(ModelUntouched, AnalysingReportingAndListingLeaveEveryBeamAsItWas) {
 
 TEST(ModelUntouched, EveryTrialPointOfAnOptimizerRunLeavesTheProfiles) {
   ModelDocument doc = OversizedGirder();
-  doc.VariableStr = "0;0;;;;;;;;N004.Y;0;;N006.Y;0;;N008.Y;0;";
+  doc.Settings.VariableStr = "0;0;;;;;;;;N004.Y;0;;N006.Y;0;;N008.Y;0;";
   const std::vector<TBeamObject> beams = Beams(doc);
   UnitChoice units;
   testing::TestHost host;

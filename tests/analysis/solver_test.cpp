@@ -338,7 +338,7 @@ TEST(FrameSolver, SelfWeight) {
   const double w = section.Area() * section.Density * 9.82;
   const double EI = section.E * section.Inertia();
   ModelDocument doc = testing::SimplySupportedBeam(L, 0, section);
-  doc.OwnWeight = true;
+  doc.Settings.OwnWeight = true;
   AnalysisOutcome outcome = AnalyseModel(doc);
   ASSERT_TRUE(outcome.Ok());
   EXPECT_NEAR(FindSupport(doc, 1)->Reactions[1], -w * L / 2, 1e-9 * w * L);
@@ -349,7 +349,7 @@ TEST(FrameSolver, SelfWeight) {
   // A column h = 4 m on a fixed base: its weight runs down its axis into the base.
   const double h = 4;
   ModelDocument column = EmptyModel();
-  column.OwnWeight = true;
+  column.Settings.OwnWeight = true;
   AddNode(column, 1, 0, 0);
   AddNode(column, 2, 0, h);
   AddBeam(column, 1, 1, 2);

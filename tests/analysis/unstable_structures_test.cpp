@@ -260,7 +260,7 @@ TEST(StableStructures, TheLongestCantileverStands) {
   EXPECT_NEAR(outcome.Displacements[3 * n + 1], -tip, 1e-3 * tip);
 
   ModelDocument weight = cantilever();
-  weight.OwnWeight = true;
+  weight.Settings.OwnWeight = true;
   outcome = AnalyseModel(weight);
   ASSERT_TRUE(outcome.Ok()) << FailureReason(outcome.Failure);
   const double w = section.Density * kGravity * section.Area();

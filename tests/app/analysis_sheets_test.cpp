@@ -156,15 +156,15 @@ private slots:
     QVERIFY(std::abs(area->View().OffsetY - range.Lowest) < 1 / area->View().Scale);
 
     // The beam list keeps its keys: with Ctrl they step through the beams.
-    const long before = window.Document().FBDBeamNo;
+    const long before = window.Document().Settings.FBDBeamNo;
     QTest::keyClick(beams, Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(beams->currentIndex(), firstBeam + 1);
-    QVERIFY(window.Document().FBDBeamNo != before);
+    QVERIFY(window.Document().Settings.FBDBeamNo != before);
     QTest::keyClick(beams, Qt::Key_End, Qt::ControlModifier);
     QCOMPARE(beams->currentIndex(), beams->count() - 1);
     QTest::keyClick(beams, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(beams->currentIndex(), 0);
-    QCOMPARE(window.Document().FBDBeamNo, before);
+    QCOMPARE(window.Document().Settings.FBDBeamNo, before);
     // A new beam keeps the view where it was, as far as its sheets allow.
     QVERIFY(area->View().OffsetY >= area->Range().Lowest);
   }

@@ -47,7 +47,7 @@ struct BeamBench {
   ~BeamBench() { SetTranslations({}); }
 
   DialogContext Context() {
-    return {nullptr, doc, settings, messages, dataFolder, [] {}};
+    return {nullptr, doc, settings, messages, dataFolder, parameters, random, [] {}};
   }
   static constexpr int kFirstBeam = 6; // after the six nodes
   const TBeamObject& Beam(int number) const { return *FindBeam(doc, number); }
@@ -56,6 +56,8 @@ struct BeamBench {
   AppSettings settings;
   RecordingMessages messages;
   std::string dataFolder = std::string(STRANDEL_SOURCE_DIR) + "/data/";
+  ParameterTable parameters;
+  RandomSequence random;
 };
 
 void Type(QWidget* edit, const char* text) {
@@ -82,8 +84,8 @@ private slots:
   void AnExpressionInHIsShownAndStoredInItsUnit() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Beam properties B1  (=B2,B3)"));
@@ -103,8 +105,8 @@ private slots:
   void AHeightBeyondTheProfilesLimitShowsAndStoresWhatTheProfileAllows() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     NumericFieldEdit* h = dialog.Edit(dialog.Model().H);
     Type(h, "2000");
@@ -118,8 +120,8 @@ private slots:
   void SteelHidesTheTimberChoicesAndARoundTubeDisablesWidthAndFlange() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     QVERIFY(dialog.Choice(dialog.Model().ClimateZone)->isHidden());
     QVERIFY(dialog.Choice(dialog.Model().LoadDuration)->isHidden());
@@ -142,8 +144,8 @@ private slots:
   void AnLProfileCannotBeUnbraced() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     MenuItem(dialog.ShapeMenu(), Translated(128).c_str())->trigger();
     QComboBox* braced = dialog.Choice(dialog.Model().Braced);
@@ -159,8 +161,8 @@ private slots:
   void OkGivesTheGroupTheProfileAndKeepsTheTemplate() {
     BeamBench bench;
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam + 1, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam + 1,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     Type(dialog.Edit(dialog.Model().H), "300");
     Type(dialog.ProfileNameEdit(), "Box 300");
@@ -186,8 +188,8 @@ private slots:
     BeamBench bench;
     const DialogContext context = bench.Context();
     const std::string before = WriteText(bench.Beam(1));
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     dialog.Pages()->setCurrentIndex(2);
     QCOMPARE(dialog.GroupChoice()->currentText(), QStringLiteral("G"));
@@ -206,8 +208,8 @@ private slots:
     BeamBench bench;
     bench.settings.Units.Area = 3; // [cm^2]
     const DialogContext context = bench.Context();
-    TfBeamProp dialog(context,
-                      *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam, bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     QCOMPARE(dialog.DetailChoice()->count(), 26);
     dialog.DetailChoice()->setCurrentIndex(0);

@@ -34,6 +34,7 @@ struct ChosenVariables {
   ModelDocument doc;
   UnitChoice units;
   VariableList list;
+  ParameterTable parameters;
 };
 
 void TypeInto(NumericFieldEdit* field, const QString& text) {
@@ -61,7 +62,7 @@ private slots:
   void IntervalBoundsAreTypedInTheShownUnit() {
     ChosenVariables v({"N004.Y"});
     TVarItem& height = v.Variable("N004.Y");
-    TfOptEdit editor(v.list, height);
+    TfOptEdit editor(v.list, height, v.parameters);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     QCOMPARE(editor.windowTitle(), QStringLiteral("Constrains editor"));
@@ -117,7 +118,7 @@ private slots:
     ChosenVariables v({"N004.Y", "N006.Y"});
     TVarItem& height = v.Variable("N006.Y");
     const double low = height.LowBound, high = height.HighBound;
-    TfOptEdit editor(v.list, height);
+    TfOptEdit editor(v.list, height, v.parameters);
     editor.show();
     TypeInto(editor.LowBoundField(), QStringLiteral("50"));
     QTest::keyClick(editor.LowBoundField(), Qt::Key_Tab);
@@ -137,7 +138,7 @@ private slots:
     ChosenVariables v({"N004.X", "N004.Y", "N006.Y", "N008.Y", "N003.P", "N005.P"});
     {
       TVarItem& height = v.Variable("N006.Y");
-      TfOptEdit editor(v.list, height);
+      TfOptEdit editor(v.list, height, v.parameters);
       editor.show();
       ChooseType(editor, kConstrainEqual);
       QCOMPARE(editor.TypeChoice()->currentIndex(), kConstrainEqual);
@@ -159,7 +160,7 @@ private slots:
     }
     {
       // A dependent is not offered to follow: N004.Y may follow N008.Y only.
-      TfOptEdit editor(v.list, v.Variable("N004.Y"));
+      TfOptEdit editor(v.list, v.Variable("N004.Y"), v.parameters);
       ChooseType(editor, kConstrainMirror);
       QCOMPARE(editor.AssociatedChoice()->count(), 1);
       QCOMPARE(editor.AssociatedChoice()->currentText(), QStringLiteral("N008.Y"));
@@ -168,14 +169,14 @@ private slots:
     }
     {
       // A position mirrors to the other end of its beam.
-      TfOptEdit editor(v.list, v.Variable("N005.P"));
+      TfOptEdit editor(v.list, v.Variable("N005.P"), v.parameters);
       ChooseType(editor, kConstrainMirror);
       QCOMPARE(editor.AssociatedChoice()->currentText(), QStringLiteral("N003.P"));
       QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
       QCOMPARE(OptimizeLine(v.Variable("N005.P")), std::string("N005.P =  1-N003.P"));
     }
     // Back to an interval: the bounds show again and the variable follows nothing.
-    TfOptEdit editor(v.list, v.Variable("N006.Y"));
+    TfOptEdit editor(v.list, v.Variable("N006.Y"), v.parameters);
     editor.show();
     QVERIFY(editor.AssociatedChoice()->isVisible());
     ChooseType(editor, kConstrainInterval);
@@ -189,7 +190,7 @@ private slots:
     // The only other chosen variable is of another kind.
     ChosenVariables v({"N004.X", "N004.Y"});
     TVarItem& height = v.Variable("N004.Y");
-    TfOptEdit editor(v.list, height);
+    TfOptEdit editor(v.list, height, v.parameters);
     editor.show();
     for (int type : {kConstrainEqual, kConstrainMirror}) {
       ChooseType(editor, type);

@@ -41,7 +41,7 @@ struct DialogBench {
   ~DialogBench() { SetTranslations({}); }
 
   DialogContext Context() {
-    return {nullptr, doc, settings, messages, dataFolder, [] {}};
+    return {nullptr, doc, settings, messages, dataFolder, parameters, random, [] {}};
   }
   // The first object of the kind in the model list.
   int IndexOf(ObjectKind kind) const {
@@ -58,6 +58,8 @@ struct DialogBench {
   AppSettings settings;
   RecordingMessages messages;
   std::string dataFolder = std::string(STRANDEL_SOURCE_DIR) + "/data/";
+  ParameterTable parameters;
+  RandomSequence random;
 };
 
 // Replaces the field's text as a user does: focus, select all, type.

@@ -35,7 +35,7 @@ struct FieldDialog {
     navigation = new FieldNavigation(&dialog, [this] {
       ++evaluations;
       for (int i = 0; i < 3; ++i)
-        edits[i]->ApplyTo(fields[i]);
+        edits[i]->ApplyTo(fields[i], parameters);
     });
     navigation->KeepLineKeys(memo);
     dialog.show();
@@ -43,6 +43,7 @@ struct FieldDialog {
   }
 
   QDialog dialog;
+  ParameterTable parameters;
   DialogField fields[3];
   NumericFieldEdit* edits[3] = {};
   QPlainTextEdit* memo = nullptr;

@@ -91,7 +91,7 @@ private slots:
       }
       {
         TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, bench.IndexOf(ObjectKind::Beam),
-                                                   bench.settings.Units));
+                                                   bench.settings.Units, bench.parameters));
         dialog.Pages()->setCurrentIndex(1);
         TypeAndConfirm(dialog, dialog.Edit(dialog.Model().Fck), typed);
       }
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(dialog.YEdit()->text(), QString::fromLatin1(c.shown));
         ClickOk(dialog);
         TfBeamProp beam(context, *OpenBeamDialog(bench.doc, bench.IndexOf(ObjectKind::Beam),
-                                                 bench.settings.Units));
+                                                 bench.settings.Units, bench.parameters));
         beam.show();
         ClickOk(beam);
       }
@@ -206,8 +206,8 @@ private slots:
       QCOMPARE(dialog.result(), int(QDialog::Accepted));
       QCOMPARE(Load(bench.doc).TxtPos, 0.25);
     }
-    TfBeamProp dialog(
-        context, *OpenBeamDialog(bench.doc, bench.IndexOf(ObjectKind::Beam), bench.settings.Units));
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, bench.IndexOf(ObjectKind::Beam),
+                                               bench.settings.Units, bench.parameters));
     dialog.show();
     dialog.Pages()->setCurrentIndex(1);
     NumericFieldEdit* fck = dialog.Edit(dialog.Model().Fck);

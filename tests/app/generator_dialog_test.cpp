@@ -42,6 +42,8 @@ struct GeneratorSetup {
             settings,
             messages,
             dataFolder,
+            expressionParameters,
+            random,
             [] {},
             [this] {
               ++saveQuestions;
@@ -53,6 +55,8 @@ struct GeneratorSetup {
   AppSettings settings;
   RecordingMessages messages;
   std::string dataFolder;
+  ParameterTable expressionParameters;
+  RandomSequence random;
   GeneratorParameters parameters;
   bool allowReplace = true;
   int saveQuestions = 0;

@@ -40,9 +40,9 @@ constexpr const char* kTopHeights = "0;0;;;;;;;;N004.Y;0;;N006.Y;0;;N008.Y;0;";
 // A dialog on the girder, with recorded messages and a counted model view.
 struct OptimizerSetup {
   explicit OptimizerSetup(const char* variableStr) : doc(testing::TrussGirder()) {
-    doc.VariableStr = variableStr;
-    dialog = std::make_unique<TfOptimizer>(
-        DialogContext{nullptr, doc, settings, messages, dataFolder, [this] { ++repaints; }});
+    doc.Settings.VariableStr = variableStr;
+    dialog = std::make_unique<TfOptimizer>(DialogContext{
+        nullptr, doc, settings, messages, dataFolder, parameters, random, [this] { ++repaints; }});
     dialog->Prepare();
     dialog->show();
   }
@@ -67,6 +67,8 @@ struct OptimizerSetup {
   AppSettings settings;
   RecordingMessages messages;
   std::string dataFolder;
+  ParameterTable parameters;
+  RandomSequence random;
   int repaints = 0;
   std::unique_ptr<TfOptimizer> dialog;
 };
@@ -223,7 +225,8 @@ private slots:
     QVERIFY(edited);
     QCOMPARE(s.Optimize()[1], QStringLiteral("N006.Y = -N004.Y"));
     QVERIFY(s.doc.Modified);
-    QCOMPARE(s.doc.VariableStr, std::string("0;0;;;;;;;;N004.Y;0;;N006.Y;2;N004.Y;N008.Y;0;"));
+    QCOMPARE(s.doc.Settings.VariableStr,
+             std::string("0;0;;;;;;;;N004.Y;0;;N006.Y;2;N004.Y;N008.Y;0;"));
   }
 
   void ChoosingTheObjectiveShowsItsValueAndUnit() {
@@ -241,11 +244,11 @@ private slots:
     QCOMPARE(std::count_if(labels.begin(), labels.end(),
                            [](const QLabel* label) { return label->text() == "[mm]"; }),
              2);
-    QCOMPARE(s.doc.VariableStr.substr(0, 4), std::string("1;0;"));
+    QCOMPARE(s.doc.Settings.VariableStr.substr(0, 4), std::string("1;0;"));
     QVERIFY(s.doc.Modified);
     d.AlgorithmChoice()->setCurrentIndex(1);
     emit d.AlgorithmChoice()->activated(1);
-    QCOMPARE(s.doc.VariableStr.substr(0, 4), std::string("1;1;"));
+    QCOMPARE(s.doc.Settings.VariableStr.substr(0, 4), std::string("1;1;"));
   }
 
   void ARunKeptWithYesMovesTheModel() {
@@ -292,7 +295,7 @@ private slots:
     // The variables are built anew: the bounds lie around the new heights.
     QVERIFY(s.Optimize().front().startsWith(QStringLiteral("N004.Y = ")));
     QVERIFY(s.Optimize().front() != lineBefore);
-    QCOMPARE(s.doc.VariableStr, std::string("0;0;;;;;;;;N004.Y;0;;N006.Y;0;;N008.Y;0;"));
+    QCOMPARE(s.doc.Settings.VariableStr, std::string("0;0;;;;;;;;N004.Y;0;;N006.Y;0;;N008.Y;0;"));
     QCOMPARE(d.Gauge()->value(), 0);
     QVERIFY(d.CycleText()->text().isEmpty());
     QVERIFY(d.BestValue()->text().isEmpty());
@@ -324,10 +327,10 @@ private slots:
     QVERIFY(!d.IterTimer()->isActive());
     QCOMPARE(d.Gauge()->value(), 0);
     // Closing now writes the choice and ends the dialog.
-    s.doc.VariableStr.clear();
+    s.doc.Settings.VariableStr.clear();
     QTest::mouseClick(d.CloseButton(), Qt::LeftButton);
     QVERIFY(!d.isVisible());
-    QCOMPARE(s.doc.VariableStr, std::string("0;0;;;;;;;;N004.Y;0;;N005.P;0;;N008.X;0;"));
+    QCOMPARE(s.doc.Settings.VariableStr, std::string("0;0;;;;;;;;N004.Y;0;;N005.P;0;;N008.X;0;"));
   }
 
   void StopEndsACyclicRunWithItsCycle() {
@@ -371,7 +374,7 @@ private slots:
     lone.Number = 11;
     lone.X = 0;
     lone.Y = 3;
-    s.doc.VariableStr = "0;0;;;;;;;;N011.X;0;";
+    s.doc.Settings.VariableStr = "0;0;;;;;;;;N011.X;0;";
     s.dialog->Prepare();
     TfOptimizer& d = *s.dialog;
     QVERIFY(d.StartButton()->isEnabled());
@@ -436,7 +439,7 @@ private slots:
     QVERIFY(ran);
     QVERIFY(!window.Settings().ShowNodeNumbers);
     QVERIFY(testing::AllCoordinates(window.Document()) == before);
-    QCOMPARE(window.Document().VariableStr, std::string("0;0;;;;;;;;N002.X;0;"));
+    QCOMPARE(window.Document().Settings.VariableStr, std::string("0;0;;;;;;;;N002.X;0;"));
   }
 };
 

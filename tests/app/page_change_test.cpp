@@ -119,7 +119,7 @@ private slots:
     QCOMPARE(beams->itemText(1), QStringLiteral("Beam; 2"));
     beams->setCurrentIndex(1);
     emit beams->activated(1);
-    QCOMPARE(window.Document().FBDBeamNo, 2);
+    QCOMPARE(window.Document().Settings.FBDBeamNo, 2);
     const auto diagrams = [&window] {
       return PageObjectsOf<TDiagramObject>(window.Diagrams()).size();
     };

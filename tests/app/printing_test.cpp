@@ -137,7 +137,7 @@ private slots:
     printing.ChoosePdf(window, "title.pdf");
     printing.Print(window, kEverything);
     const std::string today = TodayText();
-    const long beam = window.Document().FBDBeamNo;
+    const long beam = window.Document().Settings.FBDBeamNo;
     QVERIFY(beam > 0);
     // Page by page as pdftotext reads them back.
     auto pagesOf = [&](const std::string& name) {

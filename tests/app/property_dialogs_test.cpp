@@ -71,6 +71,40 @@ private slots:
     QVERIFY2(!bench.doc.Modified, "marked by the window after OK");
   }
 
+  void AParameterDefinedInOneDialogServesTheNextOfTheSameRun() {
+    // The window hands every dialog its one table: "Span=5" typed into the node
+    // dialog is known to the force dialog opened after it, and to no dialog of
+    // another run.
+    DialogBench bench;
+    const DialogContext context = bench.Context();
+    {
+      TfNodeProp node(context, *OpenNodeDialog(bench.doc, 1, bench.settings.Units)); // node 2
+      node.show();
+      Type(node.XEdit(), "Span=5");
+      ClickOk(node);
+      QCOMPARE(node.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(bench.Node(2).X, 5.0);
+    {
+      TfFQMprop force(context, *OpenLoadDialog(bench.doc, bench.IndexOf(ObjectKind::Force),
+                                               bench.settings.Units));
+      force.show();
+      Type(force.ValueEdit(), "Span*2"); // [KN]
+      ClickOk(force);
+      QCOMPARE(force.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(bench.First<TForceObject>().Value, 10000.0);
+
+    DialogBench other;
+    const DialogContext otherContext = other.Context();
+    TfNodeProp node(otherContext, *OpenNodeDialog(other.doc, 1, other.settings.Units));
+    node.show();
+    Type(node.XEdit(), "Span");
+    ClickOk(node);
+    QVERIFY(node.isVisible()); // refused: OK waits
+    QCOMPARE(other.Node(2).X, 4.0);
+  }
+
   void ANodeOnABeamTakesItsPositionAndCancelChangesNothing() {
     DialogBench bench;
     const DialogContext context = bench.Context();
@@ -186,7 +220,7 @@ private slots:
       QVERIFY(!lateral->isChecked());
       Tick(dialog.SwitchBox(DimensioningSwitch::OwnWeight));
       ClickCancel(dialog);
-      QVERIFY(doc.LatBuckRed && doc.OwnWeight);
+      QVERIFY(doc.Settings.LatBuckRed && doc.Settings.OwnWeight);
     }
     DimensioningRulesDialog dialog(nullptr, doc);
     dialog.show();
@@ -194,8 +228,8 @@ private slots:
     QVERIFY(!dialog.SecondOrderBox()->isChecked());
     ClickOk(dialog);
     QVERIFY(dialog.Changed());
-    QVERIFY(!doc.LatBuckRed);
-    QVERIFY(doc.FailHazRed && doc.OwnWeight);
+    QVERIFY(!doc.Settings.LatBuckRed);
+    QVERIFY(doc.Settings.FailHazRed && doc.Settings.OwnWeight);
   }
 
   void TheMenuItemsOpenTheDialogs() {
@@ -220,7 +254,7 @@ private slots:
       dialog->accept();
     });
     m.DimensioningRules->trigger();
-    QVERIFY(!window.Document().OwnWeight);
+    QVERIFY(!window.Document().Settings.OwnWeight);
     QVERIFY(window.Document().Modified);
   }
 };

@@ -92,7 +92,7 @@ private slots:
     OptimizeCornerWhenShown(window, ran);
     window.Menu().Optimizer->trigger();
     QVERIFY(ran);
-    QCOMPARE(doc.VariableStr, std::string("0;0;;;;;;;;N002.X;0;"));
+    QCOMPARE(doc.Settings.VariableStr, std::string("0;0;;;;;;;;N002.X;0;"));
     QCOMPARE(window.History().UndoName(), tr::kOptimizerCaption);
     window.Menu().Undo->trigger();
     QCOMPARE(WriteDocumentText(doc), before);

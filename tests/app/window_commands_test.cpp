@@ -166,10 +166,10 @@ private slots:
       QCheckBox* box = d.SwitchBox(DimensioningSwitch::OwnWeight);
       QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     });
-    const bool ownWeight = window.Document().OwnWeight;
+    const bool ownWeight = window.Document().Settings.OwnWeight;
     m.DimensioningRules->trigger();
     QVERIFY(window.Document().Modified);
-    QCOMPARE(window.Document().OwnWeight, !ownWeight);
+    QCOMPARE(window.Document().Settings.OwnWeight, !ownWeight);
     QCOMPARE(window.History().UndoName(), tr::kDimRulesCaption);
   }
 

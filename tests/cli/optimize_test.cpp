@@ -24,7 +24,7 @@ constexpr const char* kTopNodes = "0;0;;;;;;;;N004.X;0;;N004.Y;0;;N006.Y;0;;N008
 std::string WriteGirder(const testing::TempFolder& folder, const std::string& variableStr,
                         const std::string& name = "girder.qsd") {
   ModelDocument doc = testing::RoofGirder();
-  doc.VariableStr = variableStr;
+  doc.Settings.VariableStr = variableStr;
   const std::string path = folder.File(name);
   EXPECT_TRUE(SaveDocument(doc, path).ok);
   return path;
@@ -69,7 +69,7 @@ TEST(CliOptimize, LowersTheHighestUtilisationAndWritesTheBestPoint) {
   EXPECT_EQ(testing::ReadBytes(model), original); // the input stays as it was
   ModelDocument written;
   ASSERT_TRUE(LoadDocument(out, written).ok);
-  EXPECT_EQ(written.VariableStr, kTopNodes);
+  EXPECT_EQ(written.Settings.VariableStr, kTopNodes);
   EXPECT_NE(FindNode(written, 4)->X, -1.5);
 }
 
@@ -99,7 +99,7 @@ TEST(CliOptimize, GivenVariablesObjectiveAndIterationLimit) {
   EXPECT_NE(result.Out.find("after 4 iterations\n"), std::string::npos) << result.Out;
   ModelDocument written;
   ASSERT_TRUE(LoadDocument(out, written).ok);
-  EXPECT_EQ(written.VariableStr, "1;0;;;;;;;;N004.Y;0;;N006.Y;0;;N008.Y;0;");
+  EXPECT_EQ(written.Settings.VariableStr, "1;0;;;;;;;;N004.Y;0;;N006.Y;0;;N008.Y;0;");
 }
 
 TEST(CliOptimize, RequestsItRefuses) {
@@ -109,7 +109,7 @@ TEST(CliOptimize, RequestsItRefuses) {
   const std::string tied = WriteGirder(folder, "0;0;;;;;;;;N004.Y;1;N042.Y;N006.Y;0;", "tied.qsd");
   ModelDocument lone = testing::RoofGirder();
   AppendObject<TNodeObject>(lone) = {0, 5, 0, 20};
-  lone.VariableStr = "0;0;;;;;;;;N020.X;0;;N004.Y;0;";
+  lone.Settings.VariableStr = "0;0;;;;;;;;N020.X;0;;N004.Y;0;";
   const std::string loneModel = folder.File("lone.qsd");
   ASSERT_TRUE(SaveDocument(lone, loneModel).ok);
   const std::string out = folder.File("out.qsd");
@@ -146,7 +146,7 @@ TEST(CliOptimize, AModelThatCannotBeAnalysedIsNotOptimized) {
   testing::AddNode(doc, 2, 3, 0);
   testing::AddBeam(doc, 1, 1, 2);
   testing::AddForce(doc, 1, 2, 1000, 0);
-  doc.VariableStr = "0;0;;;;;;;;N002.Y;0;";
+  doc.Settings.VariableStr = "0;0;;;;;;;;N002.Y;0;";
   const std::string model = folder.File("loose.qsd");
   ASSERT_TRUE(SaveDocument(doc, model).ok);
   const auto result = Cli({"optimize", model, "-o", folder.File("out.qsd")});

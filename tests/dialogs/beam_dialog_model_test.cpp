@@ -62,13 +62,14 @@ protected:
   void SetUp() override {
     ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt"));
     doc = ThreeBeams();
-    dialog = *OpenBeamDialog(doc, BeamIndex(doc, 1), Units());
+    dialog = *OpenBeamDialog(doc, BeamIndex(doc, 1), Units(), parameters);
   }
   void TearDown() override { SetTranslations({}); }
 
   const TBeamObject& Beam(int number) { return *FindBeam(doc, number); }
 
   ModelDocument doc;
+  ParameterTable parameters;
   BeamDialogModel dialog;
   AppSettings settings;
   RecordingMessages messages;
@@ -76,9 +77,9 @@ protected:
 
 TEST_F(BeamDialog, OpensOnlyForABeam) {
   const UnitChoice units = Units();
-  EXPECT_FALSE(OpenBeamDialog(doc, -1, units));
-  EXPECT_FALSE(OpenBeamDialog(doc, static_cast<int>(doc.GraphObjects.size()), units));
-  EXPECT_FALSE(OpenBeamDialog(doc, 0, units)); // a node
+  EXPECT_FALSE(OpenBeamDialog(doc, -1, units, parameters));
+  EXPECT_FALSE(OpenBeamDialog(doc, static_cast<int>(doc.GraphObjects.size()), units, parameters));
+  EXPECT_FALSE(OpenBeamDialog(doc, 0, units, parameters)); // a node
   EXPECT_EQ(dialog.Caption, "Beam properties B1");
   EXPECT_EQ(dialog.H.Unit, "[mm]");
   EXPECT_EQ(Trim(dialog.H.Text), "200");
@@ -266,7 +267,7 @@ TEST_F(BeamDialog, TheDetailsListShowsTheChosenValueInItsUnit) {
 TEST_F(BeamDialog, OkGivesTheWholeGroupTheProfileAndMaterial) {
   for (int number : {1, 2, 3})
     const_cast<TBeamObject&>(Beam(number)).BeamGroup = "G";
-  dialog = *OpenBeamDialog(doc, BeamIndex(doc, 2), Units());
+  dialog = *OpenBeamDialog(doc, BeamIndex(doc, 2), Units(), parameters);
   EXPECT_EQ(dialog.Caption, "Beam properties B2  (=B1,B3)");
   dialog.H.Text = "300";
   dialog.W.Text = "150";
@@ -308,7 +309,7 @@ TEST_F(BeamDialog, JoiningAGroupTakesItsProperties) {
 TEST_F(BeamDialog, DeletingAGroupClearsItEverywhereOnOk) {
   for (int number : {1, 2, 3})
     const_cast<TBeamObject&>(Beam(number)).BeamGroup = number == 3 ? "H" : "G";
-  dialog = *OpenBeamDialog(doc, BeamIndex(doc, 3), Units());
+  dialog = *OpenBeamDialog(doc, BeamIndex(doc, 3), Units(), parameters);
   ASSERT_EQ(dialog.Groups, (std::vector<std::string>{"G", "H"}));
   dialog.DeleteGroup("G", doc);
   EXPECT_EQ(dialog.Groups, std::vector<std::string>{"H"});
@@ -403,7 +404,7 @@ TEST_F(BeamDialog, ProfilesRoundTripThroughTheLibrary) {
   dialog.W.Text = "80";
   dialog.TL.Text = "5";
   ASSERT_TRUE(dialog.SaveProfile(path, messages));
-  BeamDialogModel other = *OpenBeamDialog(doc, BeamIndex(doc, 2), Units());
+  BeamDialogModel other = *OpenBeamDialog(doc, BeamIndex(doc, 2), Units(), parameters);
   other.LoadProfile(path, doc, messages);
   EXPECT_EQ(other.ProfileName, "Box");
   EXPECT_EQ(other.Copy.ShapeNo, kRectangularTube);

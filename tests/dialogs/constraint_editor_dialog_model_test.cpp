@@ -36,11 +36,12 @@ struct EditorModel {
   }
   ModelDocument doc;
   VariableList list;
+  ParameterTable parameters;
 };
 
 TEST(ConstraintEditorDialogModel, ShowsTheIntervalInTheDisplayUnit) {
   EditorModel m;
-  ConstraintEditorDialogModel editor(m.list, m.IntervalX());
+  ConstraintEditorDialogModel editor(m.list, m.IntervalX(), m.parameters);
   EXPECT_EQ(editor.NameText(), " N002.X");
   EXPECT_EQ(editor.UnitName(), "[cm]");
   const ConstraintFields fields = editor.Fields();
@@ -56,7 +57,7 @@ TEST(ConstraintEditorDialogModel, StoringTheShownFieldsChangesNothing) {
   TVarItem& y = m["N002.Y"];
   y.LowBound = -1.0 / 3.0;
   y.HighBound = 0.987654321098765;
-  ConstraintEditorDialogModel editor(m.list, y);
+  ConstraintEditorDialogModel editor(m.list, y, m.parameters);
   const ConstraintFields fields = editor.Fields();
   EXPECT_EQ(fields.Low.Text, "-33.3333333333333");
   EXPECT_EQ(fields.High.Text, " 98.7654321098765");
@@ -82,7 +83,7 @@ TEST(ConstraintEditorDialogModel, BoundsChangeOnlyWhenBothAreTakenAndHighExceeds
   for (const auto& c : cases) {
     EditorModel m;
     TVarItem& x = m.IntervalX();
-    ConstraintEditorDialogModel editor(m.list, x);
+    ConstraintEditorDialogModel editor(m.list, x, m.parameters);
     ConstraintFields fields = editor.Fields();
     fields.Low.Text = c.Low;
     fields.High.Text = c.High;
@@ -95,7 +96,7 @@ TEST(ConstraintEditorDialogModel, BoundsChangeOnlyWhenBothAreTakenAndHighExceeds
 TEST(ConstraintEditorDialogModel, ARefusedBoundWaitsWithWhatWasTypedBesideIt) {
   EditorModel m;
   TVarItem& x = m.IntervalX();
-  ConstraintEditorDialogModel editor(m.list, x);
+  ConstraintEditorDialogModel editor(m.list, x, m.parameters);
   ConstraintFields fields = editor.Fields();
   fields.Low.Text = "abc";
   fields.High.Text = "512.5";
@@ -118,25 +119,25 @@ TEST(ConstraintEditorDialogModel, FollowsOnlySelectedIntervalsOfItsOwnKind) {
   EditorModel m;
   m["N001.X"].ConstrainType = kConstrainEqual; // an Equal variable cannot be followed
   m["N001.X"].AssocName = "N002.X";
-  ConstraintEditorDialogModel y(m.list, m["N002.Y"]);
+  ConstraintEditorDialogModel y(m.list, m["N002.Y"], m.parameters);
   EXPECT_TRUE(y.AssociatedChoices().empty()); // N003.Y is not selected; X is another kind
   EXPECT_EQ(y.AcceptedType(kConstrainEqual), kConstrainInterval);
   EXPECT_EQ(y.AcceptedType(kConstrainMirror), kConstrainInterval);
 
-  ConstraintEditorDialogModel x(m.list, m["N002.X"]);
+  ConstraintEditorDialogModel x(m.list, m["N002.X"], m.parameters);
   EXPECT_TRUE(x.AssociatedChoices().empty()); // itself does not count
   m["N001.X"].ConstrainType = kConstrainInterval;
   EXPECT_EQ(x.AssociatedChoices(), (std::vector<std::string>{"N001.X"}));
   EXPECT_EQ(x.AcceptedType(kConstrainMirror), kConstrainMirror);
 
-  ConstraintEditorDialogModel p(m.list, m["N004.P"]);
+  ConstraintEditorDialogModel p(m.list, m["N004.P"], m.parameters);
   EXPECT_EQ(p.AssociatedChoices(), (std::vector<std::string>{"N005.P"}));
 }
 
 TEST(ConstraintEditorDialogModel, EqualAndMirrorTakeTheChosenVariable) {
   EditorModel m;
   TVarItem& p = m["N004.P"];
-  ConstraintEditorDialogModel editor(m.list, p);
+  ConstraintEditorDialogModel editor(m.list, p, m.parameters);
   ConstraintFields fields = editor.Fields();
   EXPECT_EQ(fields.AssocIndex, 0); // not following anything yet: the first choice
   fields.Type = kConstrainMirror;
@@ -162,7 +163,7 @@ TEST(ConstraintEditorDialogModel, EqualAndMirrorTakeTheChosenVariable) {
 TEST(ConstraintEditorDialogModel, ARefusedTypeStoresAnInterval) {
   EditorModel m;
   TVarItem& y = m["N002.Y"];
-  ConstraintEditorDialogModel editor(m.list, y);
+  ConstraintEditorDialogModel editor(m.list, y, m.parameters);
   ConstraintFields fields = editor.Fields();
   fields.Type = kConstrainEqual;
   editor.Store(fields);
@@ -172,7 +173,7 @@ TEST(ConstraintEditorDialogModel, ARefusedTypeStoresAnInterval) {
 TEST(ConstraintEditorDialogModel, CancelGivesBackWhatTheVariableHeld) {
   EditorModel m;
   TVarItem& x = m.IntervalX();
-  ConstraintEditorDialogModel editor(m.list, x);
+  ConstraintEditorDialogModel editor(m.list, x, m.parameters);
   ConstraintFields fields = editor.Fields();
   fields.Low.Text = "100";
   fields.High.Text = "200";

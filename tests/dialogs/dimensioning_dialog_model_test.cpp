@@ -12,7 +12,7 @@ namespace {
 TEST(DimensioningRulesDialog, ShowsTheDocumentsSwitchesWithTheirCaptions) {
   ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt"));
   ModelDocument doc;
-  doc.LoadDurRed = false;
+  doc.Settings.LoadDurRed = false;
   const DimensioningDialogModel dialog = OpenDimensioningDialog(doc);
   SetTranslations({});
   EXPECT_EQ(dialog.Caption, "Dimensioning rules");
@@ -32,11 +32,11 @@ TEST(DimensioningRulesDialog, SecondOrderEffectsAndLateralBucklingAreOneSwitch) 
   dialog.Set(DimensioningSwitch::LatBuckRed, true);
   EXPECT_TRUE(dialog.SecondOrder());
   dialog.SetSecondOrder(false);
-  EXPECT_TRUE(doc.LatBuckRed); // nothing stored before OK
+  EXPECT_TRUE(doc.Settings.LatBuckRed); // nothing stored before OK
   EXPECT_TRUE(dialog.Apply(doc));
-  EXPECT_FALSE(doc.LatBuckRed);
-  EXPECT_TRUE(doc.FailHazRed && doc.DimUncertRed && doc.LocBuckRed && doc.LoadDurRed &&
-              doc.AirMoistRed && doc.OwnWeight);
+  EXPECT_FALSE(doc.Settings.LatBuckRed);
+  EXPECT_TRUE(doc.Settings.FailHazRed && doc.Settings.DimUncertRed && doc.Settings.LocBuckRed &&
+              doc.Settings.LoadDurRed && doc.Settings.AirMoistRed && doc.Settings.OwnWeight);
 }
 
 TEST(DimensioningRulesDialog, OkReportsWhetherAnySwitchChanged) {
@@ -48,8 +48,10 @@ TEST(DimensioningRulesDialog, OkReportsWhetherAnySwitchChanged) {
     DimensioningDialogModel one = OpenDimensioningDialog(each);
     one.On[i] = false;
     EXPECT_TRUE(one.Apply(each)) << i;
-    const bool stored[] = {each.FailHazRed, each.DimUncertRed, each.LatBuckRed, each.LocBuckRed,
-                           each.LoadDurRed, each.AirMoistRed,  each.OwnWeight};
+    const bool stored[] = {each.Settings.FailHazRed, each.Settings.DimUncertRed,
+                           each.Settings.LatBuckRed, each.Settings.LocBuckRed,
+                           each.Settings.LoadDurRed, each.Settings.AirMoistRed,
+                           each.Settings.OwnWeight};
     for (std::size_t j = 0; j < kDimensioningSwitchCount; ++j)
       EXPECT_EQ(stored[j], j != i) << i << " " << j;
   }

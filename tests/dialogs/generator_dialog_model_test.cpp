@@ -21,7 +21,8 @@ UnitChoice Centimetres() {
 TEST(GeneratorDialogModel, FieldsShowTheValuesInTheUsersUnits) {
   GeneratorParameters values;
   values.W = 6.125;
-  GeneratorDialogModel model(values, Centimetres());
+  ParameterTable parameters;
+  GeneratorDialogModel model(values, Centimetres(), parameters);
   EXPECT_EQ(model.Field(GeneratorField::Width).Text, " 612.5");
   EXPECT_EQ(model.Field(GeneratorField::Width).Unit, "[cm]");
   EXPECT_EQ(model.Field(GeneratorField::Height).Text, " 500");
@@ -36,7 +37,8 @@ TEST(GeneratorDialogModel, FieldsShowTheValuesInTheUsersUnits) {
 TEST(GeneratorDialogModel, TypedValuesKeepEveryDigitAndUntouchedOnesStay) {
   GeneratorParameters values;
   values.q = -1000.0 / 3.0;
-  GeneratorDialogModel model(values, Centimetres());
+  ParameterTable parameters;
+  GeneratorDialogModel model(values, Centimetres(), parameters);
   model.Field(GeneratorField::Width).Text = "1234.5";
   model.Field(GeneratorField::Height).Text = "2*150.25";
   ASSERT_TRUE(model.ReadFields());
@@ -65,7 +67,8 @@ TEST(GeneratorDialogModel, ARefusedTextWaitsWithItsReason) {
       {GeneratorField::DistributedLoad, "1/0", "Division by zero"},
   };
   for (const Case& c : cases) {
-    GeneratorDialogModel model(GeneratorParameters{}, Centimetres());
+    ParameterTable parameters;
+    GeneratorDialogModel model(GeneratorParameters{}, Centimetres(), parameters);
     model.Field(c.field).Text = c.typed;
     model.Field(GeneratorField::HeightSections).Text = "5"; // beside it, taken
     EXPECT_FALSE(model.ReadFields()) << c.typed;
@@ -80,7 +83,8 @@ TEST(GeneratorDialogModel, ARefusedTextWaitsWithItsReason) {
 }
 
 TEST(GeneratorDialogModel, CorrectionsAndKindsStillApply) {
-  GeneratorDialogModel model(GeneratorParameters{}, Centimetres());
+  ParameterTable parameters;
+  GeneratorDialogModel model(GeneratorParameters{}, Centimetres(), parameters);
   // A frame of 4 bays takes at most 6 storeys: 25 / 4 = 6.25.
   model.Field(GeneratorField::LengthSections).Text = "4";
   model.Field(GeneratorField::HeightSections).Text = "10";

@@ -53,6 +53,7 @@ protected:
   }
   void TearDown() override { SetTranslations({}); }
   RecordingMessages messages;
+  ParameterTable parameters;
 };
 
 TEST_F(PropertyDialogs, AFreeNodeIsPlacedByItsCoordinates) {
@@ -70,12 +71,12 @@ TEST_F(PropertyDialogs, AFreeNodeIsPlacedByItsCoordinates) {
 
   dialog->X.Text = "2*150"; // 300 cm
   dialog->Y.Text = "1+";    // not an expression: it stays, with the reason
-  EXPECT_FALSE(dialog->EvaluateFields());
+  EXPECT_FALSE(dialog->EvaluateFields(parameters));
   EXPECT_EQ(Trim(dialog->X.Text), "300");
   EXPECT_EQ(dialog->Y.Text, "1+");
   EXPECT_EQ(dialog->Y.Error, "The addition needs a right operand");
   dialog->Y.Text = "123.45"; // corrected: every digit counts
-  ASSERT_EQ(dialog->Apply(doc, messages), ApplyOutcome::Applied);
+  ASSERT_EQ(dialog->Apply(doc, parameters, messages), ApplyOutcome::Applied);
   const TNodeObject& node = std::get<TNodeObject>(*doc.GraphObjects[0]);
   EXPECT_EQ(node.X, 3.0);
   EXPECT_EQ(node.Y, 1.2345);
@@ -95,7 +96,7 @@ TEST_F(PropertyDialogs, MovingABeamEndCarriesTheNodesOnTheBeam) {
   auto dialog = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 3), Metres());
   ASSERT_TRUE(dialog);
   dialog->X.Text = "8";
-  ASSERT_EQ(dialog->Apply(doc, messages), ApplyOutcome::Applied);
+  ASSERT_EQ(dialog->Apply(doc, parameters, messages), ApplyOutcome::Applied);
   const TBeamObject& beam = *FindBeam(doc, 1);
   EXPECT_DOUBLE_EQ(beam.X2, 8.0);
   EXPECT_NEAR(FindNode(doc, 2)->X, 2.0, 1e-12);
@@ -118,7 +119,7 @@ TEST_F(PropertyDialogs, ANodeOnABeamOffersOnlyItsPosition) {
   EXPECT_EQ(Trim(dialog->Position.Text), "10");
   dialog->X.Text = "99"; // disabled: never read
   dialog->Position.Text = "100/2";
-  ASSERT_EQ(dialog->Apply(doc, messages), ApplyOutcome::Applied);
+  ASSERT_EQ(dialog->Apply(doc, parameters, messages), ApplyOutcome::Applied);
   const TNodeObject& node = *FindNode(doc, 3);
   EXPECT_NEAR(node.X, 2.0, 1e-12);
   EXPECT_NEAR(node.Y, 1.0, 1e-12);
@@ -137,28 +138,28 @@ TEST_F(PropertyDialogs, ARefusedFieldStopsOkUntilItIsCorrected) {
   const UnitChoice units = Metres();
   auto node = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 3), units);
   node->Position.Text = "120";
-  EXPECT_FALSE(node->EvaluateFields());
+  EXPECT_FALSE(node->EvaluateFields(parameters));
   EXPECT_EQ(node->Position.Text, "120");
   EXPECT_EQ(node->Position.Error, "The value must lie between 0 and 100");
-  EXPECT_EQ(node->Apply(doc, messages), ApplyOutcome::FieldRefused);
+  EXPECT_EQ(node->Apply(doc, parameters, messages), ApplyOutcome::FieldRefused);
   EXPECT_FALSE(doc.Modified);
   node->Position.Text = "40";
-  ASSERT_EQ(node->Apply(doc, messages), ApplyOutcome::Applied);
+  ASSERT_EQ(node->Apply(doc, parameters, messages), ApplyOutcome::Applied);
   EXPECT_NEAR(FindNode(doc, 3)->X, 1.6, 1e-12);
 
   // The same for every dialog: nonsense leaves the object as it was.
   doc.Modified = false;
   auto free = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 4), units);
   free->Y.Text = "abc";
-  EXPECT_EQ(free->Apply(doc, messages), ApplyOutcome::FieldRefused);
+  EXPECT_EQ(free->Apply(doc, parameters, messages), ApplyOutcome::FieldRefused);
   auto support = OpenSupportDialog(doc, IndexOf(doc, ObjectKind::Support, 1), units);
   support->Rotation.Text = "1e400";
-  EXPECT_EQ(support->Apply(doc), ApplyOutcome::FieldRefused);
+  EXPECT_EQ(support->Apply(doc, parameters), ApplyOutcome::FieldRefused);
   EXPECT_EQ(support->Rotation.Error, "The value is too large");
   auto force = OpenLoadDialog(doc, IndexOf(doc, ObjectKind::Force, 1), units);
   force->Value.Text = "1/0";
   force->Angle.Text = "45";
-  EXPECT_EQ(force->Apply(doc), ApplyOutcome::FieldRefused);
+  EXPECT_EQ(force->Apply(doc, parameters), ApplyOutcome::FieldRefused);
   EXPECT_EQ(force->Value.Error, "Division by zero");
   EXPECT_EQ(std::get<TForceObject>(*doc.GraphObjects[IndexOf(doc, ObjectKind::Force, 1)]).Angle,
             kPi / 2);
@@ -210,9 +211,9 @@ TEST_F(PropertyDialogs, ADialogWhoseObjectWentAwayChangesNothing) {
     c.change(doc);
     const std::string before = WriteDocumentText(doc);
     dialog->Position.Text = "nonsense"; // the object is checked first
-    EXPECT_EQ(dialog->Apply(doc, messages), ApplyOutcome::ObjectGone);
+    EXPECT_EQ(dialog->Apply(doc, parameters, messages), ApplyOutcome::ObjectGone);
     dialog->Position.Text = "25";
-    EXPECT_EQ(dialog->Apply(doc, messages), ApplyOutcome::ObjectGone);
+    EXPECT_EQ(dialog->Apply(doc, parameters, messages), ApplyOutcome::ObjectGone);
     EXPECT_EQ(WriteDocumentText(doc), before);
   }
   // The same for the support and the load dialogs.
@@ -224,12 +225,12 @@ TEST_F(PropertyDialogs, ADialogWhoseObjectWentAwayChangesNothing) {
   auto force = OpenLoadDialog(doc, 2, Metres());
   ASSERT_TRUE(support && force);
   std::swap(doc.GraphObjects[1], doc.GraphObjects[2]);
-  EXPECT_EQ(support->Apply(doc), ApplyOutcome::ObjectGone);
-  EXPECT_EQ(force->Apply(doc), ApplyOutcome::ObjectGone);
+  EXPECT_EQ(support->Apply(doc, parameters), ApplyOutcome::ObjectGone);
+  EXPECT_EQ(force->Apply(doc, parameters), ApplyOutcome::ObjectGone);
   std::swap(doc.GraphObjects[1], doc.GraphObjects[2]);
   std::get<TForceObject>(*doc.GraphObjects[2]).Number = 4;
-  EXPECT_EQ(force->Apply(doc), ApplyOutcome::ObjectGone);
-  EXPECT_EQ(support->Apply(doc), ApplyOutcome::Applied);
+  EXPECT_EQ(force->Apply(doc, parameters), ApplyOutcome::ObjectGone);
+  EXPECT_EQ(support->Apply(doc, parameters), ApplyOutcome::Applied);
 }
 
 TEST_F(PropertyDialogs, TheSupportTakesItsDirectionDisplacementsAndLocks) {
@@ -252,7 +253,7 @@ TEST_F(PropertyDialogs, TheSupportTakesItsDirectionDisplacementsAndLocks) {
   dialog->Rotation.Text = "45*2";
   dialog->Locked = true;
   dialog->Rolled = true;
-  ASSERT_EQ(dialog->Apply(doc), ApplyOutcome::Applied);
+  ASSERT_EQ(dialog->Apply(doc, parameters), ApplyOutcome::Applied);
   const TSupportObject& stored = std::get<TSupportObject>(*doc.GraphObjects[1]);
   EXPECT_EQ(stored.Direction, 2);
   EXPECT_DOUBLE_EQ(stored.DX, 0.002); // untouched: exactly as it was
@@ -277,7 +278,7 @@ TEST_F(PropertyDialogs, DirectionsAreStoredWithinAHalfTurnEitherWay) {
     auto dialog = OpenLoadDialog(doc, 1, Metres());
     ASSERT_TRUE(dialog);
     dialog->Angle.Text = c.Typed;
-    ASSERT_EQ(dialog->Apply(doc), ApplyOutcome::Applied);
+    ASSERT_EQ(dialog->Apply(doc, parameters), ApplyOutcome::Applied);
     EXPECT_NEAR(std::get<TForceObject>(*doc.GraphObjects[1]).Angle, c.ExpectedRad, 1e-12)
         << c.Typed;
   }
@@ -309,7 +310,7 @@ TEST_F(PropertyDialogs, EachKindShowsItsValueInItsOwnUnit) {
 
   load->Value.Text = "3";
   load->TextPos.Text = "25";
-  ASSERT_EQ(load->Apply(doc), ApplyOutcome::Applied);
+  ASSERT_EQ(load->Apply(doc, parameters), ApplyOutcome::Applied);
   const TLoadObject& stored =
       std::get<TLoadObject>(*doc.GraphObjects[IndexOf(doc, ObjectKind::Load, 4)]);
   EXPECT_DOUBLE_EQ(stored.Value, 3000);
@@ -317,7 +318,7 @@ TEST_F(PropertyDialogs, EachKindShowsItsValueInItsOwnUnit) {
   EXPECT_NEAR(stored.Angle, -kPi / 2, 1e-15);
 
   moment->Value.Text = "-2*4";
-  ASSERT_EQ(moment->Apply(doc), ApplyOutcome::Applied);
+  ASSERT_EQ(moment->Apply(doc, parameters), ApplyOutcome::Applied);
   EXPECT_DOUBLE_EQ(
       std::get<TMomentObject>(*doc.GraphObjects[IndexOf(doc, ObjectKind::Moment, 5)]).Value, -8000);
 }

@@ -292,18 +292,18 @@ TEST_F(FrameEditing, WhatMarksTheDocumentAndWhatInvalidatesTheResults) {
 
 TEST_F(FrameEditing, SizeButtonsScaleByATenthAndStepFromTheAutomaticScale) {
   editor.BeamScaleUp();
-  EXPECT_NEAR(doc.BeamHeight, 0.11, 1e-15);
+  EXPECT_NEAR(doc.Settings.BeamHeight, 0.11, 1e-15);
   editor.BeamScaleDown();
-  EXPECT_NEAR(doc.BeamHeight, 0.1, 1e-15);
+  EXPECT_NEAR(doc.Settings.BeamHeight, 0.1, 1e-15);
   editor.LoadScaleUp();
-  EXPECT_NEAR(doc.LoadHeight, 0.33, 1e-15);
+  EXPECT_NEAR(doc.Settings.LoadHeight, 0.33, 1e-15);
   EXPECT_EQ(doc.DisplacementScale, 0);
   editor.DisplacementScaleUp(50); // the picture showed 50x
   EXPECT_NEAR(doc.DisplacementScale, 55, 1e-12);
   editor.DisplacementScaleDown(0);
   EXPECT_NEAR(doc.DisplacementScale, 50, 1e-12);
   // The tolerances follow BeamHeight: with 0.2 the node catches 0.19 away.
-  doc.BeamHeight = 0.2;
+  doc.Settings.BeamHeight = 0.2;
   editor.StartTool(CreateTool::Beam, true);
   Click(0.19, 0);
   EXPECT_EQ(FindBeam(doc, 2)->Node1, 1);

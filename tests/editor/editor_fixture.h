@@ -24,8 +24,8 @@ protected:
     view.Scale = 100;
     view.OriginX = 0;
     view.OriginY = 0;
-    doc.BeamHeight = 0.1;
-    doc.LoadHeight = 0.3;
+    doc.Settings.BeamHeight = 0.1;
+    doc.Settings.LoadHeight = 0.3;
   }
 
   static PointerEvent At(double x, double y, PointerButton button = PointerButton::Left) {

@@ -52,7 +52,7 @@ protected:
     force.NodeNo = 2;
     force.Y = 3;
     force.Value = 500;
-    doc.VariableStr = "X3;3;5";
+    doc.Settings.VariableStr = "X3;3;5";
     changes.StartHistory();
   }
 

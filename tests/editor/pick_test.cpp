@@ -89,8 +89,8 @@ TEST(PickRegions, MatchTheDrawnSymbols) {
 
 ModelDocument PickModel() {
   ModelDocument doc;
-  doc.BeamHeight = kBeamHeight;
-  doc.LoadHeight = kLoadHeight;
+  doc.Settings.BeamHeight = kBeamHeight;
+  doc.Settings.LoadHeight = kLoadHeight;
   return doc;
 }
 

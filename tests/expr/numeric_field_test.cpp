@@ -249,13 +249,15 @@ TEST_F(NumericFieldTest, TheDialogChecksAgreeWithTheFieldRule) {
   EXPECT_EQ(EvaluateText("2*", table).Error, "The multiplication needs a right operand");
 }
 
-TEST(NumericFieldProgramTable, TheDialogsShareOneParameterTable) {
-  ProgramParameters().Reset();
-  EXPECT_TRUE(IsValidExpression("Span=6"));
-  EXPECT_EQ(EvaluateText("Span/2").Value, 3);
-  EXPECT_EQ(ApplyNumericField("Span", 100, 0).Stored, 0.06); // 6 cm
-  ProgramParameters().Reset();
-  EXPECT_FALSE(IsValidExpression("Span"));
+TEST(NumericFieldParameters, AParameterIsKnownToEveryFieldOfItsTableOnly) {
+  // The window's dialogs share one table; another table (another program run,
+  // a strandel-cli command) starts with "pi" only.
+  ParameterTable shared, other;
+  EXPECT_TRUE(IsValidExpression("Span=6", shared));
+  EXPECT_EQ(EvaluateText("Span/2", shared).Value, 3);
+  EXPECT_EQ(ApplyNumericField("Span", 100, 0, FieldKind::Value, shared).Stored, 0.06); // 6 cm
+  EXPECT_FALSE(IsValidExpression("Span", other));
+  EXPECT_TRUE(IsValidExpression("pi", other));
 }
 
 } // namespace

@@ -224,9 +224,9 @@ TEST(AppSettings, NewDocumentsTakeTheLastSizes) {
   settings.LastLoadHeight = 0.4;
   ModelDocument doc;
   NewDocument(doc, NewDocumentSizes(settings));
-  EXPECT_EQ(doc.BeamHeight, 0.2);
-  EXPECT_EQ(doc.TxtHeight, 0.3);
-  EXPECT_EQ(doc.LoadHeight, 0.4);
+  EXPECT_EQ(doc.Settings.BeamHeight, 0.2);
+  EXPECT_EQ(doc.Settings.TxtHeight, 0.3);
+  EXPECT_EQ(doc.Settings.LoadHeight, 0.4);
 }
 
 } // namespace

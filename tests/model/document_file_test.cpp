@@ -15,14 +15,14 @@ namespace {
 // must write for it, typed by hand from the file layout.
 ModelDocument PortalDocument() {
   ModelDocument doc;
-  doc.OwnWeight = false;
+  doc.Settings.OwnWeight = false;
   doc.LastModDate = "2004-03-01";
   doc.LastModByUser = "anna";
   doc.CreatedDate = "2004-02-28";
   doc.CreatedByUser = "anna";
   doc.CreationVersion = "3.1.4";
-  doc.LoadHeight = 0.3;
-  doc.FBDBeamNo = 1;
+  doc.Settings.LoadHeight = 0.3;
+  doc.Settings.FBDBeamNo = 1;
   auto node = [&](int n, double x, double y) {
     TNodeObject& o = AppendObject<TNodeObject>(doc);
     o.Number = static_cast<std::uint16_t>(n);
@@ -131,9 +131,9 @@ TEST(DocumentFile, ReadsBackAndWritesTheSameBytes) {
   ASSERT_TRUE(ReadDocumentText(kPortalText, doc).ok);
   EXPECT_FALSE(doc.Modified);
   ASSERT_EQ(doc.GraphObjects.size(), 9u);
-  EXPECT_FALSE(doc.OwnWeight);
+  EXPECT_FALSE(doc.Settings.OwnWeight);
   EXPECT_EQ(doc.CreatedByUser, "anna");
-  EXPECT_EQ(doc.FBDBeamNo, 1);
+  EXPECT_EQ(doc.Settings.FBDBeamNo, 1);
   EXPECT_EQ(FindBeam(doc, 1)->MtrlDesc, "Structural steel\r\nhot rolled");
   EXPECT_EQ(FindBeam(doc, 1)->BeamColor, 0x0000FFu);
   EXPECT_EQ(FindNode(doc, 3)->HostBeam, 1);
@@ -175,14 +175,14 @@ TEST(DocumentFile, ReadsWhatOtherEditorsWrite) {
   EXPECT_EQ(FindBeam(doc, 1)->BeamColor, 0x800000u);
   EXPECT_EQ(FindBeam(doc, 2)->BeamColor, 0xFF0000u); // the beam without number gets the next
   EXPECT_EQ(FindBeam(doc, 2)->TxtPos, 0.3);
-  EXPECT_EQ(doc.BeamHeight, 0.2);
-  EXPECT_EQ(doc.TxtHeight, 0.11);
-  EXPECT_EQ(doc.LoadHeight, 0.3);
-  EXPECT_FALSE(doc.OwnWeight);
-  EXPECT_TRUE(doc.LatBuckRed);
-  EXPECT_TRUE(doc.FailHazRed);
+  EXPECT_EQ(doc.Settings.BeamHeight, 0.2);
+  EXPECT_EQ(doc.Settings.TxtHeight, 0.11);
+  EXPECT_EQ(doc.Settings.LoadHeight, 0.3);
+  EXPECT_FALSE(doc.Settings.OwnWeight);
+  EXPECT_TRUE(doc.Settings.LatBuckRed);
+  EXPECT_TRUE(doc.Settings.FailHazRed);
   EXPECT_EQ(doc.CreatedDate, "?");
-  EXPECT_EQ(doc.FBDBeamNo, -1);
+  EXPECT_EQ(doc.Settings.FBDBeamNo, -1);
 }
 
 TEST(DocumentFile, AnEmptyDocumentKeepsItsSettings) {
@@ -192,15 +192,15 @@ TEST(DocumentFile, AnEmptyDocumentKeepsItsSettings) {
                                doc)
                   .ok);
   EXPECT_TRUE(doc.GraphObjects.empty());
-  EXPECT_EQ(doc.TxtHeight, 0.5);
-  EXPECT_EQ(doc.VariableStr, "N001.X");
+  EXPECT_EQ(doc.Settings.TxtHeight, 0.5);
+  EXPECT_EQ(doc.Settings.VariableStr, "N001.X");
   doc.DisplacementScale = 40;
   // An empty file is no document: nothing of the record changes.
   EXPECT_FALSE(ReadDocumentText("", doc).ok);
-  EXPECT_EQ(doc.TxtHeight, 0.5);
+  EXPECT_EQ(doc.Settings.TxtHeight, 0.5);
   ASSERT_TRUE(ReadDocumentText("[Model-Objects]\r\nGraphObjCount=0\r\n", doc).ok);
   EXPECT_EQ(doc.DisplacementScale, 0);
-  EXPECT_EQ(doc.TxtHeight, 0.11);
+  EXPECT_EQ(doc.Settings.TxtHeight, 0.11);
 }
 
 TEST(DocumentFile, ABadIntegerStopsTheReadingAndKeepsWhatCameBefore) {
@@ -293,7 +293,7 @@ TEST(DocumentFile, LoadAndSaveThroughFiles) {
   ASSERT_TRUE(LoadDocument(folder.File("none.qsd"), missing).ok);
   EXPECT_TRUE(missing.GraphObjects.empty());
   EXPECT_EQ(missing.FileName, "none.qsd");
-  EXPECT_EQ(missing.LoadHeight, 0.3);
+  EXPECT_EQ(missing.Settings.LoadHeight, 0.3);
 
   ModelDocument folderAsFile;
   EXPECT_FALSE(LoadDocument(folder.Path(), folderAsFile).ok);

@@ -51,7 +51,7 @@ ModelDocument SmallFrame() {
   beam.MtrlDesc = "Glulam\r\nGL28h";
   AddForce(doc, 1, 2, 1500.25, -kPi / 3);
   AddMoment(doc, 1, 2, 250.125);
-  doc.VariableStr = "X2;0;6";
+  doc.Settings.VariableStr = "X2;0;6";
   return doc;
 }
 
@@ -100,13 +100,13 @@ TEST(DocumentHistory, EveryKindOfChangeIsTakenBackAndMadeAgainExactly) {
       {"moment dialog", [](ModelDocument& d) { Nth<TMomentObject>(d, 0).Value = -42.4242; }},
       {"dimensioning switches",
        [](ModelDocument& d) {
-         d.LatBuckRed = false;
-         d.OwnWeight = false;
+         d.Settings.LatBuckRed = false;
+         d.Settings.OwnWeight = false;
        }},
       {"accepted optimization: nodes moved, variables written",
        [](ModelDocument& d) {
          MoveAllObjects(d, {0.0123456789, -0.5});
-         d.VariableStr = "X2;0;6;Y2;-1;1";
+         d.Settings.VariableStr = "X2;0;6;Y2;-1;1";
        }},
       {"objects appended", [](ModelDocument& d) { AddNode(d, 9, 1.0 / 3, 2.0 / 3); }},
       {"objects removed from the middle",
@@ -122,8 +122,8 @@ TEST(DocumentHistory, EveryKindOfChangeIsTakenBackAndMadeAgainExactly) {
       {"everything removed", [](ModelDocument& d) { d.GraphObjects.clear(); }},
       {"drawing sizes",
        [](ModelDocument& d) {
-         d.BeamHeight = 0.121;
-         d.LoadHeight = 0.33;
+         d.Settings.BeamHeight = 0.121;
+         d.Settings.LoadHeight = 0.33;
        }},
   };
   for (const Case& c : cases) {
@@ -267,13 +267,13 @@ TEST(DocumentHistory, ASaveBetweenStepsIsNotTakenBack) {
   ModelDocument doc = SmallFrame();
   DocumentHistory history;
   history.Start(doc);
-  doc.FailHazRed = false;
+  doc.Settings.FailHazRed = false;
   history.Record(doc, tr::kStepChange);
   doc.LastModDate = "2026-12-07";
   doc.LastModByUser = "engineer";
   history.MarkSaved();
   history.Undo(doc);
-  EXPECT_TRUE(doc.FailHazRed);
+  EXPECT_TRUE(doc.Settings.FailHazRed);
   EXPECT_EQ(doc.LastModDate, "2026-12-07");
   EXPECT_EQ(doc.LastModByUser, "engineer");
   EXPECT_TRUE(doc.Modified);
@@ -345,11 +345,11 @@ TEST(DocumentHistory, AStepTooBigForTheBoundStillTakesTheLastChangeBack) {
   const std::string before = WriteDocumentText(doc);
   doc.GraphObjects.clear();
   history.Record(doc, tr::kStepDelete);
-  doc.VariableStr = "";
+  doc.Settings.VariableStr = "";
   history.Record(doc, tr::kStepChange);
   EXPECT_EQ(history.UndoCount(), 1u);
   history.Undo(doc);
-  EXPECT_EQ(doc.VariableStr, "X2;0;6");
+  EXPECT_EQ(doc.Settings.VariableStr, "X2;0;6");
   EXPECT_TRUE(doc.GraphObjects.empty());
   EXPECT_NE(WriteDocumentText(doc), before);
 }

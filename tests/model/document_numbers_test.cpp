@@ -55,7 +55,7 @@ private:
 
 ModelDocument RandomModel(Numbers& n) {
   ModelDocument doc = testing::EmptyModel();
-  doc.BeamHeight = std::fabs(n.Value());
+  doc.Settings.BeamHeight = std::fabs(n.Value());
   const int nodes = 2 + static_cast<int>(n.Next() % 5);
   for (int i = 1; i <= nodes; ++i)
     testing::AddNode(doc, i, n.Value(), n.Value());
@@ -83,7 +83,8 @@ ModelDocument RandomModel(Numbers& n) {
 
 // Every number of the objects, in list order.
 std::vector<double> NumbersOf(const ModelDocument& doc) {
-  std::vector<double> values = {doc.BeamHeight, doc.TxtHeight, doc.LoadHeight};
+  std::vector<double> values = {doc.Settings.BeamHeight, doc.Settings.TxtHeight,
+                                doc.Settings.LoadHeight};
   for (const TNodeObject& o : ObjectsOf<TNodeObject>(doc))
     values.insert(values.end(), {o.X, o.Y, o.PositionOnBeam});
   for (const TBeamObject& o : ObjectsOf<TBeamObject>(doc))

@@ -240,25 +240,25 @@ TEST(Document, NewDocumentResetsTheRecord) {
   doc.Segments.emplace_back();
   doc.FileName = "portal.qsd";
   doc.Modified = doc.ResultsValid = true;
-  doc.OwnWeight = false;
-  doc.FBDBeamNo = 3;
-  doc.VariableStr = "N001.X";
+  doc.Settings.OwnWeight = false;
+  doc.Settings.FBDBeamNo = 3;
+  doc.Settings.VariableStr = "N001.X";
   doc.DisplacementScale = 50;
   NewDocument(doc, {0.2, 0.15, 0.4});
   EXPECT_TRUE(doc.GraphObjects.empty());
   EXPECT_TRUE(doc.Segments.empty());
   EXPECT_EQ(doc.FileName, "Noname.qsd");
-  EXPECT_EQ(doc.BeamHeight, 0.2);
-  EXPECT_EQ(doc.TxtHeight, 0.15);
-  EXPECT_EQ(doc.LoadHeight, 0.4);
+  EXPECT_EQ(doc.Settings.BeamHeight, 0.2);
+  EXPECT_EQ(doc.Settings.TxtHeight, 0.15);
+  EXPECT_EQ(doc.Settings.LoadHeight, 0.4);
   EXPECT_EQ(doc.DisplacementScale, 0);
   EXPECT_FALSE(doc.Modified || doc.ResultsValid);
-  EXPECT_TRUE(doc.OwnWeight && doc.FailHazRed && doc.LocBuckRed);
-  EXPECT_EQ(doc.FBDBeamNo, -1);
+  EXPECT_TRUE(doc.Settings.OwnWeight && doc.Settings.FailHazRed && doc.Settings.LocBuckRed);
+  EXPECT_EQ(doc.Settings.FBDBeamNo, -1);
   EXPECT_EQ(doc.CreationVersion, "3.1.4");
   EXPECT_EQ(doc.CreatedDate.size(), 10u);
   EXPECT_FALSE(doc.CreatedByUser.empty());
-  EXPECT_TRUE(doc.VariableStr.empty());
+  EXPECT_TRUE(doc.Settings.VariableStr.empty());
 }
 
 TEST(Document, InvalidateResultsSwitchesTheResultDisplaysOff) {

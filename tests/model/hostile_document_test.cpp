@@ -71,12 +71,12 @@ TEST(HostileDocument, BinaryBytesAreRefusedBeforeAnythingChanges) {
   for (const std::string& bytes : {picture, utf16}) {
     ModelDocument doc;
     doc.Modified = true;
-    doc.BeamHeight = 0.5;
+    doc.Settings.BeamHeight = 0.5;
     const ReadResult read = ReadDocumentText(bytes, doc);
     EXPECT_FALSE(read.ok);
     EXPECT_EQ(read.message, "The file is not a model document: it holds binary data, not text");
     EXPECT_TRUE(doc.GraphObjects.empty());
-    EXPECT_EQ(doc.BeamHeight, 0.5);
+    EXPECT_EQ(doc.Settings.BeamHeight, 0.5);
     EXPECT_TRUE(doc.Modified);
   }
   testing::TempFolder folder;
@@ -146,7 +146,7 @@ TEST(HostileDocument, ValuesOf1023CharactersComeBackWholeAndOf1024Cut) {
                                      Objects("Object001=" + line + "\r\n", "1"),
                                  doc)
                     .ok);
-    EXPECT_EQ(doc.VariableStr.size(), 1023u) << c.length;
+    EXPECT_EQ(doc.Settings.VariableStr.size(), 1023u) << c.length;
     EXPECT_EQ(NodeAt(doc, 0).Y, c.y) << c.length;
   }
 }

@@ -26,7 +26,7 @@ using testing::RunToEnd;
 struct GirderRun {
   explicit GirderRun(const char* variableStr, ModelDocument model = testing::TrussGirder())
       : doc(std::move(model)) {
-    doc.VariableStr = variableStr;
+    doc.Settings.VariableStr = variableStr;
     optimizer.Open();
   }
   double NodeX(long number) const { return FindNode(doc, number)->X; }
@@ -75,7 +75,7 @@ TEST(OptimizerRun, ObjectiveIndexTwoIsTheUtilisationInPercent) {
   r.optimizer.ChooseObjective(kObjectiveDisplacement);
   EXPECT_EQ(r.optimizer.UnitLabel(), "[mm]");
   EXPECT_EQ(r.optimizer.OriginalValue(), ObjectiveValue(r.doc, kObjectiveDisplacement));
-  EXPECT_EQ(r.doc.VariableStr.substr(0, 4), "1;0;");
+  EXPECT_EQ(r.doc.Settings.VariableStr.substr(0, 4), "1;0;");
   EXPECT_TRUE(r.doc.Modified);
 }
 
@@ -223,7 +223,7 @@ TEST(OptimizerRun, AnsweringNoPutsEveryNodeBackExactly) {
               "N008.X;0;;N008.Y;0;");
   r.host.Recorded.Answers = {MessageAnswer::No};
   const std::vector<double> before = AllCoordinates(r.doc);
-  const std::string variableStr = r.doc.VariableStr;
+  const std::string variableStr = r.doc.Settings.VariableStr;
   ASSERT_TRUE(r.optimizer.Start());
   bool moved = false;
   r.host.OnRedraw = [&] { moved = moved || AllCoordinates(r.doc) != before; };
@@ -237,7 +237,7 @@ TEST(OptimizerRun, AnsweringNoPutsEveryNodeBackExactly) {
     EXPECT_EQ(item.CurValue, item.OrigValue) << item.Name;
   EXPECT_TRUE(r.doc.ResultsValid);
   EXPECT_FALSE(r.doc.Modified);
-  EXPECT_EQ(r.doc.VariableStr, variableStr);
+  EXPECT_EQ(r.doc.Settings.VariableStr, variableStr);
   EXPECT_EQ(r.optimizer.OriginalValue(), ObjectiveValue(r.doc, kObjectiveUtilisation));
 }
 
@@ -269,7 +269,8 @@ TEST(OptimizerRun, MovingTheTopNodesLowersTheHighestUtilisation) {
   EXPECT_EQ(r.Variable("N006.Y").OrigValue, r.NodeY(6));
   EXPECT_EQ(r.Variable("N006.Y").CurValue, r.NodeY(6));
   EXPECT_EQ(SelectedCount(r.optimizer.Variables()), 5);
-  EXPECT_EQ(r.doc.VariableStr, "0;0;;;;;;;;N004.X;0;;N004.Y;0;;N006.Y;0;;N008.X;0;;N008.Y;0;");
+  EXPECT_EQ(r.doc.Settings.VariableStr,
+            "0;0;;;;;;;;N004.X;0;;N004.Y;0;;N006.Y;0;;N008.X;0;;N008.Y;0;");
   EXPECT_TRUE(r.doc.Modified);
   EXPECT_TRUE(r.optimizer.Close());
 }
@@ -342,13 +343,13 @@ TEST(OptimizerRun, TheDialogIsHeldWhileARunIsUnderWay) {
   RunToEnd(r.optimizer);
   EXPECT_TRUE(r.optimizer.Drop(VariableListId::Variables, VariableListId::Optimize, "N001.X"));
   EXPECT_TRUE(r.optimizer.Close());
-  EXPECT_EQ(r.doc.VariableStr, "0;0;;;;;;;;N001.X;0;;N004.Y;0;;N006.Y;0;;N008.Y;0;");
+  EXPECT_EQ(r.doc.Settings.VariableStr, "0;0;;;;;;;;N001.X;0;;N004.Y;0;;N006.Y;0;;N008.Y;0;");
   EXPECT_TRUE(r.optimizer.Variables().empty());
 }
 
 TEST(OptimizerRun, AnOptimizerGoneDuringARunLeavesTheModelAsItWas) {
   ModelDocument doc = testing::TrussGirder();
-  doc.VariableStr = kTopHeights;
+  doc.Settings.VariableStr = kTopHeights;
   const std::vector<double> before = AllCoordinates(doc);
   {
     UnitChoice units;
@@ -367,7 +368,8 @@ TEST(OptimizerRun, AnOptimizerGoneDuringARunLeavesTheModelAsItWas) {
   // Opening it again during a run gives the run up the same way.
   UnitChoice units;
   testing::TestHost host;
-  Optimizer optimizer(doc, units, host);
+  RandomSequence random;
+  Optimizer optimizer(doc, units, host, random);
   optimizer.Open();
   ASSERT_TRUE(optimizer.Start());
   for (int i = 0; i < 20; ++i)
@@ -444,7 +446,8 @@ TEST(OptimizerRun, VariablesTheDocumentCannotKeepAreReported) {
   }
   UnitChoice units;
   testing::TestHost host;
-  Optimizer optimizer(doc, units, host);
+  RandomSequence random;
+  Optimizer optimizer(doc, units, host, random);
   optimizer.Open();
   for (TVarItem& item : optimizer.Variables())
     item.InOptimize = true;
@@ -452,7 +455,7 @@ TEST(OptimizerRun, VariablesTheDocumentCannotKeepAreReported) {
   ASSERT_EQ(host.Recorded.Entries.size(), 1u);
   EXPECT_NE(host.Recorded.Entries[0].Text.find("variables to optimize are not stored"),
             std::string::npos);
-  EXPECT_LE(doc.VariableStr.size(), 1023u);
+  EXPECT_LE(doc.Settings.VariableStr.size(), 1023u);
 }
 
 } // namespace

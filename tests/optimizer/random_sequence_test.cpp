@@ -33,9 +33,5 @@ TEST(RandomSequence, StaysWithinZeroAndOneAndWraps) {
   }
 }
 
-TEST(RandomSequence, TheProgramHasOneSequence) {
-  EXPECT_EQ(&ProgramRandom(), &ProgramRandom());
-}
-
 } // namespace
 } // namespace strandel

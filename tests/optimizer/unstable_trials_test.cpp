@@ -36,7 +36,7 @@ ModelDocument ShallowTruss() {
   testing::AddSupport(doc, 2, 2);
   testing::AddForce(doc, 1, 3, 10000, 0);
   testing::AddForce(doc, 2, 3, 10, -kPi / 2);
-  doc.VariableStr = "0;0;;;;;;;;N003.Y;0;";
+  doc.Settings.VariableStr = "0;0;;;;;;;;N003.Y;0;";
   return doc;
 }
 
@@ -111,7 +111,7 @@ TEST(UnstableTrials, ReachingAFrameThatStandsIsAGainForTheNextCycle) {
   FindNode(flat, 3)->Y = 0;
   for (TBeamObject& beam : ObjectsOf<TBeamObject>(flat))
     (beam.Node1 == 3 ? beam.Y1 : beam.Y2) = 0;
-  flat.VariableStr = "0;1;;;;;;;;N003.Y;0;";
+  flat.Settings.VariableStr = "0;1;;;;;;;;N003.Y;0;";
   OpenedOptimizer r(std::move(flat));
   ASSERT_FALSE(r.optimizer.OriginalSolved());
   TVarItem& height = *FindVariable(r.optimizer.Variables(), "N003.Y");
@@ -131,7 +131,7 @@ TEST(UnstableTrials, ARunThatSolvesNothingPutsTheModelBack) {
   // A portal hinged at every end sways at any height of its corner: not one trial
   // point stands, and the model has no value to begin with.
   ModelDocument portal = testing::SwayPortal(true);
-  portal.VariableStr = "0;0;;;;;;;;N002.Y;0;";
+  portal.Settings.VariableStr = "0;0;;;;;;;;N002.Y;0;";
   OpenedOptimizer r(std::move(portal));
   EXPECT_FALSE(r.optimizer.OriginalSolved());
   EXPECT_EQ(r.optimizer.OriginalValueText(), "");

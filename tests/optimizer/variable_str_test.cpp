@@ -37,13 +37,13 @@ TEST(WriteVariableStr, TheStoredForm) {
   mirror->ConstrainType = kConstrainMirror;
   mirror->AssocName = "N001.X";
   EXPECT_EQ(WriteVariableStr(doc, list, {0, 1}), 0);
-  EXPECT_EQ(doc.VariableStr, "0;1;;;;;;;;N001.X;0;;N002.X;2;N001.X");
+  EXPECT_EQ(doc.Settings.VariableStr, "0;1;;;;;;;;N001.X;0;;N002.X;2;N001.X");
 
   // Nothing selected: the indices, then the empty fields up to the variables.
   for (TVarItem& item : list)
     item.InOptimize = false;
   WriteVariableStr(doc, list, {1, 0});
-  EXPECT_EQ(doc.VariableStr, "1;0;;;;;;;");
+  EXPECT_EQ(doc.Settings.VariableStr, "1;0;;;;;;;");
 }
 
 TEST(ReadVariableStr, SelectsAndConstrainsTheNamedVariables) {
@@ -68,7 +68,8 @@ TEST(ReadVariableStr, RoundTripOfEveryConstraintKind) {
   const char* text = "2;1;;;;;;;;N001.Y;0;;N002.Y;1;N001.Y;N003.Y;2;N001.Y;N004.X;0;";
   ReadVariableStr(text, list);
   WriteVariableStr(doc, list, {2, 1});
-  EXPECT_EQ(doc.VariableStr, "2;1;;;;;;;;N001.Y;0;;N002.Y;1;N001.Y;N003.Y;2;N001.Y;N004.X;0;");
+  EXPECT_EQ(doc.Settings.VariableStr,
+            "2;1;;;;;;;;N001.Y;0;;N002.Y;1;N001.Y;N003.Y;2;N001.Y;N004.X;0;");
   VariableList again = Variables(doc);
   EXPECT_EQ(ReadVariableStr(doc, again), (OptimizerChoice{2, 1}));
   for (std::size_t i = 0; i < list.size(); ++i) {
@@ -133,14 +134,14 @@ TEST(WriteVariableStr, KeepsWithinWhatADocumentGivesBack) {
   FindVariable(list, "N001.Y")->ConstrainType = kConstrainInterval;
   FindVariable(list, "N001.Y")->AssocName.clear();
   const int leftOut = WriteVariableStr(doc, list, {0, 0});
-  EXPECT_LE(doc.VariableStr.size(), 1023u);
+  EXPECT_LE(doc.Settings.VariableStr.size(), 1023u);
   EXPECT_GT(leftOut, 0);
 
   testing::TempFolder folder;
   ASSERT_TRUE(SaveDocument(doc, folder.File("long.qsd")).ok);
   ModelDocument loaded;
   ASSERT_TRUE(LoadDocument(folder.File("long.qsd"), loaded).ok);
-  EXPECT_EQ(loaded.VariableStr, doc.VariableStr);
+  EXPECT_EQ(loaded.Settings.VariableStr, doc.Settings.VariableStr);
   VariableList again = Variables(loaded);
   ReadVariableStr(loaded, again);
   EXPECT_EQ(SelectedCount(again), 240 - leftOut);
@@ -157,7 +158,7 @@ TEST(WriteVariableStr, KeepsWithinWhatADocumentGivesBack) {
 
 TEST(ReadVariableStr, ThroughASavedDocument) {
   ModelDocument doc = Chain(3);
-  doc.VariableStr = "1;0;;;;;;;;N002.Y;0;;N003.Y;2;N002.Y";
+  doc.Settings.VariableStr = "1;0;;;;;;;;N002.Y;0;;N003.Y;2;N002.Y";
   testing::TempFolder folder;
   ASSERT_TRUE(SaveDocument(doc, folder.File("model.qsd")).ok);
   ModelDocument loaded;
@@ -167,7 +168,7 @@ TEST(ReadVariableStr, ThroughASavedDocument) {
   EXPECT_EQ(SelectedCount(list), 2);
   EXPECT_EQ(FindVariable(list, "N003.Y")->AssocName, "N002.Y");
   WriteVariableStr(loaded, list, {1, 0});
-  EXPECT_EQ(loaded.VariableStr, doc.VariableStr);
+  EXPECT_EQ(loaded.Settings.VariableStr, doc.Settings.VariableStr);
 }
 
 } // namespace

@@ -30,7 +30,7 @@ TEST(Arrows, ForceArrowHeadWhereTheForceActs) {
   const ViewState view = testing::TestView(100, -1, -1, 400, 400);
   for (double value : {-1000.0, 1000.0}) {
     ModelDocument doc = testing::EmptyModel();
-    doc.LoadHeight = 1;
+    doc.Settings.LoadHeight = 1;
     testing::AddNode(doc, 1, 1, 0);
     testing::AddForce(doc, 1, 1, value, kPi / 2); // drawn above the node
     const QImage image = testing::DrawnModel(doc, testing::QuietSettings(), view);

@@ -78,7 +78,7 @@ TEST(BeamSheet, ForceTableSeparatorHasNoGaps) {
 TEST(BeamSheet, FreeBodyWithItsLoadReactionsAndDiagrams) {
   ModelDocument doc = testing::SimplySupportedBeam(6, 2000);
   ASSERT_TRUE(AnalyseModel(doc).Ok());
-  doc.FBDBeamNo = 1;
+  doc.Settings.FBDBeamNo = 1;
   BeamPage page;
   const AppSettings settings = testing::QuietSettings();
   UpdateBeamPage(page, doc, settings);
@@ -109,7 +109,7 @@ TEST(BeamSheet, FreeBodyWithItsLoadReactionsAndDiagrams) {
 TEST(BeamSheet, DiagramsThatRunOffTheSheetContinueWholeOnTheNext) {
   ModelDocument doc = testing::SimplySupportedBeam(6, 2000);
   ASSERT_TRUE(AnalyseModel(doc).Ok());
-  doc.FBDBeamNo = 1;
+  doc.Settings.FBDBeamNo = 1;
   BeamPage page;
   const AppSettings settings = testing::QuietSettings();
   struct {
@@ -168,7 +168,7 @@ TEST(BeamSheet, TheHeadOfASheetWithABeamSaysHowToReadTheSigns) {
   SetTranslations(std::vector<std::string>(tr::kLastEntry + 1, "Signs: N > 0 is tension"));
   ModelDocument beamModel = testing::SimplySupportedBeam(6, 2000);
   ASSERT_TRUE(AnalyseModel(beamModel).Ok());
-  beamModel.FBDBeamNo = 1;
+  beamModel.Settings.FBDBeamNo = 1;
   ModelDocument empty;
   const AppSettings settings = testing::QuietSettings();
   for (ModelDocument* doc : {&beamModel, &empty}) {

@@ -27,8 +27,8 @@ ViewState Window() {
 // LoadHeight 1 make every symbol large enough to probe its inside.
 ModelDocument EveryKind(bool selected) {
   ModelDocument doc = testing::EmptyModel();
-  doc.BeamHeight = 0.2;
-  doc.LoadHeight = 1.0;
+  doc.Settings.BeamHeight = 0.2;
+  doc.Settings.LoadHeight = 1.0;
   testing::AddNode(doc, 1, 0, 3.5);
   testing::AddNode(doc, 2, 0, 0);
   testing::AddNode(doc, 3, 2, 0);
@@ -94,8 +94,8 @@ TEST(ModelPicture, EveryKindInItsColourAndSelectionShadedTo60Percent) {
 
 TEST(ModelPicture, LaterPassesLieOnTop) {
   ModelDocument doc = testing::EmptyModel();
-  doc.BeamHeight = 0.2;
-  doc.LoadHeight = 1.0;
+  doc.Settings.BeamHeight = 0.2;
+  doc.Settings.LoadHeight = 1.0;
   testing::AddNode(doc, 1, 0, 0);
   testing::AddNode(doc, 2, 4, 0);
   testing::AddBeam(doc, 1, 1, 2, false, false).BeamColor = 0x0000FF; // red
@@ -173,7 +173,7 @@ TEST(ModelPicture, BeamHeightSizesNodesAndBeams) {
   // at 100 pixels per metre; a beam is BeamHeight thick.
   for (double height : {0.1, 0.2}) {
     ModelDocument doc = testing::EmptyModel();
-    doc.BeamHeight = height;
+    doc.Settings.BeamHeight = height;
     testing::AddNode(doc, 1, 1, 1);
     testing::AddNode(doc, 2, 2, 3);
     testing::AddNode(doc, 3, 5, 3);

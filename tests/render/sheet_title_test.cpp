@@ -112,7 +112,7 @@ TEST(SheetTitle, AReportSheetIsNumberedByItsTitleOnPaperAndAtItsFootOnScreen) {
 TEST(SheetTitle, ABeamSheetOnPaperCarriesItsTitle) {
   ModelDocument doc = testing::SimplySupportedBeam(6, 2000);
   ASSERT_TRUE(AnalyseModel(doc).Ok());
-  doc.FBDBeamNo = 1;
+  doc.Settings.FBDBeamNo = 1;
   BeamPage page;
   UpdateBeamPage(page, doc, testing::QuietSettings());
   const std::vector<BeamSheet> sheets = BeamSheets(page);

@@ -128,7 +128,7 @@ TEST_F(LoadParameters, SumsOfLoadsAndSupportsBalance) {
 
   // Own weight: 0.1 x 0.2 m of steel weighs 0.02 * 7850 * 9.82 = 1541.74 N/m,
   // 4 m of it at (2, 0) and 3 m at (4, 1.5).
-  doc.OwnWeight = true;
+  doc.Settings.OwnWeight = true;
   ASSERT_TRUE(AnalyseModel(doc).Ok());
   const double w = 0.02 * 7850 * kGravity;
   const double weightY = -w * 4 - w * 3;

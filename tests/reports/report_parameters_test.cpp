@@ -87,7 +87,7 @@ TEST_F(ReportParameters, UnitNamesAndFactors) {
 }
 
 TEST_F(ReportParameters, DimensioningRulesInWords) {
-  using D = ModelDocument;
+  using D = DocumentSettings;
   struct Case {
     const char* Name;
     bool D::*Rule;
@@ -106,7 +106,7 @@ TEST_F(ReportParameters, DimensioningRulesInWords) {
   for (const Case& c : cases) {
     ModelDocument doc; // every rule on
     EXPECT_EQ(Value(doc, c.Name), c.On) << c.Name;
-    doc.*c.Rule = false;
+    doc.Settings.*c.Rule = false;
     EXPECT_EQ(Value(doc, c.Name), c.Off) << c.Name;
     // Only its own rule moves it.
     for (const Case& other : cases) {
@@ -222,7 +222,8 @@ TEST_F(ReportParameters, ReductionTextsOfTimberAndSteel) {
   };
   for (const Case& c : cases) {
     ModelDocument doc;
-    doc.FailHazRed = doc.DimUncertRed = doc.AirMoistRed = doc.LoadDurRed = c.RulesOn;
+    doc.Settings.FailHazRed = doc.Settings.DimUncertRed = doc.Settings.AirMoistRed =
+        doc.Settings.LoadDurRed = c.RulesOn;
     TBeamObject beam;
     beam.MtrlType = c.Material;
     beam.SafetyClass = static_cast<std::uint16_t>(c.SafetyClass);

@@ -188,7 +188,7 @@ TEST(ReportBalance, SupportsCarryTheListedLoadsOnEveryShippedModel) {
   std::size_t checked = 0;
   for (auto& [name, doc] : models) {
     for (bool ownWeight : {false, true}) {
-      doc.OwnWeight = ownWeight;
+      doc.Settings.OwnWeight = ownWeight;
       ASSERT_TRUE(AnalyseModel(doc).Ok()) << name;
       SectionContext context;
       const ForceSum loads = AppliedLoadSum(doc, context);

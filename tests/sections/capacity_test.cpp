@@ -173,7 +173,7 @@ TEST(ColumnBuckling, SteelAndTimberColumns) {
     const double t49 = 1 + 0.49 * 0.8 + 1.1;
     EXPECT_NEAR(BucklRedFact(Beam(doc, 1), doc), (t49 - std::sqrt(t49 * t49 - 4.4)) / 2.2, 1e-12);
     // Switched off: 1.
-    doc.LatBuckRed = false;
+    doc.Settings.LatBuckRed = false;
     EXPECT_EQ(BucklRedFact(Beam(doc, 1), doc), 1);
   }
   {

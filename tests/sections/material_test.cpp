@@ -19,8 +19,8 @@ TBeamObject Material(const char* type, double ftk) {
 TEST(ReductionFactors, ByMaterialChoiceAndSwitch) {
   ModelDocument on;
   ModelDocument off;
-  off.FailHazRed = off.DimUncertRed = off.LatBuckRed = off.LocBuckRed = off.LoadDurRed =
-      off.AirMoistRed = false;
+  off.Settings.FailHazRed = off.Settings.DimUncertRed = off.Settings.LatBuckRed =
+      off.Settings.LocBuckRed = off.Settings.LoadDurRed = off.Settings.AirMoistRed = false;
   struct Case {
     const char* what;
     double (*factor)(const TBeamObject&, const ModelDocument&);
@@ -81,13 +81,13 @@ TEST(DesignValues, ProductOfTheFactors) {
   EXPECT_NEAR(Ed(beam, doc), 11e9 * factor, 1e-3);
   EXPECT_NEAR(Fcd(beam, doc), 21e6 * factor * BucklRedFact(beam, doc), 1e-6);
   // Without the buckling rule the compressive strength is reduced only by the others.
-  doc.LatBuckRed = false;
+  doc.Settings.LatBuckRed = false;
   EXPECT_EQ(BucklRedFact(beam, doc), 1);
   EXPECT_NEAR(Fcd(beam, doc), 21e6 * factor, 1e-6);
   // An unknown material is taken at its characteristic values.
   TBeamObject unknown = beam;
   unknown.MtrlType = "Steel";
-  doc.LatBuckRed = true;
+  doc.Settings.LatBuckRed = true;
   EXPECT_EQ(Ftd(unknown, doc), 14.5e6);
   EXPECT_EQ(Fcd(unknown, doc), 21e6);
   EXPECT_EQ(BucklRedFact(unknown, doc), 1);

@@ -101,7 +101,7 @@ TEST(SectionValues, ThinWalledShapesMatchTheirRectangles) {
     const testing::RectangleSection expected = testing::SectionOf(c.parts);
     TBeamObject beam = SteelBeam(c.shape, H, B, TL, TF);
     ModelDocument doc;
-    doc.LocBuckRed = false; // the section modulus then takes the full second moment
+    doc.Settings.LocBuckRed = false; // the section modulus then takes the full second moment
     const std::string what = "shape " + std::to_string(c.shape);
     ExpectRelative(A(beam, doc), expected.Area, 1e-12, what + " A");
     ExpectRelative(Iy(beam, doc), expected.Ihorizontal, 1e-12, what + " Iy");

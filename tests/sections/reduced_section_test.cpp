@@ -93,7 +93,7 @@ TEST(LocalBuckling, SwitchDecidesWhichMomentsTheDesignUses) {
   TBeamObject girder = SlenderGirder();
   ModelDocument on;
   ModelDocument off;
-  off.LocBuckRed = false;
+  off.Settings.LocBuckRed = false;
   // Switched off, the minimum and the section modulus take the full second
   // moments, while the reduced ones can still be listed.
   EXPECT_DOUBLE_EQ(Imin(girder, off), std::min(Ix(girder, off), Iy(girder, off)));

@@ -6,7 +6,7 @@ namespace strandel::testing {
 
 ModelDocument EmptyModel() {
   ModelDocument doc;
-  doc.OwnWeight = false;
+  doc.Settings.OwnWeight = false;
   return doc;
 }
 

@@ -81,7 +81,7 @@ std::vector<char> LoadedUnknowns(const ModelDocument& doc,
       push(stretch.A, load.Value, load.Angle);
       push(stretch.B, load.Value, load.Angle);
     }
-    if (doc.OwnWeight) {
+    if (doc.Settings.OwnWeight) {
       push(stretch.A, 1, -kPi / 2);
       push(stretch.B, 1, -kPi / 2);
     }

@@ -73,7 +73,7 @@ std::vector<double> DenseDisplacements(const ModelDocument& doc) {
       qx += load.Value * std::cos(static_cast<long double>(load.Angle));
       qy += load.Value * std::sin(static_cast<long double>(load.Angle));
     }
-    if (doc.OwnWeight) qy -= area * beam.Dens * 9.82L;
+    if (doc.Settings.OwnWeight) qy -= area * beam.Dens * 9.82L;
     const long double along = c * qx + s * qy, across = -s * qx + c * qy;
     Vector6L loads = {along * l / 2, across * l / 2, across * l * l / 12,
                       along * l / 2, across * l / 2, -across * l * l / 12};

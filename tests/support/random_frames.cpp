@@ -239,7 +239,7 @@ void AddLoads(Draw& draw, RandomFrame& frame) {
     for (const std::array<int, 3>& beam : beams)
       if (draw.Chance(0.3))
         AddLoad(doc, ++loads, beam[0], beam[1], beam[2], draw.Uniform(500, 5000), draw.Direction());
-    doc.OwnWeight = draw.Chance(0.3);
+    doc.Settings.OwnWeight = draw.Chance(0.3);
     break;
   case LoadMix::MomentsOnly:
     for (int i = draw.Int(1, 3); i > 0; --i)

@@ -69,7 +69,8 @@ double Equilibrium(const ModelDocument& doc) {
         add(x, y, load.Value * length * std::cos(load.Angle),
             load.Value * length * std::sin(load.Angle), 0, 1);
     }
-    if (doc.OwnWeight) add(x, y, 0, -beam.B * beam.H * beam.Dens * kGravity * length, 0, 1);
+    if (doc.Settings.OwnWeight)
+      add(x, y, 0, -beam.B * beam.H * beam.Dens * kGravity * length, 0, 1);
   }
   std::vector<char> counted(nodes.size(), 0);
   for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc)) {

@@ -83,8 +83,8 @@ TEST(SymbolGeometry, BodiesBandsAndArrowsAreTheParallelogramsDrawn) {
 
 TEST(ModelExtents, CoverNodesSupportsAndTheSymbolsOfLoads) {
   ModelDocument doc;
-  doc.BeamHeight = 0.1;
-  doc.LoadHeight = 0.3;
+  doc.Settings.BeamHeight = 0.1;
+  doc.Settings.LoadHeight = 0.3;
   EXPECT_TRUE(ModelExtents(doc).Empty());
   AddNode(doc, 1, 0, 0);
   AddNode(doc, 2, 2, 0);
