@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 #include "analysis/solver.h"
 #include "cli/analysis_report.h"
@@ -10,6 +9,7 @@
 #include "cli/command.h"
 #include "cli/model_input.h"
 #include "cli/picture_output.h"
+#include "cli/report_environment.h"
 #include "cli/report_pdf.h"
 #include "cli/settings_input.h"
 #include "common/files.h"
@@ -31,13 +31,6 @@ std::string TemplatePath(const std::string& given) {
     if (FileExists(inFolder)) return inFolder;
   }
   return given;
-}
-
-// The folder the report names the document by: where the file is, in full.
-std::string DocumentFolder(const std::string& modelPath) {
-  std::error_code error;
-  const std::filesystem::path full = std::filesystem::absolute(modelPath, error);
-  return FolderOf(error ? modelPath : full.lexically_normal().string());
 }
 
 } // namespace
@@ -65,6 +58,12 @@ const char* const kReportUsage =
     "(\"Design report\", \"Beam summary\", \"Support reactions\", \"Bill of materials\").\n"
     "Texts such as Yes and No are in the language of the settings.\n"
     "\n"
+    "The report's date, user name and the folder it names the model's file in are\n"
+    "today, the login name and where MODEL is, unless the environment variables\n"
+    "STRANDEL_REPORT_DATE (yyyy-mm-dd), STRANDEL_REPORT_USER and\n"
+    "STRANDEL_REPORT_FOLDER fix them, for a report that reads the same on every\n"
+    "machine and every day.\n"
+    "\n"
     "Exit status: 0 printed; 1 the analysis failed (the report is still printed, with\n"
     "every result 0); 2 bad usage, MODEL or TEMPLATE unreadable or malformed, or\n"
     "OUT.pdf not writable.\n";
@@ -77,6 +76,8 @@ int RunReport(const std::vector<std::string>& args) {
     return kExitOk;
   }
   if (parsed.Positional.size() != 2) return UsageError("report needs MODEL.qsd and TEMPLATE.txt");
+  const CommandReportEnvironment environment = ReportEnvironmentFor(parsed.Positional[0]);
+  if (!environment.Error.empty()) return UsageError(environment.Error);
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   const std::string& modelPath = parsed.Positional[0];
@@ -90,11 +91,13 @@ int RunReport(const std::vector<std::string>& args) {
   LoadCommandLanguage(settings);
   const AnalysisOutcome outcome = AnalyseModel(doc);
   SectionContext context;
-  const ReportSources sources{doc, settings, DocumentFolder(modelPath)};
+  const ReportSources sources{doc, settings, environment.DocumentFolder, environment.Environment};
   const std::vector<std::string> lines = BuildReport(read.Lines, sources, &context);
   if (const std::optional<std::string> pdf = parsed.Value("--pdf")) {
-    if (!WritePicture(*pdf, ReportPdf(lines, FileTitle(templatePath) + ", " + FileNameOf(modelPath),
-                                      TitleFor(FileNameOf(modelPath)))))
+    SheetTitle title = TitleFor(FileNameOf(modelPath));
+    title.Date = environment.Environment.CurrentDate;
+    if (!WritePicture(
+            *pdf, ReportPdf(lines, FileTitle(templatePath) + ", " + FileNameOf(modelPath), title)))
       return kExitUsage;
   } else {
     std::string out;

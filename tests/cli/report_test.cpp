@@ -134,6 +134,38 @@ TEST_F(CliReport, FaultyLinesAreReportedAndTheRestIsPrinted) {
   EXPECT_NE(result.Err.find("2 lines"), std::string::npos) << result.Err;
 }
 
+TEST_F(CliReport, TheRunEnvironmentFixesDateUserAndFolder) {
+  // A report that reads the same on every machine and every day: the date, the
+  // user and the folder the model is named in come from the environment.
+  const std::string model = Model(testing::SimplySupportedBeam(4, 20000));
+  const std::string tpl =
+      Template("{10;L;Env_CurrentDate}|{8;L;Env_CurrentUser}|{60;L;Doc_LongFileName}|\n");
+  const auto run = [&](const std::vector<std::string>& environment) {
+    return testing::RunProgram(STRANDEL_CLI, {"report", model, tpl, "--settings", Settings()},
+                               environment);
+  };
+  const auto fixed = run({"STRANDEL_REPORT_DATE=2024-02-29", "STRANDEL_REPORT_USER=Reviewer",
+                          "STRANDEL_REPORT_FOLDER=cases/beam"});
+  ASSERT_EQ(fixed.ExitCode, 0) << fixed.Err;
+  std::string name = "cases/beam/beam.qsd";
+  name.resize(60, ' ');
+  EXPECT_EQ(fixed.Out, "2024-02-29|Reviewer|" + name + "|\n");
+
+  // Unset or empty: today, the login name and the model's own folder.
+  const auto free = run({"STRANDEL_REPORT_DATE=", "STRANDEL_REPORT_FOLDER="});
+  ASSERT_EQ(free.ExitCode, 0) << free.Err;
+  EXPECT_NE(free.Out.find("|" + folder.File("beam.qsd")), std::string::npos) << free.Out;
+  EXPECT_EQ(free.Out.find("2024-02-29"), std::string::npos) << free.Out;
+
+  // A date that is no date is refused before anything is printed.
+  for (const char* bad : {"2023-02-29", "2026-13-01", "tomorrow", "31.12.2026"}) {
+    const auto refused = run({std::string("STRANDEL_REPORT_DATE=") + bad});
+    EXPECT_EQ(refused.ExitCode, 2) << bad;
+    EXPECT_TRUE(refused.Out.empty()) << bad << ": " << refused.Out;
+    EXPECT_NE(refused.Err.find("STRANDEL_REPORT_DATE"), std::string::npos) << refused.Err;
+  }
+}
+
 TEST_F(CliReport, BadInputEndsWithStatusTwo) {
   const std::string model = Model(testing::SimplySupportedBeam(4, 20000));
   const std::string tpl = Template("{;;BeamNo}\n");

@@ -15,6 +15,7 @@
 #include "model/app_settings.h"
 #include "support/json_value.h"
 #include "support/process.h"
+#include "support/standard_structures.h"
 #include "support/temp_folder.h"
 #include "units/units.h"
 
@@ -27,19 +28,7 @@ testing::ProcessResult Cli(const std::vector<std::string>& args) {
   return testing::RunProgram(STRANDEL_CLI, args);
 }
 
-std::vector<std::string> StandardStructures() {
-  std::vector<std::string> paths;
-  std::vector<FolderTree> open = {
-      ListFolderTree(std::string(STRANDEL_SOURCE_DIR) + "/data/Structures/", "*.qsd", true)};
-  while (!open.empty()) {
-    const FolderTree tree = open.back();
-    open.pop_back();
-    for (const FolderEntry& file : tree.Files)
-      paths.push_back(file.Path);
-    open.insert(open.end(), tree.Folders.begin(), tree.Folders.end());
-  }
-  return paths;
-}
+using testing::StandardStructures;
 
 std::optional<JsonValue> JsonOf(const testing::ProcessResult& result) {
   EXPECT_EQ(result.ExitCode, 0) << result.Err;

@@ -6,21 +6,13 @@
 #include "analysis/solver.h"
 #include "common/files.h"
 #include "model/document_file.h"
+#include "support/standard_structures.h"
 #include "support/temp_folder.h"
 
 namespace strandel {
 namespace {
 
-std::vector<std::string> StandardStructures() {
-  std::vector<std::string> paths;
-  const FolderTree tree =
-      ListFolderTree(std::string(STRANDEL_SOURCE_DIR) + "/data/Structures/", "*.qsd", true);
-  for (const FolderTree& kind : tree.Folders) {
-    for (const FolderEntry& file : kind.Files) paths.push_back(file.Path);
-  }
-  for (const FolderEntry& file : tree.Files) paths.push_back(file.Path);
-  return paths;
-}
+using testing::StandardStructures;
 
 TEST(StandardStructures, EveryOneOpensSolvesAndIsStoredAsWritten) {
   const std::vector<std::string> paths = StandardStructures();
@@ -54,15 +46,15 @@ TEST(StandardStructures, BeamsCarryLibraryMaterialsAndProfiles) {
     ModelDocument doc;
     ASSERT_TRUE(LoadDocument(path, doc).ok);
     for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
-      EXPECT_TRUE(FileExists(std::string(STRANDEL_SOURCE_DIR) + "/data/Materials/" +
-                             beam.MtrlName + ".txt"))
+      EXPECT_TRUE(FileExists(std::string(STRANDEL_SOURCE_DIR) + "/data/Materials/" + beam.MtrlName +
+                             ".txt"))
           << beam.MtrlName;
-      EXPECT_TRUE(FileExists(std::string(STRANDEL_SOURCE_DIR) + "/data/Profiles/" +
-                             beam.ProfName + ".txt"))
+      EXPECT_TRUE(
+          FileExists(std::string(STRANDEL_SOURCE_DIR) + "/data/Profiles/" + beam.ProfName + ".txt"))
           << beam.ProfName;
     }
   }
 }
 
-}  // namespace
-}  // namespace strandel
+} // namespace
+} // namespace strandel
