@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/load_cases.h"
 #include "model/objects.h"
 #include "model/segment.h"
 
@@ -50,6 +51,11 @@ struct DocumentSettings {
   double LoadHeight = 0.30;    // drawing size of loads and arrows, model length units
   std::string VariableStr;     // optimizer variables and constraints
   std::int32_t FBDBeamNo = -1; // beam shown on the beam-diagram page; -1 none
+  // The load cases and combinations; none for a document of one load set.
+  std::vector<TLoadCase> LoadCases;
+  std::vector<TCombination> Combinations;
+  // The result shown and listed (model/result_choice.h); empty for the default.
+  std::string ResultSet;
 
   bool operator==(const DocumentSettings&) const = default;
 };

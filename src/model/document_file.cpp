@@ -55,6 +55,10 @@ ReadResult ReadObjectLine(ModelDocument& doc, std::string_view line) {
     return AppendAndRead<TForceObject>(doc, line);
   case 6:
     return AppendAndRead<TMomentObject>(doc, line);
+  case kLoadCaseKindCode:
+    return ReadText(line, doc.Settings.LoadCases.emplace_back());
+  case kCombinationKindCode:
+    return ReadText(line, doc.Settings.Combinations.emplace_back());
   default:
     return {}; // unknown kinds and empty lines are skipped
   }
@@ -97,6 +101,10 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   writer.Write("CreatedDate", doc.CreatedDate);
   writer.Write("CreatedByUser", doc.CreatedByUser);
   writer.Write("CreationVersion", doc.CreationVersion);
+  // Objects that belong to load cases mean something else to a reader that
+  // knows none: the version lets it warn.
+  const bool withCases = !doc.Settings.LoadCases.empty();
+  if (withCases) writer.Write("FormatVersion", "2");
   writer.BeginSection(kModelSettings);
   writer.Write("BeamHeight", FormatGeneral(doc.Settings.BeamHeight));
   writer.Write("TxtHeight", FormatGeneral(doc.Settings.TxtHeight));
@@ -105,11 +113,19 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   writer.Write("VariableStr", doc.Settings.VariableStr);
   writer.BeginSection(kDiagramPage);
   writer.Write("FBDBeamNo", std::to_string(doc.Settings.FBDBeamNo));
+  if (withCases) writer.Write("ResultSet", doc.Settings.ResultSet);
   writer.BeginSection(kObjects);
-  writer.Write("GraphObjCount", std::to_string(doc.GraphObjects.size()));
+  const std::size_t count = doc.Settings.LoadCases.size() + doc.Settings.Combinations.size() +
+                            doc.GraphObjects.size();
+  writer.Write("GraphObjCount", std::to_string(count));
   long index = 0;
+  // The cases first, so that a reader knows them before the loads that name them.
+  for (const TLoadCase& loadCase : doc.Settings.LoadCases)
+    writer.Write(ObjectKey(++index), WriteText(loadCase));
+  for (const TCombination& combination : doc.Settings.Combinations)
+    writer.Write(ObjectKey(++index), WriteText(combination));
   for (const auto& object : doc.GraphObjects) {
-    writer.Write(ObjectKey(++index), WriteText(*object));
+    writer.Write(ObjectKey(++index), WriteText(*object, withCases));
   }
   return writer.Bytes();
 }
@@ -150,6 +166,9 @@ DocumentReadResult ReadParsedDocument(const ProfileFile& file, ModelDocument& do
     if (!file.EndsInside(kDiagramPage, "FBDBeamNo")) return Refused(r);
     doc.Settings.FBDBeamNo = -1;
   }
+  doc.Settings.ResultSet = file.ReadString(kDiagramPage, "ResultSet", "");
+  doc.Settings.LoadCases.clear();
+  doc.Settings.Combinations.clear();
   std::int32_t count = 0;
   if (ReadResult r = ReadStrictInteger(file, kObjects, "GraphObjCount", 0, count); !r.ok)
     return Refused(r);

@@ -237,32 +237,71 @@ std::string WriteText(const TBeamObject& beam) {
   return line;
 }
 
-std::string WriteText(const TSupportObject& support) {
-  return JoinFields({"3", std::to_string(support.Number), std::to_string(support.NodeNo),
-                     Num(support.DX), Num(support.DY), Num(support.DRot), Num(support.X),
-                     Num(support.Y), std::to_string(support.Direction), BoolText(support.Locked),
-                     BoolText(support.Rolled)});
+namespace {
+
+std::string WithCase(std::vector<std::string> fields, bool withCase, std::uint16_t loadCase) {
+  if (withCase) fields.push_back(std::to_string(loadCase));
+  return JoinFields(fields);
 }
 
-std::string WriteText(const TLoadObject& load) {
-  return JoinFields({"4", std::to_string(load.Number), std::to_string(load.Node1),
-                     std::to_string(load.Node2), std::to_string(load.HostBeam), Num(load.X1),
-                     Num(load.Y1), Num(load.X2), Num(load.Y2), Num(load.Angle), Num(load.Value),
-                     Num(load.TxtPos)});
+} // namespace
+
+std::string WriteText(const TSupportObject& support, bool withCase) {
+  return WithCase({"3", std::to_string(support.Number), std::to_string(support.NodeNo),
+                   Num(support.DX), Num(support.DY), Num(support.DRot), Num(support.X),
+                   Num(support.Y), std::to_string(support.Direction), BoolText(support.Locked),
+                   BoolText(support.Rolled)},
+                  withCase, support.Case);
 }
 
-std::string WriteText(const TForceObject& force) {
-  return JoinFields({"5", std::to_string(force.Number), std::to_string(force.NodeNo), Num(force.X),
-                     Num(force.Y), Num(force.Angle), Num(force.Value)});
+std::string WriteText(const TLoadObject& load, bool withCase) {
+  return WithCase({"4", std::to_string(load.Number), std::to_string(load.Node1),
+                   std::to_string(load.Node2), std::to_string(load.HostBeam), Num(load.X1),
+                   Num(load.Y1), Num(load.X2), Num(load.Y2), Num(load.Angle), Num(load.Value),
+                   Num(load.TxtPos)},
+                  withCase, load.Case);
 }
 
-std::string WriteText(const TMomentObject& moment) {
-  return JoinFields({"6", std::to_string(moment.Number), std::to_string(moment.NodeNo),
-                     Num(moment.X), Num(moment.Y), Num(moment.Angle), Num(moment.Value)});
+std::string WriteText(const TForceObject& force, bool withCase) {
+  return WithCase({"5", std::to_string(force.Number), std::to_string(force.NodeNo), Num(force.X),
+                   Num(force.Y), Num(force.Angle), Num(force.Value)},
+                  withCase, force.Case);
 }
 
-std::string WriteText(const GraphObject& object) {
-  return std::visit([](const auto& o) { return WriteText(o); }, object);
+std::string WriteText(const TMomentObject& moment, bool withCase) {
+  return WithCase({"6", std::to_string(moment.Number), std::to_string(moment.NodeNo),
+                   Num(moment.X), Num(moment.Y), Num(moment.Angle), Num(moment.Value)},
+                  withCase, moment.Case);
+}
+
+std::string WriteText(const GraphObject& object, bool withCase) {
+  return std::visit(
+      [withCase](const auto& o) {
+        using T = std::decay_t<decltype(o)>;
+        if constexpr (std::is_same_v<T, TNodeObject> || std::is_same_v<T, TBeamObject>)
+          return WriteText(o);
+        else
+          return WriteText(o, withCase);
+      },
+      object);
+}
+
+std::string WriteText(const TLoadCase& loadCase) {
+  return JoinFields({"7", std::to_string(loadCase.Number), SafeField(loadCase.Name),
+                     CategoryCode(loadCase.Category),
+                     std::to_string(static_cast<int>(loadCase.Duration)), Num(loadCase.Psi0),
+                     Num(loadCase.Psi1), Num(loadCase.Psi2), BoolText(loadCase.SelfWeight)});
+}
+
+std::string WriteText(const TCombination& combination) {
+  std::vector<std::string> fields = {"8", std::to_string(combination.Number),
+                                     SafeField(combination.Name),
+                                     CombinationKindCode(combination.Kind)};
+  for (const CaseFactor& part : combination.Factors) {
+    fields.push_back(std::to_string(part.Case));
+    fields.push_back(Num(part.Factor));
+  }
+  return JoinFields(fields);
 }
 
 ReadResult ReadKindCode(std::string_view line, int& kindCode) {
@@ -275,8 +314,8 @@ ReadResult ReadKindCode(std::string_view line, int& kindCode) {
 
 int WrittenFieldCount(int kindCode) {
   // Node, beam, support, load, force, moment: the forms of WriteText above.
-  constexpr int kFields[] = {6, beam_field::Count, 11, 12, 7, 7};
-  return kindCode >= 1 && kindCode <= 6 ? kFields[kindCode - 1] : 0;
+  constexpr int kFields[] = {6, beam_field::Count, 11, 12, 7, 7, 9, 4};
+  return kindCode >= 1 && kindCode <= 8 ? kFields[kindCode - 1] : 0;
 }
 
 ReadResult ReadText(std::string_view line, TNodeObject& node, const ModelDocument& doc) {
@@ -353,6 +392,7 @@ ReadResult ReadText(std::string_view line, TSupportObject& support, const ModelD
   if (!r.Ok()) return r.Result();
   support.Locked = r.Bool(10, false);
   support.Rolled = r.Bool(11, false);
+  r.Word(12, "1", support.Case);
   return r.Result();
 }
 
@@ -371,6 +411,7 @@ ReadResult ReadText(std::string_view line, TLoadObject& load, const ModelDocumen
   load.Angle = r.Number(10, kPi / 2);
   load.Value = r.Number(11, 1);
   load.TxtPos = r.Number(12, 0.5);
+  r.Word(13, "1", load.Case);
   return r.Result();
 }
 
@@ -384,6 +425,7 @@ ReadResult ReadText(std::string_view line, TForceObject& force, const ModelDocum
   force.Y = r.Number(5, 0);
   force.Angle = r.Number(6, kPi / 2);
   force.Value = r.Number(7, 1);
+  r.Word(8, "1", force.Case);
   return r.Result();
 }
 
@@ -397,6 +439,52 @@ ReadResult ReadText(std::string_view line, TMomentObject& moment, const ModelDoc
   moment.Y = r.Number(5, 0.5);
   moment.Angle = r.Number(6, kPi / 2);
   moment.Value = r.Number(7, 1);
+  r.Word(8, "1", moment.Case);
+  return r.Result();
+}
+
+ReadResult ReadText(std::string_view line, TLoadCase& loadCase) {
+  LineReader r(line);
+  loadCase = TLoadCase{};
+  r.Word(2, "1", loadCase.Number);
+  if (!r.Ok()) return r.Result();
+  loadCase.Name = r.Text(3, "");
+  const std::string code = r.Text(4, "G");
+  const std::optional<ActionCategory> category = CategoryFromCode(code);
+  if (!category) return {false, "'" + code + "' is not a load case category"};
+  loadCase = MakeLoadCase(loadCase.Number, loadCase.Name, *category);
+  std::uint16_t duration = static_cast<std::uint16_t>(loadCase.Duration);
+  r.Word(5, std::to_string(duration), duration);
+  if (!r.Ok()) return r.Result();
+  if (duration >= kDurationClassCount)
+    return {false, OutOfRangeMessage(r.Text(5, ""), 0, kDurationClassCount - 1)};
+  loadCase.Duration = static_cast<DurationClass>(duration);
+  loadCase.Psi0 = r.Number(6, loadCase.Psi0);
+  loadCase.Psi1 = r.Number(7, loadCase.Psi1);
+  loadCase.Psi2 = r.Number(8, loadCase.Psi2);
+  loadCase.SelfWeight = r.Bool(9, false);
+  return r.Result();
+}
+
+ReadResult ReadText(std::string_view line, TCombination& combination) {
+  LineReader r(line);
+  combination = TCombination{};
+  r.Word(2, "1", combination.Number);
+  if (!r.Ok()) return r.Result();
+  combination.Name = r.Text(3, "");
+  const std::string code = r.Text(4, "ULS");
+  const std::optional<CombinationKind> kind = CombinationKindFromCode(code);
+  if (!kind) return {false, "'" + code + "' is not a kind of load combination"};
+  combination.Kind = *kind;
+  const int fields = FieldList(line).Count();
+  for (int n = 5; n <= fields; n += 2) {
+    if (n == fields && r.Text(n, "").empty()) break; // a trailing ";" written by hand
+    CaseFactor part;
+    r.Word(n, "", part.Case);
+    if (!r.Ok()) return r.Result();
+    part.Factor = r.Number(n + 1, 0);
+    combination.Factors.push_back(part);
+  }
   return r.Result();
 }
 

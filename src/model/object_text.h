@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "model/document.h"
+#include "model/load_cases.h"
 #include "model/read_result.h"
 
 namespace strandel {
@@ -60,13 +61,24 @@ enum : int {
 };
 } // namespace beam_field
 
+// The load case of a support, load, force or moment is written (as the field
+// after the others) only in a document that has load cases: `withCase`.
 std::string WriteText(const TNodeObject& node);
 std::string WriteText(const TBeamObject& beam);
-std::string WriteText(const TSupportObject& support);
-std::string WriteText(const TLoadObject& load);
-std::string WriteText(const TForceObject& force);
-std::string WriteText(const TMomentObject& moment);
-std::string WriteText(const GraphObject& object);
+std::string WriteText(const TSupportObject& support, bool withCase = false);
+std::string WriteText(const TLoadObject& load, bool withCase = false);
+std::string WriteText(const TForceObject& force, bool withCase = false);
+std::string WriteText(const TMomentObject& moment, bool withCase = false);
+std::string WriteText(const GraphObject& object, bool withCase = false);
+
+// A load case: 7;Number;Name;Category;Duration;Psi0;Psi1;Psi2;SelfWeight.
+// A combination: 8;Number;Name;Kind;Case;Factor;Case;Factor;...
+std::string WriteText(const TLoadCase& loadCase);
+std::string WriteText(const TCombination& combination);
+// An unknown category or kind, a duration outside 0..4 or a case number that is
+// not an integer ends the reading with a message naming the text.
+ReadResult ReadText(std::string_view line, TLoadCase& loadCase);
+ReadResult ReadText(std::string_view line, TCombination& combination);
 
 // Fill the object from its line. Missing or empty fields take the line's
 // defaults; a missing number is NextNumber of the kind in `doc`. An integer field

@@ -87,6 +87,9 @@ struct TSupportObject {
   bool Selected = false;
   bool Locked = false; // rotation held
   bool Rolled = false; // roller: only the direction given by Direction is held
+  // The load case its prescribed displacements belong to; the restraint holds in
+  // every case.
+  std::uint16_t Case = 1;
 
   bool operator==(const TSupportObject&) const = default;
 };
@@ -103,6 +106,7 @@ struct TLoadObject {
   std::int32_t HostBeam = 0;
   std::uint16_t Number = 0;
   bool Selected = false;
+  std::uint16_t Case = 1; // the load case it belongs to
 
   bool operator==(const TLoadObject&) const = default;
 };
@@ -115,6 +119,7 @@ struct TForceObject {
   double Value = 0;        // magnitude, N
   double X = 0, Y = 0;     // m (copy of its node)
   bool Selected = false;
+  std::uint16_t Case = 1; // the load case it belongs to
 
   bool operator==(const TForceObject&) const = default;
 };
@@ -127,6 +132,7 @@ struct TMomentObject {
   std::int32_t NodeNo = -1;
   std::int32_t Number = 0;
   bool Selected = false;
+  std::uint16_t Case = 1; // the load case it belongs to
 
   bool operator==(const TMomentObject&) const = default;
 };
