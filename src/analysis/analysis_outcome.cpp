@@ -16,6 +16,8 @@ const char* FailureReason(AnalysisFailure failure) {
     return "too many nodes";
   case AnalysisFailure::NotFinite:
     return "not finite";
+  case AnalysisFailure::LoadCases:
+    return "load cases";
   }
   return "";
 }

@@ -15,6 +15,8 @@ enum class AnalysisFailure {
   ZeroStiffness,     // a stretch with E x A = 0 has no axial stiffness to divide by
   TooManyNodes,      // more nodes than the 8190 unknowns the vectors hold
   NotFinite,         // a value of the model or of the solution is infinite or not a number
+  LoadCases,         // a load, settlement or combination names a case that does not exist,
+                     // or a combination's factor is not a number
 };
 
 // The freedoms of a node, in the order of its unknowns.
@@ -27,6 +29,7 @@ struct AnalysisOutcome {
   long Node = -1; // node number where the structure can move, -1 when not known
   Freedom NodeFreedom = Freedom::None;
   long Beam = -1; // beam of a degenerate stretch, -1 when not known
+  long Case = -1; // the load case whose loads the structure could not carry, -1 when not known
   // The three unknowns of every node, in node list order; zeros after a failure.
   std::vector<double> Displacements;
   // Notes for the user from the section values (a vanishing area), each once.
@@ -36,7 +39,7 @@ struct AnalysisOutcome {
 };
 
 // "unstable", "zero-length segment", "zero stiffness", "too many nodes", "not
-// finite"; empty for None.
+// finite", "load cases"; empty for None.
 const char* FailureReason(AnalysisFailure failure);
 // "x", "y", "rotation"; empty for None.
 const char* FreedomName(Freedom freedom);

@@ -57,9 +57,20 @@ void UpdateRow(double* row, const double* pivotRow, double factor, int width) {
 
 EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b,
                                    std::vector<double>& x) {
+  std::vector<std::vector<double>> bs(1), xs;
+  bs[0].swap(b);
+  const EliminationResult result = BandedGaussSolve(a, bs, xs);
+  b.swap(bs[0]);
+  x = xs.empty() ? std::vector<double>(static_cast<std::size_t>(a.Size()), 0.0) : std::move(xs[0]);
+  return result;
+}
+
+EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<std::vector<double>>& bs,
+                                   std::vector<std::vector<double>>& xs) {
   const int size = a.Size();
-  STRANDEL_ASSERT(static_cast<int>(b.size()) == size, "right-hand side of another size");
-  x.assign(size, 0.0);
+  for (const std::vector<double>& b : bs)
+    STRANDEL_ASSERT(static_cast<int>(b.size()) == size, "right-hand side of another size");
+  xs.assign(bs.size(), std::vector<double>(static_cast<std::size_t>(size), 0.0));
   if (size == 0) return {EliminationFailure::NotFinite, -1};
   const int n = size - 1;
   std::vector<double> diagonalBefore(size);
@@ -95,21 +106,26 @@ EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b,
       if (!UsableValue(factor)) return {EliminationFailure::NotFinite, k};
       row[0] = 0.0;
       UpdateRow(row, pivotRow, factor, width);
-      if (b[k] != 0.0) b[i] = b[k] * factor + b[i];
+      for (std::vector<double>& b : bs)
+        if (b[k] != 0.0) b[i] = b[k] * factor + b[i];
     }
   }
 
   // Entries right of a row's band are zeros of the dense matrix; their products
   // would add only zeros to a sum that starts at +0 and so never is -0.
-  for (int i = n; i >= 0; --i) {
-    const double* row = a.From(i, i);
-    const int width = a.Last(i) - i;
-    double sum = 0.0;
-    for (int c = 1; c <= width; ++c)
-      sum += row[c] * x[i + c];
-    const double value = (b[i] - sum) / row[0];
-    if (!UsableValue(value)) return {EliminationFailure::NotFinite, i};
-    x[i] = value;
+  for (std::size_t s = 0; s < bs.size(); ++s) {
+    const std::vector<double>& b = bs[s];
+    std::vector<double>& x = xs[s];
+    for (int i = n; i >= 0; --i) {
+      const double* row = a.From(i, i);
+      const int width = a.Last(i) - i;
+      double sum = 0.0;
+      for (int c = 1; c <= width; ++c)
+        sum += row[c] * x[i + c];
+      const double value = (b[i] - sum) / row[0];
+      if (!UsableValue(value)) return {EliminationFailure::NotFinite, i};
+      x[i] = value;
+    }
   }
   return result;
 }

@@ -59,5 +59,9 @@ struct EliminationResult {
 // result is not Ok it must not be used. The first pivot that is zero or not
 // finite (PivotFailure) names its unknown.
 EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b, std::vector<double>& x);
+// The same for several right-hand sides at once: one elimination of a, each b
+// treated with exactly the arithmetic it would have alone.
+EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<std::vector<double>>& bs,
+                                   std::vector<std::vector<double>>& xs);
 
 } // namespace strandel

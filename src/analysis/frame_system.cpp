@@ -52,8 +52,10 @@ void AddStiffness(const ModelDocument& doc, const NodeTable& nodes, FrameSystem&
   }
 }
 
-void AddLoads(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& system) {
+void AddLoads(const ModelDocument& doc, const NodeTable& nodes, const LoadSelection& selection,
+              FrameSystem& system) {
   for (const TForceObject& force : ObjectsOf<TForceObject>(doc)) {
+    if (!selection.Takes(force.Case)) continue;
     const int node = nodes.IndexOf(force.NodeNo);
     if (node < 0) continue; // not placed: it acts nowhere
     system.F[3 * node] += std::cos(force.Angle) * force.Value;
@@ -61,6 +63,7 @@ void AddLoads(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& sys
     system.NodeLoadSize[node] += std::fabs(force.Value);
   }
   for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
+    if (!selection.Takes(moment.Case)) continue;
     const int node = nodes.IndexOf(moment.NodeNo);
     if (node < 0) continue;
     system.F[3 * node + 2] += moment.Value;
@@ -76,21 +79,31 @@ void AddLoads(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& sys
   }
 }
 
-void AddSupports(const ModelDocument& doc, const NodeTable& nodes, FrameSystem& system) {
+struct HeldFreedom {
+  bool held;
+  int unknown;
+  double value; // the displacement prescribed in the selected loads
+};
+
+// The freedoms a support holds; its prescribed displacements act only in the
+// selection that takes its case.
+std::array<HeldFreedom, 3> HeldFreedoms(const TSupportObject& support, int node,
+                                        const LoadSelection& selection) {
+  const int d0 = 3 * node;
+  const bool holdsX = !support.Rolled || support.Direction == 2 || support.Direction == 4;
+  const bool holdsY = !support.Rolled || support.Direction == 1 || support.Direction == 3;
+  const bool acts = selection.Takes(support.Case);
+  return {{{holdsX, d0, acts ? support.DX : 0.0},
+           {holdsY, d0 + 1, acts ? support.DY : 0.0},
+           {support.Locked, d0 + 2, acts ? support.DRot : 0.0}}};
+}
+
+void AddSupports(const ModelDocument& doc, const NodeTable& nodes, const LoadSelection& selection,
+                 FrameSystem& system) {
   for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc)) {
     const int node = nodes.IndexOf(support.NodeNo);
     if (node < 0) continue;
-    const int d0 = 3 * node;
-    const bool holdsX = !support.Rolled || support.Direction == 2 || support.Direction == 4;
-    const bool holdsY = !support.Rolled || support.Direction == 1 || support.Direction == 3;
-    const struct {
-      bool held;
-      int unknown;
-      double value;
-    } freedoms[] = {{holdsX, d0, support.DX},
-                    {holdsY, d0 + 1, support.DY},
-                    {support.Locked, d0 + 2, support.DRot}};
-    for (const auto& freedom : freedoms) {
+    for (const HeldFreedom& freedom : HeldFreedoms(support, node, selection)) {
       if (!freedom.held) continue;
       double& diagonal = Entry(system, freedom.unknown);
       system.F[freedom.unknown] = diagonal * kSupportPenalty * freedom.value;
@@ -124,7 +137,8 @@ void ChooseKept(FrameSystem& system, const std::vector<char>& leftOut) {
 
 } // namespace
 
-FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes) {
+FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes,
+                          const LoadSelection& selection) {
   FrameSystem system;
   system.Unknowns = 3 * nodes.Count();
   system.BlocksOfRow.resize(nodes.Count());
@@ -135,10 +149,29 @@ FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes) {
   system.FixedAtZero.assign(system.Unknowns, 0);
   system.Prescribed.assign(system.Unknowns, 0.0);
   AddStiffness(doc, nodes, system);
-  AddLoads(doc, nodes, system);
-  AddSupports(doc, nodes, system);
+  AddLoads(doc, nodes, selection, system);
+  AddSupports(doc, nodes, selection, system);
   ChooseKept(system, {});
   return system;
+}
+
+void SetSelectedLoads(const ModelDocument& doc, const NodeTable& nodes,
+                      const LoadSelection& selection, FrameSystem& system) {
+  system.F.assign(system.Unknowns, 0.0);
+  system.NodeLoadSize.assign(system.NodeLoadSize.size(), 0.0);
+  system.Prescribed.assign(system.Unknowns, 0.0);
+  AddLoads(doc, nodes, selection, system);
+  // The diagonal already holds the stiff spring: the force that imposes a
+  // settlement is that diagonal times the settlement, as the assembly made it.
+  for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc)) {
+    const int node = nodes.IndexOf(support.NodeNo);
+    if (node < 0) continue;
+    for (const HeldFreedom& freedom : HeldFreedoms(support, node, selection)) {
+      if (!freedom.held) continue;
+      system.F[freedom.unknown] = Entry(system, freedom.unknown) * freedom.value;
+      system.Prescribed[freedom.unknown] = freedom.value;
+    }
+  }
 }
 
 void LeaveOut(FrameSystem& system, const std::vector<char>& unknowns) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/banded_solve.h"
+#include "analysis/load_selection.h"
 #include "analysis/matrix.h"
 #include "analysis/node_table.h"
 #include "model/document.h"
@@ -43,7 +44,20 @@ struct FrameSystem {
 // Assembles the segment list, the point forces and moments and the supports of
 // doc, and chooses the kept unknowns: those with a non-zero entry in their row or
 // column that no support holds at exactly zero.
-FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes);
+// Only the selected loads and settlements count; the stiffness and the choice of
+// unknowns are the same for every selection that takes every case's supports
+// with their settlements (EveryLoad).
+FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes,
+                          const LoadSelection& selection);
+inline FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes) {
+  return AssembleFrame(doc, nodes, EveryLoad(doc));
+}
+
+// The loads and settlements of another selection in place of those assembled,
+// with the stretches of doc already carrying its loads: F, NodeLoadSize and
+// Prescribed change; the stiffness and the kept unknowns stay.
+void SetSelectedLoads(const ModelDocument& doc, const NodeTable& nodes,
+                      const LoadSelection& selection, FrameSystem& system);
 
 // Leaves the given unknowns out of the solved ones as well: those that only the
 // rounding of a direction cosine stiffens (6e-17 of a bar standing upright).

@@ -51,10 +51,11 @@ std::vector<char> SupportedNodes(const ModelDocument& doc, const NodeTable& node
 }
 
 Resultant CarriedLoads(const ModelDocument& doc, const NodeTable& nodes, const FrameSystem& system,
-                       const Frame& frame, int exponent) {
+                       const Frame& frame, int exponent, const LoadSelection& selection) {
   const std::vector<char> supported = SupportedNodes(doc, nodes);
   Resultant loads;
   for (const TForceObject& force : ObjectsOf<TForceObject>(doc)) {
+    if (!selection.Takes(force.Case)) continue;
     const TNodeObject* node = nodes.Find(force.NodeNo);
     if (!node) continue; // not placed: it acts nowhere
     const double value = std::ldexp(force.Value, exponent);
@@ -62,6 +63,7 @@ Resultant CarriedLoads(const ModelDocument& doc, const NodeTable& nodes, const F
               0);
   }
   for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
+    if (!selection.Takes(moment.Case)) continue;
     const int index = nodes.IndexOf(moment.NodeNo);
     if (index < 0) continue;
     const int rotation = 3 * index + 2;
@@ -172,9 +174,9 @@ double PartOf(double difference, double allowed, double size) {
 
 LoadBalance CheckLoadBalance(const ModelDocument& doc, const NodeTable& nodes,
                              const FrameSystem& system, const std::vector<double>& settlementMisses,
-                             int loadExponent) {
+                             int loadExponent, const LoadSelection& selection) {
   const Frame frame = MiddleOf(nodes);
-  const Resultant loads = CarriedLoads(doc, nodes, system, frame, loadExponent);
+  const Resultant loads = CarriedLoads(doc, nodes, system, frame, loadExponent, selection);
   const Resultant reactions = SupportReactions(doc, nodes, frame);
   std::vector<double> settlements(system.Unknowns, 0.0);
   for (int d = 0; d < system.Unknowns; ++d)

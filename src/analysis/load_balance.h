@@ -56,11 +56,13 @@ struct LoadBalance {
 // (empty: none); the forces those differences give the free unknowns are
 // allowed for.
 //
+// Only the point loads `selection` takes count (the stretches carry their own).
+//
 // With `loadExponent` the loads count 2^loadExponent times, as they did in a
 // solve scaled to keep tiny or huge loads within the doubles.
 LoadBalance CheckLoadBalance(const ModelDocument& doc, const NodeTable& nodes,
                              const FrameSystem& system,
-                             const std::vector<double>& settlementMisses = {},
-                             int loadExponent = 0);
+                             const std::vector<double>& settlementMisses = {}, int loadExponent = 0,
+                             const LoadSelection& selection = {});
 
 } // namespace strandel

@@ -1,12 +1,14 @@
 #include "analysis/segments.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <unordered_map>
 
 #include "analysis/element.h"
 #include "common/geometry.h"
 #include "sections/capacity.h"
+#include "sections/material_kind.h"
 #include "sections/profile.h"
 
 namespace strandel {
@@ -35,10 +37,11 @@ std::unordered_map<long, std::vector<HostedNode>> NodesOnBeams(const NodeTable& 
   return onBeam;
 }
 
-std::unordered_map<long, std::vector<const TLoadObject*>> LoadsOnBeams(const ModelDocument& doc) {
+std::unordered_map<long, std::vector<const TLoadObject*>>
+LoadsOnBeams(const ModelDocument& doc, const LoadSelection& selection) {
   std::unordered_map<long, std::vector<const TLoadObject*>> onBeam;
   for (const TLoadObject& load : ObjectsOf<TLoadObject>(doc))
-    onBeam[load.HostBeam].push_back(&load);
+    if (selection.Takes(load.Case)) onBeam[load.HostBeam].push_back(&load);
   return onBeam;
 }
 
@@ -75,16 +78,15 @@ Point2 LoadEnd(const NodeTable& nodes, long number, double x, double y) {
 }
 
 // Self-weight and the distributed loads of the beam, spread per stretch.
-void AddLoads(TSegmentObject& segment, bool ownWeight, const BeamValues& values,
-              const std::vector<const TLoadObject*>& loads, const NodeTable& nodes) {
+void AddLoads(TSegmentObject& segment, bool ownWeight, const std::vector<const TLoadObject*>& loads,
+              const NodeTable& nodes) {
   const double length = segment.Length;
   const double theta = segment.Angle;
   segment.Px = 0;
   segment.Py = 0;
   segment.EqLoadL = {};
   if (ownWeight) {
-    // Weight acts on the gross section whatever local buckling does to stiffness.
-    const double w = values.GrossArea * values.Density * kGravity;
+    const double w = segment.OwnWeight;
     segment.Px = -w * std::sin(theta);
     segment.Py = -w * std::cos(theta);
   }
@@ -148,15 +150,18 @@ TSegmentObject Stretch(const TBeamObject& beam, int number, const TNodeObject& s
   segment.Rtd = values.Rtd;
   segment.Rcd = values.Rcd;
   segment.Md = values.Md;
+  // Weight acts on the gross section whatever local buckling does to stiffness.
+  segment.OwnWeight = values.GrossArea * values.Density * kGravity;
   return segment;
 }
 
 } // namespace
 
-SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionContext& context) {
+SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
+                           const LoadSelection& selection) {
   doc.Segments.clear();
   const auto onBeam = NodesOnBeams(nodes);
-  const auto loadsOnBeam = LoadsOnBeams(doc);
+  const auto loadsOnBeam = LoadsOnBeams(doc, selection);
   const std::vector<const TLoadObject*> noLoads;
   const std::vector<HostedNode> noNodes;
 
@@ -183,7 +188,7 @@ SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionCo
         ++next;
       const TNodeObject* end = next < hosted.size() ? hosted[next].Node : second;
       TSegmentObject segment = Stretch(beam, ++number, *current, *end, values);
-      AddLoads(segment, doc.Settings.OwnWeight, values, loads, nodes);
+      AddLoads(segment, selection.OwnWeight, loads, nodes);
       doc.Segments.push_back(segment);
       if (end == second || end->Number == beam.Node2) break;
       current = end;
@@ -191,6 +196,35 @@ SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionCo
     }
   }
   return {};
+}
+
+void LoadSegments(std::vector<TSegmentObject>& segments, const ModelDocument& doc,
+                  const NodeTable& nodes, const LoadSelection& selection) {
+  const auto loadsOnBeam = LoadsOnBeams(doc, selection);
+  const std::vector<const TLoadObject*> noLoads;
+  for (TSegmentObject& segment : segments) {
+    const auto loadsAt = loadsOnBeam.find(segment.BeamNo);
+    AddLoads(segment, selection.OwnWeight, loadsAt == loadsOnBeam.end() ? noLoads : loadsAt->second,
+             nodes);
+  }
+}
+
+void SetCapacities(std::vector<TSegmentObject>& segments, const ModelDocument& doc,
+                   SectionContext& context) {
+  std::unordered_map<long, std::array<double, 3>> capacities;
+  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
+    // Only timber weakens with the duration of its load.
+    if (MaterialKindOf(beam) != MaterialKind::Wood || capacities.count(beam.Number)) continue;
+    capacities[beam.Number] = {Rtd(beam, doc, &context), Rcd(beam, doc, &context),
+                               Md(beam, doc, &context)};
+  }
+  for (TSegmentObject& segment : segments) {
+    const auto at = capacities.find(segment.BeamNo);
+    if (at == capacities.end()) continue;
+    segment.Rtd = at->second[0];
+    segment.Rcd = at->second[1];
+    segment.Md = at->second[2];
+  }
 }
 
 } // namespace strandel

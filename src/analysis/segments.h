@@ -6,6 +6,7 @@
 // nodal loads.
 
 #include "analysis/analysis_outcome.h"
+#include "analysis/load_selection.h"
 #include "analysis/node_table.h"
 #include "model/document.h"
 
@@ -26,6 +27,22 @@ struct SegmentBuild {
 // first in list order among equal positions) to its second node. A beam whose
 // end node does not exist cannot be placed in the structure and fails the build
 // as unstable.
-SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionContext& context);
+SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
+                           const LoadSelection& selection);
+inline SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes,
+                                  SectionContext& context) {
+  return BuildSegments(doc, nodes, context, EveryLoad(doc));
+}
+
+// Spreads the selected loads over stretches already built, in place of the
+// loads they carried: everything else of a stretch stays.
+void LoadSegments(std::vector<TSegmentObject>& segments, const ModelDocument& doc,
+                  const NodeTable& nodes, const LoadSelection& selection);
+
+// The tensile, compressive and moment capacities of the timber stretches again,
+// for the load duration `context` now gives (a load combination's); the
+// stretches of other materials keep theirs.
+void SetCapacities(std::vector<TSegmentObject>& segments, const ModelDocument& doc,
+                   SectionContext& context);
 
 } // namespace strandel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <new>
 #include <unordered_map>
 
@@ -11,6 +12,7 @@
 #include "analysis/element.h"
 #include "analysis/frame_system.h"
 #include "analysis/load_balance.h"
+#include "analysis/load_case_analysis.h"
 #include "analysis/mobility.h"
 #include "analysis/node_table.h"
 #include "analysis/segments.h"
@@ -101,13 +103,15 @@ void Recover(ModelDocument& doc, const NodeTable& nodes, const std::vector<doubl
 
 // The force and moment the structure exerts on each support: the point loads at
 // its node less what the stretches meeting there take from the node.
-void ComputeReactions(ModelDocument& doc, int loadExponent = 0) {
+void ComputeReactions(ModelDocument& doc, int loadExponent = 0,
+                      const LoadSelection& selection = {}) {
   std::unordered_map<long, std::array<double, 3>> applied, carried;
   for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc)) {
     applied[support.NodeNo] = {0, 0, 0};
     carried[support.NodeNo] = {0, 0, 0};
   }
   for (const TForceObject& force : ObjectsOf<TForceObject>(doc)) {
+    if (!selection.Takes(force.Case)) continue;
     const auto at = applied.find(force.NodeNo);
     if (at == applied.end()) continue;
     const double value = Scaled(force.Value, loadExponent);
@@ -115,6 +119,7 @@ void ComputeReactions(ModelDocument& doc, int loadExponent = 0) {
     at->second[1] += std::sin(force.Angle) * value;
   }
   for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
+    if (!selection.Takes(moment.Case)) continue;
     const auto at = applied.find(moment.NodeNo);
     if (at != applied.end()) at->second[2] += Scaled(moment.Value, loadExponent);
   }
@@ -182,48 +187,123 @@ std::vector<double> Expand(const FrameSystem& system, const std::vector<double>&
   return misses;
 }
 
-// Steps from the segments to the recovered results; the outcome says how it ended.
+// The kept part of the loads, scaled by 2^exponent.
+std::vector<double> KeptLoads(const FrameSystem& system, int exponent) {
+  std::vector<double> b(system.Kept.size());
+  for (std::size_t r = 0; r < b.size(); ++r)
+    b[r] = Scaled(system.F[system.Kept[r]], exponent);
+  return b;
+}
+
+// The stretches carry the loads of `selection` and the equations its loads and
+// settlements; a document of one load set is set up so already.
+void Select(ModelDocument& doc, const NodeTable& nodes, const LoadSelection& selection, bool reload,
+            FrameSystem& system) {
+  if (!reload) return;
+  LoadSegments(doc.Segments, doc, nodes, selection);
+  SetSelectedLoads(doc, nodes, selection, system);
+}
+
+void FailInCase(AnalysisOutcome& outcome, const LoadSelection& selection) {
+  if (outcome.Failure != AnalysisFailure::None && selection.Case != 0)
+    outcome.Case = selection.Case;
+}
+
+// From the solved unknowns of one selection to its recovered results in doc;
+// false (with the outcome saying why) when they do not hold.
+bool Recovered(ModelDocument& doc, const NodeTable& nodes, const FrameSystem& system,
+               const LoadSelection& selection, const std::vector<double>& solution,
+               int loadExponent, int closestToMoving, std::vector<double>& u,
+               AnalysisOutcome& outcome) {
+  const std::vector<double> settlementMisses = Expand(system, solution, loadExponent, u);
+  Recover(doc, nodes, u, loadExponent);
+  if (const long beam = NotFiniteBeam(doc); beam >= 0) {
+    outcome.Failure = AnalysisFailure::NotFinite;
+    outcome.Beam = beam;
+    return false;
+  }
+  // The reactions must add up to the loads: the last net, should a solve have
+  // gone wrong all the same. It then fails where the elimination came closest
+  // to breaking down.
+  ComputeReactions(doc, loadExponent, selection);
+  if (!CheckLoadBalance(doc, nodes, system, settlementMisses, loadExponent, selection).Balanced()) {
+    Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
+    return false;
+  }
+  if (loadExponent != 0) {
+    Unscale(doc, u, loadExponent);
+    if (const long beam = NotFiniteBeam(doc); beam >= 0) {
+      outcome.Failure = AnalysisFailure::NotFinite;
+      outcome.Beam = beam;
+      return false;
+    }
+  }
+  return true;
+}
+
+// Steps from the segments to the recovered results of every selection, with one
+// elimination of the stiffness; the outcome says how it ended. The results of
+// selection s go to `store(s)` while doc holds them; with one selection they
+// stay in doc.
+template <class Store>
 void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
-           AnalysisOutcome& outcome) {
-  const SegmentBuild built = BuildSegments(doc, nodes, context);
+           const std::vector<LoadSelection>& selections, AnalysisOutcome& outcome, Store store) {
+  const bool several = selections.size() > 1 || selections.front().Case != 0;
+  const SegmentBuild built = BuildSegments(doc, nodes, context, selections.front());
   if (built.Failure != AnalysisFailure::None) {
     outcome.Failure = built.Failure;
     outcome.Beam = built.Beam;
     return;
   }
-  for (const TSegmentObject& segment : doc.Segments) {
-    if (const AnalysisFailure failure = DegenerateStretch(segment);
-        failure != AnalysisFailure::None) {
-      outcome.Failure = failure;
-      outcome.Beam = segment.BeamNo;
-      return;
+  const auto degenerate = [&doc, &outcome] {
+    for (const TSegmentObject& segment : doc.Segments) {
+      if (const AnalysisFailure failure = DegenerateStretch(segment);
+          failure != AnalysisFailure::None) {
+        outcome.Failure = failure;
+        outcome.Beam = segment.BeamNo;
+        return true;
+      }
     }
-  }
+    return false;
+  };
+  if (degenerate()) return;
 
-  FrameSystem system = AssembleFrame(doc, nodes);
+  // Every case's settlements count where the unknowns are chosen, so that the
+  // choice holds for them all.
+  FrameSystem system = several ? AssembleFrame(doc, nodes, LoadSelection{0, false})
+                               : AssembleFrame(doc, nodes, selections.front());
   // Whether the structure can move is settled by its geometry, its hinges and
   // its supports before anything is solved; the loads only decide whether a
   // freedom nothing stiffens may be left out.
   const Mobility mobility = JudgeMobility(doc, nodes, system);
   LeaveOut(system, mobility.Unstiffened);
-  if (const int unknown = UnresistedLoadedUnknown(system); unknown >= 0) {
-    Fail(outcome, AnalysisFailure::Unstable, nodes, unknown);
-    return;
+  std::vector<std::vector<double>> loads;
+  std::vector<int> exponents;
+  for (const LoadSelection& selection : selections) {
+    Select(doc, nodes, selection, several, system);
+    if (several && degenerate()) {
+      FailInCase(outcome, selection);
+      return;
+    }
+    if (const int unknown = UnresistedLoadedUnknown(system); unknown >= 0) {
+      Fail(outcome, AnalysisFailure::Unstable, nodes, unknown);
+      FailInCase(outcome, selection);
+      return;
+    }
+    exponents.push_back(LoadExponent(system));
+    loads.push_back(KeptLoads(system, exponents.back()));
   }
   if (mobility.CanMove()) {
     Fail(outcome, AnalysisFailure::Unstable, nodes, mobility.MovingUnknown);
     return;
   }
 
-  const int loadExponent = LoadExponent(system);
-  std::vector<double> solution;
+  std::vector<std::vector<double>> solutions(selections.size());
   int closestToMoving = -1; // the unknown that kept the least of its stiffness
   if (!system.Kept.empty()) {
-    std::vector<double> b;
-    BandedMatrix a = BandedEquations(system, b);
-    for (double& value : b)
-      value = Scaled(value, loadExponent);
-    const EliminationResult solved = BandedGaussSolve(a, b, solution);
+    std::vector<double> unused;
+    BandedMatrix a = BandedEquations(system, unused);
+    const EliminationResult solved = BandedGaussSolve(a, loads, solutions);
     if (!solved.Ok()) {
       const int unknown = solved.Unknown >= 0 ? system.Kept[solved.Unknown] : -1;
       const bool vanished = solved.Failure == EliminationFailure::ZeroPivot;
@@ -234,47 +314,36 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
     if (solved.SmallestPivotUnknown >= 0)
       closestToMoving = system.Kept[solved.SmallestPivotUnknown];
   }
+  loads.clear();
 
-  std::vector<double>& u = outcome.Displacements;
-  const std::vector<double> settlementMisses = Expand(system, solution, loadExponent, u);
-  Recover(doc, nodes, u, loadExponent);
-  if (const long beam = NotFiniteBeam(doc); beam >= 0) {
-    outcome.Failure = AnalysisFailure::NotFinite;
-    outcome.Beam = beam;
-    return;
-  }
-  // The reactions must add up to the loads: the last net, should a solve have
-  // gone wrong all the same. It then fails where the elimination came closest
-  // to breaking down.
-  ComputeReactions(doc, loadExponent);
-  if (!CheckLoadBalance(doc, nodes, system, settlementMisses, loadExponent).Balanced()) {
-    Fail(outcome, AnalysisFailure::Unstable, nodes, closestToMoving);
-    return;
-  }
-  if (loadExponent != 0) {
-    Unscale(doc, u, loadExponent);
-    if (const long beam = NotFiniteBeam(doc); beam >= 0) {
-      outcome.Failure = AnalysisFailure::NotFinite;
-      outcome.Beam = beam;
+  for (std::size_t s = 0; s < selections.size(); ++s) {
+    Select(doc, nodes, selections[s], several, system);
+    if (!Recovered(doc, nodes, system, selections[s], solutions[s], exponents[s], closestToMoving,
+                   outcome.Displacements, outcome)) {
+      FailInCase(outcome, selections[s]);
+      return;
     }
+    store(s, outcome.Displacements);
   }
 }
 
 } // namespace
 
-AnalysisOutcome AnalyseModel(ModelDocument& doc) {
+AnalysisOutcome
+AnalyseSelections(ModelDocument& doc, const std::vector<LoadSelection>& selections,
+                  SectionContext& context,
+                  const std::function<void(std::size_t, const std::vector<double>&)>& store) {
   AnalysisOutcome outcome;
   const NodeTable nodes(doc);
-  if (nodes.Count() == 0) return outcome;
+  if (nodes.Count() == 0 || selections.empty()) return outcome;
   outcome.Analysed = true;
   outcome.Displacements.assign(3 * static_cast<std::size_t>(nodes.Count()), 0.0);
 
-  SectionContext context;
   if (nodes.Count() > kMaxAnalysedNodes) {
     outcome.Failure = AnalysisFailure::TooManyNodes;
   } else {
     try {
-      Solve(doc, nodes, context, outcome);
+      Solve(doc, nodes, context, selections, outcome, store);
     } catch (const std::bad_alloc&) {
       // A model whose band does not fit in memory is too big for this machine.
       outcome.Failure = AnalysisFailure::TooManyNodes;
@@ -288,6 +357,13 @@ AnalysisOutcome AnalyseModel(ModelDocument& doc) {
   doc.ResultsValid = outcome.Failure == AnalysisFailure::None;
   outcome.Notes = context.NoteTexts();
   return outcome;
+}
+
+AnalysisOutcome AnalyseModel(ModelDocument& doc) {
+  if (!doc.Settings.LoadCases.empty()) return AnalyseChosenResult(doc);
+  SectionContext context;
+  return AnalyseSelections(doc, {EveryLoad(doc)}, context,
+                           [](std::size_t, const std::vector<double>&) {});
 }
 
 } // namespace strandel

@@ -13,10 +13,13 @@ std::string FailureJson(const AnalysisOutcome& outcome) {
   if (outcome.Node >= 0) json += ", \"node\": " + std::to_string(outcome.Node);
   if (outcome.NodeFreedom != Freedom::None)
     json += ", \"freedom\": " + JsonString(FreedomName(outcome.NodeFreedom));
+  if (outcome.Case >= 0) json += ", \"case\": " + std::to_string(outcome.Case);
   return json + "}";
 }
 
-std::string FailureText(const AnalysisOutcome& outcome) {
+namespace {
+
+std::string FailureCause(const AnalysisOutcome& outcome) {
   const std::string beam = outcome.Beam >= 0 ? " of beam " + std::to_string(outcome.Beam) : "";
   switch (outcome.Failure) {
   case AnalysisFailure::None:
@@ -40,8 +43,19 @@ std::string FailureText(const AnalysisOutcome& outcome) {
            " the analysis takes";
   case AnalysisFailure::NotFinite:
     return "a value" + beam + " of the model or of its solution is not finite";
+  case AnalysisFailure::LoadCases:
+    return "a load, support or combination names a load case that does not exist, or a "
+           "combination has no case or a factor that is not a number";
   }
   return "";
+}
+
+} // namespace
+
+std::string FailureText(const AnalysisOutcome& outcome) {
+  std::string text = FailureCause(outcome);
+  if (outcome.Case >= 0) text += " under the loads of load case " + std::to_string(outcome.Case);
+  return text;
 }
 
 void ShowNotes(const AnalysisOutcome& outcome) {

@@ -115,8 +115,8 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   writer.Write("FBDBeamNo", std::to_string(doc.Settings.FBDBeamNo));
   if (withCases) writer.Write("ResultSet", doc.Settings.ResultSet);
   writer.BeginSection(kObjects);
-  const std::size_t count = doc.Settings.LoadCases.size() + doc.Settings.Combinations.size() +
-                            doc.GraphObjects.size();
+  const std::size_t count =
+      doc.Settings.LoadCases.size() + doc.Settings.Combinations.size() + doc.GraphObjects.size();
   writer.Write("GraphObjCount", std::to_string(count));
   long index = 0;
   // The cases first, so that a reader knows them before the loads that name them.

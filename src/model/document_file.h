@@ -32,10 +32,10 @@ struct DocumentReadResult : ReadResult {
 // reading with its message; the objects read until then stay and Modified is
 // left as it was. The object of the line a cut-off file ends inside is left out
 // (an integer damaged there counts as damage, not as a refusal); a line cut by
-// the readable length is read with the defaults of the fields it lost. DisplacementScale becomes 0; FileName is not touched. Bytes
-// that are not text (a zero byte), text with nothing but blanks, and files of
-// more than kMaxProfileEntries entries are refused with a message before
-// anything of the record changes.
+// the readable length is read with the defaults of the fields it lost. DisplacementScale becomes 0;
+// FileName is not touched. Bytes that are not text (a zero byte), text with nothing but blanks, and
+// files of more than kMaxProfileEntries entries are refused with a message before anything of the
+// record changes.
 DocumentReadResult ReadDocumentText(std::string_view bytes, ModelDocument& doc);
 
 // Reads the file at `path`: FileName becomes its file-name part. A missing file

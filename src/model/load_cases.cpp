@@ -10,7 +10,7 @@ constexpr std::array<const char*, kActionCategoryCount> kCategoryCodes = {
     "G", "QA", "QB", "QC", "QD", "QE", "Q", "S", "W", "T", "A"};
 
 constexpr std::array<const char*, kCombinationKindCount> kKindCodes = {"ULS", "SLS-C", "SLS-F",
-                                                                         "SLS-QP"};
+                                                                       "SLS-QP"};
 
 bool SameLetters(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

@@ -58,10 +58,10 @@ struct TLoadCase {
 };
 
 enum class CombinationKind {
-  Ultimate,              // "ULS"
-  Characteristic,        // "SLS-C"
-  Frequent,              // "SLS-F"
-  QuasiPermanent,        // "SLS-QP"
+  Ultimate,       // "ULS"
+  Characteristic, // "SLS-C"
+  Frequent,       // "SLS-F"
+  QuasiPermanent, // "SLS-QP"
 };
 inline constexpr int kCombinationKindCount = 4;
 

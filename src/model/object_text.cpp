@@ -269,8 +269,8 @@ std::string WriteText(const TForceObject& force, bool withCase) {
 }
 
 std::string WriteText(const TMomentObject& moment, bool withCase) {
-  return WithCase({"6", std::to_string(moment.Number), std::to_string(moment.NodeNo),
-                   Num(moment.X), Num(moment.Y), Num(moment.Angle), Num(moment.Value)},
+  return WithCase({"6", std::to_string(moment.Number), std::to_string(moment.NodeNo), Num(moment.X),
+                   Num(moment.Y), Num(moment.Angle), Num(moment.Value)},
                   withCase, moment.Case);
 }
 

@@ -21,6 +21,7 @@ struct TSegmentObject {
   double Angle = 0;                      // angle of the whole beam, rad
   double Length = 0;                     // m
   double Length2 = 0;                    // second copy of the length, kept beside it
+  double OwnWeight = 0;                  // weight of the gross section, N/m
   double Px = 0;                         // distributed load along the local x axis, N/m
   double Py = 0;                         // distributed load along the local y axis, N/m
   double Area = 0;                       // m^2, effective when local buckling reduces the section

@@ -5,8 +5,11 @@
 // index of the frame's connections that buckling lengths walk, built once.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "model/load_cases.h"
 
 namespace strandel {
 
@@ -39,7 +42,14 @@ public:
   // rebuilt when asked about another document).
   const FrameConnections& Connections(const ModelDocument& doc);
 
+  // The load duration timber is checked for: that of the load combination
+  // being checked, in place of each beam's own "Load duration" choice. None:
+  // the beam's own choice.
+  void SetDuration(std::optional<DurationClass> duration) { duration_ = duration; }
+  std::optional<DurationClass> Duration() const { return duration_; }
+
 private:
+  std::optional<DurationClass> duration_;
   std::vector<std::pair<SectionNote, std::string>> notes_;
   std::unique_ptr<FrameConnections> connections_;
   const ModelDocument* indexed_ = nullptr;

@@ -1,0 +1,85 @@
+#pragma once
+// The analysis of a document with load cases: the stiffness is eliminated once
+// and each case solved for its own loads; a combination is the factored sum of
+// its cases (the analysis is linear), checked with the load duration of its
+// shortest acting case. The envelope of each kind of combination gives every
+// beam's largest utilisation and displacement with the combination that
+// governs it.
+
+#include <array>
+#include <vector>
+
+#include "analysis/analysis_outcome.h"
+#include "model/document.h"
+#include "model/result_choice.h"
+
+namespace strandel {
+
+// The results of one case or combination: what the document holds after an
+// analysis of one load set.
+struct ResultSet {
+  std::vector<TSegmentObject> Segments;
+  std::vector<std::array<double, 6>> Reactions; // per support, in list order
+  std::vector<double> Displacements;            // three per node, in node list order
+};
+
+// The largest utilisation and displacement of a beam over the combinations of
+// one kind, and the combinations that give them (-1: none, the value 0).
+struct BeamEnvelope {
+  long Number = 0;
+  double Utilisation = 0; // fraction; undefined (NaN) when a combination's is
+  long UtilisationGoverning = -1;
+  double MaxDisplacement = 0; // m
+  long DisplacementGoverning = -1;
+};
+
+struct KindEnvelope {
+  bool Present = false; // the document has combinations of the kind
+  double MaxUtilisation = 0;
+  long Governing = -1; // the combination of the largest utilisation
+  double MaxDisplacement = 0;
+  long DisplacementGoverning = -1;
+  std::vector<BeamEnvelope> Beams; // in beam list order
+};
+
+struct CaseAnalysis {
+  AnalysisOutcome Outcome;              // of the whole: a case that fails fails every result
+  std::vector<ResultSet> Cases;         // in the order of the document's cases
+  std::vector<ResultSet> Combinations;  // in the order of its combinations
+  std::vector<DurationClass> Durations; // per combination, the class timber takes
+  std::array<KindEnvelope, kCombinationKindCount> Envelopes;
+
+  bool Ok() const { return Outcome.Ok(); }
+  const KindEnvelope& Envelope(CombinationKind kind) const {
+    return Envelopes[static_cast<std::size_t>(kind)];
+  }
+};
+
+// Solves every case and forms every combination of a document with load cases,
+// leaving the model's segments and reactions as those of the last case. A
+// load, settlement or combination naming a case that does not exist, or a
+// factor that is not a finite number, fails the analysis (LoadCases).
+CaseAnalysis AnalyseLoadCases(ModelDocument& doc);
+
+// The results the choice names: a case, a combination, or for an envelope and
+// the default the combination that governs the largest utilisation (of the
+// kind, or of the ultimate combinations; without any, the first combination,
+// then the first case). Null after a failed analysis or when the named case or
+// combination does not exist.
+const ResultSet* ChosenResult(const CaseAnalysis& analysis, const ModelDocument& doc,
+                              const ResultChoice& choice);
+// The number of the combination ChosenResult takes for the default and an
+// envelope; -1 when it takes a case or nothing.
+long GoverningCombination(const CaseAnalysis& analysis, const ModelDocument& doc,
+                          const ResultChoice& choice);
+
+// Puts the results into the model as an analysis of one load set leaves them,
+// and returns the outcome of that analysis with their displacements.
+AnalysisOutcome InstallResult(ModelDocument& doc, const CaseAnalysis& analysis,
+                              const ResultSet& result);
+
+// AnalyseLoadCases, then the result of the document's ResultSet installed; a
+// ResultSet that names nothing there installs the default.
+AnalysisOutcome AnalyseChosenResult(ModelDocument& doc);
+
+} // namespace strandel
