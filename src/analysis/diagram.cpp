@@ -25,7 +25,9 @@ double YUnitFactor(const UnitChoice& units, DiagramKind kind) {
   return 1.0;
 }
 
-double ValueAt(const StretchCurves& curves, DiagramKind kind, double s) {
+} // namespace
+
+double DiagramValueAt(const StretchCurves& curves, DiagramKind kind, double s) {
   switch (kind) {
   case DiagramKind::NormalForce:
     return curves.NormalForce(s);
@@ -44,8 +46,6 @@ double ValueAt(const StretchCurves& curves, DiagramKind kind, double s) {
   }
   return 0;
 }
-
-} // namespace
 
 const char* DiagramLabel(DiagramKind kind) {
   switch (kind) {
@@ -110,7 +110,7 @@ void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& s
     for (int i = 0; i < kStretchSamples; ++i) {
       const double s = SampleFraction(i) * curves.Length();
       const double x = deformed * SampleFraction(i) + x0;
-      diagram.Curve1.push_back({x, ValueAt(curves, kind, s)});
+      diagram.Curve1.push_back({x, DiagramValueAt(curves, kind, s)});
       if (kind == DiagramKind::Stress) diagram.Curve2.push_back({x, curves.StressBottom(s)});
     }
     x0 += deformed;

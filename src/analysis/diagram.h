@@ -24,6 +24,12 @@ DiagramRange DiagramExtremes(const std::vector<TGraphPoint>& curve1,
 void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& settings,
                   DiagramKind kind, double& y);
 
+class StretchCurves;
+
+// The value a diagram of `kind` shows at s along the stretch, base units (the
+// top fibre for stresses, percent for the utilisation).
+double DiagramValueAt(const StretchCurves& curves, DiagramKind kind, double s);
+
 // "N", "T", "M", "V", "Y", "S", "U[%]".
 const char* DiagramLabel(DiagramKind kind);
 

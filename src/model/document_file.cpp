@@ -113,7 +113,8 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   writer.Write("VariableStr", doc.Settings.VariableStr);
   writer.BeginSection(kDiagramPage);
   writer.Write("FBDBeamNo", std::to_string(doc.Settings.FBDBeamNo));
-  if (withCases) writer.Write("ResultSet", doc.Settings.ResultSet);
+  if (withCases || !doc.Settings.ResultSet.empty())
+    writer.Write("ResultSet", doc.Settings.ResultSet);
   writer.BeginSection(kObjects);
   const std::size_t count =
       doc.Settings.LoadCases.size() + doc.Settings.Combinations.size() + doc.GraphObjects.size();

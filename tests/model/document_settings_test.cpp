@@ -25,9 +25,11 @@ using testing::SimplySupportedBeam;
 // as many fields as the struct has: one more or one less fails to compile.
 auto FieldsOf(DocumentSettings& s) {
   auto& [failHazRed, dimUncertRed, latBuckRed, locBuckRed, loadDurRed, airMoistRed, ownWeight,
-         beamHeight, txtHeight, loadHeight, variableStr, fbdBeamNo] = s;
+         beamHeight, txtHeight, loadHeight, variableStr, fbdBeamNo, loadCases, combinations,
+         resultSet] = s;
   return std::tie(failHazRed, dimUncertRed, latBuckRed, locBuckRed, loadDurRed, airMoistRed,
-                  ownWeight, beamHeight, txtHeight, loadHeight, variableStr, fbdBeamNo);
+                  ownWeight, beamHeight, txtHeight, loadHeight, variableStr, fbdBeamNo, loadCases,
+                  combinations, resultSet);
 }
 
 constexpr std::size_t kFieldCount =
@@ -47,6 +49,19 @@ std::int32_t Other(std::int32_t value) {
 }
 std::string Other(const std::string& value) {
   return value + "0;0;;;;;;;;N002.Y;0;";
+}
+std::vector<TLoadCase> Other(std::vector<TLoadCase> cases) {
+  cases.push_back(MakeLoadCase(NextCaseNumber(cases), "Snow, drifted", ActionCategory::Snow));
+  cases.back().Psi1 = 0.123456789012345678;
+  return cases;
+}
+std::vector<TCombination> Other(std::vector<TCombination> combinations) {
+  TCombination combination;
+  combination.Number = NextCombinationNumber(combinations);
+  combination.Kind = CombinationKind::Frequent;
+  combination.Factors = {{1, 1.0 / 3}, {2, -0.5}};
+  combinations.push_back(combination);
+  return combinations;
 }
 
 // Changes the field at `which` and no other.
