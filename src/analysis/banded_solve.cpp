@@ -68,15 +68,23 @@ EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<double>& b,
 EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<std::vector<double>>& bs,
                                    std::vector<std::vector<double>>& xs) {
   const int size = a.Size();
+  const std::size_t m = bs.size();
   for (const std::vector<double>& b : bs)
     STRANDEL_ASSERT(static_cast<int>(b.size()) == size, "right-hand side of another size");
-  xs.assign(bs.size(), std::vector<double>(static_cast<std::size_t>(size), 0.0));
+  xs.assign(m, std::vector<double>(static_cast<std::size_t>(size), 0.0));
   if (size == 0) return {EliminationFailure::NotFinite, -1};
   const int n = size - 1;
   std::vector<double> diagonalBefore(size);
   for (int k = 0; k < size; ++k)
     diagonalBefore[k] = std::fabs(*a.From(k, k));
   EliminationResult result;
+
+  // The right-hand sides side by side, row by row, so that a row operation
+  // meets them all in one place.
+  std::vector<double> rhs(static_cast<std::size_t>(size) * m);
+  for (std::size_t s = 0; s < m; ++s)
+    for (int i = 0; i < size; ++i)
+      rhs[i * m + s] = bs[s][i];
 
   // Every pivot is checked when its step begins, as the dense elimination does.
   // Rows below a.Last(k) start right of column k: their entry in column k is an
@@ -97,6 +105,7 @@ EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<std::vector<doub
     }
     const int last = a.Last(k);
     const int width = last - k;
+    const double* bk = &rhs[k * m];
     for (int i = k + 1; i <= last; ++i) {
       if (a.First(i) > k) continue;
       double* row = a.From(i, k);
@@ -106,27 +115,37 @@ EliminationResult BandedGaussSolve(BandedMatrix& a, std::vector<std::vector<doub
       if (!UsableValue(factor)) return {EliminationFailure::NotFinite, k};
       row[0] = 0.0;
       UpdateRow(row, pivotRow, factor, width);
-      for (std::vector<double>& b : bs)
-        if (b[k] != 0.0) b[i] = b[k] * factor + b[i];
+      // A zero of b[k] leaves b[i] untouched, exactly as a skip would.
+      double* bi = &rhs[i * m];
+      for (std::size_t s = 0; s < m; ++s) {
+        const double updated = bk[s] * factor + bi[s];
+        bi[s] = bk[s] != 0.0 ? updated : bi[s];
+      }
     }
   }
 
   // Entries right of a row's band are zeros of the dense matrix; their products
   // would add only zeros to a sum that starts at +0 and so never is -0.
-  for (std::size_t s = 0; s < bs.size(); ++s) {
-    const std::vector<double>& b = bs[s];
-    std::vector<double>& x = xs[s];
-    for (int i = n; i >= 0; --i) {
-      const double* row = a.From(i, i);
-      const int width = a.Last(i) - i;
-      double sum = 0.0;
-      for (int c = 1; c <= width; ++c)
-        sum += row[c] * x[i + c];
-      const double value = (b[i] - sum) / row[0];
+  std::vector<double> x(static_cast<std::size_t>(size) * m, 0.0), sums(m);
+  for (int i = n; i >= 0; --i) {
+    const double* row = a.From(i, i);
+    const int width = a.Last(i) - i;
+    std::fill(sums.begin(), sums.end(), 0.0);
+    for (int c = 1; c <= width; ++c) {
+      const double entry = row[c];
+      const double* xc = &x[(i + c) * m];
+      for (std::size_t s = 0; s < m; ++s)
+        sums[s] += entry * xc[s];
+    }
+    for (std::size_t s = 0; s < m; ++s) {
+      const double value = (rhs[i * m + s] - sums[s]) / row[0];
       if (!UsableValue(value)) return {EliminationFailure::NotFinite, i};
-      x[i] = value;
+      x[i * m + s] = value;
     }
   }
+  for (std::size_t s = 0; s < m; ++s)
+    for (int i = 0; i < size; ++i)
+      xs[s][i] = x[i * m + s];
   return result;
 }
 

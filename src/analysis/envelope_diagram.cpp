@@ -47,16 +47,18 @@ EnvelopeExtreme ExtremeAt(const Sample& sample, double value, long combination) 
 
 } // namespace
 
-EnvelopeCurves BeamDiagramEnvelope(const CaseAnalysis& analysis, const ModelDocument& doc, long beam,
-                            DiagramKind diagram, CombinationKind kind) {
+EnvelopeCurves BeamDiagramEnvelope(const CaseAnalysis& analysis, const ModelDocument& doc,
+                                   long beam, DiagramKind diagram, CombinationKind kind) {
   EnvelopeCurves envelope;
   if (!analysis.Ok()) return envelope;
   const std::vector<TCombination>& combinations = doc.Settings.Combinations;
   bool first = true;
-  for (std::size_t k = 0; k < combinations.size() && k < analysis.Combinations.size(); ++k) {
+  ResultSet result;
+  for (std::size_t k = 0; k < combinations.size() && k < analysis.Durations.size(); ++k) {
     if (combinations[k].Kind != kind) continue;
     const long number = combinations[k].Number;
-    const std::vector<Sample> samples = Samples(analysis.Combinations[k], beam, diagram);
+    FormCombination(analysis, doc, k, result);
+    const std::vector<Sample> samples = Samples(result, beam, diagram);
     if (first) envelope.Points.resize(samples.size());
     for (std::size_t i = 0; i < samples.size() && i < envelope.Points.size(); ++i) {
       const Sample& sample = samples[i];

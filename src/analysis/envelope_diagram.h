@@ -21,7 +21,7 @@ struct EnvelopePoint {
 struct EnvelopeExtreme {
   double X = 0;
   double Value = 0;
-  long Combination = -1; // -1 when the beam has no points
+  long Combination = -1;                         // -1 when the beam has no points
   double NormalForce = 0, Shear = 0, Moment = 0; // N, N, Nm
 };
 
@@ -32,7 +32,7 @@ struct EnvelopeCurves {
 
 // Over every combination of `kind`. A stress diagram takes both fibres. Empty
 // when the analysis failed or has no combination of the kind.
-EnvelopeCurves BeamDiagramEnvelope(const CaseAnalysis& analysis, const ModelDocument& doc, long beam,
-                            DiagramKind diagram, CombinationKind kind);
+EnvelopeCurves BeamDiagramEnvelope(const CaseAnalysis& analysis, const ModelDocument& doc,
+                                   long beam, DiagramKind diagram, CombinationKind kind);
 
 } // namespace strandel

@@ -53,12 +53,34 @@ void AddScaled(std::array<double, N>& sum, const std::array<double, N>& v, doubl
     sum[i] += factor * v[i];
 }
 
-// The values of a result that grow in proportion to the loads, set to
-// `factor` times those of `part` added to them.
-void AddScaled(ResultSet& sum, const ResultSet& part, double factor) {
-  for (std::size_t i = 0; i < sum.Segments.size(); ++i) {
-    TSegmentObject& s = sum.Segments[i];
-    const TSegmentObject& p = part.Segments[i];
+// The cases of a combination by their place among the results, with factors.
+struct CombinationParts {
+  std::vector<std::pair<std::size_t, double>> Parts;
+  const StretchCapacities* Capacities = nullptr;
+};
+
+CombinationParts PartsOf(const CaseAnalysis& analysis, const ModelDocument& doc,
+                         std::size_t index) {
+  const std::vector<TLoadCase>& cases = doc.Settings.LoadCases;
+  CombinationParts parts;
+  for (const CaseFactor& part : doc.Settings.Combinations[index].Factors) {
+    for (std::size_t c = 0; c < cases.size(); ++c)
+      if (cases[c].Number == part.Case) parts.Parts.push_back({c, part.Factor});
+  }
+  parts.Capacities = &analysis.Capacities[static_cast<std::size_t>(analysis.Durations[index])];
+  return parts;
+}
+
+// Stretch i under the combination: what the loads give it summed over the
+// cases with their factors (the analysis is linear), the rest as every case
+// has it, and the capacities of the combination's load duration.
+void CombineStretch(const CaseAnalysis& analysis, const CombinationParts& parts, std::size_t i,
+                    TSegmentObject& s) {
+  s = analysis.Cases.front().Segments[i];
+  s.Px = s.Py = 0;
+  s.DispG = s.DispL = s.ForceL = s.ForceG = s.EqLoadL = s.EqLoadG = Vector6{};
+  for (const auto& [c, factor] : parts.Parts) {
+    const TSegmentObject& p = analysis.Cases[c].Segments[i];
     s.Px += factor * p.Px;
     s.Py += factor * p.Py;
     for (auto [to, from] : {std::pair{&s.DispG, &p.DispG},
@@ -69,56 +91,42 @@ void AddScaled(ResultSet& sum, const ResultSet& part, double factor) {
                             {&s.EqLoadG, &p.EqLoadG}})
       AddScaled(*to, *from, factor);
   }
-  for (std::size_t i = 0; i < sum.Reactions.size(); ++i)
-    AddScaled(sum.Reactions[i], part.Reactions[i], factor);
-  for (std::size_t i = 0; i < sum.Displacements.size(); ++i)
-    sum.Displacements[i] += factor * part.Displacements[i];
+  if (i < parts.Capacities->size()) {
+    const StretchCapacity& capacity = (*parts.Capacities)[i];
+    s.Rtd = capacity.Rtd;
+    s.Rcd = capacity.Rcd;
+    s.Md = capacity.Md;
+  }
 }
 
-ResultSet Combined(const CaseAnalysis& analysis, const std::vector<TLoadCase>& cases,
-                   const TCombination& combination) {
-  // The stretches of a case, with nothing of what its loads gave them.
-  ResultSet sum = analysis.Cases.front();
-  for (TSegmentObject& s : sum.Segments) {
-    s.Px = s.Py = 0;
-    s.DispG = s.DispL = s.ForceL = s.ForceG = s.EqLoadL = s.EqLoadG = Vector6{};
+// The supports' reactions and the nodes' displacements under the combination.
+void CombineNodes(const CaseAnalysis& analysis, const CombinationParts& parts, ResultSet& sum) {
+  const ResultSet& first = analysis.Cases.front();
+  sum.Reactions.assign(first.Reactions.size(), {});
+  sum.Displacements.assign(first.Displacements.size(), 0.0);
+  for (const auto& [c, factor] : parts.Parts) {
+    const ResultSet& part = analysis.Cases[c];
+    for (std::size_t i = 0; i < sum.Reactions.size(); ++i)
+      AddScaled(sum.Reactions[i], part.Reactions[i], factor);
+    for (std::size_t i = 0; i < sum.Displacements.size(); ++i)
+      sum.Displacements[i] += factor * part.Displacements[i];
   }
-  for (auto& reaction : sum.Reactions)
-    reaction = {};
-  std::fill(sum.Displacements.begin(), sum.Displacements.end(), 0.0);
-  for (const CaseFactor& part : combination.Factors) {
-    for (std::size_t c = 0; c < cases.size(); ++c)
-      if (cases[c].Number == part.Case) AddScaled(sum, analysis.Cases[c], part.Factor);
-  }
-  return sum;
 }
 
-bool Finite(const ResultSet& result) {
-  for (const TSegmentObject& s : result.Segments) {
-    for (const Vector6* v : {&s.DispG, &s.DispL, &s.ForceL, &s.ForceG})
-      for (double x : *v)
-        if (!std::isfinite(x)) return false;
-    if (!std::isfinite(s.Px) || !std::isfinite(s.Py)) return false;
-  }
-  for (double x : result.Displacements)
+bool Finite(const TSegmentObject& s) {
+  for (const Vector6* v : {&s.DispG, &s.DispL, &s.ForceL, &s.ForceG})
+    for (double x : *v)
+      if (!std::isfinite(x)) return false;
+  return std::isfinite(s.Px) && std::isfinite(s.Py);
+}
+
+bool Finite(const ResultSet& nodes) {
+  for (const auto& reaction : nodes.Reactions)
+    for (double x : reaction)
+      if (!std::isfinite(x)) return false;
+  for (double x : nodes.Displacements)
     if (!std::isfinite(x)) return false;
   return true;
-}
-
-// Each beam's utilisation and largest displacement in one result, by the
-// beam's place in `beams`: NaN utilisation when a stretch's is.
-void BeamValues(const ResultSet& result, const std::unordered_map<long, std::size_t>& place,
-                std::vector<double>& utilisation, std::vector<double>& displacement) {
-  utilisation.assign(place.size(), 0.0);
-  displacement.assign(place.size(), 0.0);
-  for (const TSegmentObject& segment : result.Segments) {
-    const auto at = place.find(segment.BeamNo);
-    if (at == place.end()) continue;
-    double& u = utilisation[at->second];
-    const double su = StretchUtilisation(segment);
-    if (!std::isnan(u) && (std::isnan(su) || su > u)) u = su;
-    displacement[at->second] = std::max(displacement[at->second], StretchMaxDisplacement(segment));
-  }
 }
 
 // Whether `value` from another combination takes the place of `held`: larger,
@@ -128,32 +136,66 @@ bool Exceeds(double value, double held) {
   return std::isnan(value) || value > held;
 }
 
-void FormEnvelopes(const ModelDocument& doc, CaseAnalysis& analysis) {
+// False when a combination's results are not all finite. Worked stretch by
+// stretch, every combination of a stretch in turn: the stretch's case results
+// are read from memory once for them all.
+bool FormEnvelopes(const ModelDocument& doc, CaseAnalysis& analysis) {
   std::unordered_map<long, std::size_t> place;
   std::vector<long> numbers;
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
     if (place.emplace(beam.Number, numbers.size()).second) numbers.push_back(beam.Number);
   }
-  std::vector<double> utilisation, displacement;
   const std::vector<TCombination>& combinations = doc.Settings.Combinations;
-  for (std::size_t k = 0; k < combinations.size(); ++k) {
+  const std::size_t count = combinations.size();
+  std::vector<CombinationParts> parts;
+  ResultSet nodes;
+  for (std::size_t k = 0; k < count; ++k) {
+    parts.push_back(PartsOf(analysis, doc, k));
+    CombineNodes(analysis, parts.back(), nodes);
+    if (!Finite(nodes)) return false;
+  }
+  // Per beam and combination: the largest utilisation (NaN when a stretch's is
+  // undefined) and displacement over the beam's stretches.
+  std::vector<double> utilisation(numbers.size() * count, 0.0);
+  std::vector<double> displacement(numbers.size() * count, 0.0);
+  TSegmentObject stretch;
+  const std::vector<TSegmentObject>& segments = analysis.Cases.front().Segments;
+  for (std::size_t i = 0; i < segments.size(); ++i) {
+    const auto at = place.find(segments[i].BeamNo);
+    for (std::size_t k = 0; k < count; ++k) {
+      CombineStretch(analysis, parts[k], i, stretch);
+      if (!Finite(stretch)) return false;
+      if (at == place.end()) continue;
+      double& u = utilisation[at->second * count + k];
+      const double su = StretchUtilisation(stretch);
+      if (!std::isnan(u) && (std::isnan(su) || su > u)) u = su;
+      // Displacements are judged under serviceability loads only.
+      if (!IsServiceability(combinations[k].Kind)) continue;
+      double& d = displacement[at->second * count + k];
+      d = std::max(d, StretchMaxDisplacement(stretch));
+    }
+  }
+  for (std::size_t k = 0; k < count; ++k) {
     KindEnvelope& envelope = analysis.Envelopes[static_cast<std::size_t>(combinations[k].Kind)];
     const long number = combinations[k].Number;
-    BeamValues(analysis.Combinations[k], place, utilisation, displacement);
+    const auto value = [&](const std::vector<double>& values, std::size_t b) {
+      return values[b * count + k];
+    };
     if (!envelope.Present) {
       envelope.Present = true;
       for (std::size_t b = 0; b < numbers.size(); ++b)
-        envelope.Beams.push_back({numbers[b], utilisation[b], number, displacement[b], number});
+        envelope.Beams.push_back(
+            {numbers[b], value(utilisation, b), number, value(displacement, b), number});
       continue;
     }
     for (std::size_t b = 0; b < numbers.size(); ++b) {
       BeamEnvelope& beam = envelope.Beams[b];
-      if (Exceeds(utilisation[b], beam.Utilisation)) {
-        beam.Utilisation = utilisation[b];
+      if (Exceeds(value(utilisation, b), beam.Utilisation)) {
+        beam.Utilisation = value(utilisation, b);
         beam.UtilisationGoverning = number;
       }
-      if (displacement[b] > beam.MaxDisplacement) {
-        beam.MaxDisplacement = displacement[b];
+      if (value(displacement, b) > beam.MaxDisplacement) {
+        beam.MaxDisplacement = value(displacement, b);
         beam.DisplacementGoverning = number;
       }
     }
@@ -176,6 +218,7 @@ void FormEnvelopes(const ModelDocument& doc, CaseAnalysis& analysis) {
       first = false;
     }
   }
+  return true;
 }
 
 void FailAll(ModelDocument& doc, CaseAnalysis& analysis, AnalysisFailure failure) {
@@ -185,7 +228,6 @@ void FailAll(ModelDocument& doc, CaseAnalysis& analysis, AnalysisFailure failure
   outcome.Failure = failure;
   outcome.Displacements.assign(3 * static_cast<std::size_t>(nodes.Count()), 0.0);
   analysis.Cases.clear();
-  analysis.Combinations.clear();
   doc.Segments.clear();
   doc.ResultsValid = false;
 }
@@ -218,24 +260,40 @@ CaseAnalysis AnalyseLoadCases(ModelDocument& doc) {
     analysis.Cases.clear();
     return analysis;
   }
-  for (std::size_t c = 0; c < cases.size(); ++c) {
-    context.SetDuration(cases[c].Duration);
-    SetCapacities(analysis.Cases[c].Segments, doc, context);
-  }
-  for (const TCombination& combination : doc.Settings.Combinations) {
-    ResultSet result = Combined(analysis, cases, combination);
-    if (!Finite(result)) {
-      FailAll(doc, analysis, AnalysisFailure::NotFinite);
-      return analysis;
+  for (const TCombination& combination : doc.Settings.Combinations)
+    analysis.Durations.push_back(CombinationDuration(combination, cases));
+  const auto capacities = [&](DurationClass duration) -> const StretchCapacities& {
+    StretchCapacities& table = analysis.Capacities[static_cast<std::size_t>(duration)];
+    if (table.empty()) {
+      context.SetDuration(duration);
+      table = CapacitiesFor(doc.Segments, doc, context);
     }
-    const DurationClass duration = CombinationDuration(combination, cases);
-    context.SetDuration(duration);
-    SetCapacities(result.Segments, doc, context);
-    analysis.Combinations.push_back(std::move(result));
-    analysis.Durations.push_back(duration);
-  }
-  FormEnvelopes(doc, analysis);
+    return table;
+  };
+  for (std::size_t c = 0; c < cases.size(); ++c)
+    SetCapacities(analysis.Cases[c].Segments, capacities(cases[c].Duration));
+  for (const DurationClass duration : analysis.Durations)
+    capacities(duration);
+  // A combination of huge factors can leave the doubles.
+  if (!FormEnvelopes(doc, analysis)) FailAll(doc, analysis, AnalysisFailure::NotFinite);
   return analysis;
+}
+
+void FormCombination(const CaseAnalysis& analysis, const ModelDocument& doc, std::size_t index,
+                     ResultSet& into) {
+  const CombinationParts parts = PartsOf(analysis, doc, index);
+  const std::size_t count = analysis.Cases.front().Segments.size();
+  into.Segments.resize(count);
+  for (std::size_t i = 0; i < count; ++i)
+    CombineStretch(analysis, parts, i, into.Segments[i]);
+  CombineNodes(analysis, parts, into);
+}
+
+ResultSet CombinationResult(const CaseAnalysis& analysis, const ModelDocument& doc,
+                            std::size_t index) {
+  ResultSet result;
+  FormCombination(analysis, doc, index, result);
+  return result;
 }
 
 long GoverningCombination(const CaseAnalysis& analysis, const ModelDocument& doc,
@@ -253,15 +311,16 @@ long GoverningCombination(const CaseAnalysis& analysis, const ModelDocument& doc
   return combinations.empty() ? -1 : combinations.front().Number;
 }
 
-const ResultSet* ChosenResult(const CaseAnalysis& analysis, const ModelDocument& doc,
-                              const ResultChoice& choice) {
-  if (!analysis.Ok()) return nullptr;
+std::optional<ResultSet> ChosenResult(const CaseAnalysis& analysis, const ModelDocument& doc,
+                                      const ResultChoice& choice) {
+  if (!analysis.Ok()) return std::nullopt;
   const std::vector<TCombination>& combinations = doc.Settings.Combinations;
   long index = -1;
   switch (choice.Kind) {
   case ResultKind::Case:
     index = IndexOfNumber(doc.Settings.LoadCases, choice.Number);
-    return index < 0 ? nullptr : &analysis.Cases[static_cast<std::size_t>(index)];
+    if (index < 0) return std::nullopt;
+    return analysis.Cases[static_cast<std::size_t>(index)];
   case ResultKind::Combination:
     index = IndexOfNumber(combinations, choice.Number);
     break;
@@ -269,10 +328,11 @@ const ResultSet* ChosenResult(const CaseAnalysis& analysis, const ModelDocument&
   case ResultKind::Default:
     index = IndexOfNumber(combinations, GoverningCombination(analysis, doc, choice));
     if (index < 0 && choice.Kind == ResultKind::Default && !analysis.Cases.empty())
-      return &analysis.Cases.front();
+      return analysis.Cases.front();
     break;
   }
-  return index < 0 ? nullptr : &analysis.Combinations[static_cast<std::size_t>(index)];
+  if (index < 0) return std::nullopt;
+  return CombinationResult(analysis, doc, static_cast<std::size_t>(index));
 }
 
 AnalysisOutcome InstallResult(ModelDocument& doc, const CaseAnalysis& analysis,
@@ -292,8 +352,9 @@ AnalysisOutcome InstallResult(ModelDocument& doc, const CaseAnalysis& analysis,
 AnalysisOutcome AnalyseChosenResult(ModelDocument& doc) {
   const CaseAnalysis analysis = AnalyseLoadCases(doc);
   if (!analysis.Ok()) return analysis.Outcome;
-  const ResultSet* result = ChosenResult(analysis, doc, ParseResultChoice(doc.Settings.ResultSet));
-  if (result == nullptr) result = ChosenResult(analysis, doc, ResultChoice{});
+  std::optional<ResultSet> result =
+      ChosenResult(analysis, doc, ParseResultChoice(doc.Settings.ResultSet));
+  if (!result) result = ChosenResult(analysis, doc, ResultChoice{});
   return InstallResult(doc, analysis, *result);
 }
 

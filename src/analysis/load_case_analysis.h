@@ -7,9 +7,11 @@
 // governs it.
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "analysis/analysis_outcome.h"
+#include "analysis/segments.h"
 #include "model/document.h"
 #include "model/result_choice.h"
 
@@ -24,7 +26,9 @@ struct ResultSet {
 };
 
 // The largest utilisation and displacement of a beam over the combinations of
-// one kind, and the combinations that give them (-1: none, the value 0).
+// one kind, and the combinations that give them. Displacements are judged
+// under serviceability combinations only: for ultimate ones they stay 0, with
+// the first combination named.
 struct BeamEnvelope {
   long Number = 0;
   double Utilisation = 0; // fraction; undefined (NaN) when a combination's is
@@ -45,9 +49,11 @@ struct KindEnvelope {
 struct CaseAnalysis {
   AnalysisOutcome Outcome;              // of the whole: a case that fails fails every result
   std::vector<ResultSet> Cases;         // in the order of the document's cases
-  std::vector<ResultSet> Combinations;  // in the order of its combinations
   std::vector<DurationClass> Durations; // per combination, the class timber takes
   std::array<KindEnvelope, kCombinationKindCount> Envelopes;
+  // The capacities of the stretches for each duration class that a case or
+  // combination takes; empty for the others.
+  std::array<StretchCapacities, kDurationClassCount> Capacities;
 
   bool Ok() const { return Outcome.Ok(); }
   const KindEnvelope& Envelope(CombinationKind kind) const {
@@ -55,7 +61,7 @@ struct CaseAnalysis {
   }
 };
 
-// Solves every case and forms every combination of a document with load cases,
+// Solves every case of a document with load cases and forms its envelopes,
 // leaving the model's segments and reactions as those of the last case. A
 // load, settlement or combination naming a case that does not exist, or a
 // factor that is not a finite number, fails the analysis (LoadCases).
@@ -64,10 +70,17 @@ CaseAnalysis AnalyseLoadCases(ModelDocument& doc);
 // The results the choice names: a case, a combination, or for an envelope and
 // the default the combination that governs the largest utilisation (of the
 // kind, or of the ultimate combinations; without any, the first combination,
-// then the first case). Null after a failed analysis or when the named case or
+// then the first case). None after a failed analysis or when the named case or
 // combination does not exist.
-const ResultSet* ChosenResult(const CaseAnalysis& analysis, const ModelDocument& doc,
-                              const ResultChoice& choice);
+// A combination's results are formed when asked for, from those of its cases.
+// The combination at `index` in the document's list; `into` is reused.
+void FormCombination(const CaseAnalysis& analysis, const ModelDocument& doc, std::size_t index,
+                     ResultSet& into);
+ResultSet CombinationResult(const CaseAnalysis& analysis, const ModelDocument& doc,
+                            std::size_t index);
+
+std::optional<ResultSet> ChosenResult(const CaseAnalysis& analysis, const ModelDocument& doc,
+                                      const ResultChoice& choice);
 // The number of the combination ChosenResult takes for the default and an
 // envelope; -1 when it takes a case or nothing.
 long GoverningCombination(const CaseAnalysis& analysis, const ModelDocument& doc,

@@ -78,8 +78,20 @@ Point2 LoadEnd(const NodeTable& nodes, long number, double x, double y) {
 }
 
 // Self-weight and the distributed loads of the beam, spread per stretch.
-void AddLoads(TSegmentObject& segment, bool ownWeight, const std::vector<const TLoadObject*>& loads,
-              const NodeTable& nodes) {
+// The matrix and vectors that turn the equivalent loads into global axes, made
+// once for all the stretches of one pass.
+struct LoadTransform {
+  TMatrix tt;
+  TVector local, global;
+  LoadTransform() {
+    AllocMatrix(tt, 5, 5);
+    AllocVector(local, 5);
+    AllocVector(global, 5);
+  }
+};
+
+void AddLoads(LoadTransform& transform, TSegmentObject& segment, bool ownWeight,
+              const std::vector<const TLoadObject*>& loads, const NodeTable& nodes) {
   const double length = segment.Length;
   const double theta = segment.Angle;
   segment.Px = 0;
@@ -110,12 +122,10 @@ void AddLoads(TSegmentObject& segment, bool ownWeight, const std::vector<const T
                        r * length * std::sin(alpha), length, segment.EqLoadL);
   }
 
-  TMatrix tt;
-  AllocMatrix(tt, 5, 5);
+  TMatrix& tt = transform.tt;
   TransposedTransformation(theta, tt);
-  TVector local, global;
-  AllocVector(local, 5);
-  AllocVector(global, 5);
+  TVector& local = transform.local;
+  TVector& global = transform.global;
   for (int i = 0; i < 6; ++i)
     local[i] = segment.EqLoadL[i];
   MatVecMul(tt, local, global, 5, 5);
@@ -164,6 +174,7 @@ SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionCo
   const auto loadsOnBeam = LoadsOnBeams(doc, selection);
   const std::vector<const TLoadObject*> noLoads;
   const std::vector<HostedNode> noNodes;
+  LoadTransform transform;
 
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
     const TNodeObject* first = nodes.Find(beam.Node1);
@@ -188,7 +199,7 @@ SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionCo
         ++next;
       const TNodeObject* end = next < hosted.size() ? hosted[next].Node : second;
       TSegmentObject segment = Stretch(beam, ++number, *current, *end, values);
-      AddLoads(segment, selection.OwnWeight, loads, nodes);
+      AddLoads(transform, segment, selection.OwnWeight, loads, nodes);
       doc.Segments.push_back(segment);
       if (end == second || end->Number == beam.Node2) break;
       current = end;
@@ -202,28 +213,39 @@ void LoadSegments(std::vector<TSegmentObject>& segments, const ModelDocument& do
                   const NodeTable& nodes, const LoadSelection& selection) {
   const auto loadsOnBeam = LoadsOnBeams(doc, selection);
   const std::vector<const TLoadObject*> noLoads;
+  LoadTransform transform;
   for (TSegmentObject& segment : segments) {
     const auto loadsAt = loadsOnBeam.find(segment.BeamNo);
-    AddLoads(segment, selection.OwnWeight, loadsAt == loadsOnBeam.end() ? noLoads : loadsAt->second,
-             nodes);
+    AddLoads(transform, segment, selection.OwnWeight,
+             loadsAt == loadsOnBeam.end() ? noLoads : loadsAt->second, nodes);
   }
 }
 
-void SetCapacities(std::vector<TSegmentObject>& segments, const ModelDocument& doc,
-                   SectionContext& context) {
-  std::unordered_map<long, std::array<double, 3>> capacities;
+StretchCapacities CapacitiesFor(const std::vector<TSegmentObject>& segments,
+                                const ModelDocument& doc, SectionContext& context) {
+  std::unordered_map<long, StretchCapacity> timber;
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
-    // Only timber weakens with the duration of its load.
-    if (MaterialKindOf(beam) != MaterialKind::Wood || capacities.count(beam.Number)) continue;
-    capacities[beam.Number] = {Rtd(beam, doc, &context), Rcd(beam, doc, &context),
-                               Md(beam, doc, &context)};
+    // Only timber weakens with the duration of its load; the first beam of a
+    // number is the one its stretches were built from.
+    if (MaterialKindOf(beam) != MaterialKind::Wood || timber.count(beam.Number)) continue;
+    timber[beam.Number] = {Rtd(beam, doc, &context), Rcd(beam, doc, &context),
+                           Md(beam, doc, &context)};
   }
-  for (TSegmentObject& segment : segments) {
-    const auto at = capacities.find(segment.BeamNo);
-    if (at == capacities.end()) continue;
-    segment.Rtd = at->second[0];
-    segment.Rcd = at->second[1];
-    segment.Md = at->second[2];
+  StretchCapacities capacities;
+  capacities.reserve(segments.size());
+  for (const TSegmentObject& segment : segments) {
+    const auto at = timber.find(segment.BeamNo);
+    capacities.push_back(
+        at != timber.end() ? at->second : StretchCapacity{segment.Rtd, segment.Rcd, segment.Md});
+  }
+  return capacities;
+}
+
+void SetCapacities(std::vector<TSegmentObject>& segments, const StretchCapacities& capacities) {
+  for (std::size_t i = 0; i < segments.size() && i < capacities.size(); ++i) {
+    segments[i].Rtd = capacities[i].Rtd;
+    segments[i].Rcd = capacities[i].Rcd;
+    segments[i].Md = capacities[i].Md;
   }
 }
 

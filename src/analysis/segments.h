@@ -39,10 +39,17 @@ inline SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes,
 void LoadSegments(std::vector<TSegmentObject>& segments, const ModelDocument& doc,
                   const NodeTable& nodes, const LoadSelection& selection);
 
-// The tensile, compressive and moment capacities of the timber stretches again,
-// for the load duration `context` now gives (a load combination's); the
-// stretches of other materials keep theirs.
-void SetCapacities(std::vector<TSegmentObject>& segments, const ModelDocument& doc,
-                   SectionContext& context);
+// The tensile, compressive and moment capacities of every stretch.
+struct StretchCapacity {
+  double Rtd = 0, Rcd = 0, Md = 0;
+};
+
+// The capacities of the stretches for the load duration `context` now gives (a
+// load combination's): timber's worked out again, every other material's as the
+// stretch holds them.
+using StretchCapacities = std::vector<StretchCapacity>;
+StretchCapacities CapacitiesFor(const std::vector<TSegmentObject>& segments,
+                                const ModelDocument& doc, SectionContext& context);
+void SetCapacities(std::vector<TSegmentObject>& segments, const StretchCapacities& capacities);
 
 } // namespace strandel
