@@ -349,13 +349,17 @@ AnalysisOutcome InstallResult(ModelDocument& doc, const CaseAnalysis& analysis,
   return outcome;
 }
 
-AnalysisOutcome AnalyseChosenResult(ModelDocument& doc) {
-  const CaseAnalysis analysis = AnalyseLoadCases(doc);
-  if (!analysis.Ok()) return analysis.Outcome;
+std::optional<ResultSet> DocumentResult(const CaseAnalysis& analysis, const ModelDocument& doc) {
   std::optional<ResultSet> result =
       ChosenResult(analysis, doc, ParseResultChoice(doc.Settings.ResultSet));
   if (!result) result = ChosenResult(analysis, doc, ResultChoice{});
-  return InstallResult(doc, analysis, *result);
+  return result;
+}
+
+AnalysisOutcome AnalyseChosenResult(ModelDocument& doc) {
+  const CaseAnalysis analysis = AnalyseLoadCases(doc);
+  if (!analysis.Ok()) return analysis.Outcome;
+  return InstallResult(doc, analysis, *DocumentResult(analysis, doc));
 }
 
 } // namespace strandel

@@ -91,8 +91,11 @@ long GoverningCombination(const CaseAnalysis& analysis, const ModelDocument& doc
 AnalysisOutcome InstallResult(ModelDocument& doc, const CaseAnalysis& analysis,
                               const ResultSet& result);
 
-// AnalyseLoadCases, then the result of the document's ResultSet installed; a
-// ResultSet that names nothing there installs the default.
+// The result the document's ResultSet names, or the default when it names
+// nothing there; none after a failed analysis.
+std::optional<ResultSet> DocumentResult(const CaseAnalysis& analysis, const ModelDocument& doc);
+
+// AnalyseLoadCases, then DocumentResult installed.
 AnalysisOutcome AnalyseChosenResult(ModelDocument& doc);
 
 } // namespace strandel

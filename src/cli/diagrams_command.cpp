@@ -19,6 +19,7 @@
 #include "cli/json_text.h"
 #include "cli/model_input.h"
 #include "cli/picture_output.h"
+#include "cli/result_options.h"
 #include "cli/settings_input.h"
 #include "common/files.h"
 #include "common/number_text.h"
@@ -140,7 +141,8 @@ std::optional<std::string> DrawBeamPage(const BeamPage& page, const AppSettings&
 
 const char* const kDiagramsUsage =
     "usage: strandel-cli diagrams MODEL.qsd --beam N [OUT.(png|pdf)] [--json]\n"
-    "                             [--show N,T,M,V,Y,S,U] [--settings FILE]\n"
+    "                             [--show N,T,M,V,Y,S,U] [--case N | --combination N]\n"
+    "                             [--settings FILE]\n"
     "\n"
     "Analyses the frame and prints the content of the beam page of beam N as one\n"
     "JSON object: the reactions on the beam (its ends, and the nodes lying on it),\n"
@@ -167,10 +169,12 @@ const char* const kDiagramsUsage =
     "2 bad usage, no beam N, MODEL unreadable or malformed, or OUT not writable.\n";
 
 int RunDiagrams(const std::vector<std::string>& args) {
-  const Arguments parsed = ParseArguments(args, {{"--beam", "--show"}, {"--json"}});
+  OptionSpec spec{{"--beam", "--show"}, {"--json"}};
+  spec.WithValue.insert(kResultOptions.begin(), kResultOptions.end());
+  const Arguments parsed = ParseArguments(args, spec);
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
   if (parsed.Help) {
-    std::fputs(kDiagramsUsage, stdout);
+    PrintUsage(kDiagramsUsage);
     return kExitOk;
   }
   if (parsed.Positional.empty() || parsed.Positional.size() > 2)
@@ -200,6 +204,7 @@ int RunDiagrams(const std::vector<std::string>& args) {
   if (!ReadModel(parsed.Positional[0], doc, ModelUse::Analyse)) return kExitUsage;
   if (FindBeam(doc, *beamNumber) == nullptr)
     return UsageError(parsed.Positional[0] + " has no beam " + *beamText);
+  if (!ApplyResultOptions(parsed, doc, parsed.Positional[0])) return kExitUsage;
 
   const AnalysisOutcome outcome = AnalyseModel(doc);
   doc.Settings.FBDBeamNo = *beamNumber;

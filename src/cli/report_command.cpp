@@ -11,6 +11,7 @@
 #include "cli/picture_output.h"
 #include "cli/report_environment.h"
 #include "cli/report_pdf.h"
+#include "cli/result_options.h"
 #include "cli/settings_input.h"
 #include "common/files.h"
 #include "common/translation.h"
@@ -36,7 +37,8 @@ std::string TemplatePath(const std::string& given) {
 } // namespace
 
 const char* const kReportUsage =
-    "usage: strandel-cli report MODEL.qsd TEMPLATE.txt [--pdf OUT.pdf] [--settings FILE]\n"
+    "usage: strandel-cli report MODEL.qsd TEMPLATE.txt [--pdf OUT.pdf]\n"
+    "                           [--case N | --combination N] [--settings FILE]\n"
     "\n"
     "Analyses the model and expands the report template: prints the report's lines,\n"
     "each template line with its {width;alignment;name} parameters replaced by the\n"
@@ -69,10 +71,12 @@ const char* const kReportUsage =
     "OUT.pdf not writable.\n";
 
 int RunReport(const std::vector<std::string>& args) {
-  const Arguments parsed = ParseArguments(args, {{"--pdf"}, {}});
+  OptionSpec spec{{"--pdf"}, {}};
+  spec.WithValue.insert(kResultOptions.begin(), kResultOptions.end());
+  const Arguments parsed = ParseArguments(args, spec);
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
   if (parsed.Help) {
-    std::fputs(kReportUsage, stdout);
+    PrintUsage(kReportUsage);
     return kExitOk;
   }
   if (parsed.Positional.size() != 2) return UsageError("report needs MODEL.qsd and TEMPLATE.txt");
@@ -83,6 +87,7 @@ int RunReport(const std::vector<std::string>& args) {
   const std::string& modelPath = parsed.Positional[0];
   ModelDocument doc;
   if (!ReadModel(modelPath, doc, ModelUse::Analyse)) return kExitUsage;
+  if (!ApplyResultOptions(parsed, doc, modelPath)) return kExitUsage;
   const std::string templatePath = TemplatePath(parsed.Positional[1]);
   const TemplateReadResult read = ReadReportTemplate(templatePath);
   if (!read.ok)

@@ -2,14 +2,17 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "analysis/beam_curves.h"
+#include "analysis/load_case_analysis.h"
 #include "analysis/solver.h"
 #include "cli/analysis_report.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/json_text.h"
 #include "cli/model_input.h"
+#include "cli/result_options.h"
 #include "cli/settings_input.h"
 #include "common/number_text.h"
 
@@ -60,17 +63,19 @@ void NextEntry(std::string& out, bool& first) {
   first = false;
 }
 
-void PrintJson(const ModelDocument& doc, const AnalysisOutcome& outcome, bool valid) {
+// The results of one load set as the top level has always listed them: the
+// nodes, supports, segments and beams, each key on a line of its own.
+std::string ResultJson(const ModelDocument& doc, const std::vector<double>& displacements,
+                       bool valid, bool withMaxima) {
   std::string out;
   out.reserve(1024 + 700 * doc.Segments.size());
-  out += std::string("{\"results_valid\": ") + (valid ? "true" : "false");
-
-  out += ",\n \"nodes\": [";
+  out += "\"nodes\": [";
   bool first = true;
-  int index = 0;
+  std::size_t index = 0;
   for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc)) {
     NextEntry(out, first);
-    const double* u = outcome.Analysed && valid ? &outcome.Displacements[3 * index] : nullptr;
+    const double* u =
+        valid && 3 * index < displacements.size() ? &displacements[3 * index] : nullptr;
     out += "{\"number\": " + std::to_string(node.Number) + ", \"x\": " + JsonNumber(node.X) +
            ", \"y\": " + JsonNumber(node.Y) + ", \"ux\": " + JsonNumber(u ? u[0] : NAN) +
            ", \"uy\": " + JsonNumber(u ? u[1] : NAN) + ", \"rz\": " + JsonNumber(u ? u[2] : NAN) +
@@ -120,10 +125,111 @@ void PrintJson(const ModelDocument& doc, const AnalysisOutcome& outcome, bool va
            ", \"max_displacement\": " + JsonNumber(beam.MaxDisplacement) + "}";
   }
   out += first ? "]" : "\n ]";
-  out += ",\n \"max_utilisation\": " +
-         JsonNumber(valid ? HighestOf(beams, &BeamResult::Utilisation) : NAN) +
-         ", \"max_displacement\": " +
-         JsonNumber(valid ? HighestOf(beams, &BeamResult::MaxDisplacement) : NAN);
+  if (withMaxima) {
+    out += ",\n \"max_utilisation\": " +
+           JsonNumber(valid ? HighestOf(beams, &BeamResult::Utilisation) : NAN) +
+           ", \"max_displacement\": " +
+           JsonNumber(valid ? HighestOf(beams, &BeamResult::MaxDisplacement) : NAN);
+  }
+  return out;
+}
+
+std::string FactorsJson(const TCombination& combination) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < combination.Factors.size(); ++i) {
+    out += (i ? ", [" : "[") + std::to_string(combination.Factors[i].Case) + ", " +
+           JsonNumber(combination.Factors[i].Factor) + "]";
+  }
+  return out + "]";
+}
+
+// Every case and combination, each result in the shape of the top level, and
+// the envelope of each kind of combination. The model is left holding the
+// result `chosen`.
+std::string CaseResultsJson(ModelDocument& doc, const CaseAnalysis& analysis,
+                            const ResultSet& chosen) {
+  std::string out = ",\n \"cases\": [";
+  bool first = true;
+  for (std::size_t c = 0; c < doc.Settings.LoadCases.size(); ++c) {
+    const TLoadCase& loadCase = doc.Settings.LoadCases[c];
+    InstallResult(doc, analysis, analysis.Cases[c]);
+    NextEntry(out, first);
+    out += "{\"number\": " + std::to_string(loadCase.Number) +
+           ", \"name\": " + JsonString(loadCase.Name) + ",\n " +
+           ResultJson(doc, analysis.Cases[c].Displacements, true, false) + "}";
+  }
+  out += first ? "]" : "\n ]";
+  out += ",\n \"combinations\": [";
+  first = true;
+  ResultSet result;
+  for (std::size_t k = 0; k < doc.Settings.Combinations.size(); ++k) {
+    const TCombination& combination = doc.Settings.Combinations[k];
+    FormCombination(analysis, doc, k, result);
+    InstallResult(doc, analysis, result);
+    NextEntry(out, first);
+    out += "{\"number\": " + std::to_string(combination.Number) +
+           ", \"name\": " + JsonString(combination.Name) +
+           ", \"kind\": " + JsonString(CombinationKindCode(combination.Kind)) +
+           ", \"factors\": " + FactorsJson(combination) +
+           ", \"duration\": " + std::to_string(static_cast<int>(analysis.Durations[k])) + ",\n " +
+           ResultJson(doc, result.Displacements, true, true) + "}";
+  }
+  out += first ? "]" : "\n ]";
+  out += ",\n \"envelope\": {";
+  first = true;
+  for (int kind = 0; kind < kCombinationKindCount; ++kind) {
+    const CombinationKind kindOf = static_cast<CombinationKind>(kind);
+    const KindEnvelope& envelope = analysis.Envelope(kindOf);
+    if (!envelope.Present) continue;
+    NextEntry(out, first);
+    out += JsonString(CombinationKindCode(kindOf)) +
+           ": {\"max_utilisation\": " + JsonNumber(envelope.MaxUtilisation) +
+           ", \"governing\": " + std::to_string(envelope.Governing);
+    const bool service = IsServiceability(kindOf);
+    if (service) {
+      out += ", \"max_displacement\": " + JsonNumber(envelope.MaxDisplacement) +
+             ", \"displacement_governing\": " + std::to_string(envelope.DisplacementGoverning);
+    }
+    out += ", \"beams\": [";
+    for (std::size_t b = 0; b < envelope.Beams.size(); ++b) {
+      const BeamEnvelope& beam = envelope.Beams[b];
+      out += std::string(b ? "," : "") + "\n   {\"number\": " + std::to_string(beam.Number) +
+             ", \"utilisation\": " + JsonNumber(beam.Utilisation) +
+             ", \"governing\": " + std::to_string(beam.UtilisationGoverning);
+      if (service) {
+        out += ", \"max_displacement\": " + JsonNumber(beam.MaxDisplacement) +
+               ", \"displacement_governing\": " + std::to_string(beam.DisplacementGoverning);
+      }
+      out += "}";
+    }
+    out += envelope.Beams.empty() ? "]}" : "\n  ]}";
+  }
+  out += first ? "}" : "\n }";
+  InstallResult(doc, analysis, chosen);
+  return out;
+}
+
+// Which result the top level holds: {"kind": "combination", "number": 4}.
+std::string ShownResultJson(const ModelDocument& doc, const CaseAnalysis& analysis) {
+  const ResultChoice choice = ParseResultChoice(doc.Settings.ResultSet);
+  if (choice.Kind == ResultKind::Case)
+    return "{\"kind\": \"case\", \"number\": " + std::to_string(choice.Number) + "}";
+  const long number = choice.Kind == ResultKind::Combination
+                          ? choice.Number
+                          : GoverningCombination(analysis, doc, choice);
+  return "{\"kind\": \"combination\", \"number\": " + std::to_string(number) + "}";
+}
+
+void PrintJson(ModelDocument& doc, const AnalysisOutcome& outcome, bool valid,
+               const CaseAnalysis* analysis, const ResultSet* shown) {
+  std::string out = std::string("{\"results_valid\": ") + (valid ? "true" : "false");
+  out += ",\n ";
+  const std::vector<double> none;
+  out += ResultJson(doc, outcome.Analysed ? outcome.Displacements : none, valid, true);
+  if (analysis != nullptr && shown != nullptr) {
+    out += ",\n \"result\": " + ShownResultJson(doc, *analysis);
+    out += CaseResultsJson(doc, *analysis, *shown);
+  }
   if (!valid) out += ",\n \"failure\": " + FailureJson(outcome);
   out += "}\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
@@ -146,13 +252,44 @@ std::string Percent(double fraction) {
   return FormatValue(100 * fraction);
 }
 
+// "Results of load combination 4 "ULS: Snow leading"".
+std::string ShownResultText(const ModelDocument& doc, const CaseAnalysis& analysis) {
+  const ResultChoice choice = ParseResultChoice(doc.Settings.ResultSet);
+  if (choice.Kind == ResultKind::Case) {
+    const TLoadCase* loadCase = FindLoadCase(doc.Settings.LoadCases, choice.Number);
+    return "Results of load case " + std::to_string(choice.Number) + " \"" +
+           (loadCase ? loadCase->Name : "") + "\"";
+  }
+  const long number = choice.Kind == ResultKind::Combination
+                          ? choice.Number
+                          : GoverningCombination(analysis, doc, choice);
+  const TCombination* combination = FindCombination(doc.Settings.Combinations, number);
+  return "Results of load combination " + std::to_string(number) + " \"" +
+         (combination ? combination->Name : "") + "\"" +
+         (choice.Kind == ResultKind::Default ? ", the ultimate combination that governs" : "");
+}
+
+// Every beam's highest utilisation over the ultimate combinations and the
+// combination that gives it.
+void PrintUltimateEnvelope(const CaseAnalysis& analysis) {
+  const KindEnvelope& envelope = analysis.Envelope(CombinationKind::Ultimate);
+  if (!envelope.Present) return;
+  std::printf("\nBeams  utilisation [%%]  governing ULS combination\n");
+  for (const BeamEnvelope& beam : envelope.Beams) {
+    std::printf("%5ld %18s %27ld\n", beam.Number, Percent(beam.Utilisation).c_str(),
+                beam.UtilisationGoverning);
+  }
+}
+
 void PrintTable(const ModelDocument& doc, const AnalysisOutcome& outcome, bool valid,
-                const std::string& path, const AppSettings& settings) {
+                const std::string& path, const AppSettings& settings,
+                const CaseAnalysis* analysis) {
   const UnitChoice& units = settings.Units;
   if (valid)
     std::printf("Frame analysis of %s\n", path.c_str());
   else
     std::printf("Frame analysis of %s failed: %s\n", path.c_str(), FailureText(outcome).c_str());
+  if (valid && analysis != nullptr) std::printf("%s\n", ShownResultText(doc, *analysis).c_str());
 
   const std::string length = UnitName(units, Quantity::Length);
   const std::string displacement = UnitName(units, Quantity::Displacement);
@@ -197,12 +334,14 @@ void PrintTable(const ModelDocument& doc, const AnalysisOutcome& outcome, bool v
       Percent(HighestOf(beams, &BeamResult::Utilisation)).c_str(),
       Shown(units, Quantity::Displacement, HighestOf(beams, &BeamResult::MaxDisplacement)).c_str(),
       displacement.c_str());
+  if (analysis != nullptr) PrintUltimateEnvelope(*analysis);
 }
 
 } // namespace
 
 const char* const kSolveUsage =
-    "usage: strandel-cli solve MODEL.qsd [--json] [--settings FILE]\n"
+    "usage: strandel-cli solve MODEL.qsd [--json] [--case N | --combination N]\n"
+    "                          [--settings FILE]\n"
     "\n"
     "Runs the frame analysis: the displacements of every node, the reactions of the\n"
     "supports, the end displacements and forces of every beam stretch (local and\n"
@@ -215,19 +354,39 @@ const char* const kSolveUsage =
     "The table uses the display units of the settings; --json prints one object in\n"
     "SI base units. A failed analysis still prints its output, with\n"
     "\"results_valid\": false and a \"failure\" object naming the reason (unstable,\n"
-    "zero-length segment, zero stiffness, too many nodes, not finite) and, when\n"
-    "known, the node and freedom along which the structure gives way; values the\n"
-    "analysis did not produce are null. Where the structure can move is also told\n"
-    "on stderr: \"The structure can move at node 7 in x.\"\n"
+    "zero-length segment, zero stiffness, too many nodes, not finite, load cases)\n"
+    "and, when known, the node and freedom along which the structure gives way and\n"
+    "the load case under whose loads it does; values the analysis did not produce\n"
+    "are null. Where the structure can move is also told on stderr: \"The\n"
+    "structure can move at node 7 in x.\"\n"
+    "\n"
+    "A document with load cases is solved for each case; a combination is the\n"
+    "factored sum of its cases, its timber checked for the load duration of its\n"
+    "shortest acting case. The top level then holds the result chosen with --case\n"
+    "or --combination (by default the ultimate combination that governs), named by\n"
+    "\"result\": {\"kind\": \"case\" or \"combination\", \"number\"}, and the JSON\n"
+    "adds:\n"
+    "  \"cases\": [{\"number\", \"name\", \"nodes\", \"supports\", \"segments\",\n"
+    "             \"beams\"}, ...]\n"
+    "  \"combinations\": [{\"number\", \"name\", \"kind\" (ULS, SLS-C, SLS-F, SLS-QP),\n"
+    "             \"factors\": [[case, factor], ...], \"duration\" (the load-duration\n"
+    "             class timber takes, 0 permanent .. 4 instantaneous), \"nodes\",\n"
+    "             \"supports\", \"segments\", \"beams\", \"max_utilisation\",\n"
+    "             \"max_displacement\"}, ...]\n"
+    "  \"envelope\": {\"ULS\": {\"max_utilisation\", \"governing\", \"beams\":\n"
+    "             [{\"number\", \"utilisation\", \"governing\"}, ...]}, \"SLS-C\": {...\n"
+    "             and \"max_displacement\", \"displacement_governing\", also per\n"
+    "             beam}, ...}, one entry per kind the document has; \"governing\"\n"
+    "             is the number of the combination that gives the value.\n"
     "\n"
     "Exit status: 0 solved; 1 the analysis failed; 2 bad usage, or MODEL unreadable,\n"
     "malformed, cut off, or with a load on a beam or node that does not exist.\n";
 
 int RunSolve(const std::vector<std::string>& args) {
-  const Arguments parsed = ParseArguments(args, {{}, {"--json"}});
+  const Arguments parsed = ParseArguments(args, {kResultOptions, {"--json"}});
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
   if (parsed.Help) {
-    std::fputs(kSolveUsage, stdout);
+    PrintUsage(kSolveUsage);
     return kExitOk;
   }
   if (parsed.Positional.size() != 1) return UsageError("solve needs one MODEL.qsd");
@@ -236,13 +395,28 @@ int RunSolve(const std::vector<std::string>& args) {
   ModelDocument doc;
   if (!ReadModel(parsed.Positional[0], doc, ModelUse::Analyse)) return kExitUsage;
 
-  const AnalysisOutcome outcome = AnalyseModel(doc);
+  if (!ApplyResultOptions(parsed, doc, parsed.Positional[0])) return kExitUsage;
+
+  // A document with load cases is solved case by case; the top level shows the
+  // chosen result and the JSON lists every case and combination besides.
+  std::optional<CaseAnalysis> analysis;
+  std::optional<ResultSet> shown;
+  AnalysisOutcome outcome;
+  if (doc.Settings.LoadCases.empty()) {
+    outcome = AnalyseModel(doc);
+  } else {
+    analysis = AnalyseLoadCases(doc);
+    outcome = analysis->Outcome;
+    shown = DocumentResult(*analysis, doc);
+    if (shown) outcome = InstallResult(doc, *analysis, *shown);
+  }
   // A model without nodes has nothing that could fail; there is nothing to show.
   const bool valid = outcome.Ok() || !outcome.Analysed;
   if (parsed.Has("--json"))
-    PrintJson(doc, outcome, valid);
+    PrintJson(doc, outcome, valid, analysis ? &*analysis : nullptr, shown ? &*shown : nullptr);
   else
-    PrintTable(doc, outcome, valid, parsed.Positional[0], settings);
+    PrintTable(doc, outcome, valid, parsed.Positional[0], settings,
+               analysis ? &*analysis : nullptr);
   std::fflush(stdout);
   ShowMovement(outcome);
   ShowNotes(outcome);

@@ -1,0 +1,24 @@
+#pragma once
+// "--case N" and "--combination N": which results solve, diagrams and report
+// show for a document with load cases (by default the ultimate combination that
+// governs the design). A document without cases is case 1 and combination 1.
+
+#include <set>
+#include <string>
+
+#include "cli/arguments.h"
+#include "model/document.h"
+
+namespace strandel::cli {
+
+inline const std::set<std::string> kResultOptions = {"--case", "--combination"};
+
+// A command's --help: its usage, then the two options.
+void PrintUsage(const char* usage);
+
+// Sets the document's ResultSet from the options. False, after a usage message
+// on stderr, when both are given, the number is not a whole number, or the
+// document has no such case or combination.
+bool ApplyResultOptions(const Arguments& parsed, ModelDocument& doc, const std::string& path);
+
+} // namespace strandel::cli
