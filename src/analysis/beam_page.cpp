@@ -39,7 +39,8 @@ void ChooseBeam(BeamPage& page, ModelDocument& doc, const AppSettings& settings,
   UpdateBeamPage(page, doc, settings);
 }
 
-void UpdateBeamPage(BeamPage& page, ModelDocument& doc, const AppSettings& settings) {
+void UpdateBeamPage(BeamPage& page, ModelDocument& doc, const AppSettings& settings,
+                    const PageEnvelope& envelope) {
   page.BeamHeight = 10;
   page.TextHeight = 3;
   // Loads keep the proportion to beams that the model page gives them.
@@ -52,7 +53,11 @@ void UpdateBeamPage(BeamPage& page, ModelDocument& doc, const AppSettings& setti
   double y = 230;
   BuildForceTable(page, settings, y);
   for (int kind = 1; kind <= kDiagramKinds; ++kind) {
-    if (page.ShowDiagram[kind - 1]) BuildDiagram(page, doc, settings, DiagramKind(kind), y);
+    if (!page.ShowDiagram[kind - 1]) continue;
+    if (envelope.Analysis != nullptr)
+      BuildEnvelopeDiagram(page, doc, settings, DiagramKind(kind), envelope, y);
+    else
+      BuildDiagram(page, doc, settings, DiagramKind(kind), y);
   }
 }
 

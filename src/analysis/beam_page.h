@@ -43,6 +43,18 @@ struct TReactionTableObject {
   double Width = kPageBeamWidth, Height = 0;
 };
 
+// Where an envelope diagram is largest or smallest, the combination that gives
+// it and the forces acting there in that combination.
+struct EnvelopeExtreme {
+  double X = 0; // along the undeformed beam, m
+  double Value = 0;
+  long Combination = -1;                         // -1 when the beam has no points
+  double NormalForce = 0, Shear = 0, Moment = 0; // N, N, Nm
+};
+
+// The room a line of notes under a diagram takes, page units.
+inline constexpr double kDiagramNoteLine = 4;
+
 enum class DiagramKind : int {
   NormalForce = 1,
   ShearForce = 2,
@@ -62,7 +74,17 @@ struct TDiagramObject {
   std::string YLabel, XLabel = "X";
   std::uint32_t Color = 0xEBEBEB;
   double Left = kPageBeamLeft, Top = 0, Width = kPageBeamWidth, Height = 30;
-  std::vector<TGraphPoint> Curve1, Curve2; // Curve2 only for stresses (bottom fibre)
+  // Curve2 only for stresses (bottom fibre), and for an envelope: Curve1 the
+  // largest values, Curve2 the smallest.
+  std::vector<TGraphPoint> Curve1, Curve2;
+  // Lines written under the diagram, kDiagramNoteLine apart: where an
+  // envelope's extremes are, the combinations that give them and the forces
+  // acting with them.
+  std::vector<std::string> Notes;
+  // An envelope's: per point of Curve1 and Curve2 the combination giving it,
+  // and its highest and lowest point.
+  std::vector<long> Governing1, Governing2;
+  std::vector<EnvelopeExtreme> Extremes;
 };
 
 // Copies of model objects carry page coordinates; reactions, the table and the
@@ -99,6 +121,16 @@ void ChooseBeam(BeamPage& page, ModelDocument& doc, const AppSettings& settings,
 
 // Rebuilds the whole content: sizes, choice list, free body, reactions, the force
 // table below it and the diagrams switched on, stacked downwards.
-void UpdateBeamPage(BeamPage& page, ModelDocument& doc, const AppSettings& settings);
+struct CaseAnalysis;
+
+// The load combinations whose envelope the diagrams show, in place of the one
+// result the free body and the force table show.
+struct PageEnvelope {
+  const CaseAnalysis* Analysis = nullptr; // none: the diagrams of the one result
+  CombinationKind Kind = CombinationKind::Ultimate;
+};
+
+void UpdateBeamPage(BeamPage& page, ModelDocument& doc, const AppSettings& settings,
+                    const PageEnvelope& envelope = {});
 
 } // namespace strandel

@@ -7,25 +7,30 @@ namespace strandel {
 namespace {
 
 double YUnitFactor(const UnitChoice& units, DiagramKind kind) {
-  switch (kind) {
-  case DiagramKind::NormalForce:
-  case DiagramKind::ShearForce:
-    return UnitFactor(units, Quantity::Force);
-  case DiagramKind::Moment:
-    return UnitFactor(units, Quantity::Moment);
-  case DiagramKind::Slope:
-    return UnitFactor(units, Quantity::Angle);
-  case DiagramKind::Deflection:
-    return UnitFactor(units, Quantity::Displacement);
-  case DiagramKind::Stress:
-    return UnitFactor(units, Quantity::Stress);
-  case DiagramKind::Utilisation:
-    return 1.0;
-  }
-  return 1.0;
+  const std::optional<Quantity> quantity = DiagramQuantity(kind);
+  return quantity ? UnitFactor(units, *quantity) : 1.0;
 }
 
 } // namespace
+
+std::optional<Quantity> DiagramQuantity(DiagramKind kind) {
+  switch (kind) {
+  case DiagramKind::NormalForce:
+  case DiagramKind::ShearForce:
+    return Quantity::Force;
+  case DiagramKind::Moment:
+    return Quantity::Moment;
+  case DiagramKind::Slope:
+    return Quantity::Angle;
+  case DiagramKind::Deflection:
+    return Quantity::Displacement;
+  case DiagramKind::Stress:
+    return Quantity::Stress;
+  case DiagramKind::Utilisation:
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
 
 double DiagramValueAt(const StretchCurves& curves, DiagramKind kind, double s) {
   switch (kind) {
@@ -91,12 +96,7 @@ void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& s
                   DiagramKind kind, double& y) {
   if (doc.Settings.FBDBeamNo <= 0 || FindBeam(doc, doc.Settings.FBDBeamNo) == nullptr) return;
   TDiagramObject diagram;
-  diagram.Kind = kind;
-  diagram.Top = y;
-  diagram.YLabel = DiagramLabel(kind);
-  diagram.XLabel = "X";
-  diagram.XUnitFactor = UnitFactor(settings.Units, Quantity::Length);
-  diagram.YUnitFactor = YUnitFactor(settings.Units, kind);
+  SetDiagramUnits(diagram, settings, kind);
 
   // The abscissa follows the beam as it is displaced: it starts at the first
   // stretch's axial displacement and every stretch adds its deformed length.
@@ -116,15 +116,29 @@ void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& s
     x0 += deformed;
   }
 
+  PlaceDiagram(page, std::move(diagram), y);
+}
+
+void SetDiagramUnits(TDiagramObject& diagram, const AppSettings& settings, DiagramKind kind) {
+  diagram.Kind = kind;
+  diagram.YLabel = DiagramLabel(kind);
+  diagram.XLabel = "X";
+  diagram.XUnitFactor = UnitFactor(settings.Units, Quantity::Length);
+  diagram.YUnitFactor = YUnitFactor(settings.Units, kind);
+}
+
+void PlaceDiagram(BeamPage& page, TDiagramObject diagram, double& y) {
+  diagram.Top = y;
   const DiagramRange range = DiagramExtremes(diagram.Curve1, diagram.Curve2);
   diagram.MinValue = range.MinValue;
   diagram.MaxValue = range.MaxValue;
   diagram.MinX = range.MinX;
   diagram.MaxX = range.MaxX;
-  if (kind == DiagramKind::Utilisation && diagram.MaxValue < 100) diagram.MaxValue = 100;
+  if (diagram.Kind == DiagramKind::Utilisation && diagram.MaxValue < 100) diagram.MaxValue = 100;
   diagram.MaxValue *= 1.1;
   diagram.MinValue *= 1.1;
-  y -= 45;
+  // Each line of notes under the diagram takes the room of a line of text.
+  y -= 45 + kDiagramNoteLine * static_cast<double>(diagram.Notes.size());
   page.Objects.push_back(std::move(diagram));
 }
 

@@ -4,7 +4,10 @@
 // utilisation, along an abscissa that follows the beam's axial displacement, and
 // the value range each diagram is drawn to.
 
+#include <optional>
+
 #include "analysis/beam_page.h"
+#include "units/units.h"
 
 namespace strandel {
 
@@ -26,9 +29,25 @@ void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& s
 
 class StretchCurves;
 
+// The quantity a diagram's values are (none for the utilisation, in percent).
+std::optional<Quantity> DiagramQuantity(DiagramKind kind);
+
+// The kind, labels and unit factors of a diagram.
+void SetDiagramUnits(TDiagramObject& diagram, const AppSettings& settings, DiagramKind kind);
+// Puts the diagram on the page with its top at y, its value range fitted to its
+// curves, and moves y below it and its notes.
+void PlaceDiagram(BeamPage& page, TDiagramObject diagram, double& y);
+
 // The value a diagram of `kind` shows at s along the stretch, base units (the
 // top fibre for stresses, percent for the utilisation).
 double DiagramValueAt(const StretchCurves& curves, DiagramKind kind, double s);
+
+// The same diagram as the envelope of the combinations of a kind: curve 1 the
+// largest, curve 2 the smallest value at each point along the undeformed beam,
+// and under it where the extremes are, in which combinations, with the forces
+// acting there at the same time.
+void BuildEnvelopeDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& settings,
+                          DiagramKind kind, const PageEnvelope& envelope, double& y);
 
 // "N", "T", "M", "V", "Y", "S", "U[%]".
 const char* DiagramLabel(DiagramKind kind);

@@ -5,6 +5,11 @@
 
 #include "analysis/beam_curves.h"
 #include "analysis/diagram.h"
+#include "common/number_text.h"
+#include "common/text.h"
+#include "common/text_entries.h"
+#include "common/translation.h"
+#include "units/units.h"
 
 namespace strandel {
 namespace {
@@ -80,6 +85,57 @@ EnvelopeCurves BeamDiagramEnvelope(const CaseAnalysis& analysis, const ModelDocu
     first = false;
   }
   return envelope;
+}
+
+namespace {
+
+// A value of the diagram as the page shows it: in its unit, the utilisation in
+// percent.
+std::string ShownValue(const UnitChoice& units, DiagramKind kind, double value) {
+  const std::optional<Quantity> quantity = DiagramQuantity(kind);
+  const std::string text =
+      quantity ? ShownText(units, *quantity, value) + " " + UnitName(units, *quantity)
+               : FormatValue(value) + " %";
+  return std::string(Trim(text));
+}
+
+std::string ExtremeNote(const UnitChoice& units, DiagramKind kind, const EnvelopeExtreme& extreme,
+                        bool highest) {
+  const auto shown = [&units](Quantity quantity, double value) {
+    return std::string(Trim(ShownText(units, quantity, value))) + " " + UnitName(units, quantity);
+  };
+  return Filled(
+      highest
+          ? TranslatedOr(tr::kEnvelopeMax, "max %1 in combination %2 at x = %3 (N %4, T %5, M %6)")
+          : TranslatedOr(tr::kEnvelopeMin, "min %1 in combination %2 at x = %3 (N %4, T %5, M %6)"),
+      {ShownValue(units, kind, extreme.Value), std::to_string(extreme.Combination),
+       shown(Quantity::Length, extreme.X), shown(Quantity::Force, extreme.NormalForce),
+       shown(Quantity::Force, extreme.Shear), shown(Quantity::Moment, extreme.Moment)});
+}
+
+} // namespace
+
+void BuildEnvelopeDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& settings,
+                          DiagramKind kind, const PageEnvelope& envelope, double& y) {
+  if (doc.Settings.FBDBeamNo <= 0 || FindBeam(doc, doc.Settings.FBDBeamNo) == nullptr) return;
+  TDiagramObject diagram;
+  SetDiagramUnits(diagram, settings, kind);
+  const EnvelopeCurves curves =
+      BeamDiagramEnvelope(*envelope.Analysis, doc, doc.Settings.FBDBeamNo, kind, envelope.Kind);
+  for (const EnvelopePoint& point : curves.Points) {
+    diagram.Curve1.push_back({point.X, point.Max});
+    diagram.Curve2.push_back({point.X, point.Min});
+    diagram.Governing1.push_back(point.MaxCombination);
+    diagram.Governing2.push_back(point.MinCombination);
+  }
+  if (!curves.Points.empty()) {
+    diagram.Extremes = {curves.Highest, curves.Lowest};
+    diagram.Notes = {Filled(TranslatedOr(tr::kEnvelopeOf, "Envelope of the %1 combinations"),
+                            {CombinationKindCode(envelope.Kind)}),
+                     ExtremeNote(settings.Units, kind, curves.Highest, true),
+                     ExtremeNote(settings.Units, kind, curves.Lowest, false)};
+  }
+  PlaceDiagram(page, std::move(diagram), y);
 }
 
 } // namespace strandel

@@ -17,21 +17,14 @@ struct EnvelopePoint {
   long MaxCombination = -1, MinCombination = -1;
 };
 
-// The forces of the governing combination where an extreme occurs.
-struct EnvelopeExtreme {
-  double X = 0;
-  double Value = 0;
-  long Combination = -1;                         // -1 when the beam has no points
-  double NormalForce = 0, Shear = 0, Moment = 0; // N, N, Nm
-};
-
 struct EnvelopeCurves {
   std::vector<EnvelopePoint> Points;
   EnvelopeExtreme Highest, Lowest;
 };
 
-// Over every combination of `kind`. A stress diagram takes both fibres. Empty
-// when the analysis failed or has no combination of the kind.
+// Over every combination of `kind`, the utilisation in percent as its diagram
+// shows it. A stress diagram takes both fibres. Empty when the analysis failed
+// or has no combination of the kind.
 EnvelopeCurves BeamDiagramEnvelope(const CaseAnalysis& analysis, const ModelDocument& doc,
                                    long beam, DiagramKind diagram, CombinationKind kind);
 

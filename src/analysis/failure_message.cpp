@@ -36,12 +36,24 @@ std::string MovementText(const AnalysisOutcome& outcome) {
 }
 
 std::string AnalysisFailedMessage(const AnalysisOutcome& outcome) {
+  if (outcome.Failure == AnalysisFailure::LoadCases) {
+    return TranslatedOr(tr::kMsgLoadCasesBroken,
+                        "A load, support or combination names a load case that does not exist, or "
+                        "a combination has no case or a factor that is not a number. Check the "
+                        "load cases and combinations.");
+  }
   std::string message = TranslatedOr(
       tr::kMsgAnalysisFailed,
       "The structure could not be solved. It is probably unstable (too few supports, or hinges "
       "that let part of it move freely), or a beam has no length or no stiffness. Check the "
       "supports, the locked beam ends and the profiles and materials of the beams, then try "
       "again.");
+  if (outcome.Case >= 0) {
+    message +=
+        "\n" + WithValue(TranslatedOr(tr::kMsgFailedInCase,
+                                      "The structure cannot carry the loads of load case %1."),
+                         std::to_string(outcome.Case));
+  }
   if (const std::string where = MovementText(outcome); !where.empty()) message += "\n" + where;
   return message;
 }

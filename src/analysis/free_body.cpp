@@ -62,10 +62,13 @@ void BuildFreeBody(BeamPage& page, const ModelDocument& doc) {
   const double beamAngle = BeamAngle(*chosen);
   const NodeTable nodes(doc);
 
+  // The loads as they act in the results shown: of their case, with its factor.
   for (const TForceObject& force : ObjectsOf<TForceObject>(doc)) {
     const TNodeObject* node = nodes.Find(force.NodeNo);
-    if (node == nullptr || node->HostBeam != doc.Settings.FBDBeamNo) continue;
+    const double factor = ResultLoadFactor(doc, force.Case);
+    if (node == nullptr || node->HostBeam != doc.Settings.FBDBeamNo || factor == 0) continue;
     TForceObject onPage = force;
+    onPage.Value *= factor;
     RelativeDirection(force.Angle, beamAngle, onPage.Angle, onPage.Value);
     onPage.X = PageX(*chosen, node->X, node->Y);
     onPage.Y = kPageBeamY;
@@ -74,8 +77,10 @@ void BuildFreeBody(BeamPage& page, const ModelDocument& doc) {
   }
   for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
     const TNodeObject* node = nodes.Find(moment.NodeNo);
-    if (node == nullptr || node->HostBeam != doc.Settings.FBDBeamNo) continue;
+    const double factor = ResultLoadFactor(doc, moment.Case);
+    if (node == nullptr || node->HostBeam != doc.Settings.FBDBeamNo || factor == 0) continue;
     TMomentObject onPage = moment;
+    onPage.Value *= factor;
     onPage.Angle = kPi / 2;
     onPage.X = PageX(*chosen, node->X, node->Y);
     onPage.Y = kPageBeamY;
@@ -85,7 +90,8 @@ void BuildFreeBody(BeamPage& page, const ModelDocument& doc) {
   for (const TLoadObject& load : ObjectsOf<TLoadObject>(doc)) {
     // Only loads the beam carries: a load on a beam meeting this one at a node
     // on it reaches it through that beam's end forces, not as a load of its own.
-    if (load.HostBeam != doc.Settings.FBDBeamNo) continue;
+    const double factor = ResultLoadFactor(doc, load.Case);
+    if (load.HostBeam != doc.Settings.FBDBeamNo || factor == 0) continue;
     const bool touches = LiesOnBeam(nodes, load.Node1, doc.Settings.FBDBeamNo) ||
                          LiesOnBeam(nodes, load.Node2, doc.Settings.FBDBeamNo);
     const bool spans = (load.Node1 == chosen->Node1 && load.Node2 == chosen->Node2) ||
@@ -94,6 +100,7 @@ void BuildFreeBody(BeamPage& page, const ModelDocument& doc) {
     const TNodeObject* start = nodes.Find(load.Node1);
     const TNodeObject* end = nodes.Find(load.Node2);
     TLoadObject onPage = load;
+    onPage.Value *= factor;
     RelativeDirection(load.Angle, beamAngle, onPage.Angle, onPage.Value);
     onPage.X1 = start ? PageX(*chosen, start->X, start->Y) : PageX(*chosen, load.X1, load.Y1);
     onPage.X2 = end ? PageX(*chosen, end->X, end->Y) : PageX(*chosen, load.X2, load.Y2);

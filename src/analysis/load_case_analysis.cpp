@@ -252,10 +252,11 @@ CaseAnalysis AnalyseLoadCases(ModelDocument& doc) {
     selections.push_back(CaseLoads(doc, loadCase));
   SectionContext context;
   analysis.Cases.reserve(cases.size());
-  analysis.Outcome = AnalyseSelections(doc, selections, context,
-                                       [&](std::size_t, const std::vector<double>& displacements) {
-                                         analysis.Cases.push_back(Captured(doc, displacements));
-                                       });
+  analysis.Outcome = AnalyseSelections(
+      doc, selections, context, [&](std::size_t s, const std::vector<double>& displacements) {
+        analysis.Cases.push_back(Captured(doc, displacements));
+        analysis.Cases.back().Factors = {{cases[s].Number, 1.0}};
+      });
   if (!analysis.Ok()) {
     analysis.Cases.clear();
     return analysis;
@@ -287,6 +288,7 @@ void FormCombination(const CaseAnalysis& analysis, const ModelDocument& doc, std
   for (std::size_t i = 0; i < count; ++i)
     CombineStretch(analysis, parts, i, into.Segments[i]);
   CombineNodes(analysis, parts, into);
+  into.Factors = doc.Settings.Combinations[index].Factors;
 }
 
 ResultSet CombinationResult(const CaseAnalysis& analysis, const ModelDocument& doc,
@@ -344,6 +346,7 @@ AnalysisOutcome InstallResult(ModelDocument& doc, const CaseAnalysis& analysis,
     ++i;
   }
   doc.ResultsValid = true;
+  doc.ResultFactors = result.Factors;
   AnalysisOutcome outcome = analysis.Outcome;
   outcome.Displacements = result.Displacements;
   return outcome;

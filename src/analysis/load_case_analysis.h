@@ -23,6 +23,7 @@ struct ResultSet {
   std::vector<TSegmentObject> Segments;
   std::vector<std::array<double, 6>> Reactions; // per support, in list order
   std::vector<double> Displacements;            // three per node, in node list order
+  std::vector<CaseFactor> Factors;              // the cases it is of, with their factors
 };
 
 // The largest utilisation and displacement of a beam over the combinations of

@@ -1,5 +1,6 @@
 #include "cli/diagrams_command.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "analysis/beam_page.h"
 #include "analysis/diagram.h"
+#include "analysis/load_case_analysis.h"
 #include "analysis/solver.h"
 #include "cli/analysis_report.h"
 #include "cli/arguments.h"
@@ -56,6 +58,29 @@ std::string Points(const std::vector<TGraphPoint>& points) {
   return json + "]";
 }
 
+std::string Numbers(const std::vector<long>& values) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < values.size(); ++i)
+    out += (i ? ", " : "") + std::to_string(values[i]);
+  return out + "]";
+}
+
+std::string ExtremeJson(const EnvelopeExtreme& extreme) {
+  return "{\"value\": " + JsonNumber(extreme.Value) +
+         ", \"combination\": " + std::to_string(extreme.Combination) +
+         ", \"x\": " + JsonNumber(extreme.X) + ", \"n\": " + JsonNumber(extreme.NormalForce) +
+         ", \"t\": " + JsonNumber(extreme.Shear) + ", \"m\": " + JsonNumber(extreme.Moment) + "}";
+}
+
+// An envelope diagram's governing combinations, point by point and at its
+// extremes with the forces acting there.
+std::string EnvelopeJson(const TDiagramObject& d) {
+  return ", \"governing1\": " + Numbers(d.Governing1) +
+         ", \"governing2\": " + Numbers(d.Governing2) +
+         ", \"highest\": " + ExtremeJson(d.Extremes.front()) +
+         ", \"lowest\": " + ExtremeJson(d.Extremes.back());
+}
+
 void PrintJson(const BeamPage& page, const ModelDocument& doc, const AnalysisOutcome& outcome) {
   // A model without nodes has nothing that could fail.
   const bool valid = outcome.Ok() || !outcome.Analysed;
@@ -93,7 +118,9 @@ void PrintJson(const BeamPage& page, const ModelDocument& doc, const AnalysisOut
            ", \"label\": " + JsonString(d->YLabel) + ", \"min\": " + JsonNumber(d->MinValue) +
            ", \"max\": " + JsonNumber(d->MaxValue) + ", \"x_min\": " + JsonNumber(d->MinX) +
            ", \"x_max\": " + JsonNumber(d->MaxX) + ", \"curve1\": " + Points(d->Curve1);
-    if (d->Kind == DiagramKind::Stress) out += ", \"curve2\": " + Points(d->Curve2);
+    if (d->Kind == DiagramKind::Stress || !d->Extremes.empty())
+      out += ", \"curve2\": " + Points(d->Curve2);
+    if (!d->Extremes.empty()) out += EnvelopeJson(*d);
     out += "}";
   }
   out += first ? "]" : "\n ]";
@@ -141,8 +168,8 @@ std::optional<std::string> DrawBeamPage(const BeamPage& page, const AppSettings&
 
 const char* const kDiagramsUsage =
     "usage: strandel-cli diagrams MODEL.qsd --beam N [OUT.(png|pdf)] [--json]\n"
-    "                             [--show N,T,M,V,Y,S,U] [--case N | --combination N]\n"
-    "                             [--settings FILE]\n"
+    "                             [--show N,T,M,V,Y,S,U] [--settings FILE]\n"
+    "                             [--case N | --combination N | --envelope KIND]\n"
     "\n"
     "Analyses the frame and prints the content of the beam page of beam N as one\n"
     "JSON object: the reactions on the beam (its ends, and the nodes lying on it),\n"
@@ -159,6 +186,14 @@ const char* const kDiagramsUsage =
     "in SI base units, the utilisation in percent as its label U[%] says; the stress\n"
     "diagram has the top fibre in curve1 and the bottom fibre in curve2.\n"
     "\n"
+    "With --envelope ULS (or SLS-C, SLS-F, SLS-QP) each diagram is the envelope of\n"
+    "the combinations of that kind, along the undeformed beam: curve1 the largest,\n"
+    "curve2 the smallest value at each point, governing1 and governing2 the\n"
+    "combination giving each point, and \"highest\" and \"lowest\": {\"value\",\n"
+    "\"combination\", \"x\", \"n\", \"t\", \"m\"}, where the extreme is and the normal\n"
+    "force, shear and moment acting there in that combination. The free body and\n"
+    "the force table show the combination that governs the kind.\n"
+    "\n"
     "With OUT.png or OUT.pdf the page is drawn as the Analysis page shows it: the\n"
     "free body with the reactions, the force table and the diagrams on A4 sheets,\n"
     "continued on further sheets (one below the other in a PNG, 150 pixels per inch)\n"
@@ -169,7 +204,7 @@ const char* const kDiagramsUsage =
     "2 bad usage, no beam N, MODEL unreadable or malformed, or OUT not writable.\n";
 
 int RunDiagrams(const std::vector<std::string>& args) {
-  OptionSpec spec{{"--beam", "--show"}, {"--json"}};
+  OptionSpec spec{{"--beam", "--show", "--envelope"}, {"--json"}};
   spec.WithValue.insert(kResultOptions.begin(), kResultOptions.end());
   const Arguments parsed = ParseArguments(args, spec);
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
@@ -205,10 +240,36 @@ int RunDiagrams(const std::vector<std::string>& args) {
   if (FindBeam(doc, *beamNumber) == nullptr)
     return UsageError(parsed.Positional[0] + " has no beam " + *beamText);
   if (!ApplyResultOptions(parsed, doc, parsed.Positional[0])) return kExitUsage;
+  std::optional<CombinationKind> envelopeKind;
+  if (const std::optional<std::string> kind = parsed.Value("--envelope")) {
+    envelopeKind = CombinationKindFromCode(*kind);
+    if (!envelopeKind) return UsageError("--envelope " + *kind + ": ULS, SLS-C, SLS-F or SLS-QP");
+    if (parsed.Has("--case") || parsed.Has("--combination"))
+      return UsageError(
+          "--envelope shows every combination of its kind: no --case or --combination");
+    const auto& combinations = doc.Settings.Combinations;
+    if (doc.Settings.LoadCases.empty() ||
+        std::none_of(combinations.begin(), combinations.end(),
+                     [&](const TCombination& c) { return c.Kind == *envelopeKind; }))
+      return UsageError(parsed.Positional[0] + " has no " + *kind + " combination");
+    // The free body and the force table show the combination that governs.
+    doc.Settings.ResultSet = ResultChoiceText({ResultKind::Envelope, 0, *envelopeKind});
+  }
 
-  const AnalysisOutcome outcome = AnalyseModel(doc);
+  std::optional<CaseAnalysis> analysis;
+  AnalysisOutcome outcome;
+  if (envelopeKind) {
+    analysis = AnalyseLoadCases(doc);
+    outcome = analysis->Outcome;
+    if (const std::optional<ResultSet> shown = DocumentResult(*analysis, doc))
+      outcome = InstallResult(doc, *analysis, *shown);
+  } else {
+    outcome = AnalyseModel(doc);
+  }
   doc.Settings.FBDBeamNo = *beamNumber;
-  UpdateBeamPage(page, doc, settings);
+  UpdateBeamPage(page, doc, settings,
+                 {analysis && analysis->Ok() ? &*analysis : nullptr,
+                  envelopeKind.value_or(CombinationKind::Ultimate)});
   if (picture &&
       !WritePicture(parsed.Positional[1],
                     DrawBeamPage(page, settings, *picture, doc.FileName + ", beam " + *beamText,

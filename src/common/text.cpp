@@ -171,4 +171,11 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::string Filled(std::string text, std::initializer_list<std::string> values) {
+  int n = 0;
+  for (const std::string& value : values)
+    text = ReplaceAll(text, "%" + std::to_string(++n), value);
+  return text;
+}
+
 } // namespace strandel

@@ -3,6 +3,7 @@
 // replacement, character-counted left and right parts, booleans and dates as text.
 // Text inside the program is UTF-8; lengths given in characters count code points.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,8 @@ bool EndsWith(std::string_view text, std::string_view suffix);
 // Every occurrence of `from` replaced by `to`, scanning left to right and going on
 // after each replacement, so a replacement is never replaced again.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+// The text with "%1", "%2", ... replaced by the values in turn.
+std::string Filled(std::string text, std::initializer_list<std::string> values);
 
 // The first / last n characters (code points); the whole text when it is shorter.
 std::string LeftStr(std::string_view text, std::size_t n);

@@ -451,8 +451,23 @@ inline constexpr int kMsgSaveFailedOfferSaveAs = 343;
 // OK of a property dialog whose object left the model while it was open.
 inline constexpr int kMsgDialogObjectGone = 344;
 
+// Load cases and combinations: the fifth load duration, the envelope notes of
+// the beam page ("%1" the value, "%2" the combination, "%3" the place, "%4" to
+// "%6" the normal force, shear and moment there), the result choice and the
+// messages of an analysis that failed over its cases.
+inline constexpr int kLoadDurationInstantaneous = 345;
+inline constexpr int kEnvelopeOf = 346;
+inline constexpr int kEnvelopeMax = 347;
+inline constexpr int kEnvelopeMin = 348;
+inline constexpr int kResultGoverning = 349;
+inline constexpr int kResultCase = 350;
+inline constexpr int kResultCombination = 351;
+inline constexpr int kResultEnvelope = 352;
+inline constexpr int kMsgLoadCasesBroken = 353;
+inline constexpr int kMsgFailedInCase = 354;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 344;
+inline constexpr int kLastEntry = 354;
 
 } // namespace strandel::tr

@@ -101,6 +101,23 @@ void InvalidateResults(ModelDocument& doc) {
   doc.ShowUtilisation = false;
 }
 
+double ResultLoadFactor(const ModelDocument& doc, long loadCase) {
+  if (doc.Settings.LoadCases.empty()) return 1;
+  double factor = 0;
+  for (const CaseFactor& part : doc.ResultFactors)
+    if (part.Case == loadCase) factor += part.Factor;
+  return factor;
+}
+
+double ResultOwnWeightFactor(const ModelDocument& doc) {
+  if (!doc.Settings.OwnWeight) return 0;
+  if (doc.Settings.LoadCases.empty()) return 1;
+  double factor = 0;
+  for (const TLoadCase& loadCase : doc.Settings.LoadCases)
+    if (loadCase.SelfWeight) factor += ResultLoadFactor(doc, loadCase.Number);
+  return factor;
+}
+
 void NewDocument(ModelDocument& doc, const DocumentSizes& sizes) {
   ClearModel(doc);
   doc.FileName = "Noname.qsd";

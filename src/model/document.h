@@ -77,6 +77,10 @@ struct ModelDocument {
   bool ShowUtilisation = false;
   // The solver's elements, rebuilt on every analysis.
   std::vector<TSegmentObject> Segments;
+  // The load cases, with their factors, whose loads the results in the
+  // segments and supports are of (one case, or a combination); empty in a
+  // document without cases, where every load counts once.
+  std::vector<CaseFactor> ResultFactors;
 };
 
 // Iterates the objects of one kind in list order: for (TBeamObject& b :
@@ -167,6 +171,12 @@ void ClearModel(ModelDocument& doc);
 // The results no longer match the model: clears ResultsValid and switches the
 // displacement and utilisation displays off. Every change of the model calls it.
 void InvalidateResults(ModelDocument& doc);
+
+// How many times a load of the case acts in the results the model holds: 1 in
+// a document without cases, 0 for a case the result does not take.
+double ResultLoadFactor(const ModelDocument& doc, long loadCase);
+// How many times the beams' own weight acts there: 0 with the switch off.
+double ResultOwnWeightFactor(const ModelDocument& doc);
 
 // Resets the record for a new model: "Noname.qsd", the given drawing sizes, no
 // objects, created today by the current user with version 3.1.4, every

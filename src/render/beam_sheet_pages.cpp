@@ -28,7 +28,8 @@ std::vector<Block> BlocksOf(const BeamPage& page) {
   blocks.push_back({kSheetHeight, headBottom});
   for (const TDiagramObject* diagram : PageObjectsOf<TDiagramObject>(page))
     blocks.push_back({diagram->Top + kDiagramReachAbove * page.TextHeight,
-                      diagram->Top - diagram->Height - kDiagramReachBelow * page.TextHeight});
+                      diagram->Top - diagram->Height - kDiagramReachBelow * page.TextHeight -
+                          kDiagramNoteLine * static_cast<double>(diagram->Notes.size())});
   return blocks;
 }
 

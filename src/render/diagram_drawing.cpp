@@ -174,6 +174,12 @@ void DrawDiagram(QPainter& painter, const TDiagramObject& diagram, double textHe
       painter.drawPolyline(line);
     }
   }
+  // An envelope says under it where its extremes are and what governs them.
+  double noteY = top - height - kDiagramReachBelow * textHeight;
+  for (const std::string& note : diagram.Notes) {
+    noteY -= kDiagramNoteLine;
+    DrawLabel(painter, page, {left, noteY + 0.3 * kDiagramNoteLine}, note, caption);
+  }
   painter.restore();
 }
 

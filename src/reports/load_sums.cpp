@@ -48,19 +48,22 @@ ForceSum AppliedLoadSum(const ModelDocument& doc, SectionContext& context) {
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc))
     beams.emplace(beam.Number, &beam);
   ForceSum sum;
+  // Each load as it acts in the results: of its case, with the case's factor.
   for (const TForceObject& force : ObjectsOf<TForceObject>(doc)) {
     const TNodeObject* node = nodes.Node(force.NodeNo);
-    if (node == nullptr) continue;
-    Add(sum, node->X, node->Y, force.Value * std::cos(force.Angle),
-        force.Value * std::sin(force.Angle), 0);
+    const double value = force.Value * ResultLoadFactor(doc, force.Case);
+    if (node == nullptr || value == 0) continue;
+    Add(sum, node->X, node->Y, value * std::cos(force.Angle), value * std::sin(force.Angle), 0);
   }
   for (const TMomentObject& moment : ObjectsOf<TMomentObject>(doc)) {
-    if (nodes.Node(moment.NodeNo) == nullptr) continue;
-    Add(sum, 0, 0, 0, 0, moment.Value);
+    const double value = moment.Value * ResultLoadFactor(doc, moment.Case);
+    if (nodes.Node(moment.NodeNo) == nullptr || value == 0) continue;
+    Add(sum, 0, 0, 0, 0, value);
   }
   for (const TLoadObject& load : ObjectsOf<TLoadObject>(doc)) {
     const auto host = beams.find(load.HostBeam);
-    if (host == beams.end()) continue;
+    const double factor = ResultLoadFactor(doc, load.Case);
+    if (host == beams.end() || factor == 0) continue;
     const TBeamObject* beam = host->second;
     const Point2 a = At(nodes, beam->Node1, beam->X1, beam->Y1);
     const Point2 b = At(nodes, beam->Node2, beam->X2, beam->Y2);
@@ -68,11 +71,11 @@ ForceSum AppliedLoadSum(const ModelDocument& doc, SectionContext& context) {
     // Intensity per metre of the beam, so the resultant is it times the length covered.
     const double covered = (stretch.End - stretch.Start) * stretch.BeamLength;
     const double middle = (stretch.Start + stretch.End) / 2;
-    const double resultant = load.Value * covered;
+    const double resultant = load.Value * factor * covered;
     Add(sum, a.X + middle * (b.X - a.X), a.Y + middle * (b.Y - a.Y),
         resultant * std::cos(load.Angle), resultant * std::sin(load.Angle), 0);
   }
-  if (doc.Settings.OwnWeight) {
+  if (const double factor = ResultOwnWeightFactor(doc); factor != 0) {
     for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
       // Weight acts on the gross section of the profile as the design takes it.
       TBeamObject copy = beam;
@@ -80,7 +83,7 @@ ForceSum AppliedLoadSum(const ModelDocument& doc, SectionContext& context) {
       const Point2 a = At(nodes, beam.Node1, beam.X1, beam.Y1);
       const Point2 b = At(nodes, beam.Node2, beam.X2, beam.Y2);
       const double weight =
-          A(copy, doc, &context) * beam.Dens * kGravity * std::hypot(b.X - a.X, b.Y - a.Y);
+          A(copy, doc, &context) * beam.Dens * kGravity * std::hypot(b.X - a.X, b.Y - a.Y) * factor;
       Add(sum, (a.X + b.X) / 2, (a.Y + b.Y) / 2, 0, -weight, 0);
     }
   }
