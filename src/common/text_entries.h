@@ -451,8 +451,29 @@ inline constexpr int kMsgSaveFailedOfferSaveAs = 343;
 // OK of a property dialog whose object left the model while it was open.
 inline constexpr int kMsgDialogObjectGone = 344;
 
+// The load-duration class shorter than short-term: a gust, an impact.
+inline constexpr int kLoadDurationInstantaneous = 345;
+
+// The problems of a document's load cases and combinations ("%1" the object's
+// or combination's number, "%2" the load case's).
+inline constexpr int kMsgLoadCaseMissing = 346;
+inline constexpr int kMsgForceCaseMissing = 347;
+inline constexpr int kMsgMomentCaseMissing = 348;
+inline constexpr int kMsgSupportCaseMissing = 349;
+inline constexpr int kMsgCombinationEmpty = 350;
+inline constexpr int kMsgCombinationCaseMissing = 351;
+inline constexpr int kMsgCombinationFactorNotFinite = 352;
+inline constexpr int kMsgLoadCaseNumberTwice = 353;
+inline constexpr int kMsgCombinationNumberTwice = 354;
+inline constexpr int kMsgCombinationWithoutCases = 355;
+inline constexpr int kMsgSelfWeightTwice = 356;
+inline constexpr int kMsgSelfWeightNone = 357;
+
+// The name of the one case a document of one load set becomes.
+inline constexpr int kDefaultPermanentCaseName = 358;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 344;
+inline constexpr int kLastEntry = 358;
 
 } // namespace strandel::tr
