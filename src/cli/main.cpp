@@ -7,6 +7,7 @@
 
 #include "cli/arguments.h"
 #include "cli/beam_command.h"
+#include "cli/combinations_command.h"
 #include "cli/command.h"
 #include "cli/convert_command.h"
 #include "cli/diagrams_command.h"
@@ -25,6 +26,8 @@ const std::vector<Command>& Commands() {
       {"solve", "run the frame analysis: displacements, reactions, end forces, utilisation",
        &RunSolve},
       {"beam", "list the section, material and capacity values of every beam", &RunBeam},
+      {"combinations", "list the load cases and combinations, or generate the combinations",
+       &RunCombinations},
       {"eval", "evaluate input-field expressions; parameters carry to later ones", &RunEval},
       {"generate", "write a parametric frame, tower, truss girder, arch or bridge", &RunGenerate},
       {"diagrams", "the beam page of one beam drawn on A4 sheets, or its content as JSON",
@@ -52,7 +55,7 @@ void PrintOverview() {
               "Commands:\n",
               STRANDEL_VERSION);
   for (const Command& command : Commands())
-    std::printf("  %-10s %s\n", command.Name, command.Summary);
+    std::printf("  %-12s %s\n", command.Name, command.Summary);
   std::printf("\n"
               "Every command accepts --settings FILE to read the application settings (units,\n"
               "thresholds, template beam, display switches, language) from FILE; the batch\n"

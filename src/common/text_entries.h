@@ -466,8 +466,26 @@ inline constexpr int kResultEnvelope = 352;
 inline constexpr int kMsgLoadCasesBroken = 353;
 inline constexpr int kMsgFailedInCase = 354;
 
+// The problems of a document's load cases and combinations ("%1" the object's
+// or combination's number, "%2" the load case's).
+inline constexpr int kMsgLoadCaseMissing = 355;
+inline constexpr int kMsgForceCaseMissing = 356;
+inline constexpr int kMsgMomentCaseMissing = 357;
+inline constexpr int kMsgSupportCaseMissing = 358;
+inline constexpr int kMsgCombinationEmpty = 359;
+inline constexpr int kMsgCombinationCaseMissing = 360;
+inline constexpr int kMsgCombinationFactorNotFinite = 361;
+inline constexpr int kMsgLoadCaseNumberTwice = 362;
+inline constexpr int kMsgCombinationNumberTwice = 363;
+inline constexpr int kMsgCombinationWithoutCases = 364;
+inline constexpr int kMsgSelfWeightTwice = 365;
+inline constexpr int kMsgSelfWeightNone = 366;
+
+// The name of the one case a document of one load set becomes.
+inline constexpr int kDefaultPermanentCaseName = 367;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 354;
+inline constexpr int kLastEntry = 367;
 
 } // namespace strandel::tr

@@ -4,6 +4,26 @@
 // variable case leading in turn, and the characteristic, frequent and
 // quasi-permanent serviceability sets. What is generated are ordinary
 // combinations: the user may edit or delete them afterwards.
+//
+// The scheme, G standing for every permanent case (they always act together at
+// one factor), Q_i for a variable case, accidental cases taking part in none:
+//   6.10     "ULS 6.10: G"                      gG,sup G
+//            "ULS 6.10: <i> leading"            gG,sup G + gQ Q_i + sum_j gQ psi0_j Q_j
+//            "ULS 6.10: <i> leading, G favourable"  gG,inf G + gQ Q_i
+//   6.10a/b  "ULS 6.10a: G"                     gG,sup G
+//            "ULS 6.10a"                        gG,sup G + sum_j gQ psi0_j Q_j (all j)
+//            "ULS 6.10b: <i> leading"           xi gG,sup G + gQ Q_i + sum_j gQ psi0_j Q_j
+//            "ULS 6.10b: <i> leading, G favourable"  gG,inf G + gQ Q_i
+//   "SLS-C: <i> leading"  G + Q_i + sum_j psi0_j Q_j
+//   "SLS-F: <i> leading"  G + psi1_i Q_i + sum_j psi2_j Q_j
+//   "SLS-QP"              G + sum_j psi2_j Q_j
+// (j runs over the variable cases other than i). Where a favourable permanent
+// action holds the structure, the accompanying variable ones would help too and
+// are left out. With no variable case each serviceability set is "<kind>: G";
+// a combination that would act on nothing (G alone without a permanent case) is
+// not written. A case with factor 0 is not listed; a product of factors is
+// stored to twelve significant digits, so 1.5 x 0.7 is stored as 1.05. <i> is
+// the case's name, or "Case N" when it has none.
 
 #include <cstdint>
 #include <vector>

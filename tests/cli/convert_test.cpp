@@ -38,7 +38,7 @@ TEST(CliConvert, NormalisesADocument) {
 }
 
 TEST(CliConvert, DocumentsTheProgramWroteComeOutByteForByte) {
-  // Every standard structure as shipped, and every test document once it has
+  // Every standard structure and example model as shipped, and every test document once it has
   // been converted: converting leaves it as it is.
   testing::TempFolder folder;
   const std::string source = STRANDEL_SOURCE_DIR;
@@ -46,7 +46,9 @@ TEST(CliConvert, DocumentsTheProgramWroteComeOutByteForByte) {
   for (const char* kind : {"Arches", "Beams", "Bridges", "Frames", "Towers", "Trusses"})
     for (const std::string& path : ListFiles(source + "/data/Structures/" + kind + "/", "*.qsd"))
       inputs.push_back(path);
-  ASSERT_GE(inputs.size(), 11u);
+  for (const std::string& path : ListFiles(source + "/data/Models/", "*.qsd"))
+    inputs.push_back(path);
+  ASSERT_GE(inputs.size(), 12u);
   const std::size_t structures = inputs.size();
   for (const std::string& path : ListFiles(source + "/tests/data/qsd/fail/", "*.qsd"))
     inputs.push_back(path);

@@ -20,6 +20,7 @@ fail() {
   exit 1
 }
 cmake --install "$build" --prefix "$prefix" >/dev/null
+shipped_models=$(ls -A "$prefix/share/strandel/Models")
 cp "$probe" "$prefix/bin/strandel-first-start-probe"
 chmod 755 "$prefix" "$homes"
 
@@ -75,7 +76,8 @@ check_first_start "user-dirs.dirs" "$homes/swedish" "$homes/swedish/Dokument/"
 
 # Nothing went into the installation.
 [ ! -e "$prefix/bin/Strandel.ini" ] || fail "a settings file in the program folder"
-[ -z "$(ls -A "$prefix/share/strandel/Models")" ] || fail "a file in the installed Models folder"
+[ "$(ls -A "$prefix/share/strandel/Models")" = "$shipped_models" ] ||
+  fail "a file added to the installed Models folder"
 
 # A save into the installed Models folder is refused: the message names the
 # folder and offers Save As, and the second choice saves.
