@@ -472,8 +472,60 @@ inline constexpr int kMsgSelfWeightNone = 357;
 // The name of the one case a document of one load set becomes.
 inline constexpr int kDefaultPermanentCaseName = 358;
 
+// The load cases and combinations dialogs and the active case on the Model page.
+inline constexpr int kMenuSettingsLoadCases = 359;
+inline constexpr int kMenuSettingsCombinations = 360;
+inline constexpr int kLoadCasesCaption = 361;
+inline constexpr int kCombinationsCaption = 362;
+inline constexpr int kCaseColumnNumber = 363;
+inline constexpr int kCaseColumnName = 364;
+inline constexpr int kCaseColumnCategory = 365;
+inline constexpr int kCaseColumnDuration = 366;
+inline constexpr int kCaseColumnPsi0 = 367;
+inline constexpr int kCaseColumnPsi1 = 368;
+inline constexpr int kCaseColumnPsi2 = 369;
+inline constexpr int kCaseColumnSelfWeight = 370;
+inline constexpr int kCaseSelfWeightBox = 371;
+inline constexpr int kCaseAddButton = 372;
+inline constexpr int kCaseDeleteButton = 373;
+inline constexpr int kCaseNewName = 374;
+inline constexpr int kMsgDeleteCaseObjects = 375;
+inline constexpr int kMsgFieldFractionRange = 376;
+inline constexpr int kCategoryPermanent = 377;
+inline constexpr int kCategoryImposedA = 378;
+inline constexpr int kCategoryImposedB = 379;
+inline constexpr int kCategoryImposedC = 380;
+inline constexpr int kCategoryImposedD = 381;
+inline constexpr int kCategoryImposedE = 382;
+inline constexpr int kCategoryImposed = 383;
+inline constexpr int kCategorySnow = 384;
+inline constexpr int kCategoryWind = 385;
+inline constexpr int kCategoryTemperature = 386;
+inline constexpr int kCategoryAccidental = 387;
+inline constexpr int kCombinationKindUltimate = 388;
+inline constexpr int kCombinationKindCharacteristic = 389;
+inline constexpr int kCombinationKindFrequent = 390;
+inline constexpr int kCombinationKindQuasiPermanent = 391;
+inline constexpr int kCombinationColumnKind = 392;
+inline constexpr int kCombinationColumnCase = 393;
+inline constexpr int kCombinationNewName = 394;
+inline constexpr int kGenerateGroup = 395;
+inline constexpr int kGenerateRule610 = 396;
+inline constexpr int kGenerateRule610ab = 397;
+inline constexpr int kGenerateGammaGSup = 398;
+inline constexpr int kGenerateGammaGInf = 399;
+inline constexpr int kGenerateGammaQ = 400;
+inline constexpr int kGenerateXi = 401;
+inline constexpr int kGenerateButton = 402;
+inline constexpr int kMsgReplaceCombinations = 403;
+inline constexpr int kLoadCaseLabel = 404;
+inline constexpr int kShowAllCases = 405;
+inline constexpr int kActiveCaseTip = 406;
+inline constexpr int kCombinationFactorTip = 407;
+inline constexpr int kMsgCombinationWithoutCase = 408;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 358;
+inline constexpr int kLastEntry = 408;
 
 } // namespace strandel::tr

@@ -1,0 +1,190 @@
+#include "app/combinations_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/field_navigation.h"
+#include "app/numeric_field_edit.h"
+#include "app/qt_text.h"
+#include "common/text.h"
+#include "common/text_entries.h"
+#include "common/user_message.h"
+#include "dialogs/load_cases_dialog_model.h"
+
+namespace strandel {
+namespace {
+
+enum Column { kNumber, kName, kKind, kFirstCase };
+
+} // namespace
+
+CombinationsDialog::CombinationsDialog(const DialogContext& context)
+    : QDialog(context.Parent), context_(context), model_(OpenCombinationsDialog(context.Doc)) {
+  setWindowTitle(ToQt(model_.Caption));
+  auto* layout = new QVBoxLayout(this);
+
+  table_ = new QTableWidget(0, kFirstCase + static_cast<int>(model_.Cases.size()), this);
+  QStringList headers = {Tr(tr::kCaseColumnNumber), Tr(tr::kCaseColumnName),
+                         Tr(tr::kCombinationColumnKind)};
+  for (const TLoadCase& loadCase : model_.Cases)
+    headers << ToQt(
+        ReplaceAll(Translated(tr::kCombinationColumnCase), "%1", std::to_string(loadCase.Number)) +
+        "\n" + loadCase.Name);
+  table_->setHorizontalHeaderLabels(headers);
+  table_->verticalHeader()->hide();
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setMinimumSize(720, 280);
+  layout->addWidget(table_);
+
+  auto* buttons = new QHBoxLayout;
+  add_ = new QPushButton(Tr(tr::kCaseAddButton), this);
+  delete_ = new QPushButton(Tr(tr::kCaseDeleteButton), this);
+  for (QPushButton* button : {add_, delete_}) {
+    button->setAutoDefault(false);
+    buttons->addWidget(button);
+  }
+  buttons->addStretch();
+  layout->addLayout(buttons);
+
+  auto* group = new QGroupBox(Tr(tr::kGenerateGroup), this);
+  auto* grid = new QGridLayout(group);
+  rules_[static_cast<std::size_t>(UltimateRule::Eq610)] =
+      new QRadioButton(Tr(tr::kGenerateRule610), group);
+  rules_[static_cast<std::size_t>(UltimateRule::Eq610ab)] =
+      new QRadioButton(Tr(tr::kGenerateRule610ab), group);
+  grid->addWidget(rules_[0], 0, 0, 1, 3);
+  grid->addWidget(rules_[1], 1, 0, 1, 3);
+  rules_[static_cast<std::size_t>(model_.Rule)]->setChecked(true);
+  for (std::size_t i = 0; i < kGeneratorFactorCount; ++i)
+    generator_[i] = AddFieldRow(*grid, 2 + static_cast<int>(i), model_.Generator[i], group);
+  generate_ = new QPushButton(Tr(tr::kGenerateButton), group);
+  generate_->setAutoDefault(false);
+  grid->addWidget(generate_, 2 + static_cast<int>(kGeneratorFactorCount), 0, 1, 3, Qt::AlignLeft);
+  grid->setColumnStretch(3, 1);
+  layout->addWidget(group);
+  layout->addWidget(OkCancelButtons(*this));
+
+  connect(add_, &QPushButton::clicked, this, [this] {
+    TakeTexts();
+    if (!model_.Add()) return;
+    ShowRows();
+    table_->setCurrentCell(table_->rowCount() - 1, kName);
+  });
+  connect(delete_, &QPushButton::clicked, this, [this] {
+    const int row = table_->currentRow();
+    if (row < 0) return;
+    TakeTexts();
+    model_.Delete(row);
+    ShowRows();
+  });
+  connect(generate_, &QPushButton::clicked, this, [this] { GenerateClicked(); });
+  for (std::size_t i = 0; i < rules_.size(); ++i)
+    connect(rules_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) model_.Rule = static_cast<UltimateRule>(i);
+    });
+
+  navigation_ = new FieldNavigation(this, [this] { Evaluate(); });
+  ShowRows();
+  CentreOn(*this, context.Parent);
+}
+
+NumericFieldEdit* CombinationsDialog::FactorEdit(int row, int column) const {
+  return qobject_cast<NumericFieldEdit*>(table_->cellWidget(row, kFirstCase + column));
+}
+
+QComboBox* CombinationsDialog::KindBox(int row) const {
+  return qobject_cast<QComboBox*>(table_->cellWidget(row, kKind));
+}
+
+void CombinationsDialog::TakeTexts() {
+  for (int r = 0; r < table_->rowCount() && r < static_cast<int>(model_.Rows.size()); ++r) {
+    CombinationRow& row = model_.Rows[static_cast<std::size_t>(r)];
+    if (const QTableWidgetItem* name = table_->item(r, kName)) row.Name = FromQt(name->text());
+    for (int c = 0; c < static_cast<int>(row.Factors.size()); ++c) {
+      if (NumericFieldEdit* edit = FactorEdit(r, c)) edit->TakeText(model_.Factor(r, c));
+    }
+  }
+}
+
+void CombinationsDialog::Evaluate() {
+  TakeTexts();
+  model_.EvaluateFields(context_.Parameters);
+  ShowFactors();
+  for (std::size_t i = 0; i < kGeneratorFactorCount; ++i)
+    generator_[i].Edit->ApplyTo(model_.Generator[i], context_.Parameters);
+}
+
+void CombinationsDialog::ShowFactors() {
+  for (int r = 0; r < static_cast<int>(model_.Rows.size()); ++r) {
+    for (int c = 0; c < static_cast<int>(model_.Cases.size()); ++c) {
+      if (NumericFieldEdit* edit = FactorEdit(r, c)) edit->ShowField(model_.Factor(r, c));
+    }
+  }
+}
+
+void CombinationsDialog::ShowRows() {
+  const QSignalBlocker quiet(table_);
+  table_->setRowCount(static_cast<int>(model_.Rows.size()));
+  for (int r = 0; r < table_->rowCount(); ++r) {
+    const CombinationRow& row = model_.Rows[static_cast<std::size_t>(r)];
+    auto* number = new QTableWidgetItem(QString::number(row.Number));
+    number->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    table_->setItem(r, kNumber, number);
+    table_->setItem(r, kName, new QTableWidgetItem(ToQt(row.Name)));
+    auto* kind = new QComboBox(table_);
+    for (int k = 0; k < kCombinationKindCount; ++k)
+      kind->addItem(ToQt(CombinationKindText(static_cast<CombinationKind>(k))));
+    kind->setCurrentIndex(static_cast<int>(row.Kind));
+    connect(kind, &QComboBox::activated, this, [this, r](int index) {
+      model_.Rows[static_cast<std::size_t>(r)].Kind = static_cast<CombinationKind>(index);
+    });
+    table_->setCellWidget(r, kKind, kind);
+    for (int c = 0; c < static_cast<int>(model_.Cases.size()); ++c) {
+      auto* edit = new NumericFieldEdit(table_);
+      edit->setToolTip(Tr(tr::kCombinationFactorTip));
+      table_->setCellWidget(r, kFirstCase + c, edit);
+    }
+  }
+  ShowFactors();
+  table_->resizeColumnsToContents();
+  delete_->setEnabled(!model_.Rows.empty());
+}
+
+void CombinationsDialog::GenerateClicked() {
+  TakeTexts();
+  if (!model_.Rows.empty()) {
+    const std::string question = ReplaceAll(Translated(tr::kMsgReplaceCombinations), "%1",
+                                            std::to_string(model_.Rows.size()));
+    if (context_.Messages.Ask(question, MessageButtons::YesNo) != MessageAnswer::Yes) return;
+  }
+  for (std::size_t i = 0; i < kGeneratorFactorCount; ++i)
+    generator_[i].Edit->TakeText(model_.Generator[i]);
+  const bool generated = model_.Generate(context_.Parameters);
+  for (std::size_t i = 0; i < kGeneratorFactorCount; ++i)
+    generator_[i].Show(model_.Generator[i]);
+  if (generated) ShowRows();
+}
+
+void CombinationsDialog::accept() {
+  if (!navigation_->FieldsTaken()) return;
+  TakeTexts();
+  if (OkApplied(*this, model_.Apply(context_.Doc, context_.Parameters), *navigation_,
+                context_.Messages))
+    QDialog::accept();
+}
+
+bool ShowCombinationsDialog(const DialogContext& context) {
+  CombinationsDialog dialog(context);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace strandel
