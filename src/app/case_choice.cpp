@@ -17,7 +17,8 @@ CaseChoice::CaseChoice(Editor& editor, const ModelDocument& doc, QWidget* parent
   layout->setContentsMargins(6, 0, 6, 0);
   label_ = new QLabel(this);
   box_ = new QComboBox(this);
-  box_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box_->setMinimumContentsLength(14); // long names are cut rather than crowd the tools
   label_->setBuddy(box_);
   showAll_ = new QCheckBox(this);
   layout->addWidget(label_);

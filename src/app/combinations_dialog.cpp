@@ -1,5 +1,7 @@
 #include "app/combinations_dialog.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -8,6 +10,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +26,11 @@ namespace strandel {
 namespace {
 
 enum Column { kNumber, kName, kKind, kFirstCase };
+
+// The narrowest factor column, pixels; the widest table the dialog opens with.
+constexpr int kFactorWidth = 64;
+constexpr int kWidestTable = 1100;
+constexpr int kWidestName = 240; // a longer name shows in full in its tool tip
 
 } // namespace
 
@@ -42,7 +50,6 @@ CombinationsDialog::CombinationsDialog(const DialogContext& context)
   table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setMinimumSize(720, 280);
   layout->addWidget(table_);
 
   auto* buttons = new QHBoxLayout;
@@ -94,6 +101,11 @@ CombinationsDialog::CombinationsDialog(const DialogContext& context)
 
   navigation_ = new FieldNavigation(this, [this] { Evaluate(); });
   ShowRows();
+  // Every case column in sight where the screen allows.
+  int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < table_->columnCount(); ++c)
+    width += table_->columnWidth(c);
+  table_->setMinimumSize(std::min(width, kWidestTable), 280);
   CentreOn(*this, context.Parent);
 }
 
@@ -139,7 +151,9 @@ void CombinationsDialog::ShowRows() {
     auto* number = new QTableWidgetItem(QString::number(row.Number));
     number->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     table_->setItem(r, kNumber, number);
-    table_->setItem(r, kName, new QTableWidgetItem(ToQt(row.Name)));
+    auto* name = new QTableWidgetItem(ToQt(row.Name));
+    name->setToolTip(name->text());
+    table_->setItem(r, kName, name);
     auto* kind = new QComboBox(table_);
     for (int k = 0; k < kCombinationKindCount; ++k)
       kind->addItem(ToQt(CombinationKindText(static_cast<CombinationKind>(k))));
@@ -156,6 +170,11 @@ void CombinationsDialog::ShowRows() {
   }
   ShowFactors();
   table_->resizeColumnsToContents();
+  // A factor needs a few digits: its column is as wide as its heading.
+  QHeaderView* header = table_->horizontalHeader();
+  table_->setColumnWidth(kName, std::min(table_->columnWidth(kName), kWidestName));
+  for (int c = kFirstCase; c < table_->columnCount(); ++c)
+    table_->setColumnWidth(c, std::max(kFactorWidth, header->sectionSizeHint(c)));
   delete_->setEnabled(!model_.Rows.empty());
 }
 

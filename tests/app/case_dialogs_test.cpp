@@ -124,8 +124,8 @@ private slots:
     window.Menu().LoadCases->trigger();
     const auto texts = app.MessageTexts();
     QVERIFY(!texts.empty());
-    QCOMPARE(texts.back(), std::string("Load case 2 holds 1 loads, 0 forces, 0 moments and 0 "
-                                       "supports. Delete them with the case?"));
+    QCOMPARE(texts.back(), std::string("Load case 2 holds loads: 1, forces: 0, moments: 0, "
+                                       "supports: 0. Delete them with the case?"));
     QCOMPARE(LoadIndex(doc), -1);
     QCOMPARE(doc.Settings.LoadCases.size(), std::size_t{1});
     QCOMPARE(window.History().UndoCount(), std::size_t{3});

@@ -149,7 +149,7 @@ TEST_F(LoadCasesDialogTest, DeletingACaseNamesItsObjectsAndOkDeletesThemWithIt) 
   LoadCasesDialogModel dialog = OpenLoadCasesDialog(doc);
   dialog.Select(1);
   EXPECT_EQ(dialog.DeleteQuestion(doc),
-            "Load case 2 holds 2 loads, 1 forces, 1 moments and 1 supports. Delete them with the "
+            "Load case 2 holds loads: 2, forces: 1, moments: 1, supports: 1. Delete them with the "
             "case?");
   ASSERT_TRUE(dialog.Delete());
   EXPECT_EQ(WriteDocumentText(doc), before); // not before OK
