@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -48,9 +49,24 @@ CombinationsDialog::CombinationsDialog(const DialogContext& context)
         "\n" + loadCase.Name);
   table_->setHorizontalHeaderLabels(headers);
   table_->verticalHeader()->hide();
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
   layout->addWidget(table_);
+  // Why the factor last typed was refused; empty while every factor holds.
+  refusal_ = new QLabel(this);
+  refusal_->setWordWrap(true);
+  layout->addWidget(refusal_);
+  connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    const int column = item->column() - kFirstCase;
+    if (item->column() == kName) {
+      model_.Rows[static_cast<std::size_t>(item->row())].Name = FromQt(item->text());
+      return;
+    }
+    if (column < 0) return;
+    model_.SetFactorText(item->row(), column, FromQt(item->text()), context_.Parameters);
+    ShowFactor(item->row(), column);
+    ShowRefusal();
+  });
 
   auto* buttons = new QHBoxLayout;
   add_ = new QPushButton(Tr(tr::kCaseAddButton), this);
@@ -81,7 +97,6 @@ CombinationsDialog::CombinationsDialog(const DialogContext& context)
   layout->addWidget(OkCancelButtons(*this));
 
   connect(add_, &QPushButton::clicked, this, [this] {
-    TakeTexts();
     if (!model_.Add()) return;
     ShowRows();
     table_->setCurrentCell(table_->rowCount() - 1, kName);
@@ -89,7 +104,6 @@ CombinationsDialog::CombinationsDialog(const DialogContext& context)
   connect(delete_, &QPushButton::clicked, this, [this] {
     const int row = table_->currentRow();
     if (row < 0) return;
-    TakeTexts();
     model_.Delete(row);
     ShowRows();
   });
@@ -109,38 +123,39 @@ CombinationsDialog::CombinationsDialog(const DialogContext& context)
   CentreOn(*this, context.Parent);
 }
 
-NumericFieldEdit* CombinationsDialog::FactorEdit(int row, int column) const {
-  return qobject_cast<NumericFieldEdit*>(table_->cellWidget(row, kFirstCase + column));
+QTableWidgetItem* CombinationsDialog::FactorItem(int row, int column) const {
+  return table_->item(row, kFirstCase + column);
 }
 
 QComboBox* CombinationsDialog::KindBox(int row) const {
   return qobject_cast<QComboBox*>(table_->cellWidget(row, kKind));
 }
 
-void CombinationsDialog::TakeTexts() {
-  for (int r = 0; r < table_->rowCount() && r < static_cast<int>(model_.Rows.size()); ++r) {
-    CombinationRow& row = model_.Rows[static_cast<std::size_t>(r)];
-    if (const QTableWidgetItem* name = table_->item(r, kName)) row.Name = FromQt(name->text());
-    for (int c = 0; c < static_cast<int>(row.Factors.size()); ++c) {
-      if (NumericFieldEdit* edit = FactorEdit(r, c)) edit->TakeText(model_.Factor(r, c));
-    }
-  }
-}
-
 void CombinationsDialog::Evaluate() {
-  TakeTexts();
-  model_.EvaluateFields(context_.Parameters);
-  ShowFactors();
   for (std::size_t i = 0; i < kGeneratorFactorCount; ++i)
     generator_[i].Edit->ApplyTo(model_.Generator[i], context_.Parameters);
 }
 
-void CombinationsDialog::ShowFactors() {
-  for (int r = 0; r < static_cast<int>(model_.Rows.size()); ++r) {
-    for (int c = 0; c < static_cast<int>(model_.Cases.size()); ++c) {
-      if (NumericFieldEdit* edit = FactorEdit(r, c)) edit->ShowField(model_.Factor(r, c));
-    }
-  }
+void CombinationsDialog::ShowFactor(int row, int column) {
+  QTableWidgetItem* item = FactorItem(row, column);
+  if (!item) return;
+  const DialogField& field = model_.Factor(row, column);
+  const QSignalBlocker quiet(table_);
+  item->setText(ToQt(field.Text));
+  item->setBackground(field.Refused() ? QBrush(RefusedFieldColour()) : QBrush());
+  item->setToolTip(field.Refused() ? ToQt(field.Error) : Tr(tr::kCombinationFactorTip));
+}
+
+void CombinationsDialog::ShowRefusal() {
+  // The first refused factor speaks for all: the user corrects one at a time.
+  for (std::size_t r = 0; r < model_.Rows.size(); ++r)
+    for (const DialogField& field : model_.Rows[r].Factors)
+      if (field.Refused()) {
+        refusal_->setText(ToQt(field.Error));
+        refusal_->setStyleSheet(QStringLiteral("color: #b00000"));
+        return;
+      }
+  refusal_->clear();
 }
 
 void CombinationsDialog::ShowRows() {
@@ -163,12 +178,13 @@ void CombinationsDialog::ShowRows() {
     });
     table_->setCellWidget(r, kKind, kind);
     for (int c = 0; c < static_cast<int>(model_.Cases.size()); ++c) {
-      auto* edit = new NumericFieldEdit(table_);
-      edit->setToolTip(Tr(tr::kCombinationFactorTip));
-      table_->setCellWidget(r, kFirstCase + c, edit);
+      auto* factor = new QTableWidgetItem;
+      factor->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table_->setItem(r, kFirstCase + c, factor);
+      ShowFactor(r, c);
     }
   }
-  ShowFactors();
+  ShowRefusal();
   table_->resizeColumnsToContents();
   // A factor needs a few digits: its column is as wide as its heading.
   QHeaderView* header = table_->horizontalHeader();
@@ -179,7 +195,6 @@ void CombinationsDialog::ShowRows() {
 }
 
 void CombinationsDialog::GenerateClicked() {
-  TakeTexts();
   if (!model_.Rows.empty()) {
     const std::string question = ReplaceAll(Translated(tr::kMsgReplaceCombinations), "%1",
                                             std::to_string(model_.Rows.size()));
@@ -195,7 +210,16 @@ void CombinationsDialog::GenerateClicked() {
 
 void CombinationsDialog::accept() {
   if (!navigation_->FieldsTaken()) return;
-  TakeTexts();
+  // A refused factor, or a combination of no case: the dialog stays on it.
+  int row = -1, column = -1;
+  if (!model_.EvaluateFields(context_.Parameters, &row, &column)) {
+    for (int r = 0; r < static_cast<int>(model_.Rows.size()); ++r)
+      for (int c = 0; c < static_cast<int>(model_.Cases.size()); ++c)
+        ShowFactor(r, c);
+    ShowRefusal();
+    table_->setCurrentCell(row, kFirstCase + column);
+    return;
+  }
   if (OkApplied(*this, model_.Apply(context_.Doc, context_.Parameters), *navigation_,
                 context_.Messages))
     QDialog::accept();

@@ -12,9 +12,11 @@
 #include "dialogs/combinations_dialog_model.h"
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace strandel {
 
@@ -25,8 +27,10 @@ public:
 
   const CombinationsDialogModel& Model() const { return model_; }
   QTableWidget* Table() const { return table_; }
-  // The factor of case column `column` in row `row`.
-  NumericFieldEdit* FactorEdit(int row, int column) const;
+  // The factor of case column `column` in row `row`, and the note that says
+  // why a typed factor was refused.
+  QTableWidgetItem* FactorItem(int row, int column) const;
+  QLabel* Refusal() const { return refusal_; }
   QComboBox* KindBox(int row) const;
   QPushButton* AddButton() const { return add_; }
   QPushButton* DeleteButton() const { return delete_; }
@@ -41,15 +45,16 @@ public:
   void accept() override;
 
 private:
-  void TakeTexts(); // the typed names and factors into the rows
-  void Evaluate();  // the factors by the field rule, each shown with its outcome
+  void Evaluate(); // the generator's fields by the field rule
   void ShowRows();
-  void ShowFactors();
+  void ShowFactor(int row, int column);
+  void ShowRefusal();
   void GenerateClicked();
 
   const DialogContext& context_;
   CombinationsDialogModel model_;
   QTableWidget* table_ = nullptr;
+  QLabel* refusal_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* delete_ = nullptr;
   QPushButton* generate_ = nullptr;

@@ -81,6 +81,18 @@ void CombinationsDialogModel::Delete(int row) {
   if (row >= 0 && row < static_cast<int>(Rows.size())) Rows.erase(Rows.begin() + row);
 }
 
+bool CombinationsDialogModel::SetFactorText(int row, int column, const std::string& text,
+                                            ParameterTable& parameters) {
+  DialogField& field = Factor(row, column);
+  field.Text = text;
+  field.Error.clear();
+  if (Empty(field)) {
+    field.Text.clear();
+    return true;
+  }
+  return field.Apply(parameters);
+}
+
 bool CombinationsDialogModel::EvaluateFields(ParameterTable& parameters, int* firstRow,
                                              int* firstColumn) {
   bool accepted = true;

@@ -47,6 +47,10 @@ struct CombinationsDialogModel {
   // False when no number is left.
   bool Add();
   void Delete(int row);
+  // The user typed `text` into a factor: an empty text takes the case out of
+  // the combination, anything else goes through the field rule. False when it
+  // was refused (the field keeps the text and the reason).
+  bool SetFactorText(int row, int column, const std::string& text, ParameterTable& parameters);
 
   // Evaluates every factor (an empty field is a case left out of the
   // combination) and checks that each combination holds a case. False when a

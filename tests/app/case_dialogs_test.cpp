@@ -151,7 +151,17 @@ private slots:
     WhenShown<CombinationsDialog>(
         [](CombinationsDialog& d) {
           QCOMPARE(d.Table()->rowCount(), 1);
-          Type(d.FactorEdit(0, 1), "1/0");
+          QCOMPARE(d.FactorItem(0, 0)->text(), QString(FieldText(1.0, 1).c_str()));
+          QCOMPARE(d.FactorItem(0, 1)->text(), QString()); // case 2 is not in it
+          d.FactorItem(0, 1)->setText("1/0");
+          QCOMPARE(d.FactorItem(0, 1)->text(), QString("1/0")); // kept as typed
+          QCOMPARE(d.FactorItem(0, 1)->background().color(), RefusedFieldColour());
+          QCOMPARE(d.Refusal()->text(), QString("Division by zero"));
+          d.FactorItem(0, 1)->setText("2*0.75"); // corrected: the value, no reason left
+          QCOMPARE(d.FactorItem(0, 1)->text(), QString(FieldText(1.5, 1).c_str()));
+          QCOMPARE(d.Refusal()->text(), QString());
+          d.FactorItem(0, 0)->setText("");
+          d.FactorItem(0, 1)->setText(" "); // no case left in the combination
         },
         true, &stayedOpen);
     window.Menu().Combinations->trigger();

@@ -47,9 +47,11 @@ TEST_F(CombinationsDialogTest, ShowsAFactorPerCaseAndLeavesCasesNotInTheCombinat
 
 TEST_F(CombinationsDialogTest, EditedFactorsKindsAndNewRowsAreStoredOnOk) {
   CombinationsDialogModel dialog = OpenCombinationsDialog(doc);
-  dialog.Factor(0, 2).Text = "";      // snow out
-  dialog.Factor(1, 2).Text = "0.2";   // snow in
-  dialog.Factor(1, 1).Text = "0.6/2"; // an expression
+  dialog.Factor(0, 2).Text = "";                                // snow out
+  dialog.Factor(1, 2).Text = "0.2";                             // snow in
+  ASSERT_TRUE(dialog.SetFactorText(1, 1, "0.6/2", parameters)); // an expression
+  EXPECT_EQ(dialog.Factor(1, 1).Text, FieldText(0.3, 1));
+  EXPECT_TRUE(dialog.SetFactorText(0, 0, "  ", parameters)); // blank: G out of row 1
   dialog.Rows[1].Kind = CombinationKind::Frequent;
   ASSERT_TRUE(dialog.Add());
   EXPECT_EQ(dialog.Rows[2].Number, 5);
@@ -77,7 +79,7 @@ TEST_F(CombinationsDialogTest, AFactorThatIsNotAFiniteNumberIsRefusedAndNothingC
   const std::string before = WriteDocumentText(doc);
   for (const Case& c : cases) {
     CombinationsDialogModel dialog = OpenCombinationsDialog(doc);
-    dialog.Factor(1, 1).Text = c.text;
+    EXPECT_FALSE(dialog.SetFactorText(1, 1, c.text, parameters)) << c.text;
     int row = -1, column = -1;
     EXPECT_FALSE(dialog.EvaluateFields(parameters, &row, &column)) << c.text;
     EXPECT_EQ(row, 1);
