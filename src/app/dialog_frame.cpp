@@ -1,5 +1,6 @@
 #include "app/dialog_frame.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -34,6 +35,24 @@ FieldRow AddFieldRow(QGridLayout& grid, int row, const DialogField& field, QWidg
   grid.addWidget(fields.Unit, row, 2);
   fields.Show(field);
   return fields;
+}
+
+QComboBox* AddCaseRow(QGridLayout& grid, int row, const CaseField& field, QWidget* parent) {
+  if (!field.Shown()) return nullptr;
+  auto* label = new QLabel(ToQt(field.Label), parent);
+  auto* box = new QComboBox(parent);
+  for (std::size_t i = 0; i < field.Cases.size(); ++i)
+    box->addItem(ToQt(field.Texts[i]), QVariant(static_cast<uint>(field.Cases[i])));
+  box->setCurrentIndex(field.ChosenIndex());
+  label->setBuddy(box);
+  grid.addWidget(label, row, 0);
+  grid.addWidget(box, row, 1);
+  return box;
+}
+
+void TakeCase(const QComboBox* box, CaseField& field) {
+  if (box && box->currentIndex() >= 0)
+    field.Chosen = static_cast<std::uint16_t>(box->currentData().toUInt());
 }
 
 QDialogButtonBox* OkCancelButtons(QDialog& dialog) {

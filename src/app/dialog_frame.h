@@ -8,8 +8,10 @@
 #include <string>
 
 #include "dialogs/apply_outcome.h"
+#include "dialogs/case_field.h"
 #include "expr/dialog_field.h"
 
+class QComboBox;
 class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
@@ -30,6 +32,12 @@ struct FieldRow {
   void Show(const DialogField& field);
 };
 FieldRow AddFieldRow(QGridLayout& grid, int row, const DialogField& field, QWidget* parent);
+
+// A row of `grid` with the "Load case" choice of a load, force, moment or
+// support; null, and no row, while the document has no cases.
+QComboBox* AddCaseRow(QGridLayout& grid, int row, const CaseField& field, QWidget* parent);
+// The case chosen in `box` (null: no choice) into the field.
+void TakeCase(const QComboBox* box, CaseField& field);
 
 // OK (text 1) and Cancel (text 2); neither is a default button, so Enter in a
 // field moves on instead of closing.

@@ -18,6 +18,7 @@ TfFQMprop::TfFQMprop(const DialogContext& context, LoadDialogModel model)
   angle_ = AddFieldRow(*grid, 0, model_.Angle, this);
   value_ = AddFieldRow(*grid, 1, model_.Value, this);
   textPos_ = AddFieldRow(*grid, 2, model_.TextPos, this);
+  case_ = AddCaseRow(*grid, 3, model_.Case, this);
   layout->addLayout(grid);
   layout->addWidget(OkCancelButtons(*this));
   navigation_ = new FieldNavigation(this, [this] { Evaluate(); });
@@ -35,6 +36,7 @@ void TfFQMprop::accept() {
   angle_.Edit->TakeText(model_.Angle);
   value_.Edit->TakeText(model_.Value);
   textPos_.Edit->TakeText(model_.TextPos);
+  TakeCase(case_, model_.Case);
   if (OkApplied(*this, model_.Apply(context_.Doc, context_.Parameters), *navigation_,
                 context_.Messages))
     QDialog::accept();

@@ -21,6 +21,7 @@ public:
   NumericFieldEdit* AngleEdit() const { return angle_.Edit; }
   NumericFieldEdit* ValueEdit() const { return value_.Edit; }
   NumericFieldEdit* TextPosEdit() const { return textPos_.Edit; }
+  QComboBox* CaseBox() const { return case_; }
 
   void accept() override;
 
@@ -32,6 +33,7 @@ private:
   const DialogContext& context_;
   LoadDialogModel model_;
   FieldRow angle_, value_, textPos_;
+  QComboBox* case_ = nullptr;
 };
 
 // The force, load or moment at `index`; true when OK changed it.

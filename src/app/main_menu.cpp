@@ -89,6 +89,8 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
   m.Units = Item(m.Settings, "&Units...");
   m.Languages = m.Settings->addMenu(QStringLiteral("&Languages..."));
   m.DimensioningRules = Item(m.Settings, "Dimensioning rules...");
+  m.LoadCases = Item(m.Settings, "Load cases...");
+  m.Combinations = Item(m.Settings, "Combinations...");
 
   m.Help = bar->addMenu(QStringLiteral("&Help"));
   m.Contents = Item(m.Help, "&Contents...", QKeySequence(Qt::Key_F1));
@@ -147,6 +149,8 @@ void ApplyMenuTexts(const MainMenu& m) {
   Caption(m.Units, tr::kMenuSettingsUnits);
   Caption(m.Languages, tr::kMenuSettingsLanguages);
   Caption(m.DimensioningRules, tr::kMenuSettingsDimensioningRules);
+  Caption(m.LoadCases, tr::kMenuSettingsLoadCases);
+  Caption(m.Combinations, tr::kMenuSettingsCombinations);
 
   Caption(m.Help, tr::kMenuHelp);
   Caption(m.Contents, tr::kMenuHelpContents);

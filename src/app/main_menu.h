@@ -69,6 +69,8 @@ struct MainMenu {
   QAction* Units = nullptr;
   QMenu* Languages = nullptr;
   QAction* DimensioningRules = nullptr;
+  QAction* LoadCases = nullptr;
+  QAction* Combinations = nullptr;
 
   QMenu* Help = nullptr;
   QAction* Contents = nullptr;

@@ -65,6 +65,9 @@ public:
   void OpenOptimizer();
   void OpenUnits();
   void OpenDimensioningRules();
+  // The load cases and the combinations of the document; each OK is one step.
+  void OpenLoadCases();
+  void OpenCombinations();
   // The property dialog of the object at `index` in the model list (a double
   // click on the Model page asks for it); its OK is one step.
   void OpenPropertyDialog(ObjectKind kind, int index);

@@ -7,11 +7,13 @@
 #include <QMenu>
 
 #include "app/analysis_page.h"
+#include "app/combinations_dialog.h"
 #include "app/dimensioning_dialog.h"
 #include "app/document_info.h"
 #include "app/folder_menu.h"
 #include "app/generator_dialog.h"
 #include "app/help_browser.h"
+#include "app/load_cases_dialog.h"
 #include "app/main_window.h"
 #include "app/model_page.h"
 #include "app/model_view.h"
@@ -105,6 +107,8 @@ void MainWindow::ConnectMenu() {
     connect(item, &QAction::triggered, this, [this] { DisplaySwitchClicked(); });
   connect(m.Units, &QAction::triggered, this, [this] { OpenUnits(); });
   connect(m.DimensioningRules, &QAction::triggered, this, [this] { OpenDimensioningRules(); });
+  connect(m.LoadCases, &QAction::triggered, this, [this] { OpenLoadCases(); });
+  connect(m.Combinations, &QAction::triggered, this, [this] { OpenCombinations(); });
   connect(m.Contents, &QAction::triggered, this, [this] { ShowHelpContents(); });
   connect(m.About, &QAction::triggered, this, [this] { ShowAbout(); });
 }
@@ -315,6 +319,18 @@ void MainWindow::OpenUnits() {
 void MainWindow::OpenDimensioningRules() {
   if (ShowDimensioningDialog(MakeDialogContext()))
     changes_.Finish(tr::kDimRulesCaption, kModelChange);
+}
+
+// The cases and combinations are part of the model: OK puts the results out of
+// date and is one step, together with the objects of the cases deleted.
+void MainWindow::OpenLoadCases() {
+  if (ShowLoadCasesDialog(MakeDialogContext()))
+    changes_.Finish(tr::kLoadCasesCaption, kModelChange);
+}
+
+void MainWindow::OpenCombinations() {
+  if (ShowCombinationsDialog(MakeDialogContext()))
+    changes_.Finish(tr::kCombinationsCaption, kModelChange);
 }
 
 } // namespace strandel

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/case_choice.h"
 #include "app/model_view.h"
 #include "app/page_bars.h"
 #include "app/qt_text.h"
@@ -83,6 +84,9 @@ void ModelPage::BuildToolBar() {
     connect(createButtons_[i], &QAction::triggered, this,
             [this, tool](bool down) { editor_.StartTool(tool, down); });
   }
+  // What is drawn goes into the active case: its choice follows the tools.
+  caseChoice_ = new CaseChoice(editor_, doc_, toolBar_);
+  caseChoiceItem_ = toolBar_->addWidget(caseChoice_);
   toolBar_->addSeparator();
   zoomOut_ = AddButton("zoom_out", false);
   zoomIn_ = AddButton("zoom_in", false);
@@ -170,6 +174,7 @@ void ModelPage::ApplyTexts() {
   beamScale_->SetHint(Tr(tr::kHintBeamScale));
   loadScale_->SetHint(Tr(tr::kHintLoadScale));
   displacementScale_->SetHint(Tr(tr::kHintDisplacementScale));
+  caseChoice_->ApplyTexts();
   RefreshStatusBar();
 }
 
@@ -196,6 +201,9 @@ void ModelPage::RefreshToolButtons() {
   const GridKind down = GridShownDown(editor_.State().Mode, states.GridType);
   for (std::size_t i = 0; i < kGrids.size(); ++i)
     gridButtons_[i]->setChecked(kGrids[i] == down);
+  // A document without load cases has no case to choose.
+  caseChoice_->Refresh();
+  caseChoiceItem_->setVisible(!doc_.Settings.LoadCases.empty());
 }
 
 void ModelPage::RefreshStatusBar() {

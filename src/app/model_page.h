@@ -23,6 +23,8 @@ class QToolBar;
 
 namespace strandel {
 
+class CaseChoice;
+
 class ModelView;
 class UpDownControl;
 
@@ -56,6 +58,8 @@ public:
   UpDownControl* BeamScale() const { return beamScale_; }
   UpDownControl* LoadScale() const { return loadScale_; }
   UpDownControl* DisplacementScale() const { return displacementScale_; }
+  CaseChoice* ActiveCaseChoice() const { return caseChoice_; }
+  QAction* ActiveCaseItem() const { return caseChoiceItem_; }
 
   // EditorHost.
   void Repaint() override;
@@ -96,6 +100,8 @@ private:
   UpDownControl* beamScale_ = nullptr;
   UpDownControl* loadScale_ = nullptr;
   UpDownControl* displacementScale_ = nullptr;
+  CaseChoice* caseChoice_ = nullptr;
+  QAction* caseChoiceItem_ = nullptr; // the tool bar's place of the case choice
 };
 
 } // namespace strandel

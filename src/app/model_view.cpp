@@ -83,6 +83,7 @@ void ModelView::DrawPicture() {
   ModelPictureOptions options;
   options.Grid = &editor_.Grid();
   options.GuideLine = editor_.GuideLine();
+  options.UnfadedCase = editor_.UnfadedCase();
   // The editor's view follows the widget's size; the picture is drawn for it.
   ViewState view = editor_.View();
   view.Width = picture_.width();

@@ -9,8 +9,6 @@
 namespace strandel {
 namespace {
 
-// A refused text stands out from the white of the other fields.
-const QColor kRefusedBase(255, 226, 222);
 constexpr int kNoteMargin = 4; // pixels kept free at the dialog's edges
 
 void SetBase(QWidget& edit, const QColor& colour) {
@@ -62,7 +60,7 @@ void NumericFieldEdit::ShowRefusal(const std::string& message) {
   const QString refusal = ToQt(message);
   if (refusal == refusal_) return;
   refusal_ = refusal;
-  SetBase(*this, Refused() ? kRefusedBase : QColor(Qt::white));
+  SetBase(*this, Refused() ? RefusedFieldColour() : QColor(Qt::white));
   setToolTip(refusal_);
   if (Refused() && !note_) {
     note_ = new QLabel;

@@ -6,6 +6,7 @@
 // tinted background, with the reason in a note just below the field until it
 // is corrected or taken back. FieldNavigation gives a dialog its keys.
 
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -14,6 +15,11 @@
 #include "expr/dialog_field.h"
 
 namespace strandel {
+
+// The background of a field that refused its text.
+inline QColor RefusedFieldColour() {
+  return {255, 226, 222};
+}
 
 class NumericFieldEdit : public QLineEdit {
   Q_OBJECT

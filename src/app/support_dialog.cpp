@@ -41,6 +41,7 @@ TfSuppProp::TfSuppProp(const DialogContext& context, SupportDialogModel model)
   x_ = AddFieldRow(*grid, 0, model_.XDisplacement, this);
   y_ = AddFieldRow(*grid, 1, model_.YDisplacement, this);
   rotation_ = AddFieldRow(*grid, 2, model_.Rotation, this);
+  case_ = AddCaseRow(*grid, 3, model_.Case, this);
   layout->addLayout(grid);
   locked_ = new QCheckBox(ToQt(model_.LockedLabel), this);
   locked_->setChecked(model_.Locked);
@@ -70,6 +71,7 @@ void TfSuppProp::TakeControls() {
   if (directions_->checkedId() >= 1) model_.Direction = directions_->checkedId();
   model_.Locked = locked_->isChecked();
   model_.Rolled = rolled_->isChecked();
+  TakeCase(case_, model_.Case);
 }
 
 void TfSuppProp::accept() {

@@ -29,6 +29,7 @@ public:
   NumericFieldEdit* RotationEdit() const { return rotation_.Edit; }
   QCheckBox* LockedBox() const { return locked_; }
   QCheckBox* RolledBox() const { return rolled_; }
+  QComboBox* CaseBox() const { return case_; }
 
   void accept() override;
 
@@ -44,6 +45,7 @@ private:
   FieldRow x_, y_, rotation_;
   QCheckBox* locked_ = nullptr;
   QCheckBox* rolled_ = nullptr;
+  QComboBox* case_ = nullptr;
 };
 
 bool ShowSupportDialog(const DialogContext& context, int index);

@@ -484,8 +484,60 @@ inline constexpr int kMsgSelfWeightNone = 366;
 // The name of the one case a document of one load set becomes.
 inline constexpr int kDefaultPermanentCaseName = 367;
 
+// The load cases and combinations dialogs and the active case on the Model page.
+inline constexpr int kMenuSettingsLoadCases = 368;
+inline constexpr int kMenuSettingsCombinations = 369;
+inline constexpr int kLoadCasesCaption = 370;
+inline constexpr int kCombinationsCaption = 371;
+inline constexpr int kCaseColumnNumber = 372;
+inline constexpr int kCaseColumnName = 373;
+inline constexpr int kCaseColumnCategory = 374;
+inline constexpr int kCaseColumnDuration = 375;
+inline constexpr int kCaseColumnPsi0 = 376;
+inline constexpr int kCaseColumnPsi1 = 377;
+inline constexpr int kCaseColumnPsi2 = 378;
+inline constexpr int kCaseColumnSelfWeight = 379;
+inline constexpr int kCaseSelfWeightBox = 380;
+inline constexpr int kCaseAddButton = 381;
+inline constexpr int kCaseDeleteButton = 382;
+inline constexpr int kCaseNewName = 383;
+inline constexpr int kMsgDeleteCaseObjects = 384;
+inline constexpr int kMsgFieldFractionRange = 385;
+inline constexpr int kCategoryPermanent = 386;
+inline constexpr int kCategoryImposedA = 387;
+inline constexpr int kCategoryImposedB = 388;
+inline constexpr int kCategoryImposedC = 389;
+inline constexpr int kCategoryImposedD = 390;
+inline constexpr int kCategoryImposedE = 391;
+inline constexpr int kCategoryImposed = 392;
+inline constexpr int kCategorySnow = 393;
+inline constexpr int kCategoryWind = 394;
+inline constexpr int kCategoryTemperature = 395;
+inline constexpr int kCategoryAccidental = 396;
+inline constexpr int kCombinationKindUltimate = 397;
+inline constexpr int kCombinationKindCharacteristic = 398;
+inline constexpr int kCombinationKindFrequent = 399;
+inline constexpr int kCombinationKindQuasiPermanent = 400;
+inline constexpr int kCombinationColumnKind = 401;
+inline constexpr int kCombinationColumnCase = 402;
+inline constexpr int kCombinationNewName = 403;
+inline constexpr int kGenerateGroup = 404;
+inline constexpr int kGenerateRule610 = 405;
+inline constexpr int kGenerateRule610ab = 406;
+inline constexpr int kGenerateGammaGSup = 407;
+inline constexpr int kGenerateGammaGInf = 408;
+inline constexpr int kGenerateGammaQ = 409;
+inline constexpr int kGenerateXi = 410;
+inline constexpr int kGenerateButton = 411;
+inline constexpr int kMsgReplaceCombinations = 412;
+inline constexpr int kLoadCaseLabel = 413;
+inline constexpr int kShowAllCases = 414;
+inline constexpr int kActiveCaseTip = 415;
+inline constexpr int kCombinationFactorTip = 416;
+inline constexpr int kMsgCombinationWithoutCase = 417;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 367;
+inline constexpr int kLastEntry = 417;
 
 } // namespace strandel::tr

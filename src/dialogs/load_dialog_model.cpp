@@ -30,6 +30,7 @@ std::optional<KindTexts> TextsOf(ObjectKind kind) {
 // The three kinds keep the same fields under the same names.
 template <class T> void Fill(const T& object, LoadDialogModel& dialog) {
   dialog.Number = object.Number;
+  dialog.Case.Chosen = object.Case;
   dialog.Angle.Stored = object.Angle;
   dialog.Value.Stored = object.Value;
 }
@@ -70,6 +71,7 @@ std::optional<LoadDialogModel> OpenLoadDialog(const ModelDocument& doc, int inde
   dialog.HasTextPos = load != nullptr;
   dialog.TextPos = PercentField(Translated(tr::kLoadLabelTextPos), load ? load->TxtPos : 0);
   dialog.TextPos.Enabled = dialog.HasTextPos;
+  dialog.Case = OpenCaseField(doc, dialog.Case.Chosen);
   return dialog;
 }
 
@@ -92,6 +94,7 @@ ApplyOutcome LoadDialogModel::Apply(ModelDocument& doc, ParameterTable& paramete
                       std::is_same_v<T, TMomentObject>) {
           o.Angle = NormalisedAngle(Angle.Stored);
           o.Value = Value.Stored;
+          o.Case = Case.Chosen;
           if constexpr (std::is_same_v<T, TLoadObject>) o.TxtPos = TextPos.Stored;
         }
       },

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialogs/apply_outcome.h"
+#include "dialogs/case_field.h"
 #include "expr/dialog_field.h"
 #include "model/document.h"
 #include "units/units.h"
@@ -22,6 +23,7 @@ struct LoadDialogModel {
   DialogField Value;   // ED_Load, the kind's unit
   DialogField TextPos; // ED_TextPos, percent; only a load has one
   bool HasTextPos = false;
+  CaseField Case; // the load case it belongs to
 
   // Evaluates the fields the kind has; false when one refused its text.
   bool EvaluateFields(ParameterTable& parameters);

@@ -31,6 +31,7 @@ std::optional<SupportDialogModel> OpenSupportDialog(const ModelDocument& doc, in
   dialog.RolledLabel = Translated(tr::kSupportLabelRolled);
   dialog.Locked = support->Locked;
   dialog.Rolled = support->Rolled;
+  dialog.Case = OpenCaseField(doc, support->Case);
   return dialog;
 }
 
@@ -47,6 +48,7 @@ ApplyOutcome SupportDialogModel::Apply(ModelDocument& doc, ParameterTable& param
   support->DRot = Rotation.Stored;
   support->Locked = Locked;
   support->Rolled = Rolled;
+  support->Case = Case.Chosen;
   if (Direction >= 1 && Direction <= 4) support->Direction = static_cast<std::uint16_t>(Direction);
   return ApplyOutcome::Applied;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialogs/apply_outcome.h"
+#include "dialogs/case_field.h"
 #include "expr/dialog_field.h"
 #include "model/document.h"
 #include "units/units.h"
@@ -27,6 +28,7 @@ struct SupportDialogModel {
   std::string RolledLabel;    // CH_Rolled
   bool Locked = false;
   bool Rolled = false;
+  CaseField Case; // the case its prescribed displacements belong to
 
   // Evaluates the three fields; false when one refused its text.
   bool EvaluateFields(ParameterTable& parameters);

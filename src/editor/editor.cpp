@@ -332,4 +332,28 @@ std::optional<std::pair<PixelPoint, PixelPoint>> Editor::ZoomRectangle() const {
   return std::make_pair(*view_.DragStart, *view_.DragCorner);
 }
 
+std::uint16_t Editor::ActiveCase() const {
+  const std::vector<TLoadCase>& cases = doc_.Settings.LoadCases;
+  if (cases.empty()) return 1;
+  if (FindLoadCase(cases, activeCase_)) return activeCase_;
+  return cases.front().Number;
+}
+
+void Editor::SetActiveCase(std::uint16_t number) {
+  if (number == activeCase_) return;
+  activeCase_ = number;
+  RequestRepaint();
+}
+
+void Editor::SetShowAllCases(bool on) {
+  if (on == showAllCases_) return;
+  showAllCases_ = on;
+  RequestRepaint();
+}
+
+std::optional<std::uint16_t> Editor::UnfadedCase() const {
+  if (showAllCases_ || doc_.Settings.LoadCases.empty()) return std::nullopt;
+  return ActiveCase();
+}
+
 } // namespace strandel

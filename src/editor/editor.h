@@ -108,6 +108,18 @@ public:
   // Esc, page changes, document commands, printing, help and every tool change.
   void CancelOperation();
 
+  // The load case that new loads, forces, moments and supports go into: the
+  // one chosen while the document has it, else the document's first case (1
+  // for a document without cases). A view state: the document does not keep it.
+  std::uint16_t ActiveCase() const;
+  void SetActiveCase(std::uint16_t number);
+  // Loads of other cases than the active one are drawn faded unless every
+  // case is shown; a document without cases shows its one set as it is.
+  bool ShowAllCases() const { return showAllCases_; }
+  void SetShowAllCases(bool on);
+  // The case whose loads are drawn normally while the others fade, if any.
+  std::optional<std::uint16_t> UnfadedCase() const;
+
   // Plain state for the drawing and the widgets.
   const ViewState& View() const { return view_; }
   ViewState& View() { return view_; }
@@ -167,6 +179,8 @@ private:
   ViewState view_;
   TGridObject grid_;
   EditorState state_;
+  std::uint16_t activeCase_ = 0; // 0: none chosen
+  bool showAllCases_ = false;
 };
 
 template <class T> T* Editor::HalfMade() {

@@ -36,6 +36,7 @@ template <class T> T* Editor::AppendNumbered() {
   const long number = NextNumber(doc_, KindOfType<T>());
   T& object = AppendObject<T>(doc_);
   object.Number = static_cast<decltype(object.Number)>(number);
+  if constexpr (requires { object.Case; }) object.Case = ActiveCase();
   state_.NewObjectIndex = static_cast<int>(doc_.GraphObjects.size()) - 1;
   return &object;
 }

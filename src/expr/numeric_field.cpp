@@ -97,6 +97,10 @@ std::string RangeMessage(double value, FieldKind kind) {
   case FieldKind::Count:
     if (!(value >= 1)) return TranslatedOr(tr::kMsgFieldBelowOne, "The value must be at least 1");
     break;
+  case FieldKind::Fraction:
+    if (!(value >= 0 && value <= 1))
+      return TranslatedOr(tr::kMsgFieldFractionRange, "The value must lie between 0 and 1");
+    break;
   }
   return {};
 }

@@ -35,6 +35,7 @@ enum class FieldKind {
   Percent,  // a fraction shown as percent, 0..100: pass 100 as the display factor
   Positive, // a length that must be greater than 0
   Count,    // a number of sections: its integer part must be 1 or more
+  Fraction, // a share from 0 to 1 (the combination values of a load case)
 };
 
 // A value in base units in a field's display unit, and back. A factor that is a

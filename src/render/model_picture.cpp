@@ -21,13 +21,40 @@ namespace {
 // Labels stand 1.5 BeamHeight high.
 constexpr double kLabelHeightFactor = 1.5;
 
+// How strongly a load of another case than the one shown is drawn.
+constexpr double kFadedOpacity = 0.25;
+
 template <class T, class Draw> void EachOf(const ModelDocument& doc, Draw draw) {
   for (const T& object : ObjectsOf<T>(doc))
     draw(object);
 }
 
+template <class T> bool IsFaded(const T& object, const ModelPictureOptions& options) {
+  if constexpr (std::is_same_v<T, TLoadObject> || std::is_same_v<T, TForceObject> ||
+                std::is_same_v<T, TMomentObject>)
+    return options.UnfadedCase && object.Case != *options.UnfadedCase;
+  else
+    return false;
+}
+
+// The loads, forces or moments, those of other cases than the one shown faded.
+template <class T, class Draw>
+void EachLoadOf(QPainter& painter, const ModelDocument& doc, const ModelPictureOptions& options,
+                Draw draw) {
+  for (const T& object : ObjectsOf<T>(doc)) {
+    if (!IsFaded(object, options)) {
+      draw(object);
+      continue;
+    }
+    painter.save();
+    painter.setOpacity(kFadedOpacity);
+    draw(object);
+    painter.restore();
+  }
+}
+
 void DrawShadows(QPainter& painter, const ModelDocument& doc, const SymbolSizes& sizes,
-                 const ViewState& view) {
+                 const ViewState& view, const ModelPictureOptions& options) {
   const int offset = ShadowOffset(sizes, view);
   // A shadow right under its object would be hidden by it.
   if (offset == 0) return;
@@ -37,6 +64,7 @@ void DrawShadows(QPainter& painter, const ModelDocument& doc, const SymbolSizes&
     std::visit(
         [&](const auto& object) {
           using T = std::decay_t<decltype(object)>;
+          if (IsFaded(object, options)) return;
           if constexpr (std::is_same_v<T, TNodeObject>)
             DrawNode(painter, object, DrawStyle::Shadow, sizes, view);
           else if constexpr (std::is_same_v<T, TBeamObject>)
@@ -57,16 +85,17 @@ void DrawShadows(QPainter& painter, const ModelDocument& doc, const SymbolSizes&
 
 // Loads first: where labels compete for room, the loads keep theirs.
 void DrawLabels(QPainter& painter, const ModelDocument& doc, const AppSettings& settings,
-                const SymbolSizes& sizes, const ViewState& view, LabelSpace& space) {
-  EachOf<TLoadObject>(doc, [&](const TLoadObject& load) {
+                const SymbolSizes& sizes, const ViewState& view, const ModelPictureOptions& options,
+                LabelSpace& space) {
+  EachLoadOf<TLoadObject>(painter, doc, options, [&](const TLoadObject& load) {
     DrawLoadLabel(painter, load, LoadLabelText(load, settings.ShowLoadValues, settings.Units),
                   sizes, view, 0, &space);
   });
-  EachOf<TForceObject>(doc, [&](const TForceObject& force) {
+  EachLoadOf<TForceObject>(painter, doc, options, [&](const TForceObject& force) {
     DrawForceLabel(painter, force, ForceLabelText(force, settings.ShowLoadValues, settings.Units),
                    sizes, view, &space);
   });
-  EachOf<TMomentObject>(doc, [&](const TMomentObject& moment) {
+  EachLoadOf<TMomentObject>(painter, doc, options, [&](const TMomentObject& moment) {
     DrawMomentLabel(painter, moment,
                     MomentLabelText(moment, settings.ShowLoadValues, settings.Units), sizes, view,
                     &space);
@@ -108,10 +137,11 @@ void DrawModel(QPainter& painter, const ModelDocument& doc, const AppSettings& s
   const SymbolSizes sizes = ModelSizes(doc);
   LabelSpace labels;
 
-  DrawShadows(painter, doc, sizes, view);
+  DrawShadows(painter, doc, sizes, view, options);
   if (options.Grid != nullptr) DrawGrid(painter, *options.Grid, view);
-  EachOf<TLoadObject>(
-      doc, [&](const TLoadObject& load) { DrawLoad(painter, load, DrawStyle::Body, sizes, view); });
+  EachLoadOf<TLoadObject>(painter, doc, options, [&](const TLoadObject& load) {
+    DrawLoad(painter, load, DrawStyle::Body, sizes, view);
+  });
   for (int rigidEnds = 0; rigidEnds <= 2; ++rigidEnds) {
     EachOf<TBeamObject>(doc, [&](const TBeamObject& beam) {
       if (RigidEnds(beam) == rigidEnds)
@@ -124,13 +154,13 @@ void DrawModel(QPainter& painter, const ModelDocument& doc, const AppSettings& s
   });
   EachOf<TNodeObject>(
       doc, [&](const TNodeObject& node) { DrawNode(painter, node, DrawStyle::Body, sizes, view); });
-  EachOf<TForceObject>(doc, [&](const TForceObject& force) {
+  EachLoadOf<TForceObject>(painter, doc, options, [&](const TForceObject& force) {
     DrawForce(painter, force, DrawStyle::Body, sizes, view);
   });
-  EachOf<TMomentObject>(doc, [&](const TMomentObject& moment) {
+  EachLoadOf<TMomentObject>(painter, doc, options, [&](const TMomentObject& moment) {
     DrawMoment(painter, moment, DrawStyle::Body, sizes, view);
   });
-  DrawLabels(painter, doc, settings, sizes, view, labels);
+  DrawLabels(painter, doc, settings, sizes, view, options, labels);
   if (settings.ShowNodeNumbers || options.ForceNodeNumbers) {
     EachOf<TNodeObject>(doc, [&](const TNodeObject& node) {
       DrawNode(painter, node, DrawStyle::Label, sizes, view, &labels);

@@ -4,6 +4,7 @@
 // order of passes so that shadows lie under everything, loads under beams,
 // beams under supports, nodes and point loads, and labels on top.
 
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -26,6 +27,9 @@ struct ModelPictureOptions {
   std::optional<std::pair<Point2, Point2>> GuideLine;
   // Node labels even with ShowNodeNumbers off (the optimizer shows them).
   bool ForceNodeNumbers = false;
+  // The load case whose loads, forces and moments are drawn as usual; those of
+  // every other case are drawn faded, without shadows. None: all as usual.
+  std::optional<std::uint16_t> UnfadedCase;
 };
 
 // The model page's sizes: BeamHeight, LoadHeight and labels 1.5 BeamHeight high.

@@ -323,5 +323,79 @@ TEST_F(PropertyDialogs, EachKindShowsItsValueInItsOwnUnit) {
       std::get<TMomentObject>(*doc.GraphObjects[IndexOf(doc, ObjectKind::Moment, 5)]).Value, -8000);
 }
 
+// A load, force, moment or support moves to another case as one of its fields;
+// without cases the dialogs offer no choice and write the objects as before.
+TEST_F(PropertyDialogs, EachActionChoosesItsLoadCaseWhileTheDocumentHasCases) {
+  const auto model = [] {
+    ModelDocument doc;
+    testing::AddNode(doc, 1, 0, 0);
+    testing::AddNode(doc, 2, 4, 0);
+    testing::AddBeam(doc, 1, 1, 2);
+    testing::AddSupport(doc, 1, 1);
+    testing::AddLoad(doc, 1, 1, 1, 2, -1000, kPi / 2);
+    testing::AddForce(doc, 1, 2, 1000, kPi / 2);
+    testing::AddMoment(doc, 1, 2, 500).Case = 9; // a case the document lacks: kept
+    return doc;
+  };
+  struct Case {
+    ObjectKind kind;
+    std::uint16_t before;
+  };
+  const Case cases[] = {{ObjectKind::Support, 1},
+                        {ObjectKind::Load, 1},
+                        {ObjectKind::Force, 1},
+                        {ObjectKind::Moment, 9}};
+  for (const Case& c : cases) {
+    ModelDocument doc = model();
+    const std::string plain = WriteDocumentText(doc);
+    const int index = IndexOf(doc, c.kind, 1);
+    // Without cases: no choice, and OK writes the document byte for byte.
+    CaseField field = c.kind == ObjectKind::Support ? OpenSupportDialog(doc, index, Metres())->Case
+                                                    : OpenLoadDialog(doc, index, Metres())->Case;
+    EXPECT_FALSE(field.Shown());
+    if (c.kind == ObjectKind::Support) {
+      ASSERT_EQ(OpenSupportDialog(doc, index, Metres())->Apply(doc, parameters),
+                ApplyOutcome::Applied);
+    } else {
+      ASSERT_EQ(OpenLoadDialog(doc, index, Metres())->Apply(doc, parameters),
+                ApplyOutcome::Applied);
+    }
+    EXPECT_EQ(WriteDocumentText(doc), plain);
+
+    doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent),
+                              MakeLoadCase(2, "Snow", ActionCategory::Snow)};
+    const auto caseOf = [&doc, index] {
+      return std::visit(
+          [](const auto& o) -> long {
+            if constexpr (requires { o.Case; })
+              return o.Case;
+            else
+              return -1;
+          },
+          *doc.GraphObjects[static_cast<std::size_t>(index)]);
+    };
+    if (c.kind == ObjectKind::Support) {
+      SupportDialogModel dialog = *OpenSupportDialog(doc, index, Metres());
+      ASSERT_TRUE(dialog.Case.Shown());
+      EXPECT_EQ(dialog.Case.Chosen, c.before);
+      EXPECT_EQ(dialog.Case.Texts.front(), "1: G");
+      dialog.Case.Chosen = 2;
+      ASSERT_EQ(dialog.Apply(doc, parameters), ApplyOutcome::Applied);
+    } else {
+      LoadDialogModel dialog = *OpenLoadDialog(doc, index, Metres());
+      ASSERT_TRUE(dialog.Case.Shown());
+      EXPECT_EQ(dialog.Case.Chosen, c.before);
+      // The unknown case is offered under its number, so OK does not lose it.
+      EXPECT_EQ(dialog.Case.Cases.size(), c.before == 9 ? 3u : 2u);
+      EXPECT_GE(dialog.Case.ChosenIndex(), 0);
+      ASSERT_EQ(dialog.Apply(doc, parameters), ApplyOutcome::Applied);
+      EXPECT_EQ(caseOf(), c.before); // untouched choice: the case stays
+      dialog.Case.Chosen = 2;
+      ASSERT_EQ(dialog.Apply(doc, parameters), ApplyOutcome::Applied);
+    }
+    EXPECT_EQ(caseOf(), 2) << static_cast<int>(c.kind);
+  }
+}
+
 } // namespace
 } // namespace strandel

@@ -206,6 +206,12 @@ TEST_F(NumericFieldTest, EachKindHasItsRange) {
       {"2.9", FieldKind::Count, ""},
       {"0.99", FieldKind::Count, "The value must be at least 1"},
       {"-2", FieldKind::Count, "The value must be at least 1"},
+      {"0", FieldKind::Fraction, ""},
+      {"1", FieldKind::Fraction, ""},
+      {"0.7", FieldKind::Fraction, ""},
+      {"1.0001", FieldKind::Fraction, "The value must lie between 0 and 1"},
+      {"-0.1", FieldKind::Fraction, "The value must lie between 0 and 1"},
+      {"0/0", FieldKind::Fraction, "Division by zero"},
       {"-1e9", FieldKind::Value, ""},
   };
   for (const Case& c : cases) {
