@@ -32,11 +32,12 @@ void FillBeamChoice(BeamPage& page, ModelDocument& doc) {
   doc.Settings.FBDBeamNo = NumberOfLine(page.BeamChoice[page.ChoiceIndex]);
 }
 
-void ChooseBeam(BeamPage& page, ModelDocument& doc, const AppSettings& settings, int line) {
+void ChooseBeam(BeamPage& page, ModelDocument& doc, const AppSettings& settings, int line,
+                const PageEnvelope& envelope) {
   if (line < 0 || line >= static_cast<int>(page.BeamChoice.size())) return;
   doc.Settings.FBDBeamNo = -1;
   doc.Settings.FBDBeamNo = NumberOfLine(page.BeamChoice[line]);
-  UpdateBeamPage(page, doc, settings);
+  UpdateBeamPage(page, doc, settings, envelope);
 }
 
 void UpdateBeamPage(BeamPage& page, ModelDocument& doc, const AppSettings& settings,

@@ -112,15 +112,6 @@ template <class T> std::vector<const T*> PageObjectsOf(const BeamPage& page) {
   return found;
 }
 
-// Fills the choice list with every beam in model list order and selects the line
-// of doc.Settings.FBDBeamNo, else the first; the selected line's number becomes
-// doc.Settings.FBDBeamNo. An empty list leaves FBDBeamNo as it was.
-void FillBeamChoice(BeamPage& page, ModelDocument& doc);
-// The user picked another line: FBDBeamNo follows it and the page is rebuilt.
-void ChooseBeam(BeamPage& page, ModelDocument& doc, const AppSettings& settings, int line);
-
-// Rebuilds the whole content: sizes, choice list, free body, reactions, the force
-// table below it and the diagrams switched on, stacked downwards.
 struct CaseAnalysis;
 
 // The load combinations whose envelope the diagrams show, in place of the one
@@ -130,6 +121,16 @@ struct PageEnvelope {
   CombinationKind Kind = CombinationKind::Ultimate;
 };
 
+// Fills the choice list with every beam in model list order and selects the line
+// of doc.Settings.FBDBeamNo, else the first; the selected line's number becomes
+// doc.Settings.FBDBeamNo. An empty list leaves FBDBeamNo as it was.
+void FillBeamChoice(BeamPage& page, ModelDocument& doc);
+// The user picked another line: FBDBeamNo follows it and the page is rebuilt.
+void ChooseBeam(BeamPage& page, ModelDocument& doc, const AppSettings& settings, int line,
+                const PageEnvelope& envelope = {});
+
+// Rebuilds the whole content: sizes, choice list, free body, reactions, the force
+// table below it and the diagrams switched on, stacked downwards.
 void UpdateBeamPage(BeamPage& page, ModelDocument& doc, const AppSettings& settings,
                     const PageEnvelope& envelope = {});
 

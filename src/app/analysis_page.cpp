@@ -10,6 +10,7 @@
 
 #include "app/page_bars.h"
 #include "app/qt_text.h"
+#include "app/result_choice_box.h"
 #include "app/sheet_area.h"
 #include "app/tool_icons.h"
 #include "common/text_entries.h"
@@ -34,11 +35,13 @@ constexpr int kVisibleBeams = 20;
 AnalysisPage::AnalysisPage(ModelDocument& doc, AppSettings& settings, BeamPage& page,
                            QWidget* parent)
     : QWidget(parent), doc_(doc), settings_(settings), page_(page), toolBar_(MakePageToolBar(this)),
-      beamList_(new QComboBox(toolBar_)), sheet_(new SheetArea(this)) {
+      beamList_(new QComboBox(toolBar_)), resultChoice_(new ResultChoiceBox(doc, toolBar_)),
+      sheet_(new SheetArea(this)) {
   beamList_->setMaxVisibleItems(kVisibleBeams);
   beamList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   beamList_->setMinimumContentsLength(10);
   toolBar_->addWidget(beamList_);
+  resultChoiceItem_ = toolBar_->addWidget(resultChoice_);
   toolBar_->addSeparator();
   for (std::size_t i = 0; i < diagramButtons_.size(); ++i) {
     diagramButtons_[i] = toolBar_->addAction(ToolIcon(kDiagramIcons[i]), QString());
@@ -70,7 +73,9 @@ QAction* AnalysisPage::DiagramButton(DiagramKind kind) const {
 }
 
 void AnalysisPage::Rebuild() {
-  UpdateBeamPage(page_, doc_, settings_);
+  resultChoice_->Refresh();
+  resultChoiceItem_->setVisible(!doc_.Settings.LoadCases.empty());
+  UpdateBeamPage(page_, doc_, settings_, envelope_);
   FillBeamList();
   sheet_->ContentChanged();
 }
@@ -84,7 +89,7 @@ void AnalysisPage::FillBeamList() {
 }
 
 void AnalysisPage::BeamChosen(int line) {
-  ChooseBeam(page_, doc_, settings_, line);
+  ChooseBeam(page_, doc_, settings_, line, envelope_);
   FillBeamList();
   sheet_->ContentChanged();
 }
@@ -97,6 +102,7 @@ void AnalysisPage::DiagramButtonsChanged() {
 
 void AnalysisPage::ApplyTexts() {
   beamList_->setToolTip(Tr(tr::kHintDiagramBeam));
+  resultChoice_->ApplyTexts();
   for (std::size_t i = 0; i < diagramButtons_.size(); ++i)
     diagramButtons_[i]->setToolTip(Tr(kDiagramHints[i]));
 }

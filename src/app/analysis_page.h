@@ -17,6 +17,7 @@ class QToolBar;
 
 namespace strandel {
 
+class ResultChoiceBox;
 class SheetArea;
 
 class AnalysisPage : public QWidget {
@@ -31,6 +32,10 @@ public:
   void SetDocumentPath(const QString& path);
 
   QComboBox* BeamList() const { return beamList_; }
+  ResultChoiceBox* ResultChoice() const { return resultChoice_; }
+  QAction* ResultChoiceItem() const { return resultChoiceItem_; }
+  // The combinations whose envelope the diagrams show; none: the one result.
+  void SetEnvelope(const PageEnvelope& envelope) { envelope_ = envelope; }
   // The button of a diagram kind, 1 (normal force) to 7 (utilisation).
   QAction* DiagramButton(DiagramKind kind) const;
   SheetArea* Sheet() const { return sheet_; }
@@ -45,6 +50,9 @@ private:
   BeamPage& page_;
   QToolBar* toolBar_;
   QComboBox* beamList_;
+  ResultChoiceBox* resultChoice_;
+  QAction* resultChoiceItem_ = nullptr;
+  PageEnvelope envelope_;
   std::array<QAction*, kDiagramKinds> diagramButtons_{};
   SheetArea* sheet_;
   QLabel* status_ = nullptr;

@@ -19,6 +19,7 @@
 #include "app/page_control.h"
 #include "app/qt_text.h"
 #include "app/reports_page.h"
+#include "app/result_choice_box.h"
 #include "app/sheet_area.h"
 #include "common/files.h"
 #include "common/text.h"
@@ -106,6 +107,9 @@ void MainWindow::BuildPages() {
   bar->insertAction(first, menu_.Redo);
   bar->insertSeparator(first);
 
+  for (ResultChoiceBox* box : {modelPage_->ResultChoice(), analysisPage_->ResultChoice()})
+    box->Chosen = [this] { ResultChosen(); };
+
   connect(modelPage_->View(), &ModelView::ObjectDoubleClicked, this,
           [this](ObjectKind kind, int index) { OpenPropertyDialog(kind, index); });
   modelPage_->ShowDisplacementsClicked = [this](bool on) { SetShowDisplacements(on); };
@@ -166,8 +170,19 @@ bool MainWindow::EnsureResults() {
   AnalysisOutcome outcome;
   {
     const BusyPointer busy;
-    outcome = AnalyseModel(doc_);
+    caseAnalysis_.reset();
+    if (doc_.Settings.LoadCases.empty()) {
+      outcome = AnalyseModel(doc_);
+    } else {
+      auto analysis = std::make_unique<CaseAnalysis>(AnalyseLoadCases(doc_));
+      outcome = analysis->Outcome;
+      if (const std::optional<ResultSet> shown = DocumentResult(*analysis, doc_)) {
+        outcome = InstallResult(doc_, *analysis, *shown);
+        caseAnalysis_ = std::move(analysis);
+      }
+    }
   }
+  analysisPage_->SetEnvelope(ChosenEnvelope());
   if (!doc_.ResultsValid) {
     // The Model page shows where the structure can move while the user reads it.
     const bool mark = outcome.Failure == AnalysisFailure::Unstable && outcome.Node >= 0;
@@ -179,6 +194,26 @@ bool MainWindow::EnsureResults() {
   for (const std::string& note : outcome.Notes)
     messages_.Show(note, MessageKind::Warning);
   return true;
+}
+
+PageEnvelope MainWindow::ChosenEnvelope() const {
+  const ResultChoice choice = ParseResultChoice(doc_.Settings.ResultSet);
+  if (choice.Kind != ResultKind::Envelope || !caseAnalysis_ || !doc_.ResultsValid) return {};
+  if (!caseAnalysis_->Envelope(choice.Envelope).Present) return {};
+  return {caseAnalysis_.get(), choice.Envelope};
+}
+
+void MainWindow::ResultChosen() {
+  if (doc_.ResultsValid && caseAnalysis_) {
+    if (const std::optional<ResultSet> shown = DocumentResult(*caseAnalysis_, doc_))
+      InstallResult(doc_, *caseAnalysis_, *shown);
+  }
+  analysisPage_->SetEnvelope(ChosenEnvelope());
+  modelPage_->RefreshToolButtons();
+  // The Model page draws the displaced shape and utilisation of the new result
+  // whichever page the choice was made on.
+  modelPage_->Repaint();
+  RefreshActivePage();
 }
 
 bool MainWindow::PageChanging(int, int to) {

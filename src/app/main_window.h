@@ -11,6 +11,7 @@
 #include <string>
 
 #include "analysis/beam_page.h"
+#include "analysis/load_case_analysis.h"
 #include "app/app_environment.h"
 #include "app/dialog_context.h"
 #include "app/document_commands.h"
@@ -92,6 +93,7 @@ public:
   PageControl* Pages() const { return pages_; }
   ModelPage* Model() const { return modelPage_; }
   AnalysisPage* Analysis() const { return analysisPage_; }
+  const BeamPage& BeamSheet() const { return beamPage_; }
   ReportsPage* Reports() const { return reportsPage_; }
   HelpBrowser* Help() const { return help_; }
   Autosave& Recovery() const { return *autosave_; }
@@ -126,6 +128,10 @@ private:
   // Runs the analysis when the results are out of date, with the busy
   // pointer; false (after saying so) when the structure cannot be solved.
   bool EnsureResults();
+  // The user chose another result of the load cases: shown without solving again.
+  void ResultChosen();
+  // The envelope the Analysis page draws, when the chosen result is one.
+  PageEnvelope ChosenEnvelope() const;
   bool PageChanging(int from, int to);
   void PageChanged(int page);
   // Draws the active page again; a page that needs results the model cannot
@@ -154,6 +160,9 @@ private:
   RandomSequence random_;
   DocumentChanges changes_;
   BeamPage beamPage_;
+  // Every case and combination of the last analysis of a document with load
+  // cases; the model holds the chosen one of them.
+  std::unique_ptr<CaseAnalysis> caseAnalysis_;
   DocumentCommands commands_;
   MainMenu menu_;
   PageControl* pages_ = nullptr;

@@ -173,6 +173,8 @@ void MainWindow::ChooseLanguage(QAction* item) {
   LoadLanguage(LanguageFilePath(environment_.DataFolder, settings_.Language));
   ApplyMainTexts();
   if (pages_->Current() == kReportsPage) reportsPage_->Rebuild();
+  // The beam page's notes are written in the language they were built in.
+  if (pages_->Current() == kAnalysisPage && doc_.ResultsValid) analysisPage_->Rebuild();
 }
 
 void MainWindow::SetDisplayChecks() {

@@ -11,6 +11,7 @@
 #include "app/model_view.h"
 #include "app/page_bars.h"
 #include "app/qt_text.h"
+#include "app/result_choice_box.h"
 #include "app/tool_icons.h"
 #include "app/up_down_control.h"
 #include "common/text_entries.h"
@@ -111,6 +112,9 @@ void ModelPage::BuildToolBar() {
   toolBar_->addSeparator();
   showDisplacements_ = AddButton("show_displacements", true);
   showUtilisation_ = AddButton("show_utilisation", true);
+  // The displaced shape and the utilisation are those of the result chosen here.
+  resultChoice_ = new ResultChoiceBox(doc_, toolBar_);
+  resultChoiceItem_ = toolBar_->addWidget(resultChoice_);
   connect(showDisplacements_, &QAction::triggered, this, [this](bool on) {
     if (ShowDisplacementsClicked) ShowDisplacementsClicked(on);
     RefreshToolButtons();
@@ -175,6 +179,7 @@ void ModelPage::ApplyTexts() {
   loadScale_->SetHint(Tr(tr::kHintLoadScale));
   displacementScale_->SetHint(Tr(tr::kHintDisplacementScale));
   caseChoice_->ApplyTexts();
+  resultChoice_->ApplyTexts();
   RefreshStatusBar();
 }
 
@@ -204,6 +209,8 @@ void ModelPage::RefreshToolButtons() {
   // A document without load cases has no case to choose.
   caseChoice_->Refresh();
   caseChoiceItem_->setVisible(!doc_.Settings.LoadCases.empty());
+  resultChoice_->Refresh();
+  resultChoiceItem_->setVisible(!doc_.Settings.LoadCases.empty());
 }
 
 void ModelPage::RefreshStatusBar() {

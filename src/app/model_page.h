@@ -24,6 +24,7 @@ class QToolBar;
 namespace strandel {
 
 class CaseChoice;
+class ResultChoiceBox;
 
 class ModelView;
 class UpDownControl;
@@ -59,6 +60,7 @@ public:
   UpDownControl* LoadScale() const { return loadScale_; }
   UpDownControl* DisplacementScale() const { return displacementScale_; }
   CaseChoice* ActiveCaseChoice() const { return caseChoice_; }
+  ResultChoiceBox* ResultChoice() const { return resultChoice_; }
   QAction* ActiveCaseItem() const { return caseChoiceItem_; }
 
   // EditorHost.
@@ -102,6 +104,8 @@ private:
   UpDownControl* displacementScale_ = nullptr;
   CaseChoice* caseChoice_ = nullptr;
   QAction* caseChoiceItem_ = nullptr; // the tool bar's place of the case choice
+  ResultChoiceBox* resultChoice_ = nullptr;
+  QAction* resultChoiceItem_ = nullptr;
 };
 
 } // namespace strandel

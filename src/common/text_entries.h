@@ -536,8 +536,11 @@ inline constexpr int kActiveCaseTip = 415;
 inline constexpr int kCombinationFactorTip = 416;
 inline constexpr int kMsgCombinationWithoutCase = 417;
 
+// The tool tip of the result choice of the Model and Analysis pages.
+inline constexpr int kResultChoiceTip = 418;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 417;
+inline constexpr int kLastEntry = 418;
 
 } // namespace strandel::tr
