@@ -1,9 +1,12 @@
 #include "optimizer/objective.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "analysis/beam_curves.h"
+#include "analysis/load_case_analysis.h"
+#include "analysis/solver.h"
 #include "common/number_text.h"
 #include "common/text.h"
 
@@ -52,6 +55,46 @@ std::string ObjectiveText(const UnitChoice& units, int objective, double value) 
 TrialScore TrialObjective(const ModelDocument& doc, const AnalysisOutcome& outcome, int objective) {
   if (!outcome.Ok()) return {false, std::numeric_limits<double>::infinity()};
   return {true, ObjectiveValue(doc, objective)};
+}
+
+namespace {
+
+// The design is checked under every ultimate combination, displacements are
+// judged under every serviceability one.
+double CombinationsObjective(const CaseAnalysis& analysis, const ModelDocument& doc,
+                             int objective) {
+  if (objective != kObjectiveDisplacement) {
+    const KindEnvelope& ultimate = analysis.Envelope(CombinationKind::Ultimate);
+    return ultimate.Present ? ultimate.MaxUtilisation : HighestUtilisation(doc);
+  }
+  bool any = false;
+  double largest = 0;
+  for (int k = 0; k < kCombinationKindCount; ++k) {
+    const CombinationKind kind = static_cast<CombinationKind>(k);
+    const KindEnvelope& envelope = analysis.Envelope(kind);
+    if (!IsServiceability(kind) || !envelope.Present) continue;
+    any = true;
+    largest = std::max(largest, envelope.MaxDisplacement);
+  }
+  return any ? largest : LargestDisplacement(doc);
+}
+
+} // namespace
+
+ObjectiveAnalysis AnalyseObjective(ModelDocument& doc, int objective) {
+  ObjectiveAnalysis result;
+  if (doc.Settings.LoadCases.empty()) {
+    result.Outcome = AnalyseModel(doc);
+    result.Value = ObjectiveValue(doc, objective);
+    return result;
+  }
+  const CaseAnalysis analysis = AnalyseLoadCases(doc);
+  result.Outcome = analysis.Outcome;
+  if (const std::optional<ResultSet> shown = DocumentResult(analysis, doc)) {
+    result.Outcome = InstallResult(doc, analysis, *shown);
+    result.Value = CombinationsObjective(analysis, doc, objective);
+  }
+  return result;
 }
 
 } // namespace strandel

@@ -34,4 +34,15 @@ struct TrialScore {
 };
 TrialScore TrialObjective(const ModelDocument& doc, const AnalysisOutcome& outcome, int objective);
 
+// Analyses the model and scores it. A document with load cases is scored over
+// its combinations: the highest utilisation of any ultimate combination, or the
+// largest displacement of any serviceability combination (without such
+// combinations, that of the result shown); the model then holds the result its
+// ResultSet chooses. Without cases: AnalyseModel and ObjectiveValue.
+struct ObjectiveAnalysis {
+  AnalysisOutcome Outcome;
+  double Value = 0; // base units; meaningless when the outcome failed
+};
+ObjectiveAnalysis AnalyseObjective(ModelDocument& doc, int objective);
+
 } // namespace strandel

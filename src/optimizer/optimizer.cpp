@@ -28,12 +28,13 @@ AnalysisOutcome Optimizer::Open() {
   Discard(); // opened again during a run: the run's model goes back first
   BuildVariables(variables_, doc_, units_);
   choice_ = ReadVariableStr(doc_, variables_);
-  AnalysisOutcome outcome = AnalyseModel(doc_);
+  const ObjectiveAnalysis analysed = AnalyseObjective(doc_, choice_.Objective);
+  const AnalysisOutcome& outcome = analysed.Outcome;
   host_.Redraw();
   // A model that cannot be analysed has no value to improve on (its empty
   // results would read as 0); one without nodes has nothing that could fail.
   originalSolved_ = outcome.Ok() || !outcome.Analysed;
-  original_ = ObjectiveValue(doc_, choice_.Objective);
+  original_ = analysed.Value;
   gauge_ = 0;
   hasBest_ = false;
   cycleText_.clear();
@@ -60,7 +61,9 @@ void Optimizer::WriteChoice() {
 void Optimizer::ChooseObjective(int objective) {
   if (!Idle()) return;
   choice_.Objective = objective;
-  original_ = ObjectiveValue(doc_, objective);
+  // Over the combinations of a document with cases: the other kind governs now.
+  original_ = doc_.Settings.LoadCases.empty() ? ObjectiveValue(doc_, objective)
+                                              : AnalyseObjective(doc_, objective).Value;
   WriteChoice();
   doc_.Modified = true;
 }

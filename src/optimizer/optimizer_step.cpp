@@ -155,7 +155,9 @@ bool Optimizer::RunFinish() {
   }
   const MessageAnswer answer = host_.Messages().Ask(KeepResultQuestion(), MessageButtons::YesNo);
   if (answer == MessageAnswer::Yes) {
-    original_ = ObjectiveValue(doc_, choice_.Objective);
+    original_ = doc_.Settings.LoadCases.empty()
+                    ? ObjectiveValue(doc_, choice_.Objective)
+                    : AnalyseObjective(doc_, choice_.Objective).Value;
     originalSolved_ = true;
     WriteChoice();
     selection_.clear(); // the variables are built anew from the moved model

@@ -43,8 +43,9 @@ bool ApplyPoint(ModelDocument& doc, const Selection& selection, const TVector* p
 TrialValue EvaluateTrialPoint(ModelDocument& doc, const Selection& selection, const TVector& point,
                               int objective, UserMessages& messages) {
   if (!ApplyPoint(doc, selection, &point, messages)) return {};
-  const AnalysisOutcome outcome = AnalyseModel(doc);
-  const TrialScore score = TrialObjective(doc, outcome, objective);
+  const ObjectiveAnalysis analysed = AnalyseObjective(doc, objective);
+  const TrialScore score = analysed.Outcome.Ok() ? TrialScore{true, analysed.Value}
+                                                 : TrialObjective(doc, analysed.Outcome, objective);
   // An infinite utilisation (a force meeting no capacity) still ranks among the
   // solved points; an undefined one cannot be ranked at all.
   if (std::isnan(score.Value)) return {};

@@ -29,6 +29,45 @@ TEST(ObjectiveValue, LargestDisplacementOfACantilever) {
   EXPECT_NEAR(ObjectiveValue(doc, kObjectiveDisplacement), tip, 1e-9 * tip);
 }
 
+TEST(ObjectiveValue, OverTheCombinationsOfADocumentWithLoadCases) {
+  // A bar pulled by P in case 1 and by 2 P in case 2: the ultimate combinations
+  // pull it by 1.35 P and P + 1.5 x 2 P = 4 P, the serviceability ones by P and
+  // P + 0.5 x 2 P = 2 P. The design takes the worst ultimate one, the
+  // displacement the worst serviceability one, whatever result is shown.
+  const double P = 20000, L = 3;
+  const testing::Section s;
+  ModelDocument doc = testing::EmptyModel();
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, L, 0);
+  testing::AddBeam(doc, 1, 1, 2, false, false, s);
+  testing::AddSupport(doc, 1, 1);
+  testing::AddSupport(doc, 2, 2, /*rolled=*/true, /*direction=*/1);
+  testing::AddForce(doc, 1, 2, P, 0).Case = 1;
+  testing::AddForce(doc, 2, 2, 2 * P, 0).Case = 2;
+  doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent),
+                            MakeLoadCase(2, "Q", ActionCategory::Imposed)};
+  const auto combination = [](int number, CombinationKind kind, std::vector<CaseFactor> parts) {
+    TCombination c;
+    c.Number = static_cast<std::uint16_t>(number);
+    c.Kind = kind;
+    c.Factors = std::move(parts);
+    return c;
+  };
+  doc.Settings.Combinations = {combination(1, CombinationKind::Ultimate, {{1, 1.35}}),
+                               combination(2, CombinationKind::Ultimate, {{1, 1.0}, {2, 1.5}}),
+                               combination(3, CombinationKind::Characteristic, {{1, 1.0}}),
+                               combination(4, CombinationKind::Frequent, {{1, 1.0}, {2, 0.5}})};
+  doc.Settings.ResultSet = "case 1";
+  const ObjectiveAnalysis utilisation = AnalyseObjective(doc, kObjectiveUtilisation);
+  ASSERT_TRUE(utilisation.Outcome.Ok());
+  ASSERT_EQ(doc.Segments.size(), 1u);
+  EXPECT_NEAR(utilisation.Value, 4 * P / doc.Segments[0].Rtd, 1e-12);
+  // The model shows the chosen case meanwhile.
+  EXPECT_NEAR(-doc.Segments[0].ForceL[0], P, 1e-6);
+  const double stretch = 2 * P * L / (s.E * s.Area());
+  EXPECT_NEAR(AnalyseObjective(doc, kObjectiveDisplacement).Value, stretch, 1e-9 * stretch);
+}
+
 TEST(ObjectiveValue, HighestUtilisationOfABarInTension) {
   // A bar (hinged at both ends) pulled by P carries N = P, so its utilisation is
   // P / Rtd at every point; any index but 1 is the utilisation.
