@@ -37,10 +37,14 @@ std::string MovementText(const AnalysisOutcome& outcome) {
 
 std::string AnalysisFailedMessage(const AnalysisOutcome& outcome) {
   if (outcome.Failure == AnalysisFailure::LoadCases) {
-    return TranslatedOr(tr::kMsgLoadCasesBroken,
-                        "A load, support or combination names a load case that does not exist, or "
-                        "a combination has no case or a factor that is not a number. Check the "
-                        "load cases and combinations.");
+    std::string message = TranslatedOr(
+        tr::kMsgLoadCasesBroken,
+        "A load, support or combination names a load case that does not exist, or a combination "
+        "has no case or a factor that is not a number. Check the load cases and combinations.");
+    // What is wrong, the first few of it.
+    for (std::size_t i = 0; i < outcome.Notes.size() && i < 5; ++i)
+      message += "\n" + outcome.Notes[i];
+    return message;
   }
   std::string message = TranslatedOr(
       tr::kMsgAnalysisFailed,

@@ -8,35 +8,11 @@
 #include "analysis/node_table.h"
 #include "analysis/segments.h"
 #include "analysis/solver.h"
+#include "model/load_case_check.h"
 #include "sections/section_context.h"
 
 namespace strandel {
 namespace {
-
-// Every object names a case that exists and every factor is a number: else the
-// loads of a missing case would silently drop out of every result.
-bool CasesHold(const ModelDocument& doc) {
-  const std::vector<TLoadCase>& cases = doc.Settings.LoadCases;
-  const auto known = [&cases](long number) { return FindLoadCase(cases, number) != nullptr; };
-  for (const auto& object : doc.GraphObjects) {
-    const bool ok = std::visit(
-        [&known](const auto& o) {
-          using T = std::decay_t<decltype(o)>;
-          if constexpr (std::is_same_v<T, TNodeObject> || std::is_same_v<T, TBeamObject>)
-            return true;
-          else
-            return known(o.Case);
-        },
-        *object);
-    if (!ok) return false;
-  }
-  for (const TCombination& combination : doc.Settings.Combinations) {
-    if (combination.Factors.empty()) return false;
-    for (const CaseFactor& part : combination.Factors)
-      if (!known(part.Case) || !std::isfinite(part.Factor)) return false;
-  }
-  return true;
-}
 
 ResultSet Captured(const ModelDocument& doc, const std::vector<double>& displacements) {
   ResultSet result;
@@ -243,8 +219,11 @@ template <class List> long IndexOfNumber(const List& list, long number) {
 CaseAnalysis AnalyseLoadCases(ModelDocument& doc) {
   CaseAnalysis analysis;
   const std::vector<TLoadCase>& cases = doc.Settings.LoadCases;
-  if (cases.empty() || !CasesHold(doc)) {
+  // A load of a case that does not exist would silently drop out of every
+  // result, a second own-weight case count the weight twice.
+  if (std::vector<std::string> problems = CheckLoadCases(doc); cases.empty() || !problems.empty()) {
     FailAll(doc, analysis, AnalysisFailure::LoadCases);
+    analysis.Outcome.Notes = std::move(problems);
     return analysis;
   }
   std::vector<LoadSelection> selections;

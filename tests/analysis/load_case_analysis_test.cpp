@@ -208,6 +208,7 @@ struct TwoSpans {
     doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent),
                               MakeLoadCase(2, "Q left", ActionCategory::ImposedA),
                               MakeLoadCase(3, "Q right", ActionCategory::ImposedA)};
+    doc.Settings.LoadCases.front().SelfWeight = true;
     doc.Settings.Combinations = {
         Combination(1, CombinationKind::Ultimate, {{1, 1.35}}),
         Combination(2, CombinationKind::Ultimate, {{1, 1.35}, {2, 1.5}}),
@@ -337,6 +338,7 @@ struct TimberBeam {
     AddLoad(doc, 2, 1, 1, 2, 2000 * snowPerDead, kDown).Case = 2;
     doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent),
                               MakeLoadCase(2, "S", ActionCategory::Snow)};
+    doc.Settings.LoadCases.front().SelfWeight = true;
     doc.Settings.Combinations = {Combination(1, CombinationKind::Ultimate, {{1, 1.35}}),
                                  Combination(2, CombinationKind::Ultimate, {{1, 1.35}, {2, 1.5}})};
   }
@@ -404,6 +406,8 @@ TEST(LoadCaseAnalysis, CasesThatDoNotHoldFailTheAnalysisAndLeaveTheModel) {
        [](ModelDocument& d) { d.Settings.Combinations[2].Factors.clear(); }},
       {"combination of a missing case",
        [](ModelDocument& d) { d.Settings.Combinations[3].Factors[1].Case = 9; }},
+      {"own weight in two cases",
+       [](ModelDocument& d) { d.Settings.LoadCases[2].SelfWeight = true; }},
   };
   for (const Damage& damage : damages) {
     TwoSpans spans;
@@ -412,6 +416,8 @@ TEST(LoadCaseAnalysis, CasesThatDoNotHoldFailTheAnalysisAndLeaveTheModel) {
     const std::string before = WriteDocumentText(spans.doc);
     const AnalysisOutcome outcome = AnalyseModel(spans.doc);
     EXPECT_EQ(outcome.Failure, AnalysisFailure::LoadCases) << damage.name;
+    // The window and the batch front end say what is wrong.
+    EXPECT_FALSE(outcome.Notes.empty()) << damage.name;
     EXPECT_FALSE(spans.doc.ResultsValid);
     EXPECT_TRUE(spans.doc.Segments.empty());
     EXPECT_EQ(WriteDocumentText(spans.doc), before) << damage.name;
@@ -433,6 +439,7 @@ TEST(LoadCaseAnalysis, ALoadOnAFreedomNothingHoldsFailsInItsOwnCase) {
   AddForce(doc, 2, 2, 1000, kDown).Case = 2;
   doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent),
                             MakeLoadCase(2, "Q", ActionCategory::Imposed)};
+  doc.Settings.LoadCases.front().SelfWeight = true;
   doc.Settings.Combinations = {Combination(1, CombinationKind::Ultimate, {{1, 1.0}})};
   const CaseAnalysis analysis = AnalyseLoadCases(doc);
   EXPECT_EQ(analysis.Outcome.Failure, AnalysisFailure::Unstable);
