@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/dialog_frame.h"
 #include "app/field_navigation.h"
 #include "app/numeric_field_edit.h"
 #include "app/qt_text.h"
@@ -68,15 +69,7 @@ CombinationsDialog::CombinationsDialog(const DialogContext& context)
     ShowRefusal();
   });
 
-  auto* buttons = new QHBoxLayout;
-  add_ = new QPushButton(Tr(tr::kCaseAddButton), this);
-  delete_ = new QPushButton(Tr(tr::kCaseDeleteButton), this);
-  for (QPushButton* button : {add_, delete_}) {
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-  }
-  buttons->addStretch();
-  layout->addLayout(buttons);
+  AddListButtons(*layout, this, add_, delete_);
 
   auto* group = new QGroupBox(Tr(tr::kGenerateGroup), this);
   auto* grid = new QGridLayout(group);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -98,6 +99,18 @@ bool OkApplied(QDialog& dialog, ApplyOutcome outcome, FieldNavigation& navigatio
     return false;
   }
   return false;
+}
+
+void AddListButtons(QBoxLayout& layout, QWidget* parent, QPushButton*& add, QPushButton*& remove) {
+  auto* buttons = new QHBoxLayout;
+  add = new QPushButton(Tr(tr::kCaseAddButton), parent);
+  remove = new QPushButton(Tr(tr::kCaseDeleteButton), parent);
+  for (QPushButton* button : {add, remove}) {
+    button->setAutoDefault(false);
+    buttons->addWidget(button);
+  }
+  buttons->addStretch();
+  layout.addLayout(buttons);
 }
 
 } // namespace strandel

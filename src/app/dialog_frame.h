@@ -11,7 +11,9 @@
 #include "dialogs/case_field.h"
 #include "expr/dialog_field.h"
 
+class QBoxLayout;
 class QComboBox;
+class QPushButton;
 class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
@@ -38,6 +40,10 @@ FieldRow AddFieldRow(QGridLayout& grid, int row, const DialogField& field, QWidg
 QComboBox* AddCaseRow(QGridLayout& grid, int row, const CaseField& field, QWidget* parent);
 // The case chosen in `box` (null: no choice) into the field.
 void TakeCase(const QComboBox* box, CaseField& field);
+
+// The Add and Delete buttons of a list, in a row of their own at the end of
+// `layout`; Enter in the dialog does not press them.
+void AddListButtons(QBoxLayout& layout, QWidget* parent, QPushButton*& add, QPushButton*& remove);
 
 // OK (text 1) and Cancel (text 2); neither is a default button, so Enter in a
 // field moves on instead of closing.

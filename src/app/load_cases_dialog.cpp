@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/dialog_frame.h"
 #include "app/field_navigation.h"
 #include "app/numeric_field_edit.h"
 #include "app/qt_text.h"
@@ -49,15 +50,7 @@ LoadCasesDialog::LoadCasesDialog(const DialogContext& context)
   list_->setMinimumWidth(640);
   layout->addWidget(list_);
 
-  auto* buttons = new QHBoxLayout;
-  add_ = new QPushButton(Tr(tr::kCaseAddButton), this);
-  delete_ = new QPushButton(Tr(tr::kCaseDeleteButton), this);
-  for (QPushButton* button : {add_, delete_}) {
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-  }
-  buttons->addStretch();
-  layout->addLayout(buttons);
+  AddListButtons(*layout, this, add_, delete_);
 
   auto* grid = new QGridLayout;
   auto* nameLabel = new QLabel(Tr(tr::kCaseColumnName), this);

@@ -28,14 +28,7 @@ using testing::EmptyModel;
 
 constexpr double kDown = -kPi / 2;
 
-TCombination Combination(int number, CombinationKind kind, std::vector<CaseFactor> factors) {
-  TCombination combination;
-  combination.Number = static_cast<std::uint16_t>(number);
-  combination.Name = "C" + std::to_string(number);
-  combination.Kind = kind;
-  combination.Factors = std::move(factors);
-  return combination;
-}
+using testing::Combination;
 
 // A two-bay, two-storey frame loaded in three cases: its own weight and the
 // floor loads (1), a sideways force and a moment (2), and a settlement of a

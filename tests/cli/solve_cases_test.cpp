@@ -29,14 +29,7 @@ JsonValue Json(const testing::ProcessResult& result) {
   return json.value_or(JsonValue{});
 }
 
-TCombination Combination(int number, CombinationKind kind, std::vector<CaseFactor> factors) {
-  TCombination combination;
-  combination.Number = static_cast<std::uint16_t>(number);
-  combination.Name = "Combination " + std::to_string(number);
-  combination.Kind = kind;
-  combination.Factors = std::move(factors);
-  return combination;
-}
+using testing::Combination;
 
 // Two spans of 5 m: dead load on both (case 1), live load on the left (2) and
 // on the right (3), the three ultimate patterns and one characteristic.

@@ -47,17 +47,11 @@ TEST(ObjectiveValue, OverTheCombinationsOfADocumentWithLoadCases) {
   doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent),
                             MakeLoadCase(2, "Q", ActionCategory::Imposed)};
   doc.Settings.LoadCases.front().SelfWeight = true; // the switch keeps it off
-  const auto combination = [](int number, CombinationKind kind, std::vector<CaseFactor> parts) {
-    TCombination c;
-    c.Number = static_cast<std::uint16_t>(number);
-    c.Kind = kind;
-    c.Factors = std::move(parts);
-    return c;
-  };
-  doc.Settings.Combinations = {combination(1, CombinationKind::Ultimate, {{1, 1.35}}),
-                               combination(2, CombinationKind::Ultimate, {{1, 1.0}, {2, 1.5}}),
-                               combination(3, CombinationKind::Characteristic, {{1, 1.0}}),
-                               combination(4, CombinationKind::Frequent, {{1, 1.0}, {2, 0.5}})};
+  doc.Settings.Combinations = {
+      testing::Combination(1, CombinationKind::Ultimate, {{1, 1.35}}),
+      testing::Combination(2, CombinationKind::Ultimate, {{1, 1.0}, {2, 1.5}}),
+      testing::Combination(3, CombinationKind::Characteristic, {{1, 1.0}}),
+      testing::Combination(4, CombinationKind::Frequent, {{1, 1.0}, {2, 0.5}})};
   doc.Settings.ResultSet = "case 1";
   const ObjectiveAnalysis utilisation = AnalyseObjective(doc, kObjectiveUtilisation);
   ASSERT_TRUE(utilisation.Outcome.Ok());

@@ -172,4 +172,13 @@ int NodeIndex(const ModelDocument& doc, int number) {
   return -1;
 }
 
+TCombination Combination(int number, CombinationKind kind, std::vector<CaseFactor> factors) {
+  TCombination combination;
+  combination.Number = static_cast<std::uint16_t>(number);
+  combination.Name = "Combination " + std::to_string(number);
+  combination.Kind = kind;
+  combination.Factors = std::move(factors);
+  return combination;
+}
+
 } // namespace strandel::testing

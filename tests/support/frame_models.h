@@ -3,6 +3,7 @@
 // the fields a test cares about, and a few classic structures.
 
 #include <cstdint>
+#include <vector>
 
 #include "model/document.h"
 
@@ -61,6 +62,9 @@ ModelDocument GridFrame(int bays, int storeys, double bayWidth, double storeyHei
 inline int GridNode(int bays, int column, int storey) {
   return storey * (bays + 1) + column + 1;
 }
+
+// A load combination named "Combination <number>" of the cases with their factors.
+TCombination Combination(int number, CombinationKind kind, std::vector<CaseFactor> factors);
 
 // The node's position among the nodes (its first unknown is three times it).
 int NodeIndex(const ModelDocument& doc, int number);
