@@ -48,11 +48,11 @@ CombinationParts PartsOf(const CaseAnalysis& analysis, const ModelDocument& doc,
 }
 
 // Stretch i under the combination: what the loads give it summed over the
-// cases with their factors (the analysis is linear), the rest as every case
-// has it, and the capacities of the combination's load duration.
+// cases with their factors (the analysis is linear), and the capacities of the
+// combination's load duration. `s` holds stretch i of a case already: the rest
+// is the same in every case.
 void CombineStretch(const CaseAnalysis& analysis, const CombinationParts& parts, std::size_t i,
                     TSegmentObject& s) {
-  s = analysis.Cases.front().Segments[i];
   s.Px = s.Py = 0;
   s.DispG = s.DispL = s.ForceL = s.ForceG = s.EqLoadL = s.EqLoadG = Vector6{};
   for (const auto& [c, factor] : parts.Parts) {
@@ -137,6 +137,7 @@ bool FormEnvelopes(const ModelDocument& doc, CaseAnalysis& analysis) {
   TSegmentObject stretch;
   const std::vector<TSegmentObject>& segments = analysis.Cases.front().Segments;
   for (std::size_t i = 0; i < segments.size(); ++i) {
+    stretch = segments[i];
     const auto at = place.find(segments[i].BeamNo);
     for (std::size_t k = 0; k < count; ++k) {
       CombineStretch(analysis, parts[k], i, stretch);
@@ -262,8 +263,8 @@ CaseAnalysis AnalyseLoadCases(ModelDocument& doc) {
 void FormCombination(const CaseAnalysis& analysis, const ModelDocument& doc, std::size_t index,
                      ResultSet& into) {
   const CombinationParts parts = PartsOf(analysis, doc, index);
-  const std::size_t count = analysis.Cases.front().Segments.size();
-  into.Segments.resize(count);
+  into.Segments = analysis.Cases.front().Segments;
+  const std::size_t count = into.Segments.size();
   for (std::size_t i = 0; i < count; ++i)
     CombineStretch(analysis, parts, i, into.Segments[i]);
   CombineNodes(analysis, parts, into);
