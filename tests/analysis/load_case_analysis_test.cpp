@@ -442,6 +442,42 @@ TEST(LoadCaseAnalysis, ALoadOnAFreedomNothingHoldsFailsInItsOwnCase) {
   EXPECT_TRUE(analysis.Cases.empty());
 }
 
+TEST(LoadCaseAnalysis, AThousandCasesAreStoredReadAndSolved) {
+  // A cantilever with a tip force of k N in case k: case k bends it k times
+  // as much as case 1, and a document of that many lines reads back whole.
+  ModelDocument doc = testing::EmptyModel();
+  AddNode(doc, 1, 0, 0);
+  AddNode(doc, 2, 2, 0);
+  AddBeam(doc, 1, 1, 2);
+  AddSupport(doc, 1, 1, false, 3, /*locked=*/true);
+  constexpr int kCases = 1000;
+  for (int k = 1; k <= kCases; ++k) {
+    doc.Settings.LoadCases.push_back(
+        MakeLoadCase(static_cast<std::uint16_t>(k), "Case " + std::to_string(k),
+                     k == 1 ? ActionCategory::Permanent : ActionCategory::Imposed));
+    AddForce(doc, k, 2, k, kDown).Case = static_cast<std::uint16_t>(k);
+  }
+  doc.Settings.LoadCases.front().SelfWeight = true;
+  doc.Settings.Combinations = {
+      Combination(1, CombinationKind::Ultimate, {{1, 1.0}, {kCases, 1.0}})};
+  ModelDocument read, again;
+  ASSERT_TRUE(ReadDocumentText(WriteDocumentText(doc), read).ok);
+  ASSERT_EQ(read.Settings.LoadCases.size(), static_cast<std::size_t>(kCases));
+  EXPECT_EQ(read.Settings.LoadCases, doc.Settings.LoadCases);
+  const std::string text = WriteDocumentText(read);
+  ASSERT_TRUE(ReadDocumentText(text, again).ok);
+  EXPECT_TRUE(WriteDocumentText(again) == text); // no diff of two thousand lines
+
+  const CaseAnalysis analysis = AnalyseLoadCases(read);
+  ASSERT_TRUE(analysis.Ok());
+  ASSERT_EQ(analysis.Cases.size(), static_cast<std::size_t>(kCases));
+  const double tip = analysis.Cases.front().Displacements[4];
+  EXPECT_LT(tip, 0);
+  EXPECT_NEAR(analysis.Cases.back().Displacements[4], kCases * tip, 1e-9 * kCases * std::fabs(tip));
+  EXPECT_NEAR(CombinationResult(analysis, read, 0).Displacements[4], (kCases + 1) * tip,
+              1e-9 * kCases * std::fabs(tip));
+}
+
 TEST(ResultChoice, TextsReadBackAndNonsenseIsTheDefault) {
   for (const ResultChoice& choice :
        {ResultChoice{}, ResultChoice{ResultKind::Case, 3},
