@@ -40,8 +40,10 @@ ModelDocument CaseFrame(int fields) {
   for (TLoadObject& load : ObjectsOf<TLoadObject>(doc))
     load.Case = static_cast<std::uint16_t>(1 + next++ / fields % 10);
   for (std::uint16_t k = 1; k <= 20; ++k) {
-    TCombination combination{k, "Combination " + std::to_string(k),
-                             k <= 15 ? CombinationKind::Ultimate : CombinationKind::Characteristic};
+    TCombination combination{k,
+                             "Combination " + std::to_string(k),
+                             k <= 15 ? CombinationKind::Ultimate : CombinationKind::Characteristic,
+                             {}};
     for (std::uint16_t c = 1; c <= 10; ++c)
       combination.Factors.push_back({c, 1.0 + 0.05 * ((k + c) % 7)});
     doc.Settings.Combinations.push_back(combination);
