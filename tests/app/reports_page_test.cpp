@@ -40,8 +40,11 @@ private slots:
     QVERIFY(window.Pages()->Choose(kReportsPage));
     ReportsPage* page = window.Reports();
     QComboBox* list = page->TemplateList();
-    const QStringList expected = {"Beam summary", "Bill of materials", "Design report",
-                                  "Design report with load cases", "Support reactions"};
+    // In the order of the file names: "Design report with load cases.txt"
+    // before "Design report.txt".
+    const QStringList expected = {"Beam summary", "Bill of materials",
+                                  "Design report with load cases", "Design report",
+                                  "Support reactions"};
     QStringList shown;
     for (int i = 0; i < list->count(); ++i)
       shown << list->itemText(i);
