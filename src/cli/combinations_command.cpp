@@ -12,6 +12,7 @@
 #include "model/combination_generator.h"
 #include "model/document_file.h"
 #include "model/load_case_check.h"
+#include "model/load_case_texts.h"
 
 namespace strandel::cli {
 namespace {
@@ -92,9 +93,7 @@ void PrintTable(const ModelDocument& doc) {
   std::printf("\nCombinations:\n  %5s  %-6s  %-13s  %s\n", "No", "Kind", "Duration",
               "Name = factor x case + ...");
   for (const TCombination& c : combinations) {
-    std::string sum;
-    for (const CaseFactor& part : c.Factors)
-      sum += (sum.empty() ? "" : " + ") + Exact(part.Factor) + " x " + std::to_string(part.Case);
+    const std::string sum = FactorsText(c.Factors);
     std::printf("  %5u  %-6s  %-13s  %s = %s\n", c.Number, CombinationKindCode(c.Kind),
                 DurationWord(CombinationDuration(c, cases)), c.Name.c_str(),
                 sum.empty() ? "(no case)" : sum.c_str());

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "analysis/solver.h"
 #include "cli/analysis_report.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
@@ -57,8 +56,15 @@ const char* const kReportUsage =
     "sheet headed by the model's file name, its number of how many, and the date.\n"
     "\n"
     "TEMPLATE is a file, or the name of a template of the Reports folder\n"
-    "(\"Design report\", \"Beam summary\", \"Support reactions\", \"Bill of materials\").\n"
+    "(\"Design report\", \"Design report with load cases\", \"Beam summary\",\n"
+    "\"Support reactions\", \"Bill of materials\").\n"
     "Texts such as Yes and No are in the language of the settings.\n"
+    "\n"
+    "A document with load cases is solved case by case and its results are those\n"
+    "chosen with --case or --combination, by default the ultimate combination that\n"
+    "governs; Result_Name names them. Lines naming Case_ or Comb_ parameters are\n"
+    "repeated for every load case or combination (none without cases), and\n"
+    "Beam_Governing names the ultimate combination that governs each beam.\n"
     "\n"
     "The report's date, user name and the folder it names the model's file in are\n"
     "today, the login name and where MODEL is, unless the environment variables\n"
@@ -94,9 +100,11 @@ int RunReport(const std::vector<std::string>& args) {
     return UsageError(read.message.empty() ? "cannot read '" + templatePath + "'" : read.message);
 
   LoadCommandLanguage(settings);
-  const AnalysisOutcome outcome = AnalyseModel(doc);
+  const ChosenAnalysis chosen = AnalyseForCommand(doc);
+  const AnalysisOutcome& outcome = chosen.Outcome;
   SectionContext context;
-  const ReportSources sources{doc, settings, environment.DocumentFolder, environment.Environment};
+  const ReportSources sources{doc, settings, environment.DocumentFolder, environment.Environment,
+                              chosen.Cases ? &*chosen.Cases : nullptr};
   const std::vector<std::string> lines = BuildReport(read.Lines, sources, &context);
   if (const std::optional<std::string> pdf = parsed.Value("--pdf")) {
     SheetTitle title = TitleFor(FileNameOf(modelPath));

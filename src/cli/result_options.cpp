@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "analysis/solver.h"
 #include "cli/command.h"
 #include "common/number_text.h"
 #include "model/result_choice.h"
@@ -45,6 +46,19 @@ bool ApplyResultOptions(const Arguments& parsed, ModelDocument& doc, const std::
     doc.Settings.ResultSet = ResultChoiceText(
         {byCase ? ResultKind::Case : ResultKind::Combination, static_cast<long>(*number)});
   return true;
+}
+
+ChosenAnalysis AnalyseForCommand(ModelDocument& doc) {
+  ChosenAnalysis chosen;
+  if (doc.Settings.LoadCases.empty()) {
+    chosen.Outcome = AnalyseModel(doc);
+    return chosen;
+  }
+  chosen.Cases = AnalyseLoadCases(doc);
+  chosen.Outcome = chosen.Cases->Outcome;
+  chosen.Shown = DocumentResult(*chosen.Cases, doc);
+  if (chosen.Shown) chosen.Outcome = InstallResult(doc, *chosen.Cases, *chosen.Shown);
+  return chosen;
 }
 
 } // namespace strandel::cli

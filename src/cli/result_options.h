@@ -3,9 +3,11 @@
 // show for a document with load cases (by default the ultimate combination that
 // governs the design). A document without cases is case 1 and combination 1.
 
+#include <optional>
 #include <set>
 #include <string>
 
+#include "analysis/load_case_analysis.h"
 #include "cli/arguments.h"
 #include "model/document.h"
 
@@ -20,5 +22,15 @@ void PrintUsage(const char* usage);
 // on stderr, when both are given, the number is not a whole number, or the
 // document has no such case or combination.
 bool ApplyResultOptions(const Arguments& parsed, ModelDocument& doc, const std::string& path);
+
+// The analysis a command shows: for a document with load cases every case
+// solved and kept, with the result the document's ResultSet names installed
+// (none after a failure); for one without, the analysis of its one load set.
+struct ChosenAnalysis {
+  AnalysisOutcome Outcome; // of the result installed
+  std::optional<CaseAnalysis> Cases;
+  std::optional<ResultSet> Shown;
+};
+ChosenAnalysis AnalyseForCommand(ModelDocument& doc);
 
 } // namespace strandel::cli

@@ -399,17 +399,10 @@ int RunSolve(const std::vector<std::string>& args) {
 
   // A document with load cases is solved case by case; the top level shows the
   // chosen result and the JSON lists every case and combination besides.
-  std::optional<CaseAnalysis> analysis;
-  std::optional<ResultSet> shown;
-  AnalysisOutcome outcome;
-  if (doc.Settings.LoadCases.empty()) {
-    outcome = AnalyseModel(doc);
-  } else {
-    analysis = AnalyseLoadCases(doc);
-    outcome = analysis->Outcome;
-    shown = DocumentResult(*analysis, doc);
-    if (shown) outcome = InstallResult(doc, *analysis, *shown);
-  }
+  const ChosenAnalysis chosen = AnalyseForCommand(doc);
+  const AnalysisOutcome& outcome = chosen.Outcome;
+  const std::optional<CaseAnalysis>& analysis = chosen.Cases;
+  const std::optional<ResultSet>& shown = chosen.Shown;
   // A model without nodes has nothing that could fail; there is nothing to show.
   const bool valid = outcome.Ok() || !outcome.Analysed;
   if (parsed.Has("--json"))

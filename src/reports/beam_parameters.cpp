@@ -1,9 +1,10 @@
-// The 55 beam parameters: identity, geometry, material and profile of the beam,
+// The 57 beam parameters: identity, geometry, material and profile of the beam,
 // its design values and capacities, and what the analysis found for it.
 
 #include <cmath>
 
 #include "analysis/beam_curves.h"
+#include "analysis/load_case_analysis.h"
 #include "common/text.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
@@ -111,9 +112,30 @@ std::string Displacement(ParameterScope& scope) {
 // The highest utilisation of the beam in whole percent.
 std::string UtilisationPercent(ParameterScope& scope) {
   const ModelDocument& doc = scope.Sources.Doc;
-  const double fraction = doc.ResultsValid ? BeamUtilisation(doc, scope.Beam->Number) : 0.0;
-  const double percent = 100 * fraction;
-  return PlainParameterValue(std::isfinite(percent) ? std::round(percent) : percent);
+  return PercentParameterValue(doc.ResultsValid ? BeamUtilisation(doc, scope.Beam->Number) : 0.0);
+}
+
+// The beam over the ultimate combinations: its highest utilisation and the
+// combination that gives it; null without an analysis of load cases that has
+// ultimate combinations.
+const BeamEnvelope* UltimateEnvelope(const ParameterScope& scope) {
+  const CaseAnalysis* analysis = scope.Sources.Cases;
+  if (analysis == nullptr || !analysis->Ok()) return nullptr;
+  const KindEnvelope& envelope = analysis->Envelope(CombinationKind::Ultimate);
+  if (!envelope.Present) return nullptr;
+  for (const BeamEnvelope& beam : envelope.Beams)
+    if (beam.Number == scope.Beam->Number) return &beam;
+  return nullptr;
+}
+
+std::string GoverningCombinationNumber(ParameterScope& scope) {
+  const BeamEnvelope* beam = UltimateEnvelope(scope);
+  return beam ? std::to_string(beam->UtilisationGoverning) : std::string();
+}
+
+std::string GoverningUtilisation(ParameterScope& scope) {
+  const BeamEnvelope* beam = UltimateEnvelope(scope);
+  return beam ? PercentParameterValue(beam->Utilisation) : std::string();
 }
 
 std::string Hardenable(ParameterScope& scope) {
@@ -169,6 +191,8 @@ const std::vector<ReportParameter>& BeamParameters() {
       {"Beam_Lambda", L, &Pure<&Lambda>},
       {"Beam_Displ", L, &Displacement},
       {"Beam_Util", L, &UtilisationPercent},
+      {"Beam_Governing", L, &GoverningCombinationNumber},
+      {"Beam_GoverningUtil", L, &GoverningUtilisation},
       {"Beam_Rm1", L, &EndForce<false, 2>},
       {"Beam_Rm2", L, &EndForce<true, 2>},
       {"Beam_Rx1", L, &EndForce<false, 0>},

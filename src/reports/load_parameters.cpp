@@ -68,6 +68,11 @@ std::string LoadAngle(ParameterScope& scope) {
   return ShownParameterValue(scope, Quantity::Angle, scope.Load->Angle);
 }
 
+// The load case an object belongs to.
+template <class T, const T* ParameterScope::*Object> std::string CaseOf(ParameterScope& scope) {
+  return CaseParameterValue(scope, (scope.*Object)->Case);
+}
+
 std::string ForceNumber(ParameterScope& scope) {
   return std::to_string(scope.Force->Number);
 }
@@ -134,6 +139,7 @@ const std::vector<ReportParameter>& LoadParameters() {
       {"Load_Angle", L, &LoadAngle},
       {"Load_Qx", L, &LoadIntensity<Part::X>},
       {"Load_Qy", L, &LoadIntensity<Part::Y>},
+      {"Load_Case", L, &CaseOf<TLoadObject, &ParameterScope::Load>},
   };
   return parameters;
 }
@@ -147,6 +153,7 @@ const std::vector<ReportParameter>& ForceParameters() {
       {"Force_Angle", L, &ForceAngle},
       {"Force_Fx", L, &ForceValue<Part::X>},
       {"Force_Fy", L, &ForceValue<Part::Y>},
+      {"Force_Case", L, &CaseOf<TForceObject, &ParameterScope::Force>},
   };
   return parameters;
 }
@@ -157,6 +164,7 @@ const std::vector<ReportParameter>& MomentParameters() {
       {"Moment_No", L, &MomentNumber},
       {"Moment_Node", L, &MomentNode},
       {"Moment_Value", L, &MomentValue},
+      {"Moment_Case", L, &CaseOf<TMomentObject, &ParameterScope::Moment>},
   };
   return parameters;
 }

@@ -20,5 +20,8 @@ const std::vector<ReportParameter>& LoadParameters();         // load_parameters
 const std::vector<ReportParameter>& ForceParameters();        // load_parameters.cpp
 const std::vector<ReportParameter>& MomentParameters();       // load_parameters.cpp
 const std::vector<ReportParameter>& BalanceParameters();      // load_parameters.cpp
+const std::vector<ReportParameter>& LoadCaseParameters();     // case_parameters.cpp
+const std::vector<ReportParameter>& CombinationParameters();  // case_parameters.cpp
+const std::vector<ReportParameter>& ResultParameters();       // case_parameters.cpp
 
 } // namespace strandel

@@ -35,6 +35,10 @@ ReportLineKind RepeatedKind(ParameterList list) {
     return ReportLineKind::PerForce;
   case ParameterList::Moment:
     return ReportLineKind::PerMoment;
+  case ParameterList::LoadCase:
+    return ReportLineKind::PerCase;
+  case ParameterList::Combination:
+    return ReportLineKind::PerCombination;
   default:
     return ReportLineKind::Plain;
   }
@@ -95,6 +99,10 @@ bool HasObjectFor(const ParameterScope& scope, ParameterList list) {
     return scope.Force != nullptr;
   case ParameterList::Moment:
     return scope.Moment != nullptr;
+  case ParameterList::LoadCase:
+    return scope.Case != nullptr;
+  case ParameterList::Combination:
+    return scope.Combination != nullptr;
   default:
     return true;
   }
@@ -114,6 +122,8 @@ std::string Expand(const PreparedLine& line, const ReportSources& sources, Repor
   scope.Load = ObjectIn<TLoadObject>(object);
   scope.Force = ObjectIn<TForceObject>(object);
   scope.Moment = ObjectIn<TMomentObject>(object);
+  scope.Case = ObjectIn<TLoadCase>(object);
+  scope.Combination = ObjectIn<TCombination>(object);
 
   std::string out;
   std::size_t fieldIndex = 0;
@@ -139,6 +149,14 @@ void ExpandEach(std::vector<std::string>& report, const PreparedLine& line,
                 const ReportSources& sources, SectionContext& context) {
   for (const T& object : ObjectsOf<T>(sources.Doc))
     report.push_back(Expand(line, sources, &object, context));
+}
+
+// The line once for every entry of one of the document's lists.
+template <class T>
+void ExpandList(std::vector<std::string>& report, const PreparedLine& line,
+                const ReportSources& sources, SectionContext& context, const std::vector<T>& list) {
+  for (const T& entry : list)
+    report.push_back(Expand(line, sources, &entry, context));
 }
 
 } // namespace
@@ -186,6 +204,12 @@ std::vector<std::string> BuildReport(const std::vector<std::string>& templateLin
       break;
     case ReportLineKind::PerMoment:
       ExpandEach<TMomentObject>(report, line, sources, used);
+      break;
+    case ReportLineKind::PerCase:
+      ExpandList(report, line, sources, used, sources.Doc.Settings.LoadCases);
+      break;
+    case ReportLineKind::PerCombination:
+      ExpandList(report, line, sources, used, sources.Doc.Settings.Combinations);
       break;
     }
   }

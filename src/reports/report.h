@@ -3,7 +3,8 @@
 // its parameters replaced by values of the model; a line naming beam parameters
 // is repeated for every beam, one naming support parameters for every support,
 // and so for nodes, distributed loads, point forces and point moments, in the
-// order of the model's object list. A line the report cannot expand is
+// order of the model's object list, and for load cases and combinations in the
+// order of the document's lists. A line the report cannot expand is
 // replaced by a message beginning "Error:", and the rest is still produced.
 
 #include <string>
@@ -16,14 +17,16 @@
 namespace strandel {
 
 enum class ReportLineKind : int {
-  Error = 0,      // the line has been replaced by its message
-  Plain = 1,      // expanded once
-  PerBeam = 2,    // expanded once for every beam
-  PerSupport = 3, // expanded once for every support
-  PerNode = 4,    // expanded once for every node
-  PerLoad = 5,    // expanded once for every distributed load
-  PerForce = 6,   // expanded once for every point force
-  PerMoment = 7,  // expanded once for every point moment
+  Error = 0,          // the line has been replaced by its message
+  Plain = 1,          // expanded once
+  PerBeam = 2,        // expanded once for every beam
+  PerSupport = 3,     // expanded once for every support
+  PerNode = 4,        // expanded once for every node
+  PerLoad = 5,        // expanded once for every distributed load
+  PerForce = 6,       // expanded once for every point force
+  PerMoment = 7,      // expanded once for every point moment
+  PerCase = 8,        // expanded once for every load case
+  PerCombination = 9, // expanded once for every load combination
 };
 
 // Classifies the line, replacing it by the message when it cannot be expanded:
@@ -34,9 +37,9 @@ enum class ReportLineKind : int {
 ReportLineKind LineKind(std::string& line);
 
 // The object a line is expanded for, or none.
-using ReportObject =
-    std::variant<std::monostate, const TBeamObject*, const TSupportObject*, const TNodeObject*,
-                 const TLoadObject*, const TForceObject*, const TMomentObject*>;
+using ReportObject = std::variant<std::monostate, const TBeamObject*, const TSupportObject*,
+                                  const TNodeObject*, const TLoadObject*, const TForceObject*,
+                                  const TMomentObject*, const TLoadCase*, const TCombination*>;
 
 // One report line: literal text as it is, every parameter's value set in its
 // field. A parameter of a repeating kind without its kind of object, and a name

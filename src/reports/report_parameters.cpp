@@ -22,6 +22,8 @@ bool RepeatsPerObject(ParameterList list) {
   case ParameterList::Load:
   case ParameterList::Force:
   case ParameterList::Moment:
+  case ParameterList::LoadCase:
+  case ParameterList::Combination:
     return true;
   default:
     return false;
@@ -52,6 +54,12 @@ const std::vector<ReportParameter>& ParametersOf(ParameterList list) {
     return ModelParameters();
   case ParameterList::Document:
     return DocumentParameters();
+  case ParameterList::LoadCase:
+    return LoadCaseParameters();
+  case ParameterList::Combination:
+    return CombinationParameters();
+  case ParameterList::Result:
+    return ResultParameters();
   case ParameterList::Environment:
     break;
   }
@@ -66,7 +74,8 @@ const ReportParameter* FindReportParameter(std::string_view name) {
          {ParameterList::Beam, ParameterList::Support, ParameterList::Unit,
           ParameterList::Dimensioning, ParameterList::Model, ParameterList::Document,
           ParameterList::Environment, ParameterList::Node, ParameterList::Load,
-          ParameterList::Force, ParameterList::Moment, ParameterList::Balance}) {
+          ParameterList::Force, ParameterList::Moment, ParameterList::Balance,
+          ParameterList::LoadCase, ParameterList::Combination, ParameterList::Result}) {
       for (const ReportParameter& parameter : ParametersOf(list))
         names.emplace(LowerCase(parameter.Name), &parameter);
     }
@@ -90,6 +99,16 @@ std::string ThresholdParameterValue(const ParameterScope& scope, Quantity quanti
   // are laid out for " 0".
   if (std::fabs(value) <= threshold) return " 0";
   return ShownParameterValue(scope, quantity, value);
+}
+
+std::string PercentParameterValue(double fraction) {
+  const double percent = 100 * fraction;
+  return PlainParameterValue(std::isfinite(percent) ? std::round(percent) : percent);
+}
+
+std::string CaseParameterValue(const ParameterScope& scope, long caseNumber) {
+  if (scope.Sources.Doc.Settings.LoadCases.empty()) return {};
+  return std::to_string(caseNumber);
 }
 
 } // namespace strandel

@@ -1,9 +1,10 @@
 #pragma once
-// The parameters a report template may name: twelve lists (beam, support, node,
-// distributed load, point force, point moment, unit, dimensioning, model,
-// balance, document and environment parameters), each name with the function
-// that writes its value for the current model. A line naming a parameter of
-// one of the first six lists is repeated for every object of that kind.
+// The parameters a report template may name: fifteen lists (beam, support, node,
+// distributed load, point force, point moment, load case, combination, unit,
+// dimensioning, model, result, balance, document and environment parameters),
+// each name with the function that writes its value for the current model. A
+// line naming a parameter of one of the first eight lists is repeated for every
+// object, load case or combination of that kind.
 
 #include <string>
 #include <string_view>
@@ -14,6 +15,8 @@
 #include "sections/section_context.h"
 
 namespace strandel {
+
+struct CaseAnalysis;
 
 enum class ParameterList {
   Beam,
@@ -28,10 +31,14 @@ enum class ParameterList {
   Force,
   Moment,
   Balance,
+  LoadCase,    // repeated for every load case of the document
+  Combination, // repeated for every combination
+  Result,      // the result shown, the numbers of cases and combinations
 };
 
 // Whether a line naming a parameter of the list is repeated for every object
-// of one kind (beam, support, node, distributed load, point force, point moment).
+// of one kind (beam, support, node, distributed load, point force, point
+// moment), every load case or every combination.
 bool RepeatsPerObject(ParameterList list);
 
 // What a report says about when and by whom it was made.
@@ -50,10 +57,15 @@ struct ReportSources {
   const AppSettings& Settings; // display units and the force and moment thresholds
   std::string DocumentFolder;  // the folder of the document's file, ends in "/"
   ReportEnvironment Environment = CurrentReportEnvironment();
+  // The analysis of every load case of a document with cases, of this
+  // document; null without one. It gives each combination's utilisation and
+  // each beam's governing combination; without it those read 0 and empty.
+  const CaseAnalysis* Cases = nullptr;
 };
 
-// What one value is asked about: the beam, support, node, load, force or
-// moment of the line being repeated, if any. Asking never changes the model.
+// What one value is asked about: the beam, support, node, load, force,
+// moment, load case or combination of the line being repeated, if any. Asking
+// never changes the model.
 struct ParameterScope {
   const ReportSources& Sources;
   SectionContext& Context;
@@ -63,6 +75,8 @@ struct ParameterScope {
   const TLoadObject* Load = nullptr;
   const TForceObject* Force = nullptr;
   const TMomentObject* Moment = nullptr;
+  const TLoadCase* Case = nullptr;
+  const TCombination* Combination = nullptr;
 };
 
 struct ReportParameter {
@@ -87,5 +101,11 @@ std::string ShownParameterValue(const ParameterScope& scope, Quantity quantity, 
 std::string PlainParameterValue(double value);
 std::string ThresholdParameterValue(const ParameterScope& scope, Quantity quantity, double value,
                                     double threshold);
+// A utilisation (a fraction) in whole percent; an undefined one as the number
+// form writes it.
+std::string PercentParameterValue(double fraction);
+// The number of the load case an object belongs to; empty in a document
+// without cases, whose loads are one load set.
+std::string CaseParameterValue(const ParameterScope& scope, long caseNumber);
 
 } // namespace strandel

@@ -27,6 +27,11 @@ template <double TSupportObject::*Field> std::string Prescribed(ParameterScope& 
   return ShownParameterValue(scope, Quantity::Displacement, (*scope.Support).*Field);
 }
 
+// The load case its prescribed displacements belong to.
+std::string CaseNumber(ParameterScope& scope) {
+  return CaseParameterValue(scope, scope.Support->Case);
+}
+
 } // namespace
 
 const std::vector<ReportParameter>& SupportParameters() {
@@ -38,6 +43,7 @@ const std::vector<ReportParameter>& SupportParameters() {
       {"Supp_Rm", L, &Reaction<2>},
       {"Supp_Dx", L, &Prescribed<&TSupportObject::DX>},
       {"Supp_Dy", L, &Prescribed<&TSupportObject::DY>},
+      {"Supp_Case", L, &CaseNumber},
   };
   return parameters;
 }

@@ -40,7 +40,10 @@ private slots:
     QVERIFY(window.Pages()->Choose(kReportsPage));
     ReportsPage* page = window.Reports();
     QComboBox* list = page->TemplateList();
-    const QStringList expected = {"Beam summary", "Bill of materials", "Design report",
+    // In the order of the file names: "Design report with load cases.txt"
+    // before "Design report.txt".
+    const QStringList expected = {"Beam summary", "Bill of materials",
+                                  "Design report with load cases", "Design report",
                                   "Support reactions"};
     QStringList shown;
     for (int i = 0; i < list->count(); ++i)
@@ -50,11 +53,11 @@ private slots:
     QCOMPARE(list->currentText(), QStringLiteral("Beam summary"));
     QVERIFY(!page->ReportLines().empty());
     // The template menu lists the program's templates.
-    QCOMPARE(page->TemplateMenu()->actions().size(), 4);
+    QCOMPARE(page->TemplateMenu()->actions().size(), 5);
 
     // Support reactions: one line per support, for nodes 1 and 4.
-    list->setCurrentIndex(3);
-    emit list->activated(3);
+    list->setCurrentIndex(4);
+    emit list->activated(4);
     QCOMPARE(page->ReportName(), std::string("Support reactions"));
     QVERIFY(AnyLineHas(page->ReportLines(), "SUPPORT REACTIONS"));
     QVERIFY(AnyLineHas(page->ReportLines(), app.Folder.Path() + "frame.qsd"));

@@ -60,6 +60,9 @@ TEST_F(BeamParameters, SimplySupportedSteelBeamByHand) {
       {"Beam_Lambda", "139"},
       {"Beam_Displ", "4.76"},
       {"Beam_Util", std::to_string(static_cast<int>(std::lround(100 * M / Md)))}, // 28
+      // One load set: no combinations, none governs.
+      {"Beam_Governing", ""},
+      {"Beam_GoverningUtil", ""},
       // The nodes hold the beam up with q L / 2 at each end, in the beam's axes.
       {"Beam_Rx1", " 0"},
       {"Beam_Ry1", "40"},

@@ -20,10 +20,14 @@ TEST(ReportParameterLists, HaveTheirSizesAndUniqueNames) {
     std::size_t Size;
   };
   const Case cases[] = {
-      {ParameterList::Beam, 55},        {ParameterList::Support, 6}, {ParameterList::Unit, 22},
-      {ParameterList::Dimensioning, 7}, {ParameterList::Model, 10},  {ParameterList::Document, 7},
-      {ParameterList::Environment, 3},  {ParameterList::Node, 4},    {ParameterList::Load, 10},
-      {ParameterList::Force, 6},        {ParameterList::Moment, 3},  {ParameterList::Balance, 9},
+      {ParameterList::Beam, 57},       {ParameterList::Support, 7},
+      {ParameterList::Unit, 22},       {ParameterList::Dimensioning, 7},
+      {ParameterList::Model, 10},      {ParameterList::Document, 7},
+      {ParameterList::Environment, 3}, {ParameterList::Node, 4},
+      {ParameterList::Load, 11},       {ParameterList::Force, 7},
+      {ParameterList::Moment, 4},      {ParameterList::Balance, 9},
+      {ParameterList::LoadCase, 9},    {ParameterList::Combination, 7},
+      {ParameterList::Result, 5},
   };
   std::set<std::string> names;
   for (const Case& c : cases) {
