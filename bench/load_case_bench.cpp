@@ -5,8 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "analysis/beam_curves.h"
 #include "analysis/load_case_analysis.h"
 #include "analysis/solver.h"
 #include "heap_meter.h"
@@ -86,6 +88,38 @@ void BM_TenCasesOnly(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TenCasesOnly)->Unit(benchmark::kMillisecond);
+
+// The superposition alone: every combination's results formed from those of
+// the cases. With BM_TenCasesOnly it is the solve of every case and
+// combination; BM_TenCasesTwentyCombinations adds the design check of every
+// stretch under every combination (the envelopes).
+void BM_FormTwentyCombinations(benchmark::State& state) {
+  ModelDocument doc = CaseFrame();
+  const CaseAnalysis analysis = AnalyseLoadCases(doc);
+  if (!analysis.Ok()) state.SkipWithError("analysis failed");
+  ResultSet result;
+  for (auto _ : state) {
+    for (std::size_t k = 0; k < doc.Settings.Combinations.size(); ++k) {
+      FormCombination(analysis, doc, k, result);
+      benchmark::DoNotOptimize(result.Segments.data());
+    }
+  }
+}
+BENCHMARK(BM_FormTwentyCombinations)->Unit(benchmark::kMillisecond);
+
+// The one load set solved and checked: the utilisation and largest
+// displacement of every stretch, as the envelopes work them out per combination.
+void BM_OneLoadSetChecked(benchmark::State& state) {
+  ModelDocument doc = Frame();
+  for (auto _ : state) {
+    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+    double highest = 0;
+    for (const TSegmentObject& segment : doc.Segments)
+      highest = std::max({highest, StretchUtilisation(segment), StretchMaxDisplacement(segment)});
+    benchmark::DoNotOptimize(highest);
+  }
+}
+BENCHMARK(BM_OneLoadSetChecked)->Unit(benchmark::kMillisecond);
 
 // The window's and the batch front end's whole step: every case and
 // combination, then the governing one put into the model.

@@ -23,6 +23,7 @@
 #include "common/text_entries.h"
 #include "common/user_message.h"
 #include "dialogs/load_cases_dialog_model.h"
+#include "model/load_case_texts.h"
 
 namespace strandel {
 namespace {
@@ -164,7 +165,7 @@ void CombinationsDialog::ShowRows() {
     table_->setItem(r, kName, name);
     auto* kind = new QComboBox(table_);
     for (int k = 0; k < kCombinationKindCount; ++k)
-      kind->addItem(ToQt(CombinationKindText(static_cast<CombinationKind>(k))));
+      kind->addItem(ToQt(CombinationKindName(static_cast<CombinationKind>(k))));
     kind->setCurrentIndex(static_cast<int>(row.Kind));
     connect(kind, &QComboBox::activated, this, [this, r](int index) {
       model_.Rows[static_cast<std::size_t>(r)].Kind = static_cast<CombinationKind>(index);

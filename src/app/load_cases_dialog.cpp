@@ -19,6 +19,7 @@
 #include "common/text_entries.h"
 #include "common/user_message.h"
 #include "expr/numeric_field.h"
+#include "model/load_case_texts.h"
 
 namespace strandel {
 namespace {
@@ -61,13 +62,13 @@ LoadCasesDialog::LoadCasesDialog(const DialogContext& context)
   auto* categoryLabel = new QLabel(Tr(tr::kCaseColumnCategory), this);
   category_ = new QComboBox(this);
   for (int i = 0; i < kActionCategoryCount; ++i)
-    category_->addItem(ToQt(CategoryText(static_cast<ActionCategory>(i))));
+    category_->addItem(ToQt(CategoryName(static_cast<ActionCategory>(i))));
   grid->addWidget(categoryLabel, 1, 0);
   grid->addWidget(category_, 1, 1, 1, 2);
   auto* durationLabel = new QLabel(Tr(tr::kCaseColumnDuration), this);
   duration_ = new QComboBox(this);
   for (int i = 0; i < kDurationClassCount; ++i)
-    duration_->addItem(ToQt(DurationText(static_cast<DurationClass>(i))));
+    duration_->addItem(ToQt(DurationName(static_cast<DurationClass>(i))));
   grid->addWidget(durationLabel, 2, 0);
   grid->addWidget(duration_, 2, 1, 1, 2);
   for (std::size_t i = 0; i < 3; ++i)
@@ -135,8 +136,8 @@ void LoadCasesDialog::ShowListRow(int r) {
   const TLoadCase& c = model_.Rows[static_cast<std::size_t>(r)].Case;
   const QString texts[kColumns] = {QString::number(c.Number),
                                    ToQt(c.Name),
-                                   ToQt(CategoryText(c.Category)),
-                                   ToQt(DurationText(c.Duration)),
+                                   ToQt(CategoryName(c.Category)),
+                                   ToQt(DurationName(c.Duration)),
                                    ToQt(FieldText(c.Psi0, 1)).trimmed(),
                                    ToQt(FieldText(c.Psi1, 1)).trimmed(),
                                    ToQt(FieldText(c.Psi2, 1)).trimmed(),

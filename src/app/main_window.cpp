@@ -183,6 +183,7 @@ bool MainWindow::EnsureResults() {
     }
   }
   analysisPage_->SetEnvelope(ChosenEnvelope());
+  reportsPage_->SetCaseAnalysis(caseAnalysis_.get());
   if (!doc_.ResultsValid) {
     // The Model page shows where the structure can move while the user reads it.
     const bool mark = outcome.Failure == AnalysisFailure::Unstable && outcome.Node >= 0;

@@ -101,7 +101,8 @@ void ReportsPage::OpenTemplateMenu() {
 
 void ReportsPage::Rebuild() {
   // The report names the document by the folder it is saved in.
-  const ReportSources sources{doc_, settings_, settings_.LastPath};
+  ReportSources sources{doc_, settings_, settings_.LastPath};
+  sources.Cases = cases_;
   reportLines_ = BuildReport(templateLines_, sources);
   sheet_->ContentChanged();
 }

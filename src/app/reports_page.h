@@ -19,6 +19,8 @@ class QToolButton;
 
 namespace strandel {
 
+struct CaseAnalysis;
+
 class SheetArea;
 
 class ReportsPage : public QWidget {
@@ -32,6 +34,9 @@ public:
   void FillTemplates();
   // Expands the current template again and shows the report.
   void Rebuild();
+  // The analysis of every load case the report takes its combinations'
+  // utilisations and governing combinations from; null without cases.
+  void SetCaseAnalysis(const CaseAnalysis* analysis) { cases_ = analysis; }
   void ApplyTexts();
   void SetDocumentPath(const QString& path);
 
@@ -51,6 +56,7 @@ public:
   const std::vector<std::string>& ReportLines() const { return reportLines_; }
 
 private:
+  const CaseAnalysis* cases_ = nullptr;
   bool LoadTemplate(const std::string& path);
   void OpenTemplateMenu();
 

@@ -79,19 +79,6 @@ void DeleteCaseMembers(ModelDocument& doc, const std::vector<std::uint16_t>& cas
   });
 }
 
-std::string CategoryText(ActionCategory category) {
-  return Translated(tr::kCategoryPermanent + static_cast<int>(category));
-}
-
-std::string DurationText(DurationClass duration) {
-  if (duration == DurationClass::Instantaneous) return Translated(tr::kLoadDurationInstantaneous);
-  return Translated(tr::kLoadDurationPermanent + static_cast<int>(duration));
-}
-
-std::string CombinationKindText(CombinationKind kind) {
-  return Translated(tr::kCombinationKindUltimate + static_cast<int>(kind));
-}
-
 DocumentSettings CaseSettingsOf(const ModelDocument& doc) {
   if (!doc.Settings.LoadCases.empty()) return doc.Settings;
   ModelDocument scratch;

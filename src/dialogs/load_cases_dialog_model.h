@@ -82,9 +82,4 @@ LoadCasesDialogModel OpenLoadCasesDialog(const ModelDocument& doc);
 // default set when it has none.
 DocumentSettings CaseSettingsOf(const ModelDocument& doc);
 
-// The list's text of a category, of a duration class, of a combination kind.
-std::string CategoryText(ActionCategory category);
-std::string DurationText(DurationClass duration);
-std::string CombinationKindText(CombinationKind kind);
-
 } // namespace strandel

@@ -10,6 +10,7 @@
 #include "common/translation.h"
 #include "dialogs/load_cases_dialog_model.h"
 #include "model/document_file.h"
+#include "model/load_case_texts.h"
 #include "support/frame_models.h"
 
 namespace strandel {
@@ -220,16 +221,16 @@ TEST_F(LoadCasesDialogTest, ExactlyOneCaseCarriesTheOwnWeightWhateverTheUserDoes
 }
 
 TEST_F(LoadCasesDialogTest, ListTextsNameEveryCategoryDurationAndKind) {
-  EXPECT_EQ(CategoryText(ActionCategory::Permanent), "Permanent (G)");
-  EXPECT_EQ(CategoryText(ActionCategory::Accidental), "Accidental (A)");
-  EXPECT_EQ(DurationText(DurationClass::Permanent), "Permanent");
-  EXPECT_EQ(DurationText(DurationClass::Instantaneous), "Instantaneous");
-  EXPECT_EQ(CombinationKindText(CombinationKind::QuasiPermanent), "SLS quasi-permanent");
+  EXPECT_EQ(CategoryName(ActionCategory::Permanent), "Permanent (G)");
+  EXPECT_EQ(CategoryName(ActionCategory::Accidental), "Accidental (A)");
+  EXPECT_EQ(DurationName(DurationClass::Permanent), "Permanent");
+  EXPECT_EQ(DurationName(DurationClass::Instantaneous), "Instantaneous");
+  EXPECT_EQ(CombinationKindName(CombinationKind::QuasiPermanent), "SLS quasi-permanent");
   for (int i = 0; i < kActionCategoryCount; ++i) {
     // Each category's text ends in the code the document stores.
     const auto category = static_cast<ActionCategory>(i);
-    EXPECT_TRUE(CategoryText(category).ends_with("(" + std::string(CategoryCode(category)) + ")"))
-        << CategoryText(category);
+    EXPECT_TRUE(CategoryName(category).ends_with("(" + std::string(CategoryCode(category)) + ")"))
+        << CategoryName(category);
   }
 }
 
