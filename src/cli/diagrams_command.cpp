@@ -204,9 +204,8 @@ const char* const kDiagramsUsage =
     "2 bad usage, no beam N, MODEL unreadable or malformed, or OUT not writable.\n";
 
 int RunDiagrams(const std::vector<std::string>& args) {
-  OptionSpec spec{{"--beam", "--show", "--envelope"}, {"--json"}};
-  spec.WithValue.insert(kResultOptions.begin(), kResultOptions.end());
-  const Arguments parsed = ParseArguments(args, spec);
+  const Arguments parsed =
+      ParseArguments(args, WithResultOptions({{"--beam", "--show", "--envelope"}, {"--json"}}));
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
   if (parsed.Help) {
     PrintUsage(kDiagramsUsage);

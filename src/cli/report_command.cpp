@@ -77,9 +77,7 @@ const char* const kReportUsage =
     "OUT.pdf not writable.\n";
 
 int RunReport(const std::vector<std::string>& args) {
-  OptionSpec spec{{"--pdf"}, {}};
-  spec.WithValue.insert(kResultOptions.begin(), kResultOptions.end());
-  const Arguments parsed = ParseArguments(args, spec);
+  const Arguments parsed = ParseArguments(args, WithResultOptions({{"--pdf"}, {}}));
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
   if (parsed.Help) {
     PrintUsage(kReportUsage);

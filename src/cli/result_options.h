@@ -15,6 +15,12 @@ namespace strandel::cli {
 
 inline const std::set<std::string> kResultOptions = {"--case", "--combination"};
 
+// A command's options with --case and --combination added.
+inline OptionSpec WithResultOptions(OptionSpec options) {
+  options.WithValue.insert(kResultOptions.begin(), kResultOptions.end());
+  return options;
+}
+
 // A command's --help: its usage, then the two options.
 void PrintUsage(const char* usage);
 

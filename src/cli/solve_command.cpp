@@ -383,7 +383,7 @@ const char* const kSolveUsage =
     "malformed, cut off, or with a load on a beam or node that does not exist.\n";
 
 int RunSolve(const std::vector<std::string>& args) {
-  const Arguments parsed = ParseArguments(args, {kResultOptions, {"--json"}});
+  const Arguments parsed = ParseArguments(args, WithResultOptions({{}, {"--json"}}));
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
   if (parsed.Help) {
     PrintUsage(kSolveUsage);
