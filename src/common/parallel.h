@@ -1,0 +1,26 @@
+#pragma once
+// Work over a range of items shared out among the processor's cores. Each part
+// is a contiguous run of items; a caller that keeps a result per part merges
+// them afterwards, so nothing is shared while the parts run.
+
+#include <cstddef>
+#include <functional>
+
+namespace strandel {
+
+// How many parts ParallelFor uses for `count` items: one per core, but no part
+// with fewer than `minPerPart` items, and always at least one; one inside a
+// part, whose cores are taken.
+std::size_t ParallelParts(std::size_t count, std::size_t minPerPart);
+
+using PartWork = std::function<void(std::size_t part, std::size_t from, std::size_t to)>;
+
+// Calls work(part, from, to) for parts 0 .. parts - 1, each on a thread of its
+// own but the last, which runs on this one; together they cover [0, count) in
+// order. An exception from any part is rethrown here once every part has ended.
+void RunInParts(std::size_t count, std::size_t parts, const PartWork& work);
+
+// RunInParts with ParallelParts(count, minPerPart) parts.
+void ParallelFor(std::size_t count, std::size_t minPerPart, const PartWork& work);
+
+} // namespace strandel
