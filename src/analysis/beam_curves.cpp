@@ -1,6 +1,7 @@
 #include "analysis/beam_curves.h"
 
 #include <cmath>
+#include <limits>
 
 #include "sections/capacity.h"
 
@@ -81,6 +82,21 @@ double StretchMaxDisplacement(const TSegmentObject& segment) {
     if (distance > highest) highest = distance;
   }
   return highest;
+}
+
+bool StretchBendsWithinDoubles(const TSegmentObject& segment) {
+  const StretchCurves curves(segment);
+  for (int i = 0; i < kStretchSamples; ++i) {
+    const double u = curves.StartAxial() + SampleFraction(i) * curves.Elongation();
+    const double v = curves.Deflection(SampleFraction(i) * curves.Length());
+    if (!std::isfinite(u) || !std::isfinite(v)) return false;
+    // Below half the largest double the distance cannot overflow; the costly
+    // hypot is needed only above.
+    constexpr double kSafe = std::numeric_limits<double>::max() / 2;
+    if ((std::fabs(u) > kSafe || std::fabs(v) > kSafe) && !std::isfinite(std::hypot(u, v)))
+      return false;
+  }
+  return true;
 }
 
 double BeamMaxDisplacement(const ModelDocument& doc, long beamNumber) {

@@ -52,6 +52,10 @@ double BeamUtilisation(const ModelDocument& doc, long beamNumber);
 // The largest distance a point of the stretch moves over its 21 points: the axial
 // displacement interpolated between the ends and the deflection, m.
 double StretchMaxDisplacement(const TSegmentObject& segment);
+// Whether every point of the stretch stays at a finite place, the distance it
+// moves included; a section of next to no stiffness can turn its ends so far
+// that the deflection between them overflows although the ends are finite.
+bool StretchBendsWithinDoubles(const TSegmentObject& segment);
 // The largest distance a point of the beam moves, over its stretches' 21 points:
 // the axial displacement interpolated between the ends and the deflection, m.
 // 0 for a beam without stretches.

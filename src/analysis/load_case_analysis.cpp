@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <unordered_map>
 
 #include "analysis/beam_curves.h"
 #include "analysis/node_table.h"
 #include "analysis/segments.h"
 #include "analysis/solver.h"
+#include "common/parallel.h"
 #include "model/load_case_check.h"
 #include "sections/section_context.h"
 
@@ -47,32 +49,50 @@ CombinationParts PartsOf(const CaseAnalysis& analysis, const ModelDocument& doc,
   return parts;
 }
 
-// Stretch i under the combination: what the loads give it summed over the
-// cases with their factors (the analysis is linear), and the capacities of the
-// combination's load duration. `s` holds stretch i of a case already: the rest
-// is the same in every case.
-void CombineStretch(const CaseAnalysis& analysis, const CombinationParts& parts, std::size_t i,
+template <std::size_t K>
+void CombineInto(const CaseAnalysis& analysis, const CombinationParts& parts, std::size_t i,
+                 const std::array<Vector6 TSegmentObject::*, K>& members, TSegmentObject& s) {
+  for (Vector6 TSegmentObject::*member : members)
+    s.*member = Vector6{};
+  for (const auto& [c, factor] : parts.Parts) {
+    const TSegmentObject& p = analysis.Cases[c].Segments[i];
+    for (Vector6 TSegmentObject::*member : members)
+      AddScaled(s.*member, p.*member, factor);
+  }
+}
+
+// The end vectors the design check and the displacements read.
+constexpr std::array kCheckedEnds = {&TSegmentObject::DispL, &TSegmentObject::ForceL};
+// The rest, which only a whole combination shows.
+constexpr std::array kShownEnds = {&TSegmentObject::DispG, &TSegmentObject::ForceG,
+                                   &TSegmentObject::EqLoadL, &TSegmentObject::EqLoadG};
+
+// Stretch i under the combination as far as its check needs it: what the
+// loads give it summed over the cases with their factors (the analysis is
+// linear), and the capacities of the combination's load duration. `s` holds
+// stretch i of a case already: the rest is the same in every case.
+void CombineChecked(const CaseAnalysis& analysis, const CombinationParts& parts, std::size_t i,
                     TSegmentObject& s) {
   s.Px = s.Py = 0;
-  s.DispG = s.DispL = s.ForceL = s.ForceG = s.EqLoadL = s.EqLoadG = Vector6{};
   for (const auto& [c, factor] : parts.Parts) {
     const TSegmentObject& p = analysis.Cases[c].Segments[i];
     s.Px += factor * p.Px;
     s.Py += factor * p.Py;
-    for (auto [to, from] : {std::pair{&s.DispG, &p.DispG},
-                            {&s.DispL, &p.DispL},
-                            {&s.ForceL, &p.ForceL},
-                            {&s.ForceG, &p.ForceG},
-                            {&s.EqLoadL, &p.EqLoadL},
-                            {&s.EqLoadG, &p.EqLoadG}})
-      AddScaled(*to, *from, factor);
   }
+  CombineInto(analysis, parts, i, kCheckedEnds, s);
   if (i < parts.Capacities->size()) {
     const StretchCapacity& capacity = (*parts.Capacities)[i];
     s.Rtd = capacity.Rtd;
     s.Rcd = capacity.Rcd;
     s.Md = capacity.Md;
   }
+}
+
+// Stretch i under the combination, whole.
+void CombineStretch(const CaseAnalysis& analysis, const CombinationParts& parts, std::size_t i,
+                    TSegmentObject& s) {
+  CombineChecked(analysis, parts, i, s);
+  CombineInto(analysis, parts, i, kShownEnds, s);
 }
 
 // The supports' reactions and the nodes' displacements under the combination.
@@ -89,11 +109,42 @@ void CombineNodes(const CaseAnalysis& analysis, const CombinationParts& parts, R
   }
 }
 
-bool Finite(const TSegmentObject& s) {
-  for (const Vector6* v : {&s.DispG, &s.DispL, &s.ForceL, &s.ForceG})
-    for (double x : *v)
-      if (!std::isfinite(x)) return false;
-  return std::isfinite(s.Px) && std::isfinite(s.Py);
+bool CheckedFinite(const TSegmentObject& s) {
+  return Finite(s.DispL) && Finite(s.ForceL) && std::isfinite(s.Px) && std::isfinite(s.Py);
+}
+
+// Whether the combination's end displacements and forces in global axes stay
+// finite in every stretch. Each is a factored sum of the cases' values, so the
+// cases' largest ones bound them all; only a combination whose bound comes
+// near the largest double is summed stretch by stretch.
+bool GlobalEndsFinite(const CaseAnalysis& analysis, const std::vector<double>& peaks,
+                      const CombinationParts& parts) {
+  double bound = 0;
+  for (const auto& [c, factor] : parts.Parts)
+    bound += std::fabs(factor) * peaks[c];
+  if (bound < std::numeric_limits<double>::max() / 4) return true;
+  constexpr std::array kGlobalEnds = {&TSegmentObject::DispG, &TSegmentObject::ForceG};
+  TSegmentObject s;
+  for (std::size_t i = 0; i < analysis.Cases.front().Segments.size(); ++i) {
+    CombineInto(analysis, parts, i, kGlobalEnds, s);
+    if (!Finite(s.DispG) || !Finite(s.ForceG)) return false;
+  }
+  return true;
+}
+
+// Per case, the largest end displacement or force in global axes of any stretch.
+std::vector<double> GlobalPeaks(const CaseAnalysis& analysis) {
+  std::vector<double> peaks;
+  for (const ResultSet& result : analysis.Cases) {
+    double peak = 0;
+    for (const TSegmentObject& s : result.Segments)
+      for (const Vector6* v : {&s.DispG, &s.ForceG})
+        for (double x : *v)
+          peak = std::isfinite(x) ? std::max(peak, std::fabs(x))
+                                  : std::numeric_limits<double>::infinity();
+    peaks.push_back(peak);
+  }
+  return peaks;
 }
 
 bool Finite(const ResultSet& nodes) {
@@ -112,9 +163,75 @@ bool Exceeds(double value, double held) {
   return std::isnan(value) || value > held;
 }
 
-// False when a combination's results are not all finite. Worked stretch by
-// stretch, every combination of a stretch in turn: the stretch's case results
-// are read from memory once for them all.
+// A stretch's utilisation taking the place of the largest so far: larger, or
+// undefined (NaN), which then stays.
+void KeepHigherUtilisation(double& held, double value) {
+  if (Exceeds(value, held)) held = value;
+}
+
+// Per beam and combination: the largest utilisation (NaN when a stretch's is
+// undefined) and displacement over the beam's stretches; false when a
+// combination's results are not all finite.
+struct StretchPeaks {
+  std::vector<double> Utilisation, Displacement;
+  bool Finite = true;
+};
+
+struct StretchPass {
+  const CaseAnalysis& Analysis;
+  const std::vector<TCombination>& Combinations;
+  const std::vector<CombinationParts>& Parts;
+  const std::unordered_map<long, std::size_t>& Place;
+  std::size_t From, To; // the stretches it works on
+};
+
+// Worked stretch by stretch, every combination of a stretch in turn: the
+// stretch's case results are read from memory once for them all.
+void CheckStretches(const StretchPass& pass, StretchPeaks& peaks) {
+  const std::size_t count = pass.Combinations.size();
+  const std::vector<TSegmentObject>& segments = pass.Analysis.Cases.front().Segments;
+  TSegmentObject stretch;
+  for (std::size_t i = pass.From; i < pass.To; ++i) {
+    stretch = segments[i];
+    const auto at = pass.Place.find(segments[i].BeamNo);
+    for (std::size_t k = 0; k < count; ++k) {
+      CombineChecked(pass.Analysis, pass.Parts[k], i, stretch);
+      if (!CheckedFinite(stretch)) {
+        peaks.Finite = false;
+        return;
+      }
+      if (at == pass.Place.end()) continue;
+      KeepHigherUtilisation(peaks.Utilisation[at->second * count + k], StretchUtilisation(stretch));
+      // Displacements are judged under serviceability loads only.
+      if (!IsServiceability(pass.Combinations[k].Kind)) continue;
+      double& d = peaks.Displacement[at->second * count + k];
+      d = std::max(d, StretchMaxDisplacement(stretch));
+    }
+  }
+}
+
+// The stretches shared out among the processor's cores when there are enough
+// of them, times combinations, to be worth a thread: the design check of every
+// stretch under every combination is most of the work after the solve.
+std::vector<StretchPeaks> CheckStretchesInParallel(const StretchPass& whole, std::size_t beams) {
+  constexpr std::size_t kChecksPerPart = 50000;
+  const std::size_t stretches = whole.Analysis.Cases.front().Segments.size();
+  const std::size_t count = whole.Combinations.size();
+  const std::size_t checksPerStretch = std::max<std::size_t>(count, 1);
+  const std::size_t minPerPart = std::max<std::size_t>(kChecksPerPart / checksPerStretch, 1);
+  const std::vector<double> zeros(beams * count, 0.0);
+  std::vector<StretchPeaks> peaks(ParallelParts(stretches, minPerPart),
+                                  StretchPeaks{zeros, zeros, true});
+  ParallelFor(stretches, minPerPart, [&](std::size_t part, std::size_t from, std::size_t to) {
+    StretchPass pass = whole;
+    pass.From = from;
+    pass.To = to;
+    CheckStretches(pass, peaks[part]);
+  });
+  return peaks;
+}
+
+// False when a combination's results are not all finite.
 bool FormEnvelopes(const ModelDocument& doc, CaseAnalysis& analysis) {
   std::unordered_map<long, std::size_t> place;
   std::vector<long> numbers;
@@ -125,31 +242,23 @@ bool FormEnvelopes(const ModelDocument& doc, CaseAnalysis& analysis) {
   const std::size_t count = combinations.size();
   std::vector<CombinationParts> parts;
   ResultSet nodes;
+  const std::vector<double> peaks = GlobalPeaks(analysis);
   for (std::size_t k = 0; k < count; ++k) {
     parts.push_back(PartsOf(analysis, doc, k));
     CombineNodes(analysis, parts.back(), nodes);
-    if (!Finite(nodes)) return false;
+    if (!Finite(nodes) || !GlobalEndsFinite(analysis, peaks, parts.back())) return false;
   }
-  // Per beam and combination: the largest utilisation (NaN when a stretch's is
-  // undefined) and displacement over the beam's stretches.
-  std::vector<double> utilisation(numbers.size() * count, 0.0);
-  std::vector<double> displacement(numbers.size() * count, 0.0);
-  TSegmentObject stretch;
-  const std::vector<TSegmentObject>& segments = analysis.Cases.front().Segments;
-  for (std::size_t i = 0; i < segments.size(); ++i) {
-    stretch = segments[i];
-    const auto at = place.find(segments[i].BeamNo);
-    for (std::size_t k = 0; k < count; ++k) {
-      CombineStretch(analysis, parts[k], i, stretch);
-      if (!Finite(stretch)) return false;
-      if (at == place.end()) continue;
-      double& u = utilisation[at->second * count + k];
-      const double su = StretchUtilisation(stretch);
-      if (!std::isnan(u) && (std::isnan(su) || su > u)) u = su;
-      // Displacements are judged under serviceability loads only.
-      if (!IsServiceability(combinations[k].Kind)) continue;
-      double& d = displacement[at->second * count + k];
-      d = std::max(d, StretchMaxDisplacement(stretch));
+  StretchPass pass{analysis, combinations, parts, place, {}, {}};
+  std::vector<StretchPeaks> peaksOf = CheckStretchesInParallel(pass, numbers.size());
+  if (std::any_of(peaksOf.begin(), peaksOf.end(),
+                  [](const StretchPeaks& part) { return !part.Finite; }))
+    return false;
+  std::vector<double>& utilisation = peaksOf.front().Utilisation;
+  std::vector<double>& displacement = peaksOf.front().Displacement;
+  for (std::size_t w = 1; w < peaksOf.size(); ++w) {
+    for (std::size_t j = 0; j < utilisation.size(); ++j) {
+      KeepHigherUtilisation(utilisation[j], peaksOf[w].Utilisation[j]);
+      displacement[j] = std::max(displacement[j], peaksOf[w].Displacement[j]);
     }
   }
   for (std::size_t k = 0; k < count; ++k) {
@@ -231,11 +340,12 @@ CaseAnalysis AnalyseLoadCases(ModelDocument& doc) {
   for (const TLoadCase& loadCase : cases)
     selections.push_back(CaseLoads(doc, loadCase));
   SectionContext context;
-  analysis.Cases.reserve(cases.size());
+  analysis.Cases.resize(cases.size());
   analysis.Outcome = AnalyseSelections(
-      doc, selections, context, [&](std::size_t s, const std::vector<double>& displacements) {
-        analysis.Cases.push_back(Captured(doc, displacements));
-        analysis.Cases.back().Factors = {{cases[s].Number, 1.0}};
+      doc, selections, context,
+      [&](std::size_t s, const ModelDocument& holder, const std::vector<double>& displacements) {
+        analysis.Cases[s] = Captured(holder, displacements);
+        analysis.Cases[s].Factors = {{cases[s].Number, 1.0}};
       });
   if (!analysis.Ok()) {
     analysis.Cases.clear();

@@ -7,6 +7,7 @@
 
 #include "analysis/element.h"
 #include "common/geometry.h"
+#include "common/parallel.h"
 #include "sections/capacity.h"
 #include "sections/material_kind.h"
 #include "sections/profile.h"
@@ -213,12 +214,17 @@ void LoadSegments(std::vector<TSegmentObject>& segments, const ModelDocument& do
                   const NodeTable& nodes, const LoadSelection& selection) {
   const auto loadsOnBeam = LoadsOnBeams(doc, selection);
   const std::vector<const TLoadObject*> noLoads;
-  LoadTransform transform;
-  for (TSegmentObject& segment : segments) {
-    const auto loadsAt = loadsOnBeam.find(segment.BeamNo);
-    AddLoads(transform, segment, selection.OwnWeight,
-             loadsAt == loadsOnBeam.end() ? noLoads : loadsAt->second, nodes);
-  }
+  // Every stretch on its own: a large frame shares them among the cores.
+  constexpr std::size_t kStretchesPerPart = 2000;
+  ParallelFor(segments.size(), kStretchesPerPart,
+              [&](std::size_t, std::size_t from, std::size_t to) {
+                LoadTransform transform;
+                for (std::size_t s = from; s < to; ++s) {
+                  const auto loadsAt = loadsOnBeam.find(segments[s].BeamNo);
+                  AddLoads(transform, segments[s], selection.OwnWeight,
+                           loadsAt == loadsOnBeam.end() ? noLoads : loadsAt->second, nodes);
+                }
+              });
 }
 
 StretchCapacities CapacitiesFor(const std::vector<TSegmentObject>& segments,

@@ -16,16 +16,11 @@
 #include "analysis/mobility.h"
 #include "analysis/node_table.h"
 #include "analysis/segments.h"
+#include "common/parallel.h"
 #include "sections/section_context.h"
 
 namespace strandel {
 namespace {
-
-bool Finite(const Vector6& v) {
-  for (double x : v)
-    if (!std::isfinite(x)) return false;
-  return true;
-}
 
 // A stretch whose element stiffness cannot be formed, or None.
 AnalysisFailure DegenerateStretch(const TSegmentObject& segment) {
@@ -66,15 +61,16 @@ double Scaled(double value, int exponent) {
   return exponent == 0 ? value : std::ldexp(value, exponent);
 }
 
-void Recover(ModelDocument& doc, const NodeTable& nodes, const std::vector<double>& u,
-             int loadExponent) {
+void RecoverStretches(std::vector<TSegmentObject>& segments, std::size_t from, std::size_t to,
+                      const NodeTable& nodes, const std::vector<double>& u, int loadExponent) {
   TMatrix k, t, tt;
   for (TMatrix* m : {&k, &t, &tt})
     AllocMatrix(*m, 5, 5);
   TVector dispG, dispL, forceL, forceG, eqLoadL;
   for (TVector* v : {&dispG, &dispL, &forceL, &forceG, &eqLoadL})
     AllocVector(*v, 5);
-  for (TSegmentObject& segment : doc.Segments) {
+  for (std::size_t s = from; s < to; ++s) {
+    TSegmentObject& segment = segments[s];
     const int a = 3 * nodes.IndexOf(segment.Node1), b = 3 * nodes.IndexOf(segment.Node2);
     for (int i = 0; i < 3; ++i) {
       dispG[i] = u[a + i];
@@ -99,6 +95,17 @@ void Recover(ModelDocument& doc, const NodeTable& nodes, const std::vector<doubl
       segment.ForceG[i] = forceG[i];
     }
   }
+}
+
+// The stretches' end displacements and forces from the nodes' displacements;
+// every stretch on its own, so a large frame shares them among the cores.
+void Recover(ModelDocument& doc, const NodeTable& nodes, const std::vector<double>& u,
+             int loadExponent) {
+  constexpr std::size_t kStretchesPerPart = 2000;
+  ParallelFor(doc.Segments.size(), kStretchesPerPart,
+              [&](std::size_t, std::size_t from, std::size_t to) {
+                RecoverStretches(doc.Segments, from, to, nodes, u, loadExponent);
+              });
 }
 
 // The force and moment the structure exerts on each support: the point loads at
@@ -140,18 +147,30 @@ void ComputeReactions(ModelDocument& doc, int loadExponent = 0,
   }
 }
 
-// The beam of a stretch whose results are not finite, or -1.
+bool StretchFinite(const TSegmentObject& segment) {
+  // A stretch that bends (E I > 0) must also bend within the doubles.
+  const bool bends = segment.EModulus * segment.Inertia > 0;
+  return Finite(segment.ForceL) && Finite(segment.ForceG) && Finite(segment.DispL) &&
+         (!bends || StretchBendsWithinDoubles(segment));
+}
+
+// The beam of the first stretch whose results are not finite, or -1.
 long NotFiniteBeam(const ModelDocument& doc) {
-  for (const TSegmentObject& segment : doc.Segments) {
-    // A stretch that bends (E I > 0) must also bend within the doubles: a section
-    // of next to no stiffness can turn its ends so far that the deflection between
-    // them overflows, although the ends themselves are finite.
-    const bool bends = segment.EModulus * segment.Inertia > 0;
-    if (!Finite(segment.ForceL) || !Finite(segment.ForceG) || !Finite(segment.DispL) ||
-        (bends && !std::isfinite(StretchMaxDisplacement(segment))))
-      return segment.BeamNo;
-  }
-  return -1;
+  constexpr std::size_t kStretchesPerPart = 2000;
+  const std::vector<TSegmentObject>& segments = doc.Segments;
+  std::vector<std::size_t> firstOfPart(ParallelParts(segments.size(), kStretchesPerPart),
+                                       segments.size());
+  ParallelFor(segments.size(), kStretchesPerPart,
+              [&](std::size_t part, std::size_t from, std::size_t to) {
+                for (std::size_t s = from; s < to; ++s) {
+                  if (!StretchFinite(segments[s])) {
+                    firstOfPart[part] = s;
+                    return;
+                  }
+                }
+              });
+  const std::size_t first = *std::min_element(firstOfPart.begin(), firstOfPart.end());
+  return first < segments.size() ? segments[first].BeamNo : -1;
 }
 
 // Results of a solve with loads scaled by 2^loadExponent brought back to the loads.
@@ -241,10 +260,81 @@ bool Recovered(ModelDocument& doc, const NodeTable& nodes, const FrameSystem& sy
   return true;
 }
 
+// The objects, settings and stretches of doc, to work on a load selection in
+// beside it.
+ModelDocument WorkingCopy(const ModelDocument& doc) {
+  ModelDocument copy;
+  copy.Settings = doc.Settings;
+  copy.GraphObjects.reserve(doc.GraphObjects.size());
+  for (const auto& object : doc.GraphObjects)
+    copy.GraphObjects.push_back(std::make_unique<GraphObject>(*object));
+  copy.Segments = doc.Segments;
+  return copy;
+}
+
+// Where a run of selections is worked on: the document and equations it loads
+// them into, and what its outcome says.
+struct Run {
+  ModelDocument* Doc;
+  FrameSystem* System;
+  AnalysisOutcome Outcome;
+};
+
+// The selections shared out in runs, one per core for a large frame. The last
+// run works in the analysed document and its equations, the others in copies
+// of them, so that the document ends up as if the selections had been worked
+// on in turn.
+class Runs {
+public:
+  Runs(ModelDocument& doc, FrameSystem& system, const std::vector<LoadSelection>& selections,
+       AnalysisOutcome& outcome)
+      : selections_(selections), outcome_(outcome) {
+    constexpr std::size_t kStretchesPerCopy = 2000;
+    const std::size_t count =
+        std::min(ParallelParts(selections.size(), 1),
+                 std::max<std::size_t>(doc.Segments.size() / kStretchesPerCopy, 1));
+    docs_.reserve(count - 1);
+    systems_.reserve(count - 1);
+    for (std::size_t r = 0; r + 1 < count; ++r) {
+      docs_.push_back(WorkingCopy(doc));
+      systems_.push_back(system);
+      runs_.push_back({&docs_.back(), &systems_.back(), outcome});
+    }
+    runs_.push_back({&doc, &system, outcome});
+  }
+
+  // Calls step(run, s) for every selection s, each run's in rising order, until
+  // one returns false: the first selection that fails, over all runs, then
+  // speaks for the analysis, its case named. False when one failed.
+  template <class Step> bool Each(Step step) {
+    const std::size_t count = selections_.size();
+    std::vector<std::size_t> failed(runs_.size(), count);
+    RunInParts(count, runs_.size(), [&](std::size_t r, std::size_t from, std::size_t to) {
+      for (std::size_t s = from; s < to; ++s) {
+        if (!step(runs_[r], s)) {
+          FailInCase(runs_[r].Outcome, selections_[s]);
+          failed[r] = s;
+          return;
+        }
+      }
+    });
+    const auto first = std::min_element(failed.begin(), failed.end());
+    outcome_ = *first < count ? runs_[first - failed.begin()].Outcome : runs_.back().Outcome;
+    return *first == count;
+  }
+
+private:
+  const std::vector<LoadSelection>& selections_;
+  AnalysisOutcome& outcome_;
+  std::vector<ModelDocument> docs_;
+  std::vector<FrameSystem> systems_;
+  std::vector<Run> runs_;
+};
+
 // Steps from the segments to the recovered results of every selection, with one
 // elimination of the stiffness; the outcome says how it ended. The results of
-// selection s go to `store(s)` while doc holds them; with one selection they
-// stay in doc.
+// selection s go to `store(s, holder, displacements)` while holder, doc or a
+// copy of it, holds them; with one selection they stay in doc.
 template <class Store>
 void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
            const std::vector<LoadSelection>& selections, AnalysisOutcome& outcome, Store store) {
@@ -255,18 +345,18 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
     outcome.Beam = built.Beam;
     return;
   }
-  const auto degenerate = [&doc, &outcome] {
-    for (const TSegmentObject& segment : doc.Segments) {
+  const auto degenerate = [](const ModelDocument& holder, AnalysisOutcome& said) {
+    for (const TSegmentObject& segment : holder.Segments) {
       if (const AnalysisFailure failure = DegenerateStretch(segment);
           failure != AnalysisFailure::None) {
-        outcome.Failure = failure;
-        outcome.Beam = segment.BeamNo;
+        said.Failure = failure;
+        said.Beam = segment.BeamNo;
         return true;
       }
     }
     return false;
   };
-  if (degenerate()) return;
+  if (degenerate(doc, outcome)) return;
 
   // Every case's settlements count where the unknowns are chosen, so that the
   // choice holds for them all.
@@ -277,22 +367,21 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   // freedom nothing stiffens may be left out.
   const Mobility mobility = JudgeMobility(doc, nodes, system);
   LeaveOut(system, mobility.Unstiffened);
-  std::vector<std::vector<double>> loads;
-  std::vector<int> exponents;
-  for (const LoadSelection& selection : selections) {
-    Select(doc, nodes, selection, several, system);
-    if (several && degenerate()) {
-      FailInCase(outcome, selection);
-      return;
+  Runs runs(doc, system, selections, outcome);
+  std::vector<std::vector<double>> loads(selections.size());
+  std::vector<int> exponents(selections.size());
+  const bool selected = runs.Each([&](Run& run, std::size_t s) {
+    Select(*run.Doc, nodes, selections[s], several, *run.System);
+    if (several && degenerate(*run.Doc, run.Outcome)) return false;
+    if (const int unknown = UnresistedLoadedUnknown(*run.System); unknown >= 0) {
+      Fail(run.Outcome, AnalysisFailure::Unstable, nodes, unknown);
+      return false;
     }
-    if (const int unknown = UnresistedLoadedUnknown(system); unknown >= 0) {
-      Fail(outcome, AnalysisFailure::Unstable, nodes, unknown);
-      FailInCase(outcome, selection);
-      return;
-    }
-    exponents.push_back(LoadExponent(system));
-    loads.push_back(KeptLoads(system, exponents.back()));
-  }
+    exponents[s] = LoadExponent(*run.System);
+    loads[s] = KeptLoads(*run.System, exponents[s]);
+    return true;
+  });
+  if (!selected) return;
   if (mobility.CanMove()) {
     Fail(outcome, AnalysisFailure::Unstable, nodes, mobility.MovingUnknown);
     return;
@@ -316,23 +405,22 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   }
   loads.clear();
 
-  for (std::size_t s = 0; s < selections.size(); ++s) {
-    Select(doc, nodes, selections[s], several, system);
-    if (!Recovered(doc, nodes, system, selections[s], solutions[s], exponents[s], closestToMoving,
-                   outcome.Displacements, outcome)) {
-      FailInCase(outcome, selections[s]);
-      return;
-    }
-    store(s, outcome.Displacements);
-  }
+  runs.Each([&](Run& run, std::size_t s) {
+    Select(*run.Doc, nodes, selections[s], several, *run.System);
+    if (!Recovered(*run.Doc, nodes, *run.System, selections[s], solutions[s], exponents[s],
+                   closestToMoving, run.Outcome.Displacements, run.Outcome))
+      return false;
+    store(s, *run.Doc, run.Outcome.Displacements);
+    return true;
+  });
 }
 
 } // namespace
 
-AnalysisOutcome
-AnalyseSelections(ModelDocument& doc, const std::vector<LoadSelection>& selections,
-                  SectionContext& context,
-                  const std::function<void(std::size_t, const std::vector<double>&)>& store) {
+AnalysisOutcome AnalyseSelections(ModelDocument& doc, const std::vector<LoadSelection>& selections,
+                                  SectionContext& context,
+                                  const std::function<void(std::size_t, const ModelDocument&,
+                                                           const std::vector<double>&)>& store) {
   AnalysisOutcome outcome;
   const NodeTable nodes(doc);
   if (nodes.Count() == 0 || selections.empty()) return outcome;
@@ -363,7 +451,7 @@ AnalysisOutcome AnalyseModel(ModelDocument& doc) {
   if (!doc.Settings.LoadCases.empty()) return AnalyseChosenResult(doc);
   SectionContext context;
   return AnalyseSelections(doc, {EveryLoad(doc)}, context,
-                           [](std::size_t, const std::vector<double>&) {});
+                           [](std::size_t, const ModelDocument&, const std::vector<double>&) {});
 }
 
 } // namespace strandel

@@ -31,15 +31,18 @@ AnalysisOutcome AnalyseModel(ModelDocument& doc);
 
 class SectionContext;
 
-// Solves the frame for each selection of loads in turn with one elimination of
-// its stiffness. `store(s)` is called while doc holds the results of selection
-// s (its segments and its supports' reactions) and the outcome its
-// displacements. The first selection that fails ends the analysis: the outcome
-// says why and, for a load case, which; the model is then left as after a
-// failed analysis.
-AnalysisOutcome
-AnalyseSelections(ModelDocument& doc, const std::vector<LoadSelection>& selections,
-                  SectionContext& context,
-                  const std::function<void(std::size_t, const std::vector<double>&)>& store);
+// Solves the frame for each selection of loads with one elimination of its
+// stiffness. `store(s, holder, displacements)` is called once for each selection
+// s while `holder` holds its results (its segments and its supports' reactions):
+// doc or, for a large frame with several selections, a copy of it that a
+// selection is recovered in on another core at the same time, so store must
+// keep each selection's results apart. Afterwards doc holds those of the last
+// selection. The first selection that fails ends the analysis: the outcome says
+// why and, for a load case, which; the model is then left as after a failed
+// analysis.
+AnalysisOutcome AnalyseSelections(ModelDocument& doc, const std::vector<LoadSelection>& selections,
+                                  SectionContext& context,
+                                  const std::function<void(std::size_t, const ModelDocument&,
+                                                           const std::vector<double>&)>& store);
 
 } // namespace strandel

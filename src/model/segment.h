@@ -4,12 +4,19 @@
 // list on every run; displacements and end forces live only here.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace strandel {
 
 using Vector6 =
     std::array<double, 6>; // (start x, start y, start rotation, end x, end y, end rotation)
+
+inline bool Finite(const Vector6& v) {
+  for (double x : v)
+    if (!std::isfinite(x)) return false;
+  return true;
+}
 
 struct TSegmentObject {
   std::uint16_t BeamNo = 0;

@@ -108,5 +108,37 @@ TEST(StretchCurves, UndefinedCapacityLeavesTheUtilisationUndefined) {
   EXPECT_TRUE(std::isnan(BeamUtilisation(doc, 1)));
 }
 
+TEST(StretchCurves, BendsWithinTheDoublesExactlyWhenEveryDistanceIsFinite) {
+  // Unloaded and straight, the stretch's points lie on the line between its
+  // ends: the deflection runs from 0 to the far end's local y displacement.
+  constexpr double kMax = std::numeric_limits<double>::max();
+  const auto stretch = [](double axial, double deflection) {
+    TSegmentObject s;
+    s.Length = 2;
+    s.EModulus = 2.1e11;
+    s.Inertia = 1e-5;
+    s.DispL = {axial, 0, 0, axial, deflection, 0};
+    return s;
+  };
+  struct Row {
+    double axial, deflection;
+    bool finite;
+  };
+  for (const Row& row : {Row{1e-3, 2e-3, true},
+                         // A distance above half the largest double that still fits.
+                         {0, 0.9 * kMax, true},
+                         {0.6 * kMax, 0.6 * kMax, true},
+                         // One whose hypot overflows, both parts finite.
+                         {0.8 * kMax, 0.8 * kMax, false},
+                         {0, std::numeric_limits<double>::infinity(), false},
+                         {std::numeric_limits<double>::quiet_NaN(), 0, false}}) {
+    const TSegmentObject s = stretch(row.axial, row.deflection);
+    EXPECT_EQ(StretchBendsWithinDoubles(s), row.finite) << row.axial << ", " << row.deflection;
+    if (row.finite) {
+      EXPECT_TRUE(std::isfinite(StretchMaxDisplacement(s)));
+    }
+  }
+}
+
 } // namespace
 } // namespace strandel

@@ -4,6 +4,8 @@
 #include "analysis/load_case_analysis.h"
 
 #include <cmath>
+#include <limits>
+#include <map>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include "analysis/envelope_diagram.h"
 #include "analysis/solver.h"
 #include "common/geometry.h"
+#include "common/parallel.h"
 #include "model/document_file.h"
 #include "support/frame_models.h"
 
@@ -476,6 +479,181 @@ TEST(LoadCaseAnalysis, AThousandCasesAreStoredReadAndSolved) {
   EXPECT_NEAR(analysis.Cases.back().Displacements[4], kCases * tip, 1e-9 * kCases * std::fabs(tip));
   EXPECT_NEAR(CombinationResult(analysis, read, 0).Displacements[4], (kCases + 1) * tip,
               1e-9 * kCases * std::fabs(tip));
+}
+
+// The envelope of every beam against the combinations formed one at a time:
+// a frame large enough that its stretches are shared among the cores, with a
+// beam split between two parts wherever the parts meet.
+TEST(LoadCaseAnalysis, TheEnvelopeOfALargeFrameIsTheHighestOfEveryCombination) {
+  constexpr int kFields = 46; // 4,370 stretches, 26 combinations
+  ModelDocument doc = testing::GridFrame(kFields, kFields, 4, 3, 5000);
+  doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent),
+                            MakeLoadCase(2, "Q", ActionCategory::ImposedB),
+                            MakeLoadCase(3, "W", ActionCategory::Wind)};
+  doc.Settings.LoadCases.front().SelfWeight = true;
+  for (TLoadObject& load : ObjectsOf<TLoadObject>(doc))
+    load.Case = static_cast<std::uint16_t>(1 + load.Number % 2);
+  for (int storey = 1; storey <= kFields; ++storey)
+    AddForce(doc, storey, testing::GridNode(kFields, 0, storey), 3000, 0).Case = 3;
+  for (int k = 1; k <= 26; ++k) {
+    doc.Settings.Combinations.push_back(
+        Combination(k, k % 3 == 0 ? CombinationKind::Characteristic : CombinationKind::Ultimate,
+                    {{1, 1.0 + 0.01 * k}, {2, 1.5 - 0.05 * (k % 5)}, {3, (k % 4) - 1.5}}));
+  }
+  const CaseAnalysis analysis = AnalyseLoadCases(doc);
+  ASSERT_TRUE(analysis.Ok());
+  ASSERT_GE(analysis.Cases.front().Segments.size(), 4000u);
+  // The cases are recovered side by side, the first beside the others: each
+  // is the frame under its own loads.
+  for (const long number : {1, 3}) {
+    ModelDocument alone = OnlyCase(doc, number);
+    ASSERT_TRUE(AnalyseModel(alone).Ok());
+    const ResultSet& result = analysis.Cases[static_cast<std::size_t>(number - 1)];
+    ASSERT_EQ(result.Segments.size(), alone.Segments.size());
+    const double scale = LargestForce(result);
+    for (std::size_t i = 0; i < result.Segments.size(); i += 97)
+      ExpectClose(result.Segments[i].ForceL, alone.Segments[i].ForceL, scale,
+                  "case " + std::to_string(number));
+  }
+
+  // Inside a part of shared work everything runs in one part: the serial
+  // analysis gives the same bits.
+  CaseAnalysis serial;
+  RunInParts(1, 1, [&](std::size_t, std::size_t, std::size_t) { serial = AnalyseLoadCases(doc); });
+  ASSERT_TRUE(serial.Ok());
+  for (std::size_t c = 0; c < analysis.Cases.size(); ++c) {
+    for (std::size_t i = 0; i < analysis.Cases[c].Segments.size(); ++i) {
+      const TSegmentObject &a = analysis.Cases[c].Segments[i], &b = serial.Cases[c].Segments[i];
+      ASSERT_TRUE(a.ForceL == b.ForceL && a.DispG == b.DispG && a.EqLoadG == b.EqLoadG)
+          << "case " << c + 1 << ", stretch " << i;
+    }
+    EXPECT_EQ(analysis.Cases[c].Reactions, serial.Cases[c].Reactions);
+    EXPECT_EQ(analysis.Cases[c].Displacements, serial.Cases[c].Displacements);
+  }
+  for (const CombinationKind kind : {CombinationKind::Ultimate, CombinationKind::Characteristic}) {
+    const std::vector<BeamEnvelope>& a = analysis.Envelope(kind).Beams;
+    const std::vector<BeamEnvelope>& b = serial.Envelope(kind).Beams;
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      EXPECT_EQ(a[i].Utilisation, b[i].Utilisation);
+      EXPECT_EQ(a[i].UtilisationGoverning, b[i].UtilisationGoverning);
+      EXPECT_EQ(a[i].MaxDisplacement, b[i].MaxDisplacement);
+    }
+  }
+
+  std::map<long, BeamEnvelope> ultimate, service;
+  for (std::size_t k = 0; k < doc.Settings.Combinations.size(); ++k) {
+    const TCombination& combination = doc.Settings.Combinations[k];
+    const bool serviceability = IsServiceability(combination.Kind);
+    for (const TSegmentObject& segment : CombinationResult(analysis, doc, k).Segments) {
+      BeamEnvelope& beam = (serviceability ? service : ultimate)[segment.BeamNo];
+      if (const double u = StretchUtilisation(segment); u > beam.Utilisation) {
+        beam.Utilisation = u;
+        beam.UtilisationGoverning = combination.Number;
+      }
+      if (const double d = StretchMaxDisplacement(segment);
+          serviceability && d > beam.MaxDisplacement) {
+        beam.MaxDisplacement = d;
+        beam.DisplacementGoverning = combination.Number;
+      }
+    }
+  }
+  for (const auto& [kind, expected] : {std::pair{CombinationKind::Ultimate, &ultimate},
+                                       std::pair{CombinationKind::Characteristic, &service}}) {
+    const KindEnvelope& envelope = analysis.Envelope(kind);
+    ASSERT_EQ(envelope.Beams.size(), expected->size());
+    for (const BeamEnvelope& beam : envelope.Beams) {
+      const BeamEnvelope& want = expected->at(beam.Number);
+      EXPECT_EQ(beam.Utilisation, want.Utilisation) << beam.Number;
+      EXPECT_EQ(beam.UtilisationGoverning, want.UtilisationGoverning) << beam.Number;
+      if (kind == CombinationKind::Ultimate) continue;
+      EXPECT_EQ(beam.MaxDisplacement, want.MaxDisplacement) << beam.Number;
+      EXPECT_EQ(beam.DisplacementGoverning, want.DisplacementGoverning) << beam.Number;
+    }
+  }
+}
+
+TEST(LoadCaseAnalysis, TheFirstCaseThatFailsIsNamedWhereverItIsRecovered) {
+  // A frame large enough for its cases to be shared among the cores, beside
+  // two bars hinged in line whose middle node is pushed across the line,
+  // where nothing holds it: at node 9002 in case 2 and node 9012 in case 3.
+  ModelDocument doc = testing::GridFrame(46, 46, 4, 3, 5000);
+  for (int k = 0; k < 2; ++k) {
+    const int n = 9001 + 10 * k;
+    AddNode(doc, n, -50, 10.0 * k);
+    AddNode(doc, n + 1, -48, 10.0 * k);
+    AddNode(doc, n + 2, -46, 10.0 * k);
+    AddBeam(doc, n, n, n + 1, false, false);
+    AddBeam(doc, n + 1, n + 1, n + 2, false, false);
+    AddSupport(doc, n, n);
+    AddSupport(doc, n + 2, n + 2);
+    AddForce(doc, n, n + 1, 1000, kDown).Case = static_cast<std::uint16_t>(2 + k);
+  }
+  doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent),
+                            MakeLoadCase(2, "Q", ActionCategory::Imposed),
+                            MakeLoadCase(3, "S", ActionCategory::Snow),
+                            MakeLoadCase(4, "W", ActionCategory::Wind)};
+  doc.Settings.LoadCases.front().SelfWeight = true;
+  doc.Settings.Combinations = {Combination(1, CombinationKind::Ultimate, {{1, 1.0}})};
+  const std::string before = WriteDocumentText(doc);
+  const CaseAnalysis analysis = AnalyseLoadCases(doc);
+  EXPECT_EQ(analysis.Outcome.Failure, AnalysisFailure::Unstable);
+  EXPECT_EQ(analysis.Outcome.Case, 2);
+  EXPECT_EQ(analysis.Outcome.Node, 9002);
+  EXPECT_EQ(analysis.Outcome.NodeFreedom, Freedom::Y);
+  EXPECT_TRUE(analysis.Cases.empty());
+  EXPECT_EQ(WriteDocumentText(doc), before);
+}
+
+// Factors that take a combination near the largest double: whatever fits is
+// a result, what does not is refused.
+TEST(LoadCaseAnalysis, AHugeFactorGivesAResultWhileItFitsAndFailsOnceItDoesNot) {
+  const auto beamWithFactor = [](double factor) {
+    ModelDocument doc = EmptyModel();
+    AddNode(doc, 1, 0, 0);
+    AddNode(doc, 2, 4, 0);
+    AddBeam(doc, 1, 1, 2);
+    AddSupport(doc, 1, 1);
+    AddSupport(doc, 2, 2, true, 1);
+    AddLoad(doc, 1, 1, 1, 2, 1000, kDown).Case = 1;
+    doc.Settings.LoadCases = {MakeLoadCase(1, "G", ActionCategory::Permanent)};
+    doc.Settings.LoadCases.front().SelfWeight = true;
+    doc.Settings.Combinations = {Combination(1, CombinationKind::Ultimate, {{1, factor}})};
+    return doc;
+  };
+  ModelDocument plain = beamWithFactor(1);
+  const CaseAnalysis unit = AnalyseLoadCases(plain);
+  ASSERT_TRUE(unit.Ok());
+  double peak = 0;
+  for (const TSegmentObject& s : unit.Cases.front().Segments)
+    for (const Vector6* v : {&s.DispG, &s.DispL, &s.ForceL, &s.ForceG})
+      for (double x : *v)
+        peak = std::max(peak, std::fabs(x));
+  for (const auto& reaction : unit.Cases.front().Reactions)
+    for (double x : reaction)
+      peak = std::max(peak, std::fabs(x));
+  for (double x : unit.Cases.front().Displacements)
+    peak = std::max(peak, std::fabs(x));
+
+  // Within a third of the largest double every sum must still be summed.
+  const double fits = 0.3 * std::numeric_limits<double>::max() / peak;
+  ModelDocument large = beamWithFactor(fits);
+  const CaseAnalysis huge = AnalyseLoadCases(large);
+  ASSERT_TRUE(huge.Ok());
+  const ResultSet result = CombinationResult(huge, large, 0);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(result.Segments.front().ForceG[i],
+              fits * unit.Cases.front().Segments.front().ForceG[i]);
+    EXPECT_EQ(result.Segments.front().DispG[i],
+              fits * unit.Cases.front().Segments.front().DispG[i]);
+  }
+
+  ModelDocument beyond = beamWithFactor(8 * fits);
+  const std::string before = WriteDocumentText(beyond);
+  const CaseAnalysis failed = AnalyseLoadCases(beyond);
+  EXPECT_EQ(failed.Outcome.Failure, AnalysisFailure::NotFinite);
+  EXPECT_TRUE(failed.Cases.empty());
+  EXPECT_EQ(WriteDocumentText(beyond), before);
 }
 
 TEST(ResultChoice, TextsReadBackAndNonsenseIsTheDefault) {
