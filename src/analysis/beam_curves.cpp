@@ -109,6 +109,25 @@ double BeamMaxDisplacement(const ModelDocument& doc, long beamNumber) {
   return highest;
 }
 
+std::unordered_map<long, BeamPeak> BeamPeaks(const ModelDocument& doc) {
+  std::unordered_map<long, BeamPeak> peaks;
+  for (const TSegmentObject& segment : doc.Segments) {
+    BeamPeak& peak = peaks[segment.BeamNo];
+    if (!std::isnan(peak.Utilisation)) {
+      const double u = StretchUtilisation(segment);
+      if (std::isnan(u) || u > peak.Utilisation) peak.Utilisation = u;
+    }
+    const double distance = StretchMaxDisplacement(segment);
+    if (distance > peak.MaxDisplacement) peak.MaxDisplacement = distance;
+  }
+  return peaks;
+}
+
+BeamPeak PeakOf(const std::unordered_map<long, BeamPeak>& peaks, long beamNumber) {
+  const auto at = peaks.find(beamNumber);
+  return at == peaks.end() ? BeamPeak{} : at->second;
+}
+
 double DeflectionDrawScale(const ModelDocument& doc, double span) {
   double highest = 0;
   for (const TSegmentObject& segment : doc.Segments) {

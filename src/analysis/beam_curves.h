@@ -5,6 +5,8 @@
 // The beam page's diagrams, the displaced shape of the model, the utilisation of
 // beams and the largest displacement of a beam all sample these at 21 points.
 
+#include <unordered_map>
+
 #include "model/document.h"
 
 namespace strandel {
@@ -60,6 +62,19 @@ bool StretchBendsWithinDoubles(const TSegmentObject& segment);
 // the axial displacement interpolated between the ends and the deflection, m.
 // 0 for a beam without stretches.
 double BeamMaxDisplacement(const ModelDocument& doc, long beamNumber);
+
+// A beam's highest utilisation and largest displacement over its stretches,
+// as BeamUtilisation and BeamMaxDisplacement give them.
+struct BeamPeak {
+  double Utilisation = 0;     // fraction; undefined (NaN) when a stretch's is
+  double MaxDisplacement = 0; // m
+};
+// Every beam's peaks by its number, in one pass over the stretches: what a
+// list of every beam reads, without going over the stretches once per beam.
+// A beam without stretches is not in it.
+std::unordered_map<long, BeamPeak> BeamPeaks(const ModelDocument& doc);
+// The peaks of beamNumber in `peaks`; 0 and 0 for a beam without stretches.
+BeamPeak PeakOf(const std::unordered_map<long, BeamPeak>& peaks, long beamNumber);
 
 // The exaggeration at which the largest transverse deflection of the model is
 // drawn as 5 % of `span`, the larger of the model's width and height; 0 when no

@@ -39,11 +39,14 @@ double HighestOf(const std::vector<BeamResult>& beams, double BeamResult::*field
 
 std::vector<BeamResult> BeamResults(const ModelDocument& doc, bool valid) {
   std::vector<BeamResult> results;
+  const std::unordered_map<long, BeamPeak> peaks =
+      valid ? BeamPeaks(doc) : std::unordered_map<long, BeamPeak>{};
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
     BeamResult result{beam.Number, NAN, NAN};
     if (valid) {
-      result.Utilisation = BeamUtilisation(doc, beam.Number);
-      result.MaxDisplacement = BeamMaxDisplacement(doc, beam.Number);
+      const BeamPeak peak = PeakOf(peaks, beam.Number);
+      result.Utilisation = peak.Utilisation;
+      result.MaxDisplacement = peak.MaxDisplacement;
     }
     results.push_back(result);
   }

@@ -26,8 +26,9 @@ double HighestUtilisation(const ModelDocument& doc) {
 
 double LargestDisplacement(const ModelDocument& doc) {
   double highest = 0;
+  const std::unordered_map<long, BeamPeak> peaks = BeamPeaks(doc);
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
-    const double d = BeamMaxDisplacement(doc, beam.Number);
+    const double d = PeakOf(peaks, beam.Number).MaxDisplacement;
     if (std::isnan(d)) return d;
     if (d > highest) highest = d;
   }

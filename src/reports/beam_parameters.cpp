@@ -105,14 +105,16 @@ std::string Braced(ParameterScope& scope) {
 
 std::string Displacement(ParameterScope& scope) {
   const ModelDocument& doc = scope.Sources.Doc;
-  const double value = doc.ResultsValid ? BeamMaxDisplacement(doc, scope.Beam->Number) : 0.0;
+  const double value =
+      doc.ResultsValid ? BeamPeakOf(scope.Sources, scope.Beam->Number).MaxDisplacement : 0.0;
   return ShownParameterValue(scope, Quantity::Displacement, value);
 }
 
 // The highest utilisation of the beam in whole percent.
 std::string UtilisationPercent(ParameterScope& scope) {
   const ModelDocument& doc = scope.Sources.Doc;
-  return PercentParameterValue(doc.ResultsValid ? BeamUtilisation(doc, scope.Beam->Number) : 0.0);
+  return PercentParameterValue(
+      doc.ResultsValid ? BeamPeakOf(scope.Sources, scope.Beam->Number).Utilisation : 0.0);
 }
 
 // The beam over the ultimate combinations: its highest utilisation and the

@@ -89,6 +89,11 @@ std::string PlainParameterValue(double value) {
   return std::string(Trim(FormatValue(value)));
 }
 
+BeamPeak BeamPeakOf(const ReportSources& sources, long beamNumber) {
+  if (!sources.Peaks) sources.Peaks = BeamPeaks(sources.Doc);
+  return PeakOf(*sources.Peaks, beamNumber);
+}
+
 std::string ShownParameterValue(const ParameterScope& scope, Quantity quantity, double value) {
   return PlainParameterValue(ToShown(scope.Sources.Settings.Units, quantity, value));
 }

@@ -6,10 +6,13 @@
 // line naming a parameter of one of the first eight lists is repeated for every
 // object, load case or combination of that kind.
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "analysis/beam_curves.h"
 #include "model/app_settings.h"
 #include "model/document.h"
 #include "sections/section_context.h"
@@ -61,7 +64,13 @@ struct ReportSources {
   // document; null without one. It gives each combination's utilisation and
   // each beam's governing combination; without it those read 0 and empty.
   const CaseAnalysis* Cases = nullptr;
+  // Every beam's highest utilisation and largest displacement, worked out the
+  // first time a beam's is asked for (BeamPeakOf).
+  mutable std::optional<std::unordered_map<long, BeamPeak>> Peaks{};
 };
+
+// The beam's peaks in the analysed document of `sources`.
+BeamPeak BeamPeakOf(const ReportSources& sources, long beamNumber);
 
 // What one value is asked about: the beam, support, node, load, force,
 // moment, load case or combination of the line being repeated, if any. Asking

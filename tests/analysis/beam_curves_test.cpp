@@ -108,6 +108,31 @@ TEST(StretchCurves, UndefinedCapacityLeavesTheUtilisationUndefined) {
   EXPECT_TRUE(std::isnan(BeamUtilisation(doc, 1)));
 }
 
+TEST(StretchCurves, EveryBeamsPeaksInOnePassAreThoseOfEachBeamAlone) {
+  ModelDocument doc = testing::GridFrame(4, 3, 4, 3, 6000);
+  testing::AddForce(doc, 1, testing::GridNode(4, 0, 3), 9000, 0);
+  ASSERT_TRUE(AnalyseModel(doc).Ok());
+  // One stretch that cannot be checked leaves its beam's utilisation undefined.
+  doc.Segments[7].Md = std::numeric_limits<double>::quiet_NaN();
+  const long undefined = doc.Segments[7].BeamNo;
+  const auto peaks = BeamPeaks(doc);
+  for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
+    const BeamPeak peak = PeakOf(peaks, beam.Number);
+    if (beam.Number == undefined) {
+      EXPECT_TRUE(std::isnan(peak.Utilisation));
+    } else {
+      EXPECT_EQ(peak.Utilisation, BeamUtilisation(doc, beam.Number)) << beam.Number;
+      EXPECT_GT(peak.Utilisation, 0) << beam.Number;
+    }
+    EXPECT_EQ(peak.MaxDisplacement, BeamMaxDisplacement(doc, beam.Number)) << beam.Number;
+  }
+  EXPECT_TRUE(std::isnan(BeamUtilisation(doc, undefined)));
+  // A beam without stretches has neither.
+  const BeamPeak none = PeakOf(peaks, 999);
+  EXPECT_EQ(none.Utilisation, 0);
+  EXPECT_EQ(none.MaxDisplacement, 0);
+}
+
 TEST(StretchCurves, BendsWithinTheDoublesExactlyWhenEveryDistanceIsFinite) {
   // Unloaded and straight, the stretch's points lie on the line between its
   // ends: the deflection runs from 0 to the far end's local y displacement.
