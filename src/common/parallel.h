@@ -15,9 +15,10 @@ std::size_t ParallelParts(std::size_t count, std::size_t minPerPart);
 
 using PartWork = std::function<void(std::size_t part, std::size_t from, std::size_t to)>;
 
-// Calls work(part, from, to) for parts 0 .. parts - 1, each on a thread of its
-// own but the last, which runs on this one; together they cover [0, count) in
-// order. An exception from any part is rethrown here once every part has ended.
+// Cuts [0, count) into `parts` contiguous runs in order and calls
+// work(part, from, to) for each, numbered from the first; every run but the
+// last gets a thread of its own, the last runs on this one. An exception from any part is rethrown
+// here once every part has ended.
 void RunInParts(std::size_t count, std::size_t parts, const PartWork& work);
 
 // RunInParts with ParallelParts(count, minPerPart) parts.
