@@ -15,6 +15,7 @@
 #include "app/app_test_registry.h"
 #include "app/case_choice.h"
 #include "app/combinations_dialog.h"
+#include "app/dialog_bench.h"
 #include "app/load_cases_dialog.h"
 #include "app/load_dialog.h"
 #include "app/model_page.h"
@@ -26,15 +27,10 @@
 namespace strandel {
 
 using testing::AppFixture;
+using testing::Type;
 using testing::WhenShown;
 
 namespace {
-
-void Type(QLineEdit* edit, const char* text) {
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, text);
-}
 
 void Choose(QComboBox* box, int index) {
   box->setCurrentIndex(index);

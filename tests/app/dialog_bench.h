@@ -69,6 +69,10 @@ inline void Type(QLineEdit* edit, const QString& text) {
   QTest::keyClicks(edit, text);
 }
 
+inline void Type(QLineEdit* edit, const char* text) {
+  Type(edit, QString::fromUtf8(text));
+}
+
 inline void Press(QDialog& dialog, QDialogButtonBox::StandardButton which) {
   QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(which), Qt::LeftButton);
 }

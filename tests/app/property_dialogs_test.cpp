@@ -28,6 +28,8 @@
 #include "support/frame_models.h"
 
 namespace strandel {
+using testing::Type;
+
 namespace {
 
 using testing::ClickCancel;
@@ -37,10 +39,6 @@ using testing::DialogBench;
 // On the box itself: a check box takes clicks on its box and caption only.
 void Tick(QCheckBox* box) {
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-}
-
-void Type(QLineEdit* edit, const char* text) {
-  testing::Type(edit, QString::fromUtf8(text));
 }
 
 } // namespace

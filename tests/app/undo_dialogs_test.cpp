@@ -14,6 +14,7 @@
 #include "app/app_fixture.h"
 #include "app/app_test_registry.h"
 #include "app/beam_dialog.h"
+#include "app/dialog_bench.h"
 #include "app/dimensioning_dialog.h"
 #include "app/load_dialog.h"
 #include "app/model_page.h"
@@ -29,15 +30,10 @@
 namespace strandel {
 
 using testing::AppFixture;
+using testing::Type;
 using testing::WhenShown;
 
 namespace {
-
-void Type(QLineEdit* edit, const char* text) {
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, text);
-}
 
 int IndexOf(const ModelDocument& doc, ObjectKind kind) {
   for (std::size_t i = 0; i < doc.GraphObjects.size(); ++i)
