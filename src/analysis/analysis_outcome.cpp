@@ -12,8 +12,8 @@ const char* FailureReason(AnalysisFailure failure) {
     return "zero-length segment";
   case AnalysisFailure::ZeroStiffness:
     return "zero stiffness";
-  case AnalysisFailure::TooManyNodes:
-    return "too many nodes";
+  case AnalysisFailure::OutOfMemory:
+    return "out of memory";
   case AnalysisFailure::NotFinite:
     return "not finite";
   case AnalysisFailure::LoadCases:

@@ -10,10 +10,10 @@ namespace strandel {
 
 enum class AnalysisFailure {
   None,
-  Unstable,          // the structure can move without deforming: a pivot vanished
+  Unstable,          // the structure can move without deforming
   ZeroLengthSegment, // two consecutive nodes along a beam coincide
   ZeroStiffness,     // a stretch with E x A = 0 has no axial stiffness to divide by
-  TooManyNodes,      // more nodes than the 8190 unknowns the vectors hold
+  OutOfMemory,       // the factorised stiffness or the results do not fit in memory
   NotFinite,         // a value of the model or of the solution is infinite or not a number
   LoadCases,         // a load, settlement or combination names a case that does not exist,
                      // or a combination's factor is not a number
@@ -38,7 +38,7 @@ struct AnalysisOutcome {
   bool Ok() const { return Analysed && Failure == AnalysisFailure::None; }
 };
 
-// "unstable", "zero-length segment", "zero stiffness", "too many nodes", "not
+// "unstable", "zero-length segment", "zero stiffness", "out of memory", "not
 // finite", "load cases"; empty for None.
 const char* FailureReason(AnalysisFailure failure);
 // "x", "y", "rotation"; empty for None.

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/banded_solve.h"
+#include "analysis/banded_matrix.h"
 
 namespace strandel {
 

@@ -46,6 +46,12 @@ std::string AnalysisFailedMessage(const AnalysisOutcome& outcome) {
       message += "\n" + outcome.Notes[i];
     return message;
   }
+  if (outcome.Failure == AnalysisFailure::OutOfMemory) {
+    return TranslatedOr(tr::kMsgOutOfMemory,
+                        "The structure is too large for this computer's memory: the analysis was "
+                        "stopped. Close other programs, or divide the model into smaller parts, and "
+                        "try again.");
+  }
   std::string message = TranslatedOr(
       tr::kMsgAnalysisFailed,
       "The structure could not be solved. It is probably unstable (too few supports, or hinges "

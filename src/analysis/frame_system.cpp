@@ -187,38 +187,6 @@ int UnresistedLoadedUnknown(const FrameSystem& system) {
   return -1;
 }
 
-BandedMatrix BandedEquations(const FrameSystem& system, std::vector<double>& b) {
-  const int size = static_cast<int>(system.Kept.size());
-  std::vector<int> first(size);
-  for (int r = 0; r < size; ++r)
-    first[r] = r;
-  for (const FrameSystem::Block& block : system.Blocks) {
-    for (int i = 0; i < 3; ++i) {
-      const int row = system.KeptIndex[3 * block.RowNode + i];
-      if (row < 0) continue;
-      for (int j = 0; j < 3; ++j) {
-        const int column = system.KeptIndex[3 * block.ColumnNode + j];
-        if (column >= 0 && column < first[row]) first[row] = column;
-      }
-    }
-  }
-  BandedMatrix a(std::move(first));
-  for (const FrameSystem::Block& block : system.Blocks) {
-    for (int i = 0; i < 3; ++i) {
-      const int row = system.KeptIndex[3 * block.RowNode + i];
-      if (row < 0) continue;
-      for (int j = 0; j < 3; ++j) {
-        const int column = system.KeptIndex[3 * block.ColumnNode + j];
-        if (column >= 0) a.At(row, column) = block.K[i * 3 + j];
-      }
-    }
-  }
-  b.resize(size);
-  for (int r = 0; r < size; ++r)
-    b[r] = system.F[system.Kept[r]];
-  return a;
-}
-
 bool DenseEquations(const FrameSystem& system, TMatrix& k, TVector& f) {
   const int high = system.Unknowns - 1;
   AllocMatrix(k, high, high);

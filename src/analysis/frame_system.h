@@ -8,7 +8,6 @@
 #include <array>
 #include <vector>
 
-#include "analysis/banded_solve.h"
 #include "analysis/load_selection.h"
 #include "analysis/matrix.h"
 #include "analysis/node_table.h"
@@ -74,12 +73,10 @@ inline constexpr double kRoundingLoadShare = 4 * 2.220446049250313e-16;
 // hinge and nothing else.
 int UnresistedLoadedUnknown(const FrameSystem& system);
 
-// The kept part of the equations, in the band the stretches give it.
-BandedMatrix BandedEquations(const FrameSystem& system, std::vector<double>& b);
-
 // The same equations the dense way: the full (Unknowns x Unknowns) matrix,
 // compacted in place to its leading rows and columns by exchanging rows. For
-// comparing the two solvers; a frame is solved with the banded form.
+// checking the frame's solve against the plain elimination; a frame is solved
+// with its sparse factorisation (sparse_factor.h).
 // False when the matrix cannot be allocated.
 bool DenseEquations(const FrameSystem& system, TMatrix& k, TVector& f);
 

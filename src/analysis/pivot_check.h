@@ -1,7 +1,7 @@
 #pragma once
-// When Gaussian elimination without row exchanges has broken down: the checks
-// both eliminations (dense and banded) apply to the same values, so that they
-// fail on exactly the same systems and name the same unknown.
+// When an elimination without row exchanges has broken down: the checks the
+// dense reference elimination and the frame's sparse factorisation apply to
+// their pivots and results.
 
 #include <cmath>
 
@@ -13,10 +13,11 @@ enum class EliminationFailure {
   NotFinite, // a pivot, multiplier or result infinite or not a number
 };
 
-// Why the pivot cannot be divided by; None when it can. A pivot that is tiny
+// Why the pivot cannot be divided by; None when it can. A pivot that is small
 // but not zero is divided by like any other: whether the structure can move is
 // decided before the solve, from its geometry (mobility.h), not from the sizes
-// of the pivots, which mix rounding with stiffness contrasts.
+// of the pivots, which mix rounding with stiffness contrasts. (The frame's
+// factorisation, sparse_factor.h, also stops at a pivot that is all rounding.)
 inline EliminationFailure PivotFailure(double pivot) {
   if (pivot == 0.0) return EliminationFailure::ZeroPivot;
   if (!std::isfinite(pivot)) return EliminationFailure::NotFinite;
@@ -27,5 +28,15 @@ inline EliminationFailure PivotFailure(double pivot) {
 inline bool UsableValue(double value) {
   return std::isfinite(value);
 }
+
+struct EliminationResult {
+  EliminationFailure Failure = EliminationFailure::None;
+  int Unknown = -1; // the unknown whose pivot failed; -1 when none or not known
+  // The smallest |pivot| / |diagonal before elimination| met, and its unknown:
+  // how close the structure came to moving (1 for a diagonal matrix).
+  double SmallestPivotRatio = 1;
+  int SmallestPivotUnknown = -1;
+  bool Ok() const { return Failure == EliminationFailure::None; }
+};
 
 } // namespace strandel

@@ -7,7 +7,6 @@
 #include <new>
 #include <unordered_map>
 
-#include "analysis/banded_solve.h"
 #include "analysis/beam_curves.h"
 #include "analysis/element.h"
 #include "analysis/frame_system.h"
@@ -16,6 +15,7 @@
 #include "analysis/mobility.h"
 #include "analysis/node_table.h"
 #include "analysis/segments.h"
+#include "analysis/sparse_factor.h"
 #include "common/parallel.h"
 #include "sections/section_context.h"
 
@@ -390,9 +390,14 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   std::vector<std::vector<double>> solutions(selections.size());
   int closestToMoving = -1; // the unknown that kept the least of its stiffness
   if (!system.Kept.empty()) {
-    std::vector<double> unused;
-    BandedMatrix a = BandedEquations(system, unused);
-    const EliminationResult solved = BandedGaussSolve(a, loads, solutions);
+    SparseFactor factor;
+    EliminationResult solved =
+        factor.Factorise(static_cast<int>(system.Kept.size()), KeptStiffness(system));
+    if (solved.Ok()) {
+      const EliminationResult substituted = factor.Solve(loads, solutions);
+      solved.Failure = substituted.Failure;
+      solved.Unknown = substituted.Unknown;
+    }
     if (!solved.Ok()) {
       const int unknown = solved.Unknown >= 0 ? system.Kept[solved.Unknown] : -1;
       const bool vanished = solved.Failure == EliminationFailure::ZeroPivot;
@@ -427,15 +432,15 @@ AnalysisOutcome AnalyseSelections(ModelDocument& doc, const std::vector<LoadSele
   outcome.Analysed = true;
   outcome.Displacements.assign(3 * static_cast<std::size_t>(nodes.Count()), 0.0);
 
-  if (nodes.Count() > kMaxAnalysedNodes) {
-    outcome.Failure = AnalysisFailure::TooManyNodes;
-  } else {
-    try {
-      Solve(doc, nodes, context, selections, outcome, store);
-    } catch (const std::bad_alloc&) {
-      // A model whose band does not fit in memory is too big for this machine.
-      outcome.Failure = AnalysisFailure::TooManyNodes;
-    }
+  try {
+    Solve(doc, nodes, context, selections, outcome, store);
+  } catch (const std::bad_alloc&) {
+    // The factor, or the results of the load cases, do not fit in memory.
+    AnalysisOutcome tooLarge;
+    tooLarge.Analysed = true;
+    tooLarge.Failure = AnalysisFailure::OutOfMemory;
+    tooLarge.Displacements = std::move(outcome.Displacements);
+    outcome = std::move(tooLarge);
   }
   if (outcome.Failure != AnalysisFailure::None) {
     doc.Segments.clear();

@@ -15,14 +15,11 @@
 
 namespace strandel {
 
-// The vectors hold 8190 unknowns, three per node.
-inline constexpr int kMaxAnalysedNodes = 2730;
-
 // Rebuilds doc.Segments and every support's Reactions and sets doc.ResultsValid.
 // A model without nodes is left exactly as it was. A failed analysis (an unstable
-// structure, a stretch of no length or no axial stiffness, too many nodes, a
-// value that is not finite) leaves the segment list empty and the reactions
-// holding only the point forces and moments at the support's node.
+// structure, a stretch of no length or no axial stiffness, a value that is not
+// finite, a model too large for the memory) leaves the segment list empty and
+// the reactions holding only the point forces and moments at the support's node.
 //
 // A document with load cases is solved for every case and combination
 // (load_case_analysis.h), and the result its ResultSet chooses is left in the

@@ -38,9 +38,8 @@ std::string FailureCause(const AnalysisOutcome& outcome) {
     return "a stretch" + beam + " has no length (two nodes along it coincide)";
   case AnalysisFailure::ZeroStiffness:
     return "a stretch" + beam + " has no axial stiffness (E x A = 0)";
-  case AnalysisFailure::TooManyNodes:
-    return "the model has more nodes than the " + std::to_string(kMaxAnalysedNodes) +
-           " the analysis takes";
+  case AnalysisFailure::OutOfMemory:
+    return "the model is too large for this computer's memory";
   case AnalysisFailure::NotFinite:
     return "a value" + beam + " of the model or of its solution is not finite";
   case AnalysisFailure::LoadCases:

@@ -357,7 +357,7 @@ const char* const kSolveUsage =
     "The table uses the display units of the settings; --json prints one object in\n"
     "SI base units. A failed analysis still prints its output, with\n"
     "\"results_valid\": false and a \"failure\" object naming the reason (unstable,\n"
-    "zero-length segment, zero stiffness, too many nodes, not finite, load cases)\n"
+    "zero-length segment, zero stiffness, out of memory, not finite, load cases)\n"
     "and, when known, the node and freedom along which the structure gives way and\n"
     "the load case under whose loads it does; values the analysis did not produce\n"
     "are null. Where the structure can move is also told on stderr: \"The\n"

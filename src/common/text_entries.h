@@ -539,8 +539,11 @@ inline constexpr int kMsgCombinationWithoutCase = 417;
 // The tool tip of the result choice of the Model and Analysis pages.
 inline constexpr int kResultChoiceTip = 418;
 
+// The message of an analysis whose model did not fit in memory.
+inline constexpr int kMsgOutOfMemory = 419;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 418;
+inline constexpr int kLastEntry = 419;
 
 } // namespace strandel::tr

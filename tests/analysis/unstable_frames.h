@@ -5,26 +5,30 @@
 
 #include <vector>
 
-#include "analysis/banded_solve.h"
 #include "analysis/frame_system.h"
 #include "analysis/mobility.h"
 #include "analysis/segments.h"
+#include "analysis/sparse_factor.h"
 #include "common/geometry.h"
 #include "sections/section_context.h"
 #include "support/frame_models.h"
 
 namespace strandel::testing {
 
-// The elimination of the frame's equations as the analysis builds them, the
-// segments made first, whether or not the frame can stand.
+// The factorisation of the frame's equations as the analysis builds them, the
+// segments made first, whether or not the frame can stand. The failing or
+// smallest pivot's unknown is one of the frame's (3 x node index + freedom).
 inline EliminationResult EliminateFrame(ModelDocument& doc) {
   const NodeTable nodes(doc);
   SectionContext context;
   BuildSegments(doc, nodes, context);
   const FrameSystem system = AssembleFrame(doc, nodes);
-  std::vector<double> b, x;
-  BandedMatrix a = BandedEquations(system, b);
-  return BandedGaussSolve(a, b, x);
+  SparseFactor factor;
+  EliminationResult result =
+      factor.Factorise(static_cast<int>(system.Kept.size()), KeptStiffness(system));
+  for (int* unknown : {&result.Unknown, &result.SmallestPivotUnknown})
+    if (*unknown >= 0) *unknown = system.Kept[*unknown];
+  return result;
 }
 
 // The verdict on the frame's stability as the analysis takes it, the segments

@@ -1,7 +1,7 @@
 // Structures that can move are never solved, however the rounding falls, and
 // the analysis names where they move; structures that stand, stiffness
-// contrasts and settlements included, are solved exactly as the plain
-// elimination solves them.
+// contrasts and settlements included, are solved as the plain elimination
+// solves them.
 
 #include <cmath>
 #include <string>
@@ -11,7 +11,7 @@
 
 #include "analysis/frame_system.h"
 #include "analysis/gauss_solve.h"
-#include "analysis/matrix_helpers.h"
+#include "analysis/dense_reference.h"
 #include "analysis/mobility.h"
 #include "analysis/solver.h"
 #include "unstable_frames.h"
@@ -19,7 +19,6 @@
 namespace strandel {
 namespace {
 
-using testing::SameBits;
 using testing::Section;
 
 TEST(UnstableStructures, EachFailsWhereItCanMove) {
@@ -76,24 +75,68 @@ TEST(UnstableStructures, EachFailsWhereItCanMove) {
   }
 }
 
-TEST(UnstableStructures, RoundingLeavesAPivotThatIsNotZero) {
-  // The columns stand at pi/2, whose cosine is 6e-17, not 0: the sway pivot of the
-  // hinged portal comes out tiny but not zero, and the elimination divides by it.
-  // No pivot size tells a mechanism from a frame whose members differ enough in
-  // stiffness, so the verdict comes from the portal's geometry and hinges: its
-  // girder, node 3 along x, slides when nothing deforms.
-  ModelDocument portal = testing::SwayPortal(true);
-  const EliminationResult result = testing::EliminateFrame(portal);
-  EXPECT_TRUE(result.Ok());
-  EXPECT_GT(result.SmallestPivotRatio, 0);
-  EXPECT_LT(result.SmallestPivotRatio, 1e-15);
-  const Mobility mobility = testing::JudgeFrame(portal);
-  EXPECT_EQ(mobility.MovingUnknown, 3 * 2 + 0);
-  EXPECT_LT(mobility.MovingSine, 1e-16);
+// The force that holds unknown u (3 x node index + freedom) of the frame
+// displaced by 1 while every other kept unknown is free to follow, over the
+// sizes of the terms it sums: the rounding of a sum of zero when the frame can
+// move along u without deforming, about 1 when u is stiff. Solved densely, by
+// the plain elimination; 1 when that fails (the frame can still move with u
+// held: u is not where it gives way).
+double HoldingForceShare(const ModelDocument& doc, int u) {
+  const NodeTable nodes(doc);
+  const FrameSystem system = AssembleFrame(doc, nodes);
+  const int r = system.KeptIndex[u], high = static_cast<int>(system.Kept.size()) - 1;
+  TMatrix k;
+  TVector f, x;
+  if (r < 0 || !DenseEquations(system, k, f)) return 1;
+  const std::vector<double> row = testing::ValuesOf(k[r], high);
+  for (int j = 0; j <= high; ++j) {
+    k[r][j] = j == r ? 1 : 0;
+    f[j] = j == r ? 1 : 0;
+  }
+  AllocVector(x, high);
+  const int solved = GaussSolve(k, f, x, high);
+  FreeMatrix(k, system.Unknowns - 1, system.Unknowns - 1);
+  if (solved != 0) return 1;
+  double force = 0, sizes = 0;
+  for (int j = 0; j <= high; ++j)
+    force += row[j] * x[j], sizes += std::fabs(row[j] * x[j]);
+  return std::fabs(force) / sizes;
+}
 
-  // The same portal with rigid corners is one rigid body on two pins: every
-  // freedom it has is held at a wide angle to the others.
+TEST(UnstableStructures, TheFactorisationStopsWhereAMechanismMoves) {
+  // Without the verdict before it, the factorisation of a mechanism's
+  // equations meets a pivot that is all rounding (the cosine of the portal's
+  // upright columns is 6e-17, not 0). In a fill-reducing order that is another
+  // unknown than in the node list, but it is one along which the frame moves:
+  // held there, the frame follows without a force.
+  const std::vector<std::pair<const char*, ModelDocument (*)()>> mechanisms = {
+      {"sway portal", [] { return testing::SwayPortal(true); }},
+      {"sway portal, stiff girder",
+       [] { return testing::SwayPortal(true, {0.1, 0.2, 2.1e17, 7850}); }},
+      {"inclined beam held only in y", [] { return testing::BeamOnRollers(4, 3); }},
+      {"truss missing a diagonal", [] { return testing::TwoPanelTruss(false); }},
+      {"roller in the wrong direction", [] { return testing::PortalOnRollers(1); }},
+      {"rigid frame on one pin", testing::RigidFrameOnOnePin},
+      // (Not the upright bar on a roller: its equations keep only the top's x,
+      // with the 1e-33 EA/L the cosine's rounding leaves, a pivot that is its
+      // whole row. The verdict leaves such an unknown out of the solve.)
+  };
+  for (const auto& [name, build] : mechanisms) {
+    ModelDocument doc = build();
+    const EliminationResult result = testing::EliminateFrame(doc);
+    EXPECT_EQ(result.Failure, EliminationFailure::ZeroPivot) << name;
+    ASSERT_GE(result.Unknown, 0) << name;
+    EXPECT_LT(HoldingForceShare(doc, result.Unknown), 1e-9) << name << ", " << result.Unknown;
+  }
+
+  // The same portal with rigid corners stands: held anywhere, it pushes back,
+  // with a force far above rounding (sideways only its columns' bending
+  // resists, a thousandth of the girder's axial terms that cancel).
   ModelDocument rigid = testing::SwayPortal(false);
+  const EliminationResult result = testing::EliminateFrame(rigid);
+  EXPECT_TRUE(result.Ok());
+  for (int u : {3 * 1 + 0, 3 * 2 + 0, 3 * 2 + 1})
+    EXPECT_GT(HoldingForceShare(rigid, u), 1e-4) << u;
   const Mobility stands = testing::JudgeFrame(rigid);
   EXPECT_FALSE(stands.CanMove());
   EXPECT_EQ(stands.Freedoms, 3);
@@ -129,52 +172,18 @@ TEST(UnstableStructures, TheVerdictDoesNotDependOnTheModelsSizeOrPlace) {
   }
 }
 
-TEST(UnstableStructures, PivotRatioIsTheStiffnessAFreedomKeeps) {
-  // A cantilever of n stretches of 1 m, fixed at node 1. Its tip's y is
-  // eliminated before the tip's rotation, so its pivot is the stiffness of the
-  // whole cantilever with the tip held from turning, 12 EI / n^3, against the
-  // diagonal of the last stretch alone, 12 EI / 1^3: a share of 1 / n^3.
-  for (int n : {10, 50, 200}) {
-    ModelDocument doc = testing::EmptyModel();
-    for (int i = 1; i <= n + 1; ++i)
-      testing::AddNode(doc, i, i - 1, 0);
-    for (int i = 1; i <= n; ++i)
-      testing::AddBeam(doc, i, i, i + 1);
-    testing::AddSupport(doc, 1, 1, false, 3, true);
-    testing::AddForce(doc, 1, n + 1, 1000, -kPi / 2);
-    const EliminationResult result = testing::EliminateFrame(doc);
-    ASSERT_TRUE(result.Ok());
-    const double expected = 1.0 / (static_cast<double>(n) * n * n);
-    EXPECT_NEAR(result.SmallestPivotRatio, expected, 1e-6 * expected) << n;
-    EXPECT_EQ(result.SmallestPivotUnknown, 3 * n + 1 - 3) << n; // y of the tip among the kept
-  }
-}
-
-// Solves the frame and the dense literal elimination of the same compacted
-// equations; true when every displacement the analysis reports is the dense
-// solution bit for bit.
+// Solves the frame: its displacements must be at least as near those of the
+// same equations eliminated in long double as the plain elimination's in
+// double are, or within 1e-12 of the largest.
 void ExpectSolvedLikeThePlainElimination(const char* name, ModelDocument doc) {
   const AnalysisOutcome outcome = AnalyseModel(doc);
   ASSERT_TRUE(outcome.Ok()) << name << ": " << FailureReason(outcome.Failure);
-  const NodeTable nodes(doc);
-  const FrameSystem system = AssembleFrame(doc, nodes);
-  const int high = static_cast<int>(system.Kept.size()) - 1;
-  TMatrix k;
-  TVector f, dense;
-  ASSERT_TRUE(DenseEquations(system, k, f));
-  AllocVector(dense, high);
-  ASSERT_EQ(GaussSolve(k, f, dense, high), 0) << name;
-  int differing = 0;
-  for (int r = 0; r <= high; ++r) {
-    const int unknown = system.Kept[r];
-    if (!system.Restrained[unknown])
-      differing += SameBits(outcome.Displacements[unknown], dense[r]) ? 0 : 1;
-  }
-  EXPECT_EQ(differing, 0) << name << ", " << high + 1 << " unknowns";
-  FreeMatrix(k, system.Unknowns - 1, system.Unknowns - 1);
+  const testing::SolveErrors errors = testing::ErrorsAgainstLongDouble(doc, outcome);
+  EXPECT_LE(errors.Analysis, std::max(errors.PlainElimination, 1e-12))
+      << name << ", the plain elimination's error " << errors.PlainElimination;
 }
 
-TEST(StableStructures, StiffnessContrastsAndSettlementsSolveAsBefore) {
+TEST(StableStructures, StiffnessContrastsAndSettlementsSolveAtLeastAsWellAsThePlainElimination) {
   // Columns or girders a million times softer or stiffer than the rest, on
   // frames that sway under the floor loads and a wind load at the top left.
   const Section soft{0.1, 0.2, 2.1e5, 7850}, steel{}, stiff{0.1, 0.2, 2.1e17, 7850};
@@ -233,14 +242,14 @@ TEST(StableStructures, StiffGirderMakesTheColumnsSwayAsCantilevers) {
 }
 
 TEST(StableStructures, TheLongestCantileverStands) {
-  // The most stretches a frame may have, 2729 of 1 m, fixed at node 1: its tip
+  // A cantilever of 2729 stretches of 1 m, fixed at node 1: its tip
   // keeps only 1 / 2729^3 of the stiffness of its last stretch, and the rounding
   // of so slender a system leaves its reactions off the loads by some 4e-5 and
   // its deflections by 1e-4. It is still a cantilever, and no mechanism: under F
   // at the tip it deflects F L^3 / (3 EI), under its own weight w it sags
   // w L^4 / (8 EI) at the tip.
   const testing::Section section;
-  const int n = kMaxAnalysedNodes - 1;
+  const int n = 2729;
   const double L = n, EI = section.E * section.Inertia();
   auto cantilever = [&] {
     ModelDocument doc = testing::EmptyModel();
