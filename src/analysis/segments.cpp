@@ -176,6 +176,14 @@ SegmentBuild BuildSegments(ModelDocument& doc, const NodeTable& nodes, SectionCo
   const std::vector<const TLoadObject*> noLoads;
   const std::vector<HostedNode> noNodes;
   LoadTransform transform;
+  // A stretch per beam and per node lying on one, at most: the list is not
+  // moved as it grows.
+  std::size_t stretches = 0;
+  for (const auto& [beam, hosted] : onBeam)
+    stretches += hosted.size();
+  for ([[maybe_unused]] const TBeamObject& beam : ObjectsOf<TBeamObject>(doc))
+    ++stretches;
+  doc.Segments.reserve(stretches);
 
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
     const TNodeObject* first = nodes.Find(beam.Node1);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -69,8 +70,9 @@ void PrintOverview() {
               "forces and the beam page's R are what the node exerts on the beam.\n"
               "\n"
               "Exit status: 0 done; 1 the analysis failed (unstable or degenerate structure,\n"
-              "output still printed); 2 usage error, unreadable or malformed input, or an\n"
-              "output file that cannot be written.\n"
+              "or too large for the memory; output still printed); 2 usage error, unreadable\n"
+              "or malformed input, an output file that cannot be written, or a model too\n"
+              "large for the memory outside the analysis.\n"
               "\n"
               "A model file that is empty or does not hold what it says (fewer objects than\n"
               "its count, a line whose end was cut off) is malformed for every command. A\n"
@@ -90,7 +92,15 @@ int main(int argc, char** argv) {
   }
   const std::string name = argv[1];
   for (const Command& command : Commands()) {
-    if (name == command.Name) return command.Run(std::vector<std::string>(argv + 2, argv + argc));
+    if (name != command.Name) continue;
+    try {
+      return command.Run(std::vector<std::string>(argv + 2, argv + argc));
+    } catch (const std::bad_alloc&) {
+      // A model too large for this computer, met outside the analysis (which
+      // reports it as its failure): output files are written whole or not at all.
+      std::fprintf(stderr, "strandel-cli: the model is too large for this computer's memory\n");
+      return kExitUsage;
+    }
   }
   return UsageError("unknown command '" + name + "' (strandel-cli --help lists the commands)");
 }

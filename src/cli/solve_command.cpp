@@ -67,11 +67,11 @@ void NextEntry(std::string& out, bool& first) {
 }
 
 // The results of one load set as the top level has always listed them: the
-// nodes, supports, segments and beams, each key on a line of its own.
-std::string ResultJson(const ModelDocument& doc, const std::vector<double>& displacements,
-                       bool valid, bool withMaxima) {
-  std::string out;
-  out.reserve(1024 + 700 * doc.Segments.size());
+// nodes, supports, segments and beams, each key on a line of its own; added to
+// out, which a large frame's results would otherwise be copied into whole.
+void AddResultJson(std::string& out, const ModelDocument& doc,
+                   const std::vector<double>& displacements, bool valid, bool withMaxima) {
+  out.reserve(out.size() + 1024 + 250 * displacements.size() + 1000 * doc.Segments.size());
   out += "\"nodes\": [";
   bool first = true;
   std::size_t index = 0;
@@ -134,6 +134,12 @@ std::string ResultJson(const ModelDocument& doc, const std::vector<double>& disp
            ", \"max_displacement\": " +
            JsonNumber(valid ? HighestOf(beams, &BeamResult::MaxDisplacement) : NAN);
   }
+}
+
+std::string ResultJson(const ModelDocument& doc, const std::vector<double>& displacements,
+                       bool valid, bool withMaxima) {
+  std::string out;
+  AddResultJson(out, doc, displacements, valid, withMaxima);
   return out;
 }
 
@@ -228,7 +234,7 @@ void PrintJson(ModelDocument& doc, const AnalysisOutcome& outcome, bool valid,
   std::string out = std::string("{\"results_valid\": ") + (valid ? "true" : "false");
   out += ",\n ";
   const std::vector<double> none;
-  out += ResultJson(doc, outcome.Analysed ? outcome.Displacements : none, valid, true);
+  AddResultJson(out, doc, outcome.Analysed ? outcome.Displacements : none, valid, true);
   if (analysis != nullptr && shown != nullptr) {
     out += ",\n \"result\": " + ShownResultJson(doc, *analysis);
     out += CaseResultsJson(doc, *analysis, *shown);

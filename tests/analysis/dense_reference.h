@@ -88,8 +88,8 @@ inline SolveErrors ErrorsAgainstLongDouble(const ModelDocument& doc,
     const int unknown = system.Kept[r];
     if (system.Restrained[unknown]) continue;
     largest = std::max(largest, std::fabs(x[r]));
-    errors.Analysis = std::max(errors.Analysis,
-                               static_cast<double>(std::fabs(outcome.Displacements[unknown] - x[r])));
+    errors.Analysis = std::max(
+        errors.Analysis, static_cast<double>(std::fabs(outcome.Displacements[unknown] - x[r])));
     errors.PlainElimination =
         std::max(errors.PlainElimination, static_cast<double>(std::fabs(plain[r] - x[r])));
   }

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/dense_reference.h"
 #include "analysis/frame_system.h"
 #include "analysis/gauss_solve.h"
-#include "analysis/dense_reference.h"
 #include "analysis/mobility.h"
 #include "analysis/solver.h"
 #include "unstable_frames.h"
@@ -112,7 +112,9 @@ TEST(UnstableStructures, TheFactorisationStopsWhereAMechanismMoves) {
   const std::vector<std::pair<const char*, ModelDocument (*)()>> mechanisms = {
       {"sway portal", [] { return testing::SwayPortal(true); }},
       {"sway portal, stiff girder",
-       [] { return testing::SwayPortal(true, {0.1, 0.2, 2.1e17, 7850}); }},
+       [] {
+         return testing::SwayPortal(true, {0.1, 0.2, 2.1e17, 7850});
+       }},
       {"inclined beam held only in y", [] { return testing::BeamOnRollers(4, 3); }},
       {"truss missing a diagonal", [] { return testing::TwoPanelTruss(false); }},
       {"roller in the wrong direction", [] { return testing::PortalOnRollers(1); }},

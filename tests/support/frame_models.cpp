@@ -1,8 +1,44 @@
 #include "support/frame_models.h"
 
+#include <algorithm>
+#include <random>
+
 #include "common/geometry.h"
 
 namespace strandel::testing {
+
+namespace {
+
+// FindNode for the models built here, which append tens of thousands of nodes
+// and beams: the first node of each number, brought up to date with the objects
+// appended since, every hit checked. A miss, or a hit on an object that is no
+// longer that node, asks FindNode.
+const TNodeObject* NodeNumbered(const ModelDocument& doc, long number) {
+  struct Index {
+    const ModelDocument* Doc = nullptr;
+    std::size_t Scanned = 0;
+    std::vector<int> At;
+  };
+  thread_local Index index;
+  const auto& objects = doc.GraphObjects;
+  if (index.Doc != &doc || index.Scanned > objects.size())
+    index = {&doc, 0, std::vector<int>(65536, -1)};
+  for (; index.Scanned < objects.size(); ++index.Scanned) {
+    const auto* node = std::get_if<TNodeObject>(objects[index.Scanned].get());
+    if (node && index.At[node->Number] < 0)
+      index.At[node->Number] = static_cast<int>(index.Scanned);
+  }
+  if (number >= 0 && number < 65536) {
+    if (const int at = index.At[number]; at >= 0) {
+      const auto* node = std::get_if<TNodeObject>(objects[at].get());
+      if (node && node->Number == number) return node;
+    }
+  }
+  index.Doc = nullptr;
+  return FindNode(doc, number);
+}
+
+} // namespace
 
 ModelDocument EmptyModel() {
   ModelDocument doc;
@@ -28,13 +64,60 @@ TBeamObject& AddBeamLike(ModelDocument& doc, int number, int node1, int node2,
   beam.Number = static_cast<std::uint16_t>(number);
   beam.Node1 = static_cast<std::uint16_t>(node1);
   beam.Node2 = static_cast<std::uint16_t>(node2);
-  const TNodeObject* start = FindNode(doc, node1);
-  const TNodeObject* stop = FindNode(doc, node2);
+  const TNodeObject* start = NodeNumbered(doc, node1);
+  const TNodeObject* stop = NodeNumbered(doc, node2);
   beam.X1 = start ? start->X : 0;
   beam.Y1 = start ? start->Y : 0;
   beam.X2 = stop ? stop->X : 0;
   beam.Y2 = stop ? stop->Y : 0;
   return beam;
+}
+
+ModelDocument GridFrameOfContinuousGirders(int bays, int storeys, double bayWidth,
+                                           double storeyHeight, double q, const Section& column,
+                                           const Section& girder) {
+  ModelDocument doc = EmptyModel();
+  const int columns = storeys * (bays + 1);
+  for (int storey = 0; storey <= storeys; ++storey) {
+    for (int c = 0; c <= bays; ++c) {
+      const bool onGirder = storey > 0 && c > 0 && c < bays;
+      AddNode(doc, GridNode(bays, c, storey), c * bayWidth, storey * storeyHeight,
+              onGirder ? columns + storey : -1, onGirder ? static_cast<double>(c) / bays : 0);
+    }
+  }
+  int beam = 0;
+  for (int storey = 0; storey < storeys; ++storey)
+    for (int c = 0; c <= bays; ++c)
+      AddBeam(doc, ++beam, GridNode(bays, c, storey), GridNode(bays, c, storey + 1), true, true,
+              column);
+  for (int storey = 1; storey <= storeys; ++storey) {
+    const int left = GridNode(bays, 0, storey), right = GridNode(bays, bays, storey);
+    AddBeam(doc, ++beam, left, right, true, true, girder);
+    AddLoad(doc, storey, beam, left, right, q, -kPi / 2);
+  }
+  for (int c = 0; c <= bays; ++c)
+    AddSupport(doc, c + 1, GridNode(bays, c, 0), false, 3, /*locked=*/true);
+  return doc;
+}
+
+ModelDocument WithNodesInOrder(ModelDocument doc, NodeOrder order, unsigned seed) {
+  std::vector<std::size_t> places;
+  for (std::size_t i = 0; i < doc.GraphObjects.size(); ++i)
+    if (std::holds_alternative<TNodeObject>(*doc.GraphObjects[i])) places.push_back(i);
+  std::vector<std::unique_ptr<GraphObject>> nodes;
+  for (std::size_t place : places)
+    nodes.push_back(std::move(doc.GraphObjects[place]));
+  if (order == NodeOrder::Random) {
+    std::shuffle(nodes.begin(), nodes.end(), std::mt19937(seed));
+  } else {
+    std::stable_sort(nodes.begin(), nodes.end(), [](const auto& a, const auto& b) {
+      const TNodeObject &p = std::get<TNodeObject>(*a), &q = std::get<TNodeObject>(*b);
+      return p.X != q.X ? p.X < q.X : p.Y < q.Y;
+    });
+  }
+  for (std::size_t i = 0; i < places.size(); ++i)
+    doc.GraphObjects[places[i]] = std::move(nodes[i]);
+  return doc;
 }
 
 TNodeObject& AddNodeOnBeam(ModelDocument& doc, int number, int beam, double position) {
@@ -49,8 +132,8 @@ TNodeObject& AddNodeOnBeam(ModelDocument& doc, int number, int beam, double posi
 
 TBeamObject& AddBeam(ModelDocument& doc, int number, int node1, int node2, bool locked1,
                      bool locked2, const Section& section) {
-  const TNodeObject* first = FindNode(doc, node1);
-  const TNodeObject* second = FindNode(doc, node2);
+  const TNodeObject* first = NodeNumbered(doc, node1);
+  const TNodeObject* second = NodeNumbered(doc, node2);
   TBeamObject& beam = AppendObject<TBeamObject>(doc);
   beam.Number = static_cast<std::uint16_t>(number);
   beam.Node1 = static_cast<std::uint16_t>(node1);
@@ -72,7 +155,7 @@ TBeamObject& AddBeam(ModelDocument& doc, int number, int node1, int node2, bool 
 
 TSupportObject& AddSupport(ModelDocument& doc, int number, int node, bool rolled, int direction,
                            bool locked) {
-  const TNodeObject* at = FindNode(doc, node);
+  const TNodeObject* at = NodeNumbered(doc, node);
   TSupportObject& support = AppendObject<TSupportObject>(doc);
   support.Number = static_cast<std::uint16_t>(number);
   support.NodeNo = static_cast<std::uint16_t>(node);
@@ -92,8 +175,9 @@ TLoadObject& AddLoad(ModelDocument& doc, int number, int beam, int node1, int no
   load.Node2 = node2;
   load.Value = value;
   load.Angle = angle;
-  if (const TNodeObject* first = FindNode(doc, node1)) load.X1 = first->X, load.Y1 = first->Y;
-  if (const TNodeObject* second = FindNode(doc, node2)) load.X2 = second->X, load.Y2 = second->Y;
+  if (const TNodeObject* first = NodeNumbered(doc, node1)) load.X1 = first->X, load.Y1 = first->Y;
+  if (const TNodeObject* second = NodeNumbered(doc, node2))
+    load.X2 = second->X, load.Y2 = second->Y;
   return load;
 }
 
@@ -103,7 +187,7 @@ TForceObject& AddForce(ModelDocument& doc, int number, int node, double value, d
   force.NodeNo = node;
   force.Value = value;
   force.Angle = angle;
-  if (const TNodeObject* at = FindNode(doc, node)) force.X = at->X, force.Y = at->Y;
+  if (const TNodeObject* at = NodeNumbered(doc, node)) force.X = at->X, force.Y = at->Y;
   return force;
 }
 
@@ -112,7 +196,7 @@ TMomentObject& AddMoment(ModelDocument& doc, int number, int node, double value)
   moment.Number = number;
   moment.NodeNo = node;
   moment.Value = value;
-  if (const TNodeObject* at = FindNode(doc, node)) moment.X = at->X, moment.Y = at->Y;
+  if (const TNodeObject* at = NodeNumbered(doc, node)) moment.X = at->X, moment.Y = at->Y;
   return moment;
 }
 

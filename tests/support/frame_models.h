@@ -58,6 +58,20 @@ ModelDocument TriangleOnTwoSupports();
 ModelDocument GridFrame(int bays, int storeys, double bayWidth, double storeyHeight, double q,
                         const Section& column = {}, const Section& girder = {});
 
+// The same frame with each floor's girder one beam over all bays, the nodes
+// between its ends lying on it: as many stretches, a beam per storey where the
+// grid frame has a beam per bay, so that 200 x 200 fields (80,400 stretches)
+// stay within the 65,535 beam numbers of a document. One load per girder.
+ModelDocument GridFrameOfContinuousGirders(int bays, int storeys, double bayWidth,
+                                           double storeyHeight, double q,
+                                           const Section& column = {}, const Section& girder = {});
+
+// The same model with its node objects in another order in the list, each in
+// the place of another node, every other object where it stood: by their place
+// from left to right and bottom to top (column by column), or shuffled.
+enum class NodeOrder { Columns, Random };
+ModelDocument WithNodesInOrder(ModelDocument doc, NodeOrder order, unsigned seed = 1);
+
 // The node numbers of a grid frame.
 inline int GridNode(int bays, int column, int storey) {
   return storey * (bays + 1) + column + 1;
