@@ -1,5 +1,6 @@
 #include "cli/json_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -41,10 +42,20 @@ std::string JsonString(std::string_view text) {
 }
 
 std::string JsonNumber(double value) {
-  if (!std::isfinite(value)) return "null";
-  std::string text = FormatShortest(value);
-  if (text.find_first_of(".e") == std::string::npos) text += ".0";
+  std::string text;
+  AddJsonNumber(text, value);
   return text;
+}
+
+void AddJsonNumber(std::string& out, double value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  char buffer[64];
+  const std::string_view text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+  out += text;
+  if (text.find_first_of(".e") == std::string_view::npos) out += ".0";
 }
 
 } // namespace strandel::cli

@@ -14,5 +14,19 @@ std::string JsonString(std::string_view text);
 // an exponent so that it reads as a floating-point number: 14.0, 0.1, 1e+300.
 // Not-a-number and infinities have no JSON form and give null.
 std::string JsonNumber(double value);
+// The same added to out.
+void AddJsonNumber(std::string& out, double value);
+
+// Adds the pieces to out in turn, text as it is and numbers as JsonNumber
+// gives them: a large output grows in place, without a string per entry.
+inline void AddJsonPiece(std::string& out, std::string_view text) {
+  out += text;
+}
+inline void AddJsonPiece(std::string& out, double value) {
+  AddJsonNumber(out, value);
+}
+template <class... Pieces> void AddJson(std::string& out, const Pieces&... pieces) {
+  (AddJsonPiece(out, pieces), ...);
+}
 
 } // namespace strandel::cli

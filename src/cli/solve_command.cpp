@@ -53,11 +53,11 @@ std::vector<BeamResult> BeamResults(const ModelDocument& doc, bool valid) {
   return results;
 }
 
-std::string JsonVector(const Vector6& v) {
-  std::string json = "[";
+void AddJsonVector(std::string& out, const Vector6& v) {
+  out += '[';
   for (std::size_t i = 0; i < v.size(); ++i)
-    json += (i ? ", " : "") + JsonNumber(v[i]);
-  return json + "]";
+    AddJson(out, i ? ", " : "", v[i]);
+  out += ']';
 }
 
 // Opens the next entry of a list on a line of its own.
@@ -79,10 +79,9 @@ void AddResultJson(std::string& out, const ModelDocument& doc,
     NextEntry(out, first);
     const double* u =
         valid && 3 * index < displacements.size() ? &displacements[3 * index] : nullptr;
-    out += "{\"number\": " + std::to_string(node.Number) + ", \"x\": " + JsonNumber(node.X) +
-           ", \"y\": " + JsonNumber(node.Y) + ", \"ux\": " + JsonNumber(u ? u[0] : NAN) +
-           ", \"uy\": " + JsonNumber(u ? u[1] : NAN) + ", \"rz\": " + JsonNumber(u ? u[2] : NAN) +
-           "}";
+    AddJson(out, "{\"number\": ", std::to_string(node.Number), ", \"x\": ", node.X,
+            ", \"y\": ", node.Y, ", \"ux\": ", u ? u[0] : NAN, ", \"uy\": ", u ? u[1] : NAN,
+            ", \"rz\": ", u ? u[2] : NAN, "}");
     ++index;
   }
   out += first ? "]" : "\n ]";
@@ -103,18 +102,20 @@ void AddResultJson(std::string& out, const ModelDocument& doc,
   first = true;
   for (const TSegmentObject& segment : doc.Segments) {
     NextEntry(out, first);
-    out += "{\"beam\": " + std::to_string(segment.BeamNo) +
-           ", \"segment\": " + std::to_string(segment.SegmentNo) +
-           ", \"node1\": " + std::to_string(segment.Node1) +
-           ", \"node2\": " + std::to_string(segment.Node2) +
-           ", \"length\": " + JsonNumber(segment.Length) +
-           ", \"angle\": " + JsonNumber(segment.Angle) +
-           ", \"disp_global\": " + JsonVector(segment.DispG) +
-           ", \"disp_local\": " + JsonVector(segment.DispL) +
-           ", \"force_local\": " + JsonVector(segment.ForceL) +
-           ", \"force_global\": " + JsonVector(segment.ForceG) +
-           ", \"px\": " + JsonNumber(segment.Px) + ", \"py\": " + JsonNumber(segment.Py) +
-           ", \"utilisation\": " + JsonNumber(StretchUtilisation(segment)) + "}";
+    AddJson(out, "{\"beam\": ", std::to_string(segment.BeamNo),
+            ", \"segment\": ", std::to_string(segment.SegmentNo),
+            ", \"node1\": ", std::to_string(segment.Node1),
+            ", \"node2\": ", std::to_string(segment.Node2), ", \"length\": ", segment.Length,
+            ", \"angle\": ", segment.Angle, ", \"disp_global\": ");
+    AddJsonVector(out, segment.DispG);
+    out += ", \"disp_local\": ";
+    AddJsonVector(out, segment.DispL);
+    out += ", \"force_local\": ";
+    AddJsonVector(out, segment.ForceL);
+    out += ", \"force_global\": ";
+    AddJsonVector(out, segment.ForceG);
+    AddJson(out, ", \"px\": ", segment.Px, ", \"py\": ", segment.Py,
+            ", \"utilisation\": ", StretchUtilisation(segment), "}");
   }
   out += first ? "]" : "\n ]";
 

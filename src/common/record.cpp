@@ -1,5 +1,7 @@
 #include "common/record.h"
 
+#include <algorithm>
+
 namespace strandel {
 namespace {
 
@@ -38,6 +40,7 @@ int FieldCount(std::string_view line, char delimiter) {
 }
 
 FieldList::FieldList(std::string_view line, char delimiter) {
+  fields_.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), delimiter)) + 1);
   std::size_t start = 0;
   while (true) {
     const std::size_t next = line.find(delimiter, start);

@@ -58,8 +58,16 @@ void DrawBeam(QPainter& painter, const TBeamObject& beam, DrawStyle style, const
   const QPen pen = OutlinePen(ink.Outline, sizes, view);
   const QPolygonF outline = PixelPolygon(
       view, {body.Corners()[0], body.Corners()[1], body.Corners()[2], body.Corners()[3]});
-  // Marks and arrows narrower than a couple of pixels would not show.
+  // Marks and arrows narrower than a couple of pixels would not show; a band
+  // thinner than a pixel is its outline drawn over itself, along its axis.
   const double thickness = sizes.BeamHeight * view.Scale;
+  if (thickness < DevicePixels(painter, 1)) {
+    QPen line = pen;
+    line.setColor(ink.Outline);
+    painter.setPen(line);
+    painter.drawLine(PixelOf(view, beam.X1, beam.Y1), PixelOf(view, beam.X2, beam.Y2));
+    return;
+  }
   if (style == DrawStyle::Shadow || thickness < DevicePixels(painter, kSmallestMarkedBeam)) {
     DrawShape(painter, outline, ink, pen);
     return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "analysis/beam_curves.h"
 #include "render/palette.h"
@@ -30,9 +31,14 @@ void DrawDisplacedShape(QPainter& painter, const ModelDocument& doc, const ViewS
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
   QPolygonF line;
+  // Lines of two points, the most of a large frame's, are drawn all at once.
+  std::vector<QLineF> straight;
   long beam = 0;
   auto flush = [&] {
-    if (line.size() > 1) painter.drawPolyline(line);
+    if (line.size() == 2)
+      straight.emplace_back(line[0], line[1]);
+    else if (line.size() > 2)
+      painter.drawPolyline(line);
     line.clear();
   };
   for (const TSegmentObject& segment : doc.Segments) {
@@ -43,13 +49,25 @@ void DrawDisplacedShape(QPainter& painter, const ModelDocument& doc, const ViewS
     const double theta = std::atan2(segment.Y2 - segment.Y1, segment.X2 - segment.X1);
     const double c = std::cos(theta), s = std::sin(theta);
     const double length = curves.Length();
-    for (int i = 0; i < kStretchSamples; ++i) {
+    const auto pointAt = [&](int i) {
       const double f = SampleFraction(i);
       const double along = scale * curves.StartAxial() + f * (length + scale * curves.Elongation());
       const double w = scale * curves.Deflection(f * length);
-      const QPointF point =
-          PixelOf(view, segment.X1 + c * along - s * w, segment.Y1 + s * along + c * w);
-      const bool last = i == kStretchSamples - 1;
+      return PixelOf(view, segment.X1 + c * along - s * w, segment.Y1 + s * along + c * w);
+    };
+    // A stretch a few pixels long on the screen needs no more points than fit
+    // on it that far apart, unless its middle bends away from its chord.
+    constexpr int kLast = kStretchSamples - 1;
+    const QPointF start = pointAt(0), end = pointAt(kLast), middle = pointAt(kLast / 2);
+    const QPointF chord = end - start, bend = middle - (start + end) / 2;
+    const double across = std::ceil(std::hypot(chord.x(), chord.y()) / closest);
+    const int steps = !(std::hypot(bend.x(), bend.y()) < closest) || !(across < kLast)
+                          ? kLast
+                          : std::max(static_cast<int>(across), 1);
+    for (int k = 0; k <= steps; ++k) {
+      const int i = k * kLast / steps;
+      const QPointF point = i == 0 ? start : i == kLast ? end : pointAt(i);
+      const bool last = i == kLast;
       if (!line.isEmpty() && !last && std::fabs(point.x() - line.back().x()) < closest &&
           std::fabs(point.y() - line.back().y()) < closest)
         continue;
@@ -57,6 +75,7 @@ void DrawDisplacedShape(QPainter& painter, const ModelDocument& doc, const ViewS
     }
   }
   flush();
+  painter.drawLines(straight.data(), static_cast<int>(straight.size()));
   painter.restore();
 }
 

@@ -50,7 +50,8 @@ void DrawNode(QPainter& painter, const TNodeObject& node, DrawStyle style, const
   painter.setPen(outline);
   painter.setBrush(ink.Fill);
   if (radius <= kSmallNodeRadius) {
-    // A circle of a few pixels is a polygon to the eye, and far quicker to fill.
+    // A circle of a few pixels is a polygon to the eye, and far quicker to fill;
+    // one of a pixel or two needs fewer corners still.
     static const std::array<QPointF, kSmallNodeCorners> unit = [] {
       std::array<QPointF, kSmallNodeCorners> corners;
       for (int i = 0; i < kSmallNodeCorners; ++i)
@@ -58,10 +59,12 @@ void DrawNode(QPainter& painter, const TNodeObject& node, DrawStyle style, const
                       std::sin(2 * kPi * i / kSmallNodeCorners)};
       return corners;
     }();
+    const int step = radius <= 1 ? 4 : radius <= 2 ? 2 : 1;
     std::array<QPointF, kSmallNodeCorners> corners;
-    for (int i = 0; i < kSmallNodeCorners; ++i)
-      corners[i] = centre + unit[i] * radius;
-    painter.drawPolygon(corners.data(), kSmallNodeCorners);
+    int count = 0;
+    for (int i = 0; i < kSmallNodeCorners; i += step)
+      corners[count++] = centre + unit[i] * radius;
+    painter.drawPolygon(corners.data(), count);
     return;
   }
   painter.drawEllipse(centre, radius, radius);
