@@ -1,5 +1,6 @@
 #include "cli/solve_command.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -66,12 +67,23 @@ void NextEntry(std::string& out, bool& first) {
   first = false;
 }
 
+// With `spill`, what out holds goes there once it passes a megabyte: a large
+// frame's output is written as it is formed, never held whole.
+constexpr std::size_t kSpillSize = 1 << 20;
+void Spill(std::string& out, std::FILE* spill) {
+  if (spill == nullptr || out.size() < kSpillSize) return;
+  std::fwrite(out.data(), 1, out.size(), spill);
+  out.clear();
+}
+
 // The results of one load set as the top level has always listed them: the
 // nodes, supports, segments and beams, each key on a line of its own; added to
-// out, which a large frame's results would otherwise be copied into whole.
+// out, or written to spill on the way.
 void AddResultJson(std::string& out, const ModelDocument& doc,
-                   const std::vector<double>& displacements, bool valid, bool withMaxima) {
-  out.reserve(out.size() + 1024 + 250 * displacements.size() + 1000 * doc.Segments.size());
+                   const std::vector<double>& displacements, bool valid, bool withMaxima,
+                   std::FILE* spill = nullptr) {
+  const std::size_t expected = 1024 + 250 * displacements.size() + 1000 * doc.Segments.size();
+  out.reserve(out.size() + (spill ? std::min(expected, 2 * kSpillSize) : expected));
   out += "\"nodes\": [";
   bool first = true;
   std::size_t index = 0;
@@ -82,6 +94,7 @@ void AddResultJson(std::string& out, const ModelDocument& doc,
     AddJson(out, "{\"number\": ", std::to_string(node.Number), ", \"x\": ", node.X,
             ", \"y\": ", node.Y, ", \"ux\": ", u ? u[0] : NAN, ", \"uy\": ", u ? u[1] : NAN,
             ", \"rz\": ", u ? u[2] : NAN, "}");
+    Spill(out, spill);
     ++index;
   }
   out += first ? "]" : "\n ]";
@@ -116,6 +129,7 @@ void AddResultJson(std::string& out, const ModelDocument& doc,
     AddJsonVector(out, segment.ForceG);
     AddJson(out, ", \"px\": ", segment.Px, ", \"py\": ", segment.Py,
             ", \"utilisation\": ", StretchUtilisation(segment), "}");
+    Spill(out, spill);
   }
   out += first ? "]" : "\n ]";
 
@@ -235,7 +249,7 @@ void PrintJson(ModelDocument& doc, const AnalysisOutcome& outcome, bool valid,
   std::string out = std::string("{\"results_valid\": ") + (valid ? "true" : "false");
   out += ",\n ";
   const std::vector<double> none;
-  AddResultJson(out, doc, outcome.Analysed ? outcome.Displacements : none, valid, true);
+  AddResultJson(out, doc, outcome.Analysed ? outcome.Displacements : none, valid, true, stdout);
   if (analysis != nullptr && shown != nullptr) {
     out += ",\n \"result\": " + ShownResultJson(doc, *analysis);
     out += CaseResultsJson(doc, *analysis, *shown);

@@ -305,7 +305,8 @@ std::string WriteText(const TCombination& combination) {
 }
 
 ReadResult ReadKindCode(std::string_view line, int& kindCode) {
-  LineReader reader(line);
+  // Only the first field: the rest of the line is read by the object's kind.
+  LineReader reader(line.substr(0, line.find(';')));
   std::int32_t code = 0;
   reader.Integer(1, "0", code);
   kindCode = code;
