@@ -16,8 +16,7 @@ enum class EliminationFailure {
 // Why the pivot cannot be divided by; None when it can. A pivot that is small
 // but not zero is divided by like any other: whether the structure can move is
 // decided before the solve, from its geometry (mobility.h), not from the sizes
-// of the pivots, which mix rounding with stiffness contrasts. (The frame's
-// factorisation, sparse_factor.h, also stops at a pivot that is all rounding.)
+// of the pivots, which mix rounding with stiffness contrasts.
 inline EliminationFailure PivotFailure(double pivot) {
   if (pivot == 0.0) return EliminationFailure::ZeroPivot;
   if (!std::isfinite(pivot)) return EliminationFailure::NotFinite;

@@ -4,9 +4,7 @@
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "analysis/frame_system.h"
 
@@ -16,8 +14,6 @@ namespace {
 
 using Matrix = Eigen::SparseMatrix<double, Eigen::ColMajor, int>;
 using Ldlt = Eigen::SimplicialLDLT<Matrix, Eigen::Lower, Eigen::AMDOrdering<int>>;
-
-constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 
 } // namespace
 
@@ -82,33 +78,12 @@ EliminationResult SparseFactor::Factorise(int size, const std::vector<LowerEntry
     return fail(EliminationFailure::ZeroPivot, size - 1);
   }
 
-  // Each pivot is its diagonal less one term per entry in its row of L; the
-  // row's entries and the terms' sizes bound the rounding that leaves.
-  const Matrix& l = ldlt.matrixL().nestedExpression();
-  std::vector<int> terms(size, 0);
-  std::vector<double> scale(size, 0.0);
-  for (int column = 0; column < size; ++column) {
-    for (Matrix::InnerIterator it(a, column); it; ++it) {
-      const double entry = std::fabs(it.value());
-      scale[it.index()] = std::max(scale[it.index()], entry);
-      scale[column] = std::max(scale[column], entry);
-    }
-  }
-  for (int column = 0; column < size; ++column) {
-    const double pivot = std::fabs(d[column]);
-    for (Matrix::InnerIterator it(l, column); it; ++it) {
-      ++terms[it.index()];
-      scale[original[it.index()]] += it.value() * it.value() * pivot;
-    }
-  }
   for (int k = 0; k < size; ++k) {
     const double pivot = d[k];
     if (const EliminationFailure failure = PivotFailure(pivot); failure != EliminationFailure::None)
       return fail(failure, k);
-    if (!(std::fabs(pivot) > (terms[k] + 1) * kEpsilon * scale[original[k]]))
-      return fail(EliminationFailure::ZeroPivot, k);
-    const double before = std::fabs(diagonal[original[k]]);
-    if (const double ratio = std::fabs(pivot) / before; ratio < result.SmallestPivotRatio) {
+    if (const double ratio = std::fabs(pivot) / std::fabs(diagonal[original[k]]);
+        ratio < result.SmallestPivotRatio) {
       result.SmallestPivotRatio = ratio;
       result.SmallestPivotUnknown = original[k];
     }

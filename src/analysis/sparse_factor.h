@@ -32,12 +32,11 @@ public:
 
   // Factorises the symmetric matrix of `size` unknowns whose lower triangle the
   // entries give (an entry given twice: the later one counts). Fails at the
-  // first pivot, in the order of elimination, that is not finite, or zero, or
-  // negligible: no larger than the rounding its row leaves, a unit of the last
-  // digit of the row's largest entry and of the terms subtracted from its
-  // diagonal, per term.
-  // Unknown names it in the matrix's own numbering. Throws std::bad_alloc when
-  // the factor does not fit in memory.
+  // first pivot, in the order of elimination, that is zero or not finite;
+  // Unknown names it in the matrix's own numbering. A pivot that is small but
+  // not zero is divided by like any other (pivot_check.h), and the result tells
+  // the smallest share of its diagonal a pivot kept, and whose. Throws
+  // std::bad_alloc when the factor does not fit in memory.
   EliminationResult Factorise(int size, const std::vector<LowerEntry>& lower);
 
   // The solution for each right-hand side, after a factorisation that
