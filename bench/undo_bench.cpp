@@ -11,6 +11,7 @@
 #include "heap_meter.h"
 #include "model/document_history.h"
 #include "model/node_move.h"
+#include "support/frame_models.h"
 #include "support/large_frame.h"
 
 namespace strandel {
@@ -38,8 +39,8 @@ void MoveEverything(ModelDocument& doc) {
 }
 
 // Times Undo (or Redo) alone: the other half of each round is untimed.
-void UndoRedo(benchmark::State& state, void (*change)(ModelDocument&), bool timeUndo) {
-  ModelDocument doc = LargeFrame();
+void UndoRedo(benchmark::State& state, void (*change)(ModelDocument&), bool timeUndo,
+              ModelDocument doc = LargeFrame()) {
   DocumentHistory history;
   history.Start(doc);
   change(doc);
@@ -77,6 +78,19 @@ void BM_UndoMoveEverything(benchmark::State& s) {
 void BM_RedoMoveEverything(benchmark::State& s) {
   UndoRedo(s, MoveEverything, false);
 }
+// Everything moved in frames of 50 x 50 to 200 x 200 fields (5,102 to 81,202
+// objects, each girder one beam with the nodes on it): a step costs in
+// proportion to what it changes, nothing grows with its square.
+void BM_UndoMoveEverythingOfAFrame(benchmark::State& s) {
+  const int fields = static_cast<int>(s.range(0));
+  UndoRedo(s, MoveEverything, true,
+           testing::GridFrameOfContinuousGirders(fields, fields, 4, 3, 10000));
+}
+BENCHMARK(BM_UndoMoveEverythingOfAFrame)
+    ->Arg(50)
+    ->Arg(100)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoDragCorner)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedoDragCorner)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoDeleteBeam)->Unit(benchmark::kMillisecond);
