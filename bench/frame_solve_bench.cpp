@@ -114,30 +114,6 @@ BENCHMARK(BM_DenseGaussSolve)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
-// A Pratt truss of `panels` panels of 2 m by 2 m, every member a bar, on a pin
-// and a roller, 10 kN down at every top node.
-ModelDocument PrattTruss(int panels) {
-  ModelDocument doc = testing::EmptyModel();
-  for (int i = 0; i <= panels; ++i) {
-    testing::AddNode(doc, 2 * i + 1, 2.0 * i, 0);
-    testing::AddNode(doc, 2 * i + 2, 2.0 * i, 2);
-  }
-  int beam = 0, force = 0;
-  for (int i = 0; i <= panels; ++i) {
-    testing::AddBeam(doc, ++beam, 2 * i + 1, 2 * i + 2, false, false);
-    testing::AddForce(doc, ++force, 2 * i + 2, 10000, -kPi / 2);
-    if (i == panels) break;
-    testing::AddBeam(doc, ++beam, 2 * i + 1, 2 * i + 3, false, false);
-    testing::AddBeam(doc, ++beam, 2 * i + 2, 2 * i + 4, false, false);
-    const bool left = 2 * i < panels;
-    testing::AddBeam(doc, ++beam, left ? 2 * i + 2 : 2 * i + 1, left ? 2 * i + 3 : 2 * i + 4, false,
-                     false);
-  }
-  testing::AddSupport(doc, 1, 1);
-  testing::AddSupport(doc, 2, 2 * panels + 1, true, 1);
-  return doc;
-}
-
 void TimeMobility(benchmark::State& state, ModelDocument doc) {
   if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed"); // builds the stretches
   const NodeTable nodes(doc);
@@ -159,12 +135,12 @@ void BM_JudgeMobility_Grid(benchmark::State& state) {
 BENCHMARK(BM_JudgeMobility_Grid)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMillisecond);
 
 void BM_JudgeMobility_Truss(benchmark::State& state) {
-  TimeMobility(state, PrattTruss(static_cast<int>(state.range(0))));
+  TimeMobility(state, testing::PrattTruss(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_JudgeMobility_Truss)->Arg(100)->Arg(400)->Arg(1300)->Unit(benchmark::kMillisecond);
 
 void BM_AnalyseModel_Truss(benchmark::State& state) {
-  ModelDocument doc = PrattTruss(static_cast<int>(state.range(0)));
+  ModelDocument doc = testing::PrattTruss(static_cast<int>(state.range(0)));
   bench::ResetHeapPeak();
   for (auto _ : state) {
     if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
@@ -172,6 +148,23 @@ void BM_AnalyseModel_Truss(benchmark::State& state) {
   ReportHeap(state);
 }
 BENCHMARK(BM_AnalyseModel_Truss)->Arg(100)->Arg(400)->Arg(1300)->Unit(benchmark::kMillisecond);
+
+// The same trusses with their nodes listed at random: every joint a freedom of
+// the verdict on stability as well as of the solve.
+void BM_AnalyseModel_TrussInRandomOrder(benchmark::State& state) {
+  ModelDocument doc = testing::WithNodesInOrder(
+      testing::PrattTruss(static_cast<int>(state.range(0))), testing::NodeOrder::Random);
+  bench::ResetHeapPeak();
+  for (auto _ : state) {
+    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+  }
+  ReportHeap(state);
+}
+BENCHMARK(BM_AnalyseModel_TrussInRandomOrder)
+    ->Arg(100)
+    ->Arg(400)
+    ->Arg(1300)
+    ->Unit(benchmark::kMillisecond);
 
 #ifdef STRANDEL_CLI
 void BM_CliSolveJson(benchmark::State& state) {

@@ -73,6 +73,29 @@ TBeamObject& AddBeamLike(ModelDocument& doc, int number, int node1, int node2,
   return beam;
 }
 
+// A Pratt truss of `panels` panels of 2 m by 2 m, every member a bar, on a pin
+// and a roller, 10 kN down at every top node.
+ModelDocument PrattTruss(int panels) {
+  ModelDocument doc = EmptyModel();
+  for (int i = 0; i <= panels; ++i) {
+    AddNode(doc, 2 * i + 1, 2.0 * i, 0);
+    AddNode(doc, 2 * i + 2, 2.0 * i, 2);
+  }
+  int beam = 0, force = 0;
+  for (int i = 0; i <= panels; ++i) {
+    AddBeam(doc, ++beam, 2 * i + 1, 2 * i + 2, false, false);
+    AddForce(doc, ++force, 2 * i + 2, 10000, -kPi / 2);
+    if (i == panels) break;
+    AddBeam(doc, ++beam, 2 * i + 1, 2 * i + 3, false, false);
+    AddBeam(doc, ++beam, 2 * i + 2, 2 * i + 4, false, false);
+    const bool left = 2 * i < panels;
+    AddBeam(doc, ++beam, left ? 2 * i + 2 : 2 * i + 1, left ? 2 * i + 3 : 2 * i + 4, false, false);
+  }
+  AddSupport(doc, 1, 1);
+  AddSupport(doc, 2, 2 * panels + 1, true, 1);
+  return doc;
+}
+
 ModelDocument GridFrameOfContinuousGirders(int bays, int storeys, double bayWidth,
                                            double storeyHeight, double q, const Section& column,
                                            const Section& girder) {

@@ -58,6 +58,10 @@ ModelDocument TriangleOnTwoSupports();
 ModelDocument GridFrame(int bays, int storeys, double bayWidth, double storeyHeight, double q,
                         const Section& column = {}, const Section& girder = {});
 
+// A Pratt truss of `panels` panels of 2 m by 2 m, every member a bar, on a pin
+// and a roller, 10 kN down at every top node.
+ModelDocument PrattTruss(int panels);
+
 // The same frame with each floor's girder one beam over all bays, the nodes
 // between its ends lying on it: as many stretches, a beam per storey where the
 // grid frame has a beam per bay, so that 200 x 200 fields (80,400 stretches)
