@@ -224,9 +224,9 @@ Equations::Equations(const ModelDocument& doc, const NodeTable& nodes, const Fra
   }
 }
 
-// How far back the factor's envelope reaches, summed over the unknowns, with
-// unknown u in place `place[u]`: the work and memory of judging in that order.
-long long EnvelopeSize(const std::vector<Row>& rows, const std::vector<int>& place) {
+// For each place, the lowest place that shares an equation with it, unknown u
+// standing in place `place[u]`: the envelope the factor fills.
+std::vector<int> EnvelopeStarts(const std::vector<Row>& rows, const std::vector<int>& place) {
   std::vector<int> first(place.size());
   std::iota(first.begin(), first.end(), 0);
   for (const Row& row : rows) {
@@ -236,6 +236,13 @@ long long EnvelopeSize(const std::vector<Row>& rows, const std::vector<int>& pla
     for (const Term& term : row)
       first[place[term.Unknown]] = std::min(first[place[term.Unknown]], lowest);
   }
+  return first;
+}
+
+// How far back the envelope reaches, summed over the places: the work and
+// memory of judging in that order.
+long long EnvelopeSize(const std::vector<Row>& rows, const std::vector<int>& place) {
+  const std::vector<int> first = EnvelopeStarts(rows, place);
   long long size = 0;
   for (std::size_t k = 0; k < first.size(); ++k)
     size += static_cast<long long>(k) - first[k];
@@ -345,13 +352,9 @@ Mobility JudgeMobility(const ModelDocument& doc, const NodeTable& nodes,
   std::vector<Row>& rows = equations.Rows;
   std::stable_sort(rows.begin(), rows.end(),
                    [](const Row& a, const Row& b) { return a.First() < b.First(); });
-  std::vector<int> first(size);
-  std::iota(first.begin(), first.end(), 0);
-  for (const Row& row : rows)
-    for (const Term& term : row)
-      first[term.Unknown] = std::min(first[term.Unknown], row.First());
-
-  BandedQr qr(first);
+  std::vector<int> listed(size);
+  std::iota(listed.begin(), listed.end(), 0);
+  BandedQr qr(EnvelopeStarts(rows, listed));
   std::vector<int> columns;
   std::vector<double> values;
   columns.reserve(8), values.reserve(8);

@@ -114,8 +114,4 @@ EliminationResult SparseFactor::Solve(const std::vector<std::vector<double>>& bs
   return result;
 }
 
-long SparseFactor::FactorEntries() const {
-  return static_cast<long>(factor_->ldlt.matrixL().nestedExpression().nonZeros());
-}
-
 } // namespace strandel

@@ -44,9 +44,6 @@ public:
   EliminationResult Solve(const std::vector<std::vector<double>>& bs,
                           std::vector<std::vector<double>>& xs) const;
 
-  // The entries of L below its diagonal: the fill the order left.
-  long FactorEntries() const;
-
 private:
   struct Factor;
   std::unique_ptr<Factor> factor_;
