@@ -100,14 +100,6 @@ TEST(StretchCurves, CantileverBentAndPulled) {
   EXPECT_NEAR(StretchUtilisation(s), P * L / s.Md + H / s.Rtd, 1e-9);
 }
 
-TEST(StretchCurves, UndefinedCapacityLeavesTheUtilisationUndefined) {
-  ModelDocument doc = SimpleBeam(4, 1000);
-  ASSERT_TRUE(AnalyseModel(doc).Ok());
-  doc.Segments[0].Md = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_TRUE(std::isnan(StretchUtilisation(doc.Segments[0])));
-  EXPECT_TRUE(std::isnan(BeamUtilisation(doc, 1)));
-}
-
 TEST(StretchCurves, EveryBeamsPeaksInOnePassAreThoseOfEachBeamAlone) {
   ModelDocument doc = testing::GridFrame(4, 3, 4, 3, 6000);
   testing::AddForce(doc, 1, testing::GridNode(4, 0, 3), 9000, 0);

@@ -208,18 +208,6 @@ private slots:
       }
     }
   }
-
-  void ACopyTheDocumentHasOvertakenIsNotOffered() {
-    AppFixture app;
-    const std::string path = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
-    CrashedRun(path, app.Environment.RecoveryFolder);
-    // The document was saved after the copy was made (by another run, say).
-    SetModificationTime(path, QDateTime::currentSecsSinceEpoch() + 60);
-    MainWindow& window = app.Start();
-    window.OfferRecovery();
-    QVERIFY(app.Messages.Entries.empty());
-    QVERIFY(FolderContents(app.Environment.RecoveryFolder).empty());
-  }
 };
 
 STRANDEL_APP_TEST(AutosaveTest);

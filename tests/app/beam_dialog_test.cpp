@@ -102,21 +102,6 @@ private slots:
     QCOMPARE(dialog.CapacityBar(1)->value(), 91);
   }
 
-  void AHeightBeyondTheProfilesLimitShowsAndStoresWhatTheProfileAllows() {
-    BeamBench bench;
-    const DialogContext context = bench.Context();
-    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
-                                               bench.settings.Units, bench.parameters));
-    dialog.show();
-    NumericFieldEdit* h = dialog.Edit(dialog.Model().H);
-    Type(h, "2000");
-    QTest::keyClick(h, Qt::Key_Return);
-    QCOMPARE(h->text().trimmed(), QStringLiteral("999"));
-    Press(dialog, QDialogButtonBox::Ok);
-    QCOMPARE(bench.Beam(1).H, 0.999);
-    QCOMPARE(bench.Beam(2).H, 0.999); // the group takes it too
-  }
-
   void SteelHidesTheTimberChoicesAndARoundTubeDisablesWidthAndFlange() {
     BeamBench bench;
     const DialogContext context = bench.Context();

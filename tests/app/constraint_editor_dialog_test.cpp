@@ -185,23 +185,6 @@ private slots:
     QCOMPARE(v.Variable("N006.Y").ConstrainType, kConstrainInterval);
     QCOMPARE(v.Variable("N006.Y").AssocName, std::string());
   }
-
-  void ATypeChangeWithoutAPartnerIsRefused() {
-    // The only other chosen variable is of another kind.
-    ChosenVariables v({"N004.X", "N004.Y"});
-    TVarItem& height = v.Variable("N004.Y");
-    TfOptEdit editor(v.list, height, v.parameters);
-    editor.show();
-    for (int type : {kConstrainEqual, kConstrainMirror}) {
-      ChooseType(editor, type);
-      QCOMPARE(editor.TypeChoice()->currentIndex(), kConstrainInterval);
-      QVERIFY(editor.LowBoundField()->isVisible());
-      QVERIFY(!editor.AssociatedChoice()->isVisible());
-    }
-    QTest::mouseClick(editor.OkButton(), Qt::LeftButton);
-    QCOMPARE(height.ConstrainType, kConstrainInterval);
-    QCOMPARE(height.AssocName, std::string());
-  }
 };
 
 STRANDEL_APP_TEST(ConstraintEditorDialogTest);

@@ -69,21 +69,6 @@ private slots:
     QVERIFY(started.Settings().RecentDocs.empty());
   }
 
-  void AnEmptyFileIsRefusedAndTheOpenDocumentStays() {
-    AppFixture app;
-    const std::string good = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(good);
-    for (const char* bytes : {"", " \r\n\r\n"}) {
-      app.Messages.Entries.clear();
-      app.Dialogs.OpenAnswers = {app.Folder.Write("empty.qsd", bytes)};
-      window.Menu().Open->trigger();
-      QCOMPARE(app.MessageTexts(), std::vector<std::string>{Translated(tr::kMsgFileEmpty)});
-      QCOMPARE(window.Document().FileName, std::string("frame.qsd"));
-      QCOMPARE(window.Document().GraphObjects.size(), std::size_t{10});
-      QVERIFY(!window.Document().Modified);
-    }
-  }
-
   void LoadsOnNothingAreNamedAndTheDocumentKeepsItsName() {
     AppFixture app;
     const std::string path = app.WriteModel("loose.qsd", testing::PortalFrameObjects() +

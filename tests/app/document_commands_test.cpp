@@ -57,18 +57,6 @@ private slots:
     QVERIFY(!window.Document().Modified);
   }
 
-  void CancellingTheNameKeepsTheDocument() {
-    AppFixture app;
-    MainWindow& window = app.Start();
-    AddUnsavedNode(window);
-    app.Messages.Answers = {MessageAnswer::Yes};
-    QVERIFY(!window.Commands().New());
-    QCOMPARE(app.Dialogs.SaveAsked, 1);
-    QCOMPARE(window.Document().GraphObjects.size(), std::size_t{1});
-    QVERIFY(window.Document().Modified);
-    QCOMPARE(window.Document().FileName, std::string("Noname.qsd"));
-  }
-
   void NoGoesOnWithoutSaving() {
     AppFixture app;
     MainWindow& window = app.Start();
@@ -156,19 +144,6 @@ private slots:
     QCOMPARE(reread.CreationVersion, std::string("3.1.4"));
     QCOMPARE(reread.LastModDate, std::string("-"));
     QCOMPARE(reread.LastModByUser, std::string("-"));
-  }
-
-  void SaveAsToANewNameAsksNothing() {
-    AppFixture app;
-    MainWindow& window = app.Start();
-    AddUnsavedNode(window);
-    // The dialog's name without the extension is saved as <name>.qsd.
-    app.Dialogs.SaveAnswers = {app.Folder.File("first")};
-    QVERIFY(window.Commands().SaveAs());
-    QVERIFY(app.Messages.Entries.empty());
-    QVERIFY(FileExists(app.Folder.File("first.qsd")));
-    QCOMPARE(window.Document().FileName, std::string("first.qsd"));
-    QVERIFY(!window.Document().Modified);
   }
 
   void AFailedSaveNamesTheFolderAndOffersSaveAs() {

@@ -73,11 +73,6 @@ void TypeInto(NumericFieldEdit* field, const QString& text) {
   QTest::keyClicks(field, text);
 }
 
-// Numbers show with the blank of their sign position, as everywhere in the program.
-QString Shown(GeneratorDialog& dialog, GeneratorField field) {
-  return dialog.Field(field)->text().trimmed();
-}
-
 // Darker than the white background: a drawn line of the structure.
 int InkedPixels(const QImage& image) {
   int inked = 0;
@@ -93,121 +88,6 @@ class GeneratorDialogTest : public QObject {
   Q_OBJECT
 private slots:
   void initTestCase() { QVERIFY(LoadLanguage(STRANDEL_SOURCE_DIR "/data/Languages/English.txt")); }
-
-  void EveryKindIsGeneratedThroughTheDialog() {
-    // The counts of the presets, by hand:
-    // frame n = m = 3: 4 x 4 nodes, 4 x 3 columns + 4 floors, a load on each floor;
-    // tower m = 4: 2 x 5 nodes, 8 columns, 5 struts, 8 diagonals, pinned feet;
-    // truss girder n = 4: 10 nodes less the two top corners, chord, 2 end
-    //   diagonals, 2 top chord beams, 3 verticals, 4 diagonals; pin and roller;
-    // arch n = 8: 9 nodes, 8 segments, all within 60 degrees of the crown
-    //   (the half opening angle is atan(4 / 7.5) = 28 degrees), so 8 loads;
-    // bridge n = 8: 2 anchors, 9 chain and 9 road points (20 = 2n + 4, the road beam's number); 2
-    // backstays, 8 chain
-    //   links, 2 columns, 7 hangers and the road; 4 pins.
-    struct Case {
-      int kind;
-      int nodes, beams, loads, supports;
-      double width, height; // metres: the extent of the nodes
-    };
-    const Case cases[] = {
-        {0, 16, 16, 4, 4, 6, 5}, {1, 10, 21, 0, 2, 1, 4},  {2, 8, 12, 1, 2, 6, 1},
-        {3, 9, 8, 8, 2, 8, 1},   {4, 20, 20, 1, 4, 10, 2},
-    };
-    for (const Case& c : cases) {
-      GeneratorSetup setup;
-      setup.doc.Modified = false;
-      GeneratorDialog dialog(setup.Context(), setup.parameters);
-      dialog.show();
-      ChooseKind(dialog, c.kind);
-      QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-      QCOMPARE(dialog.result(), int(QDialog::Accepted));
-      const ModelDocument& doc = setup.doc;
-      QCOMPARE(CountOf<TNodeObject>(doc), c.nodes);
-      QCOMPARE(CountOf<TBeamObject>(doc), c.beams);
-      QCOMPARE(CountOf<TLoadObject>(doc), c.loads);
-      QCOMPARE(CountOf<TSupportObject>(doc), c.supports);
-      double left = 1e9, right = -1e9, top = -1e9, bottom = 1e9;
-      for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc)) {
-        left = std::min(left, node.X);
-        right = std::max(right, node.X);
-        top = std::max(top, node.Y);
-        bottom = std::min(bottom, node.Y);
-      }
-      QVERIFY(std::abs(right - left - c.width) < 1e-9);
-      QVERIFY(std::abs(top - bottom - c.height) < 1e-9);
-      QVERIFY(doc.Modified);
-      // The parameters of the run keep the kind for the next time.
-      QCOMPARE(int(setup.parameters.Kind), c.kind);
-    }
-  }
-
-  void FieldsTheKindDoesNotUseAreDisabledAndEmpty() {
-    // Middle height, length sections, height sections, load: per kind.
-    struct Case {
-      int kind;
-      bool middle, length, height, load;
-    };
-    const Case cases[] = {{0, false, true, true, true},
-                          {1, false, false, true, false},
-                          {2, false, true, false, true},
-                          {3, false, true, false, true},
-                          {4, true, true, false, true}};
-    GeneratorSetup setup;
-    GeneratorDialog dialog(setup.Context(), setup.parameters);
-    dialog.show();
-    for (const Case& c : cases) {
-      ChooseKind(dialog, c.kind);
-      const std::pair<GeneratorField, bool> used[] = {{GeneratorField::MiddleHeight, c.middle},
-                                                      {GeneratorField::LengthSections, c.length},
-                                                      {GeneratorField::HeightSections, c.height},
-                                                      {GeneratorField::DistributedLoad, c.load},
-                                                      {GeneratorField::Width, true},
-                                                      {GeneratorField::Height, true}};
-      for (const auto& [field, enabled] : used) {
-        QCOMPARE(dialog.Field(field)->isEnabled(), enabled);
-        QCOMPARE(Shown(dialog, field).isEmpty(), !enabled);
-        // Out of play at a glance: the button face, not the white of a field.
-        const QColor base = dialog.Field(field)->palette().color(QPalette::Base);
-        QCOMPARE(base == QColor(Qt::white), enabled);
-      }
-    }
-    // The tower's preset: m = 4, W = 1 m, H = 4 m, shown in centimetres.
-    ChooseKind(dialog, 1);
-    QCOMPARE(Shown(dialog, GeneratorField::HeightSections), QStringLiteral("4"));
-    QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("100"));
-    QCOMPARE(Shown(dialog, GeneratorField::Height), QStringLiteral("400"));
-  }
-
-  void ValuesShowInTheChosenUnits() {
-    GeneratorSetup setup;
-    // Default units: centimetres and kp/m.
-    {
-      GeneratorDialog dialog(setup.Context(), setup.parameters);
-      QCOMPARE(dialog.UnitLabel(GeneratorField::Width)->text(), QStringLiteral("[cm]"));
-      QCOMPARE(dialog.UnitLabel(GeneratorField::Height)->text(), QStringLiteral("[cm]"));
-      QCOMPARE(dialog.UnitLabel(GeneratorField::MiddleHeight)->text(), QStringLiteral("[cm]"));
-      QCOMPARE(dialog.UnitLabel(GeneratorField::DistributedLoad)->text(), QStringLiteral("[kp/m]"));
-      QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("600"));
-      // -1000 N/m is -101.83 kp/m, every digit shown.
-      QCOMPARE(Shown(dialog, GeneratorField::DistributedLoad), QStringLiteral("-101.83"));
-    }
-    SetChoice(setup.settings.Units, Quantity::Length, 1);   // m
-    SetChoice(setup.settings.Units, Quantity::DistLoad, 2); // KN/m
-    GeneratorDialog dialog(setup.Context(), setup.parameters);
-    dialog.show();
-    QCOMPARE(dialog.UnitLabel(GeneratorField::Width)->text(), QStringLiteral("[m]"));
-    QCOMPARE(dialog.UnitLabel(GeneratorField::DistributedLoad)->text(), QStringLiteral("[KN/m]"));
-    QCOMPARE(Shown(dialog, GeneratorField::Height), QStringLiteral("5"));
-    QCOMPARE(Shown(dialog, GeneratorField::DistributedLoad), QStringLiteral("-1"));
-    // Typed in kN/m and metres, stored in newtons per metre and metres.
-    TypeInto(dialog.Field(GeneratorField::DistributedLoad), QStringLiteral("-2.5"));
-    QTest::keyClick(dialog.Field(GeneratorField::DistributedLoad), Qt::Key_Tab);
-    TypeInto(dialog.Field(GeneratorField::Width), QStringLiteral("7.5"));
-    QTest::keyClick(dialog.Field(GeneratorField::Width), Qt::Key_Tab);
-    QCOMPARE(dialog.Values().q, -2500.0);
-    QCOMPARE(dialog.Values().W, 7.5);
-  }
 
   void MovingOnReadsAndCorrectsAtOnce() {
     GeneratorSetup setup;
@@ -286,29 +166,6 @@ private slots:
     TypeInto(length, QStringLiteral("40"));
     QTest::keyClick(length, Qt::Key_Tab);
     QCOMPARE(length->text().trimmed(), QStringLiteral("25"));
-  }
-
-  void MovingOnDoesNotRoundWhatIsShown() {
-    // -1000 N/m shows as -101.83 kp/m, a width of 6.125 m as 612.5 cm and one
-    // of 20/3 m as 666.666666666667 cm; moving through the fields and OK keep
-    // every bit of them.
-    GeneratorSetup setup;
-    setup.parameters.W = 6.125;
-    setup.parameters.H = 20.0 / 3.0;
-    GeneratorDialog dialog(setup.Context(), setup.parameters);
-    dialog.show();
-    QCOMPARE(Shown(dialog, GeneratorField::Width), QStringLiteral("612.5"));
-    QCOMPARE(Shown(dialog, GeneratorField::Height), QStringLiteral("666.666666666667"));
-    dialog.Field(GeneratorField::Height)->setFocus();
-    for (int key = 0; key < 12; ++key)
-      QTest::keyClick(dialog.focusWidget(), key % 3 == 2 ? Qt::Key_Up : Qt::Key_Tab);
-    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
-    QCOMPARE(setup.parameters.q, -1000.0);
-    QCOMPARE(setup.parameters.W, 6.125);
-    QCOMPARE(setup.parameters.H, 20.0 / 3.0);
-    // The frame's floors carry exactly what was set.
-    for (const TLoadObject& load : ObjectsOf<TLoadObject>(setup.doc))
-      QCOMPARE(load.Value, -1000.0);
   }
 
   void CancelLeavesModelAndParametersAlone() {

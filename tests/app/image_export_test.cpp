@@ -137,24 +137,6 @@ private slots:
     QVERIFY(Rgb(copied) != paper);
   }
 
-  void TheProposedNameReplacesTheExtension_data() {
-    QTest::addColumn<QString>("document");
-    QTest::addColumn<QString>("proposed");
-    QTest::newRow("untitled") << "Noname.qsd"
-                              << "Noname.bmp";
-    QTest::newRow("dots in the name") << "hall.v2.qsd"
-                                      << "hall.v2.bmp";
-    QTest::newRow("upper case") << "FRAME.QSD"
-                                << "FRAME.bmp";
-    QTest::newRow("no extension") << "frame"
-                                  << "frame.bmp";
-  }
-  void TheProposedNameReplacesTheExtension() {
-    QFETCH(QString, document);
-    QFETCH(QString, proposed);
-    QCOMPARE(QString::fromStdString(ProposedImageName(document.toStdString())), proposed);
-  }
-
   void ACaptionAsATitleLosesItsAcceleratorAndDots_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("title");
@@ -222,50 +204,6 @@ private slots:
     QCOMPARE(place.Y, 0.1 * pageH);
     QVERIFY(std::abs(place.Width - width) < 1e-9);
     QVERIFY(std::abs(place.Height - height) < 1e-9);
-  }
-
-  void TheOptionsGiveTheirJobsInTheOrderModelDiagramsReport_data() {
-    QTest::addColumn<bool>("model");
-    QTest::addColumn<bool>("diagrams");
-    QTest::addColumn<bool>("report");
-    QTest::addColumn<bool>("hasObjects");
-    QTest::addColumn<QString>("jobs");
-    QTest::newRow("all") << true << true << true << true << "MDR";
-    QTest::newRow("none") << false << false << false << true << "";
-    QTest::newRow("diagrams and report") << false << true << true << true << "DR";
-    QTest::newRow("empty model, all") << true << true << true << false << "DR";
-    QTest::newRow("empty model alone") << true << false << false << false << "";
-  }
-  void TheOptionsGiveTheirJobsInTheOrderModelDiagramsReport() {
-    QFETCH(bool, model);
-    QFETCH(bool, diagrams);
-    QFETCH(bool, report);
-    QFETCH(bool, hasObjects);
-    QFETCH(QString, jobs);
-    QString letters;
-    for (PrintJobKind job : PrintJobsFor({model, diagrams, report}, hasObjects))
-      letters += job == PrintJobKind::Model ? 'M' : job == PrintJobKind::Diagrams ? 'D' : 'R';
-    QCOMPARE(letters, jobs);
-  }
-
-  void EachJobToAFileGetsAFreeNameOfItsOwn_data() {
-    QTest::addColumn<int>("job");
-    QTest::addColumn<QStringList>("taken");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("first job: the chosen file") << 0 << QStringList{"/p/out.pdf"} << "/p/out.pdf";
-    QTest::newRow("second job") << 1 << QStringList{} << "/p/out-2.pdf";
-    QTest::newRow("third job") << 2 << QStringList{} << "/p/out-3.pdf";
-    QTest::newRow("taken names skipped")
-        << 1 << QStringList{"/p/out-2.pdf", "/p/out-3.pdf"} << "/p/out-4.pdf";
-  }
-  void EachJobToAFileGetsAFreeNameOfItsOwn() {
-    QFETCH(int, job);
-    QFETCH(QStringList, taken);
-    QFETCH(QString, file);
-    const auto exists = [&](const std::string& path) {
-      return taken.contains(QString::fromStdString(path));
-    };
-    QCOMPARE(QString::fromStdString(JobOutputFile("/p/out.pdf", job, exists)), file);
   }
 };
 

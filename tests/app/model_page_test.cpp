@@ -108,19 +108,6 @@ private slots:
     QVERIFY(app.Messages.Entries.empty());
   }
 
-  void ABeamWithoutSupportsCannotBeSolved() {
-    AppFixture app;
-    MainWindow& window = app.Start();
-    DrawBeam(window, {0, 0}, {4, 0});
-    QVERIFY(!window.Pages()->Choose(kAnalysisPage));
-    QCOMPARE(window.Pages()->Current(), int(kModelPage));
-    // A new beam is a bar hinged at both ends, and a new document counts its
-    // weight: nothing holds its first node up.
-    QCOMPARE(app.MessageTexts(),
-             std::vector<std::string>{Translated(tr::kMsgAnalysisFailed) +
-                                      "\nThe structure can move at node 1 in y."});
-  }
-
   void TheStatusBarGivesTheInstructionAndTheCursor() {
     AppFixture app;
     MainWindow& window = app.Start();

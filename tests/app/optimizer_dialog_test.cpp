@@ -117,45 +117,6 @@ class OptimizerDialogTest : public QObject {
 private slots:
   void initTestCase() { QVERIFY(LoadLanguage(STRANDEL_SOURCE_DIR "/data/Languages/English.txt")); }
 
-  void OpeningFillsListsValuesAndButtons() {
-    OptimizerSetup s("0;0;;;;;;;;N004.Y;0;");
-    TfOptimizer& d = *s.dialog;
-    QCOMPARE(d.windowTitle(), QStringLiteral("Optimizer"));
-    // The girder's nodes 1, 3 .. 9: X and Y of the free ones (1, 4, 6, 8, 9), P of
-    // those on the chord (3, 5, 7): 13 variables, one of them chosen.
-    QCOMPARE(s.Variables().size(), 12);
-    QCOMPARE(s.Variables().front(), QStringLiteral("N001.X"));
-    QCOMPARE(s.Variables()[2], QStringLiteral("N003.P"));
-    // Node 4 sits 1 m up on the 1 m vertical, its shortest beam: a margin of
-    // 0.3 x 0.7071135624 x 1 m = 21.2 cm either side.
-    const double margin = 0.3 * 0.7071135624381276 * 1.0;
-    const std::string expected = "N004.Y = " + FormatValue((1 - margin) * 100) + ".." +
-                                 std::string(Trim(FormatValue((1 + margin) * 100))) + "\t[cm]";
-    QCOMPARE(s.Optimize(), QStringList{QString::fromStdString(expected)});
-    QCOMPARE(s.Optimize().front(), QStringLiteral("N004.Y =  78.8..121\t[cm]"));
-    // The utilisation of the girder as it stands, in percent.
-    QVERIFY(s.doc.ResultsValid);
-    const double utilisation = ObjectiveValue(s.doc, kObjectiveUtilisation);
-    QVERIFY(utilisation > 0);
-    QCOMPARE(d.OriginalValue()->text(), Trimmed(FormatValue(utilisation * 100)));
-    QCOMPARE(d.ObjectiveChoice()->count(), 2);
-    QCOMPARE(d.ObjectiveChoice()->itemText(1), QStringLiteral("Minimize displacement"));
-    QCOMPARE(d.AlgorithmChoice()->itemText(1), QStringLiteral("Complex cyclic"));
-    QCOMPARE(d.Gauge()->value(), 0);
-    QVERIFY(d.BestValue()->text().isEmpty());
-    QVERIFY(d.CycleText()->text().isEmpty());
-    QVERIFY(d.StartButton()->isEnabled());
-    QVERIFY(!d.StopButton()->isEnabled());
-    QVERIFY(d.CloseButton()->isEnabled());
-    QCOMPARE(s.repaints, 1);
-
-    // Nothing chosen: nothing to start.
-    OptimizerSetup none("");
-    QCOMPARE(none.Variables().size(), 13);
-    QVERIFY(none.Optimize().isEmpty());
-    QVERIFY(!none.dialog->StartButton()->isEnabled());
-  }
-
   void DragAndDropMovesVariablesBetweenTheLists() {
     OptimizerSetup s("");
     TfOptimizer& d = *s.dialog;
@@ -190,18 +151,6 @@ private slots:
     // The list keeps the model's order, not the order of the moves.
     QCOMPARE(RowOf(s.Variables(), QStringLiteral("N006.Y")), row);
     QVERIFY(!d.StartButton()->isEnabled());
-  }
-
-  void DoubleClickChoosesAVariable() {
-    OptimizerSetup s("");
-    TfOptimizer& d = *s.dialog;
-    QVERIFY(QTest::qWaitForWindowExposed(&d));
-    DoubleClickRow(d.VariablesList(), RowOf(s.Variables(), QStringLiteral("N005.P")));
-    // Node 5 halfway along the chord between nodes 3 and 7 at 1/4 and 3/4: a
-    // margin of 0.3 x 0.25 either side, 42.5 .. 57.5 %.
-    QCOMPARE(s.Optimize(), QStringList{QStringLiteral("N005.P =  42.5..57.5\t[%]")});
-    QVERIFY(s.doc.Modified);
-    QVERIFY(d.StartButton()->isEnabled());
   }
 
   void DoubleClickOnAChosenLineEditsItsConstraint() {
@@ -365,28 +314,6 @@ private slots:
     QVERIFY(lastCycle.startsWith(QStringLiteral("1,")));
     QCOMPARE(s.messages.Entries.size(), std::size_t(1));
     QVERIFY(d.StartButton()->isEnabled());
-  }
-
-  void AnIntervalWithoutWidthAbortsTheRun() {
-    // A node that no beam reaches has bounds equal to its coordinate.
-    OptimizerSetup s("");
-    TNodeObject& lone = AppendObject<TNodeObject>(s.doc);
-    lone.Number = 11;
-    lone.X = 0;
-    lone.Y = 3;
-    s.doc.Settings.VariableStr = "0;0;;;;;;;;N011.X;0;";
-    s.dialog->Prepare();
-    TfOptimizer& d = *s.dialog;
-    QVERIFY(d.StartButton()->isEnabled());
-    const std::vector<double> before = testing::AllCoordinates(s.doc);
-    d.StartButton()->click();
-    QVERIFY(s.TickToEnd(100));
-    QCOMPARE(s.messages.Entries.size(), std::size_t(1));
-    QCOMPARE(s.messages.Entries[0].Text, std::string("An error occured, optimization was aborted"));
-    QVERIFY(!d.IterTimer()->isActive());
-    QVERIFY(testing::AllCoordinates(s.doc) == before);
-    QVERIFY(d.StartButton()->isEnabled());
-    QVERIFY(d.CloseButton()->isEnabled());
   }
 
   void AFrameThatCannotBeSolvedIsSaidSo() {

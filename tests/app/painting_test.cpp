@@ -70,23 +70,6 @@ private slots:
     QVERIFY(changed >= 20 && changed <= 24);
   }
 
-  void TheAnalysisPageShowsTheBeamSheet() {
-    AppFixture app;
-    const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(frame);
-    QVERIFY(window.Pages()->Choose(kAnalysisPage));
-    SheetArea* sheet = window.Analysis()->Sheet();
-    const QImage shot = sheet->Snapshot();
-    const double scale = sheet->View().Scale;
-    // The sheet's white drawing area starts 5 mm from the left, the grey desk
-    // shows left of it.
-    const int y = shot.height() / 2;
-    QCOMPARE(shot.pixelColor(int(2 * scale), y), QColor(0x80, 0x80, 0x80));
-    QCOMPARE(shot.pixelColor(int(10 * scale), y), QColor(Qt::white));
-    // The diagram frames are grey 0xEBEBEB.
-    QVERIFY(CountColour(shot, shot.rect(), QColor(0xEB, 0xEB, 0xEB)) > 1000);
-  }
-
   void TheReportsPageShowsItsSheets() {
     AppFixture app;
     const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());

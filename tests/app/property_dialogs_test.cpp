@@ -46,29 +46,6 @@ void Tick(QCheckBox* box) {
 class PropertyDialogsTest : public QObject {
   Q_OBJECT
 private slots:
-  void NodeFieldsEvaluateAndOkMovesTheNode() {
-    DialogBench bench;
-    const DialogContext context = bench.Context();
-    TfNodeProp dialog(context, *OpenNodeDialog(bench.doc, 1, bench.settings.Units)); // node 2
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Node properties N2"));
-    QVERIFY(!dialog.PositionEdit()->isEnabled());
-    Type(dialog.XEdit(), "2*3");
-    QTest::keyClick(dialog.XEdit(), Qt::Key_Tab);
-    QCOMPARE(dialog.XEdit()->text().trimmed(), QStringLiteral("6"));
-    QCOMPARE(QApplication::focusWidget(), dialog.YEdit());
-    QTest::keyClick(dialog.YEdit(), Qt::Key_Return);
-    QVERIFY(dialog.isVisible()); // Enter moves on, never closes
-    QCOMPARE(bench.Node(2).X, 4.0);
-    ClickOk(dialog);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(bench.Node(2).X, 6.0);
-    // The node on the beam keeps its quarter: x = 1.5.
-    QVERIFY(std::abs(bench.Node(3).X - 1.5) < 1e-12);
-    QVERIFY2(!bench.doc.Modified, "marked by the window after OK");
-  }
-
   void AParameterDefinedInOneDialogServesTheNextOfTheSameRun() {
     // The window hands every dialog its one table: "Span=5" typed into the node
     // dialog is known to the force dialog opened after it, and to no dialog of

@@ -115,28 +115,6 @@ private slots:
     QVERIFY(!window.Menu().Undo->isEnabled());
   }
 
-  void ABeamGroupTakingTheProfileIsOneStep() {
-    AppFixture app;
-    std::string objects = testing::PortalFrameObjects();
-    for (const char* beam : {"0;0;0;3\n", "0;3;4;3\n", "4;0;4;3\n"}) {
-      const std::size_t at = objects.find(beam) + std::string(beam).size() - 1;
-      objects.insert(at, ";G");
-    }
-    const std::string frame = app.WriteModel("group.qsd", objects);
-    MainWindow& window = app.Start(frame);
-    const ModelDocument& doc = window.Document();
-    const std::string before = WriteDocumentText(doc);
-    WhenShown<TfBeamProp>([](TfBeamProp& d) { Type(d.ProfileNameEdit(), "Box 300"); });
-    window.OpenPropertyDialog(ObjectKind::Beam, IndexOf(doc, ObjectKind::Beam));
-    for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc)) {
-      QCOMPARE(beam.BeamGroup, std::string("G"));
-      QCOMPARE(beam.ProfName, std::string("Box 300"));
-    }
-    QCOMPARE(window.History().UndoCount(), std::size_t{1});
-    window.Menu().Undo->trigger();
-    QCOMPARE(WriteDocumentText(doc), before);
-  }
-
   // Cancel, a field refused at OK and an object that left the model while its
   // dialog was open: no step, no modified mark, the results kept, and the
   // window is not brought up to date for a change that did not happen.

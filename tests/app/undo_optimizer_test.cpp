@@ -97,28 +97,6 @@ private slots:
     window.Menu().Undo->trigger();
     QCOMPARE(WriteDocumentText(doc), before);
   }
-
-  void AGeneratedStructureStartsAFreshHistoryAndACancelledOneKeepsIt() {
-    AppFixture app;
-    MainWindow& window = app.Start({});
-    window.Model()->ModelEditor().BeamScaleUp();
-    QVERIFY(window.History().CanUndo());
-    QTimer::singleShot(0, &window, [] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-        dialog->reject();
-    });
-    window.Menu().StructureGenerator->trigger();
-    QVERIFY(window.History().CanUndo());
-    app.Messages.Answers = {MessageAnswer::No};
-    QTimer::singleShot(0, &window, [] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-        dialog->accept();
-    });
-    window.Menu().StructureGenerator->trigger();
-    QVERIFY(!window.Document().GraphObjects.empty());
-    QVERIFY(!window.History().CanUndo());
-    QVERIFY(window.Document().Modified);
-  }
 };
 
 STRANDEL_APP_TEST(UndoOptimizerTest);

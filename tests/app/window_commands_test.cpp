@@ -127,28 +127,6 @@ private slots:
       QVERIFY(!item->isEnabled());
   }
 
-  void MenusHaveTheirShortcuts() {
-    AppFixture app;
-    MainWindow& window = app.Start();
-    const MainMenu& m = window.Menu();
-    const std::pair<QAction*, QKeySequence> shortcuts[] = {
-        {m.New, QKeySequence(QStringLiteral("Ctrl+N"))},
-        {m.Open, QKeySequence(QStringLiteral("Ctrl+O"))},
-        {m.Save, QKeySequence(QStringLiteral("Ctrl+S"))},
-        {m.Print, QKeySequence(QStringLiteral("Ctrl+P"))},
-        {m.SelectAll, QKeySequence(QStringLiteral("Ctrl+A"))},
-        {m.Delete, QKeySequence(QStringLiteral("Ctrl+Del"))},
-        {m.CopyImage, QKeySequence(QStringLiteral("Ctrl+I"))},
-        {m.Contents, QKeySequence(QStringLiteral("F1"))},
-    };
-    for (const auto& [item, keys] : shortcuts)
-      QCOMPARE(item->shortcut(), keys);
-    // Every command has its dialog.
-    emit m.Settings->aboutToShow();
-    QVERIFY(m.Units->isEnabled());
-    QVERIFY(m.DimensioningRules->isEnabled());
-  }
-
   // The units are the program's setting: OK makes no step of the document. A
   // dimensioning rule is the document's: OK marks it and is one step.
   void TheSettingsDialogsAreOpenedFromTheirItems() {
@@ -173,29 +151,6 @@ private slots:
     QCOMPARE(window.History().UndoName(), tr::kDimRulesCaption);
   }
 
-  void SheetsFitTheirWidthAndScrollTenMillimetres() {
-    AppFixture app;
-    const std::string frame = app.WriteModel("frame.qsd", testing::PortalFrameObjects());
-    MainWindow& window = app.Start(frame);
-    QVERIFY(window.Pages()->Choose(kAnalysisPage));
-    SheetArea* sheet = window.Analysis()->Sheet();
-    const double scale = sheet->viewport()->width() / 210.0;
-    QCOMPARE(sheet->View().Scale, scale);
-    // The top of the sheet (297 mm) is at the top of the view.
-    QCOMPARE(sheet->View().OffsetY, 297 - sheet->viewport()->height() / scale);
-    const double start = sheet->View().OffsetY;
-    const double reportStart = window.Reports()->Sheet()->View().OffsetY;
-    // Nothing lies above the top of the sheet.
-    QTest::keyClick(window.Analysis()->BeamList(), Qt::Key_Up);
-    QCOMPARE(sheet->View().OffsetY, start);
-    QTest::keyClick(&window, Qt::Key_Down);
-    QTest::keyClick(&window, Qt::Key_Down);
-    QCOMPARE(sheet->View().OffsetY, start - 20);
-    // The keys move the sheets of the page shown, and not the beam list.
-    QCOMPARE(window.Reports()->Sheet()->View().OffsetY, reportStart);
-    QCOMPARE(window.Analysis()->BeamList()->currentIndex(), 0);
-  }
-
   void ContentsOpensTheUserGuide() {
     AppFixture app;
     MainWindow& window = app.Start();
@@ -205,17 +160,6 @@ private slots:
     const QUrl shown = window.Help()->Browser()->source();
     QCOMPARE(shown.toLocalFile(), QString::fromStdString(app.Environment.HelpIndex()));
     QVERIFY(window.Help()->Browser()->toPlainText().contains(QStringLiteral("Strandel")));
-  }
-
-  void ShutdownWritesTheSettings() {
-    AppFixture app;
-    MainWindow& window = app.Start();
-    window.Settings().LastBeamHeight = 0.25;
-    window.Menu().Exit->trigger();
-    QVERIFY(!window.isVisible());
-    const ProfileFile stored = ProfileFile::Parse(testing::ReadBytes(app.Environment.SettingsPath));
-    QCOMPARE(stored.ReadString("Default-Settings", "LastBeamHeight", ""), std::string("0.25"));
-    QCOMPARE(stored.ReadString("Default-Settings", "Language", ""), std::string("English"));
   }
 
   void AFirstStartMakesTheSettingsFileWithoutAWord() {

@@ -46,29 +46,6 @@ struct CliReport : ::testing::Test {
   std::string Template(const std::string& text) { return folder.Write("template.txt", text); }
 };
 
-TEST_F(CliReport, ReportOfASolvedBeamInTheSettingsUnits) {
-  // 20 kN/m over 4 m of steel 100 x 200 mm: 40 kN at each support, 4.76 mm
-  // sag, 28 % used in bending.
-  const std::string model = Model(testing::SimplySupportedBeam(4, 20000));
-  const std::string tpl = Template("|Report| {;;Doc_ShortFileName}\r\n"
-                                   "Beam{6;R;ForceUnitStr}\r\n"
-                                   "{4;R;BeamNo}{6;R;Beam_Ry1}{5;R;Beam_Util}{6;R;Beam_Displ} "
-                                   "{;;Beam_Braced}\r\n"
-                                   "{4;R;Supp_No}{6;R;Supp_Ry}\r\n"
-                                   "{200;L;Doc_LongFileName}\r\n");
-  const auto result = Cli({"report", model, tpl, "--settings", Settings()});
-  ASSERT_EQ(result.ExitCode, 0) << result.Err;
-  EXPECT_TRUE(result.Err.empty()) << result.Err;
-  // The document is named in full, wherever the command was started.
-  std::string longName = folder.File("beam.qsd");
-  longName.resize(200, ' ');
-  const std::vector<std::string> expected = {
-      "|Report| beam.qsd ", "Beam  [KN]", "   1    40   28  4.76 No       ",
-      "   1   -40",         "   3   -40", longName,
-  };
-  EXPECT_EQ(Lines(result.Out), expected);
-}
-
 TEST_F(CliReport, TextsFollowTheLanguageOfTheSettings) {
   const std::string model = Model(testing::SimplySupportedBeam(4, 20000));
   const std::string tpl = Template("{;;Beam_Braced}|{20;L;Dim_OwnWeightStr}|\n");

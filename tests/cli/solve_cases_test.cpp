@@ -74,59 +74,6 @@ std::vector<double> SupportForces(const JsonValue& result) {
   return forces;
 }
 
-TEST(CliSolveCases, EveryCaseAndCombinationInTheShapeOfTheTopLevel) {
-  testing::TempFolder folder;
-  const std::string model = Saved(folder, TwoSpans());
-  const auto result = Cli({"solve", model, "--json"});
-  ASSERT_EQ(result.ExitCode, 0) << result.Err;
-  const JsonValue json = Json(result);
-  ASSERT_EQ(json["cases"].Size(), 3u);
-  ASSERT_EQ(json["combinations"].Size(), 5u);
-  EXPECT_EQ(json["cases"][1]["name"].String, "Live left");
-
-  // Case 2 alone, 6 kN/m on the left span: 7/16, 10/16 and -1/16 of 30 kN on
-  // the supports, pushed down where positive.
-  const std::vector<double> live = SupportForces(json["cases"][1]);
-  EXPECT_NEAR(live[0], -30000 * 7.0 / 16, 1e-6);
-  EXPECT_NEAR(live[1], -30000 * 10.0 / 16, 1e-6);
-  EXPECT_NEAR(live[2], 30000 * 1.0 / 16, 1e-6);
-
-  // Each combination is the factored sum of its cases.
-  for (std::size_t k = 0; k < 5; ++k) {
-    const JsonValue& combination = json["combinations"][k];
-    std::vector<double> sum(3, 0.0);
-    for (std::size_t p = 0; p < combination["factors"].Size(); ++p) {
-      const JsonValue& part = combination["factors"][p];
-      const std::vector<double> forces =
-          SupportForces(json["cases"][static_cast<std::size_t>(part[0].Number) - 1]);
-      for (std::size_t s = 0; s < 3; ++s)
-        sum[s] += part[1].Number * forces[s];
-    }
-    const std::vector<double> forces = SupportForces(combination);
-    for (std::size_t s = 0; s < 3; ++s)
-      EXPECT_NEAR(forces[s], sum[s], 1e-9 * std::fabs(sum[s]) + 1e-9) << k << " " << s;
-    EXPECT_EQ(combination["segments"].Size(), 2u);
-    EXPECT_EQ(combination["beams"].Size(), 2u);
-    EXPECT_TRUE(combination.Has("max_utilisation"));
-  }
-  EXPECT_EQ(json["combinations"][0]["kind"].String, "ULS");
-  EXPECT_EQ(json["combinations"][4]["kind"].String, "SLS-C");
-  EXPECT_EQ(json["combinations"][0]["duration"].Number, 0); // dead load alone: permanent
-  EXPECT_EQ(json["combinations"][3]["duration"].Number, 2); // with imposed loads: medium-term
-
-  // Both spans loaded govern; the top level holds that combination.
-  const JsonValue& ultimate = json["envelope"]["ULS"];
-  EXPECT_EQ(ultimate["governing"].Number, 4);
-  ASSERT_EQ(ultimate["beams"].Size(), 2u);
-  EXPECT_EQ(ultimate["beams"][0]["governing"].Number, 4);
-  EXPECT_EQ(json["envelope"]["SLS-C"]["displacement_governing"].Number, 5);
-  EXPECT_FALSE(json["envelope"].Has("SLS-F"));
-  EXPECT_EQ(json["result"]["kind"].String, "combination");
-  EXPECT_EQ(json["result"]["number"].Number, 4);
-  EXPECT_EQ(SupportForces(json), SupportForces(json["combinations"][3]));
-  EXPECT_EQ(json["max_utilisation"].Number, ultimate["max_utilisation"].Number);
-}
-
 TEST(CliSolveCases, CaseOrCombinationChosenOnTheCommandLine) {
   testing::TempFolder folder;
   const std::string model = Saved(folder, TwoSpans());

@@ -41,14 +41,5 @@ TEST(Segments, ParameterNearestPointAndCrossing) {
   EXPECT_TRUE(SegmentsIntersect({0, 0}, {4, 0}, {4, 0}, {4, 2}, s, t));  // touching ends
 }
 
-TEST(SmallHelpers, SignMaxMinChoose) {
-  EXPECT_EQ(Sign(-2), -1);
-  EXPECT_EQ(Sign(0), 1);
-  EXPECT_EQ(MaxOf(2, 3), 3);
-  EXPECT_EQ(MinOf(2.5, -1.0), -1.0);
-  EXPECT_EQ(Choose(true, std::string("a"), std::string("b")), "a");
-  EXPECT_EQ(Choose(false, 1, 2), 2);
-}
-
 } // namespace
 } // namespace strandel

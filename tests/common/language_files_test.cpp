@@ -227,24 +227,5 @@ TEST(LanguageFiles, EnglishKeepsTheProgramsOwnCaptions) {
     EXPECT_EQ(english.at(static_cast<std::size_t>(entry)), caption) << "entry " << entry;
 }
 
-TEST(LanguageFiles, ChoosingALanguageChangesEveryTextAtOnce) {
-  // Start-up without a language file shows "?"; choosing Svenska fixes every text;
-  // choosing a language whose file has gone keeps the texts shown.
-  testing::TempFolder program;
-  SetTranslations({});
-  EXPECT_FALSE(LoadLanguage(LanguageFilePath(program.Path(), "English")));
-  EXPECT_EQ(Translated(tr::kMenuFile), "?");
-  ASSERT_TRUE(LoadLanguage(LanguageFilePath(kDataFolder, "Svenska")));
-  EXPECT_EQ(Translated(tr::kLanguageName), "Svenska");
-  EXPECT_EQ(Translated(tr::kMenuFile), "&Arkiv");
-  EXPECT_EQ(Translated(tr::kHintCreateSupport), "Skapa stöd");
-  EXPECT_EQ(Translated(tr::kShapeRectangularTube), "Rektangulärt rör");
-  EXPECT_FALSE(LoadLanguage(LanguageFilePath(kDataFolder, "Deleted")));
-  EXPECT_EQ(Translated(tr::kHintCreateSupport), "Skapa stöd");
-  ASSERT_TRUE(LoadLanguage(LanguageFilePath(kDataFolder, "English")));
-  EXPECT_EQ(Translated(tr::kHintCreateSupport), "Create support");
-  SetTranslations({});
-}
-
 } // namespace
 } // namespace strandel

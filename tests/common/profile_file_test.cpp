@@ -46,15 +46,6 @@ TEST(ProfileFile, Windows1252ValuesComeOutAsUtf8) {
   EXPECT_EQ(file.ReadString("S", "Name", ""), "Trä");
 }
 
-TEST(ProfileFile, CopiesStayValid) {
-  ProfileFile copy;
-  {
-    const ProfileFile file = ProfileFile::Parse("[S]\nk=short\n");
-    copy = file;
-  }
-  EXPECT_EQ(copy.ReadString("S", "k", ""), "short");
-}
-
 TEST(ProfileWriter, WritesCrLfWindows1252AndKeepsLineEndsOutOfValues) {
   ProfileWriter writer;
   writer.BeginSection("Default-Settings");

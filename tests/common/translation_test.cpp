@@ -34,27 +34,6 @@ TEST_F(TranslationTest, EmptyLinesAreEntriesAndAMissingFileKeepsTheList) {
   EXPECT_EQ(Translated(2), "Två");
 }
 
-TEST_F(TranslationTest, ShortFileGivesQuestionMarksBeyondItsEnd) {
-  // A file written for an older program with fewer texts: the texts it has are
-  // shown, every later entry reads "?", so a missing text is visible but harmless.
-  testing::TempFolder folder;
-  ASSERT_TRUE(LoadLanguage(folder.Write("Old.txt", "L0\r\nOK\r\nCancel\r\n")));
-  EXPECT_EQ(Translated(2), "Cancel");
-  EXPECT_EQ(Translated(3), "?");
-  EXPECT_EQ(Translated(186), "?");
-}
-
-TEST_F(TranslationTest, RemovingAnEmptyLineShiftsEveryLaterEntry) {
-  testing::TempFolder folder;
-  ASSERT_TRUE(LoadLanguage(folder.Write("A.txt", "L0\r\nOK\r\n\r\nYes\r\nNo\r\n")));
-  EXPECT_EQ(Translated(3), "Yes");
-  EXPECT_EQ(Translated(4), "No");
-  ASSERT_TRUE(LoadLanguage(folder.Write("B.txt", "L0\r\nOK\r\nYes\r\nNo\r\n")));
-  EXPECT_EQ(Translated(2), "Yes");
-  EXPECT_EQ(Translated(3), "No");
-  EXPECT_EQ(Translated(4), "?");
-}
-
 TEST_F(TranslationTest, LineEndsAndEncodingsThatUsersProduce) {
   struct Case {
     const char* what;

@@ -89,15 +89,6 @@ TEST_F(BeamDialog, OpensOnlyForABeam) {
   EXPECT_EQ(dialog.DetailNames.size(), 26u);
 }
 
-TEST_F(BeamDialog, AnExpressionInAFieldIsStoredInBaseUnits) {
-  dialog.H.Text = "2*60";
-  dialog.ApplyFields(messages);
-  dialog.ShowValues(doc);
-  EXPECT_EQ(Trim(dialog.H.Text), "120");
-  EXPECT_DOUBLE_EQ(dialog.Copy.H, 0.12);
-  EXPECT_DOUBLE_EQ(Beam(1).H, 0.2); // only the copy until OK
-}
-
 TEST_F(BeamDialog, ARefusedTextWaitsThroughOtherChangesAndStopsOk) {
   dialog.Fck.Text = "abc";
   dialog.ChoiceChanged(doc, messages);
@@ -347,15 +338,6 @@ TEST_F(BeamDialog, TextsThatCannotBeStoredAreRefusedWithAMessage) {
   dialog.ApplyFields(messages);
   EXPECT_EQ(dialog.Copy.MtrlDesc, "Line one\r\nLine two");
   EXPECT_EQ(messages.Entries.size(), 2u);
-}
-
-TEST_F(BeamDialog, TheRefusalSpeaksTheChosenLanguage) {
-  ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/Svenska.txt"));
-  dialog.MaterialName = "S;355";
-  dialog.ApplyFields(messages);
-  ASSERT_EQ(messages.Entries.size(), 1u);
-  EXPECT_EQ(messages.Entries[0].Text, Translated(tr::kMsgBeamTextSemicolon));
-  EXPECT_EQ(messages.Entries[0].Text.rfind("Texten f", 0), 0u);
 }
 
 TEST_F(BeamDialog, OkKeepsTheBeamAsTemplateWithoutCornerLocks) {

@@ -39,17 +39,6 @@ struct EditorModel {
   ParameterTable parameters;
 };
 
-TEST(ConstraintEditorDialogModel, ShowsTheIntervalInTheDisplayUnit) {
-  EditorModel m;
-  ConstraintEditorDialogModel editor(m.list, m.IntervalX(), m.parameters);
-  EXPECT_EQ(editor.NameText(), " N002.X");
-  EXPECT_EQ(editor.UnitName(), "[cm]");
-  const ConstraintFields fields = editor.Fields();
-  EXPECT_EQ(fields.Type, kConstrainInterval);
-  EXPECT_EQ(fields.Low.Text, " 350");
-  EXPECT_EQ(fields.High.Text, " 425");
-}
-
 TEST(ConstraintEditorDialogModel, StoringTheShownFieldsChangesNothing) {
   // Bounds of more digits than a field shows keep every digit when Tab or OK
   // comes without an edit; those of fifteen digits or fewer show in full.

@@ -9,21 +9,6 @@
 namespace strandel {
 namespace {
 
-TEST(DimensioningRulesDialog, ShowsTheDocumentsSwitchesWithTheirCaptions) {
-  ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt"));
-  ModelDocument doc;
-  doc.Settings.LoadDurRed = false;
-  const DimensioningDialogModel dialog = OpenDimensioningDialog(doc);
-  SetTranslations({});
-  EXPECT_EQ(dialog.Caption, "Dimensioning rules");
-  EXPECT_EQ(dialog.GroupLabel, "Reduction factors");
-  EXPECT_EQ(dialog.Labels[0], "Hazard on failure- reduction");
-  EXPECT_EQ(dialog.Labels[6], "Include own weights");
-  EXPECT_EQ(dialog.SecondOrderLabel, "Second order effects");
-  EXPECT_FALSE(dialog.IsOn(DimensioningSwitch::LoadDurRed));
-  EXPECT_TRUE(dialog.IsOn(DimensioningSwitch::OwnWeight));
-}
-
 TEST(DimensioningRulesDialog, SecondOrderEffectsAndLateralBucklingAreOneSwitch) {
   ModelDocument doc;
   DimensioningDialogModel dialog = OpenDimensioningDialog(doc);

@@ -54,24 +54,6 @@ protected:
   ParameterTable parameters;
 };
 
-TEST_F(LoadCasesDialogTest, ADocumentWithoutCasesStartsFromOnePermanentCaseHoldingEveryLoad) {
-  ModelDocument doc = TwoCaseModel();
-  doc.Settings.LoadCases.clear();
-  doc.Settings.Combinations.clear();
-  LoadCasesDialogModel dialog = OpenLoadCasesDialog(doc);
-  ASSERT_EQ(dialog.Rows.size(), 1u);
-  const TLoadCase& only = dialog.Rows[0].Case;
-  EXPECT_EQ(only.Number, 1);
-  EXPECT_EQ(only.Category, ActionCategory::Permanent);
-  EXPECT_TRUE(only.SelfWeight);
-  ASSERT_EQ(dialog.Combinations.size(), 1u);
-  EXPECT_EQ(dialog.Combinations[0].Factors, (std::vector<CaseFactor>{{1, 1.0}}));
-  EXPECT_TRUE(doc.Settings.LoadCases.empty()); // nothing stored before OK
-  ASSERT_EQ(dialog.Apply(doc, parameters), ApplyOutcome::Applied);
-  EXPECT_EQ(doc.Settings.LoadCases.size(), 1u);
-  EXPECT_EQ(doc.Settings.Combinations.size(), 1u);
-}
-
 TEST_F(LoadCasesDialogTest, AddedCasesTakeTheNextNumberAndTheirCategorysPresets) {
   ModelDocument doc = TwoCaseModel();
   LoadCasesDialogModel dialog = OpenLoadCasesDialog(doc);
@@ -218,20 +200,6 @@ TEST_F(LoadCasesDialogTest, ExactlyOneCaseCarriesTheOwnWeightWhateverTheUserDoes
   EXPECT_FALSE(dialog.Rows[0].Case.SelfWeight);
   EXPECT_FALSE(dialog.SetSelfWeight(false));
   EXPECT_TRUE(dialog.Row().Case.SelfWeight);
-}
-
-TEST_F(LoadCasesDialogTest, ListTextsNameEveryCategoryDurationAndKind) {
-  EXPECT_EQ(CategoryName(ActionCategory::Permanent), "Permanent (G)");
-  EXPECT_EQ(CategoryName(ActionCategory::Accidental), "Accidental (A)");
-  EXPECT_EQ(DurationName(DurationClass::Permanent), "Permanent");
-  EXPECT_EQ(DurationName(DurationClass::Instantaneous), "Instantaneous");
-  EXPECT_EQ(CombinationKindName(CombinationKind::QuasiPermanent), "SLS quasi-permanent");
-  for (int i = 0; i < kActionCategoryCount; ++i) {
-    // Each category's text ends in the code the document stores.
-    const auto category = static_cast<ActionCategory>(i);
-    EXPECT_TRUE(CategoryName(category).ends_with("(" + std::string(CategoryCode(category)) + ")"))
-        << CategoryName(category);
-  }
 }
 
 } // namespace

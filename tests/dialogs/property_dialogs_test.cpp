@@ -84,25 +84,6 @@ TEST_F(PropertyDialogs, AFreeNodeIsPlacedByItsCoordinates) {
   EXPECT_FALSE(doc.Modified);
 }
 
-TEST_F(PropertyDialogs, MovingABeamEndCarriesTheNodesOnTheBeam) {
-  // Beam 1 from N1 (0,0) to N3 (4,0), N2 on it at a quarter. Moving N3 to
-  // (8,0) stretches the beam; N2 stays at a quarter: x = 2.
-  ModelDocument doc;
-  PutNode(doc, 1, 0, 0);
-  PutNode(doc, 3, 4, 0);
-  PutBeam(doc, 1, 1, 3);
-  PutNodeOnBeam(doc, 2, 1, 0.25);
-  doc.ResultsValid = true;
-  auto dialog = OpenNodeDialog(doc, IndexOf(doc, ObjectKind::Node, 3), Metres());
-  ASSERT_TRUE(dialog);
-  dialog->X.Text = "8";
-  ASSERT_EQ(dialog->Apply(doc, parameters, messages), ApplyOutcome::Applied);
-  const TBeamObject& beam = *FindBeam(doc, 1);
-  EXPECT_DOUBLE_EQ(beam.X2, 8.0);
-  EXPECT_NEAR(FindNode(doc, 2)->X, 2.0, 1e-12);
-  EXPECT_TRUE(doc.ResultsValid) << "put out of date by the window, not by the rules";
-}
-
 TEST_F(PropertyDialogs, ANodeOnABeamOffersOnlyItsPosition) {
   // Beam from (0,0) to (4,2): 50 % lies at (2,1).
   ModelDocument doc;

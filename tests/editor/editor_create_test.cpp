@@ -246,19 +246,6 @@ TEST_F(CreateOnBeam, LoadFromTwoPointsWithItsDirection) {
   EXPECT_TRUE(doc.Modified);
 }
 
-TEST_F(CreateOnBeam, LoadEndsOnTheBeamsNodesTakeThoseNodes) {
-  editor.StartTool(CreateTool::Load, true);
-  Click(0.3, 0.02);
-  Click(0.05, 0.3); // caught by node 1
-  Click(3.96, 0.3); // caught by node 2
-  Click(1, 2);
-  ASSERT_EQ(CountOf(doc, ObjectKind::Load), 1);
-  const TLoadObject& load = *ObjectsOf<TLoadObject>(doc).begin();
-  EXPECT_EQ(load.Node1, 1);
-  EXPECT_EQ(load.Node2, 2);
-  EXPECT_EQ(CountOf(doc, ObjectKind::Node), 2);
-}
-
 TEST_F(CreateOnBeam, LoadStepsBackOneClickAtATime) {
   editor.StartTool(CreateTool::Load, true);
   Click(1, 0.02);

@@ -72,14 +72,6 @@ TEST_F(FrameEditing, DraggingANodeSlidesItAlongItsBeam) {
   EXPECT_FALSE(editor.Grid().CursorVisible);
 }
 
-TEST_F(FrameEditing, DraggingABeamEndCarriesTheNodeOnTheBeam) {
-  Drag({{4, 0}, {4, 1}, {4, 2}});
-  ExpectPoint(NodeAt(2), {4, 2});
-  ExpectPoint({FindBeam(doc, 1)->X2, FindBeam(doc, 1)->Y2}, {4, 2});
-  ExpectPoint(NodeAt(3), {2, 1}); // still the middle of the beam
-  EXPECT_EQ(FindNode(doc, 2)->HostBeam, -1);
-}
-
 TEST_F(FrameEditing, ANodeDroppedOnAnotherIsMergedIntoIt) {
   PutNode(doc, 4, 2, 2);
   PutNode(doc, 5, 2, 4);
@@ -204,21 +196,6 @@ TEST_F(FrameEditing, MoveBaseSnapsToNodes) {
   ExpectPoint(NodeAt(2), {5, 5});
 }
 
-TEST_F(FrameEditing, FlipTurnsSelectedBeamsWithoutTouchingTheResults) {
-  FindBeam(doc, 1)->Locked2 = true;
-  Click(1, 0.02);
-  doc.ResultsValid = true;
-  editor.FlipBeams();
-  const TBeamObject& beam = *FindBeam(doc, 1);
-  EXPECT_EQ(beam.Node1, 2);
-  EXPECT_TRUE(beam.Locked1);
-  EXPECT_FALSE(beam.Selected);
-  EXPECT_NEAR(FindNode(doc, 3)->PositionOnBeam, 0.5, 1e-15);
-  ExpectPoint(NodeAt(3), {2, 0});
-  EXPECT_TRUE(doc.Modified);
-  EXPECT_TRUE(doc.ResultsValid);
-}
-
 TEST_F(FrameEditing, DoubleClickNamesTheObjectAndSwallowsItsSecondPress) {
   doc.ResultsValid = true;
   Click(1, 0.02);
@@ -244,20 +221,6 @@ TEST_F(FrameEditing, DoubleClickNamesTheObjectAndSwallowsItsSecondPress) {
   // While a command waits for points a double click picks nothing.
   editor.StartTool(CreateTool::Beam, true);
   EXPECT_FALSE(editor.DoubleClick(At(1, 0.02)));
-}
-
-TEST_F(FrameEditing, SelectAllAndDeleteAllLoads) {
-  AppendObject<TLoadObject>(doc).HostBeam = 1;
-  AppendObject<TForceObject>(doc).NodeNo = 3;
-  editor.SelectAll();
-  for (const auto& object : doc.GraphObjects)
-    EXPECT_TRUE(IsSelected(*object));
-  editor.DeselectAll();
-  for (const auto& object : doc.GraphObjects)
-    EXPECT_FALSE(IsSelected(*object));
-  editor.DeleteAllLoads();
-  EXPECT_EQ(doc.GraphObjects.size(), 4u);
-  EXPECT_TRUE(doc.Modified);
 }
 
 TEST_F(FrameEditing, WhatMarksTheDocumentAndWhatInvalidatesTheResults) {

@@ -209,18 +209,5 @@ TEST_F(UndoEditing, ADragEndedByEscIsOneStepToo) {
   EXPECT_EQ(NodeAt(5).X, 6);
 }
 
-TEST_F(UndoEditing, AHalfMadeObjectIsNotPartOfTheNextStep) {
-  // Undo comes after the window cancels what is under way.
-  editor.StartTool(CreateTool::Node, true);
-  Click(2, 1.4);
-  editor.StartTool(CreateTool::Beam, true);
-  Click(8, 1);
-  editor.CancelOperation();
-  ASSERT_EQ(history.UndoCount(), 1u);
-  changes.Undo();
-  EXPECT_FALSE(FindNode(doc, 6));
-  EXPECT_EQ(doc.GraphObjects.size(), 12u);
-}
-
 } // namespace
 } // namespace strandel

@@ -213,15 +213,5 @@ TEST_F(EditorView, StatusBarNamesTheStepAndTheCursorWithUnits) {
   EXPECT_EQ(editor.StatusCoordinates().Second, " 340 [cm]");
 }
 
-TEST_F(EditorView, StatusBarSpeaksTheLanguageOfTheLoadedFile) {
-  ASSERT_TRUE(LoadLanguage(STRANDEL_SOURCE_DIR "/data/Languages/English.txt"));
-  editor.StartTool(CreateTool::Beam, true);
-  EXPECT_EQ(editor.StatusText(), "Click the start point of the beam");
-  Click(1, 1);
-  EXPECT_EQ(editor.StatusText(), "Click the end point of the beam");
-  SetTranslations({});
-  EXPECT_EQ(editor.StatusText(), "?");
-}
-
 } // namespace
 } // namespace strandel

@@ -14,22 +14,6 @@ using testing::PutBeam;
 using testing::PutNode;
 using testing::PutNodeOnBeam;
 
-TEST(AddNode, TakesTheNextNumberAndItsPlaceOnTheBeam) {
-  ModelDocument doc;
-  PutNode(doc, 1, 0, 0);
-  PutNode(doc, 5, 4, 2);
-  PutBeam(doc, 3, 1, 5);
-  TNodeObject* node = AddNode(doc, {1, 0.5}, 3, true);
-  ASSERT_NE(node, nullptr);
-  EXPECT_EQ(node->Number, 6);
-  EXPECT_EQ(node->HostBeam, 3);
-  EXPECT_NEAR(node->PositionOnBeam, 0.25, 1e-15);
-  EXPECT_TRUE(node->Provisional);
-  TNodeObject* free = AddNode(doc, {9, 9}, 8, false); // no beam 8
-  EXPECT_EQ(free->HostBeam, -1);
-  EXPECT_EQ(free->Number, 7);
-}
-
 TEST(MergeNode, EverythingAtTheDraggedNodeGoesToTheTarget) {
   ModelDocument doc;
   PutNode(doc, 1, 0, 0);

@@ -94,22 +94,6 @@ ModelDocument PickModel() {
   return doc;
 }
 
-TEST(Pick, NodeOnABeamWinsOverTheBeam) {
-  ModelDocument doc = PickModel();
-  PutNode(doc, 1, 0, 0);
-  PutNode(doc, 2, 2, 0);
-  PutBeam(doc, 1, 1, 2);
-  testing::PutNodeOnBeam(doc, 3, 1, 0.5);
-  GraphObject* hit = PickForSelection(doc, {1.02, 0.01});
-  ASSERT_NE(hit, nullptr);
-  EXPECT_EQ(KindOf(*hit), ObjectKind::Node);
-  EXPECT_EQ(NumberOf(*hit), 3);
-  hit = PickForSelection(doc, {1.5, 0.01});
-  ASSERT_NE(hit, nullptr);
-  EXPECT_EQ(KindOf(*hit), ObjectKind::Beam);
-  EXPECT_EQ(PickForSelection(doc, {1.5, 0.5}), nullptr);
-}
-
 TEST(Pick, TheLaterOfTwoOverlappingObjectsWins) {
   ModelDocument doc = PickModel();
   for (int number : {1, 2}) {

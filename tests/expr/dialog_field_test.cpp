@@ -10,25 +10,6 @@
 namespace strandel {
 namespace {
 
-TEST(DialogField, ShowsTheStoredValueInItsDisplayUnit) {
-  UnitChoice units;
-  units.Displacement = 4; // [mm]
-  DialogField height;
-  height.Show(0.1, UnitFactor(units, Quantity::Displacement));
-  EXPECT_EQ(height.Text, " 100");
-  // 2.5 m in centimetres, after the leading blank of the display form.
-  DialogField x;
-  x.Show(2.5, 100);
-  EXPECT_EQ(x.Text, " 250");
-  // Every digit the value needs: 6.125 m is not 6.13 m.
-  x.Show(6.125, 1);
-  EXPECT_EQ(x.Text, " 6.125");
-  // A quarter turn in degrees.
-  DialogField angle;
-  angle.Show(1.5707963267948966, UnitFactor(units, Quantity::Angle));
-  EXPECT_EQ(angle.Text, " 90");
-}
-
 TEST(DialogField, TypedTextsBecomeValuesOrWaitWithTheirReason) {
   ParameterTable parameters;
   struct Case {
@@ -78,24 +59,6 @@ TEST(DialogField, ARefusedTextSurvivesShowingTheSameValueAgain) {
   field.Show(0.07, 1000);
   EXPECT_EQ(field.Text, " 70");
   EXPECT_FALSE(field.Refused());
-}
-
-TEST(DialogField, PercentFieldsTakeOnlyZeroToHundred) {
-  ParameterTable parameters;
-  DialogField position = PercentField("Possition on beam", 0.25);
-  EXPECT_EQ(position.Unit, "[%]");
-  EXPECT_EQ(position.Text, " 25");
-  position.Text = "100/3";
-  EXPECT_TRUE(position.Apply(parameters));
-  EXPECT_EQ(position.Text, " 33.3333333333333");
-  EXPECT_DOUBLE_EQ(position.Stored, 1.0 / 3.0);
-  for (const char* outside : {"150", "-1"}) {
-    position.Text = outside;
-    EXPECT_FALSE(position.Apply(parameters)) << outside;
-    EXPECT_EQ(position.Text, outside);
-    EXPECT_EQ(position.Error, "The value must lie between 0 and 100");
-    EXPECT_DOUBLE_EQ(position.Stored, 1.0 / 3.0);
-  }
 }
 
 TEST(DialogField, ADialogGoesAheadOnlyWhenEveryEnabledFieldTookItsText) {

@@ -25,27 +25,6 @@ protected:
   UnitChoice units; // the defaults: lengths in cm, forces in kp
 };
 
-TEST_F(NumericFieldTest, ATypedExpressionIsStoredInBaseUnits) {
-  const double cm = UnitFactor(units, Quantity::Length);
-  ASSERT_EQ(UnitName(units, Quantity::Length), "[cm]");
-  FieldEntry entry = Apply("2*1.25", cm, 0);
-  EXPECT_TRUE(entry.Accepted);
-  EXPECT_EQ(entry.Text, " 2.5");
-  EXPECT_EQ(entry.Stored, 0.025); // 2.5 cm
-  entry = Apply("300", cm, 0);
-  EXPECT_EQ(entry.Stored, 3.0);
-  // Every digit is kept: 1234.5 cm is 12.345 m, not 12.3.
-  entry = Apply("1234.5", cm, 0);
-  EXPECT_EQ(entry.Text, " 1234.5");
-  EXPECT_EQ(entry.Stored, 12.345);
-  // 10 kp in newtons: 10 / 0.10183.
-  entry = Apply("5*2", UnitFactor(units, Quantity::Force), 0);
-  EXPECT_EQ(entry.Stored, 10 / 0.10183);
-  // Angles are typed in degrees: 90 is a quarter turn.
-  entry = Apply("45*2", UnitFactor(units, Quantity::Angle), 0);
-  EXPECT_DOUBLE_EQ(entry.Stored, 1.5707963267948966);
-}
-
 TEST_F(NumericFieldTest, TypedDecimalsAreStoredAsTheDecimalInBaseUnits) {
   // A power-of-ten unit moves the decimal point: 1.1 cm is the double nearest
   // 0.011 m (1.1 / 100 would round to 0.011000000000000001).
@@ -219,19 +198,6 @@ TEST_F(NumericFieldTest, EachKindHasItsRange) {
     EXPECT_EQ(entry.Accepted, *c.reason == 0) << c.typed;
     EXPECT_EQ(entry.Message, c.reason) << c.typed;
   }
-}
-
-TEST_F(NumericFieldTest, ParametersCarryFromFieldToField) {
-  // The node dialog's X field defines the bay width; the next field uses it.
-  FieldEntry entry = Apply("L1=2.5", 1, 0);
-  EXPECT_EQ(entry.Text, " 2.5");
-  entry = Apply("L1*2", 1, 0);
-  EXPECT_EQ(entry.Stored, 5);
-  // A definition counts once each time a dialog takes its fields.
-  Apply("n=1", 1, 0);
-  entry = Apply("n=n+1", 1, 0);
-  EXPECT_EQ(entry.Text, " 2");
-  EXPECT_EQ(*table.Value("n"), 2);
 }
 
 TEST_F(NumericFieldTest, TheDialogChecksAgreeWithTheFieldRule) {

@@ -91,54 +91,6 @@ TEST_F(DocumentChangesTest, EachFinishedChangeIsOneStepShownOnceWithItsEffects) 
   }
 }
 
-TEST_F(DocumentChangesTest, AChangeUnderWayIsShownAtEachMoveAndBecomesOneStep) {
-  for (int move = 0; move < 5; ++move) {
-    MoveFirstNode();
-    changes.Mark(kModelChange);
-  }
-  EXPECT_EQ(view.Shown, 5);
-  EXPECT_TRUE(doc.Modified);
-  EXPECT_FALSE(doc.ResultsValid);
-  EXPECT_FALSE(changes.History().CanUndo()) << "no step before the drag ends";
-  EXPECT_TRUE(changes.Finish(tr::kStepMoveNode, kModelChange));
-  EXPECT_EQ(view.Shown, 6);
-  ASSERT_EQ(changes.History().UndoCount(), 1u);
-  EXPECT_EQ(changes.History().UndoName(), tr::kStepMoveNode);
-}
-
-TEST_F(DocumentChangesTest, UndoAndRedoAreShownOnceAndOnlyWhenTheyMove) {
-  const std::string opened = WriteDocumentText(doc);
-  EXPECT_EQ(changes.Undo(), HistoryMove::Nothing);
-  EXPECT_EQ(changes.Redo(), HistoryMove::Nothing);
-  EXPECT_EQ(view.Shown, 0);
-  MoveFirstNode();
-  changes.Finish(tr::kStepMoveNode, kModelChange);
-  const std::string moved = WriteDocumentText(doc);
-  view.Shown = 0;
-  EXPECT_EQ(changes.Undo(), HistoryMove::Done);
-  EXPECT_EQ(view.Shown, 1);
-  EXPECT_EQ(WriteDocumentText(doc), opened);
-  EXPECT_FALSE(view.ModifiedWhenShown) << "back at the saved step";
-  EXPECT_EQ(changes.Redo(), HistoryMove::Done);
-  EXPECT_EQ(view.Shown, 2);
-  EXPECT_EQ(WriteDocumentText(doc), moved);
-  EXPECT_TRUE(view.ModifiedWhenShown);
-}
-
-TEST_F(DocumentChangesTest, ASavedDocumentIsUnmodifiedWhenUndoReturnsToIt) {
-  MoveFirstNode();
-  changes.Finish(tr::kStepMoveNode, kModelChange);
-  doc.Modified = false;
-  changes.Saved();
-  MoveFirstNode();
-  changes.Finish(tr::kStepMoveNode, kModelChange);
-  EXPECT_TRUE(doc.Modified);
-  changes.Undo();
-  EXPECT_FALSE(doc.Modified);
-  changes.Undo();
-  EXPECT_TRUE(doc.Modified);
-}
-
 // Over random runs of changes, changes under way, undo and redo: the window is
 // told exactly once per call that did something, every step can be taken back
 // to the text it came from, and the document is modified exactly when it is

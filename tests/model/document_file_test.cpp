@@ -225,18 +225,6 @@ TEST(DocumentFile, ABadIntegerStopsTheReadingAndKeepsWhatCameBefore) {
             "'many' is not a valid integer value");
 }
 
-TEST(DocumentFile, ObjectsReadWithoutNumbersCountOnFromTheLastOfTheirKind) {
-  ModelDocument doc;
-  ASSERT_TRUE(ReadDocumentText("[Model-Objects]\r\nGraphObjCount=4\r\nObject001=1;5\r\n"
-                               "Object002=1\r\nObject003=3\r\nObject004=1;2\r\n",
-                               doc)
-                  .ok);
-  std::vector<long> numbers;
-  for (const auto& object : doc.GraphObjects)
-    numbers.push_back(NumberOf(*object));
-  EXPECT_EQ(numbers, (std::vector<long>{5, 6, 1, 2}));
-}
-
 TEST(DocumentFile, MoreThan999ObjectsWidenTheKeyBothWays) {
   EXPECT_EQ(ObjectKey(1), "Object001");
   EXPECT_EQ(ObjectKey(999), "Object999");
@@ -274,57 +262,6 @@ TEST(DocumentFile, AHugeObjectCountReadsOnlyTheKeysPresent) {
                   "[Model-Objects]\r\nGraphObjCount=1\r\nObject001=1;1\r\nObject002=1;2\r\n", fewer)
                   .ok);
   EXPECT_EQ(fewer.GraphObjects.size(), 1u);
-}
-
-TEST(DocumentFile, LoadAndSaveThroughFiles) {
-  testing::TempFolder folder;
-  ModelDocument doc = PortalDocument();
-  doc.Modified = true;
-  const std::string path = folder.File("portal.qsd");
-  ASSERT_TRUE(SaveDocument(doc, path).ok);
-  EXPECT_FALSE(doc.Modified);
-  EXPECT_EQ(testing::ReadBytes(path), kPortalText);
-  ModelDocument back;
-  ASSERT_TRUE(LoadDocument(path, back).ok);
-  EXPECT_EQ(back.FileName, "portal.qsd");
-  EXPECT_EQ(back.GraphObjects.size(), 9u);
-
-  ModelDocument missing;
-  ASSERT_TRUE(LoadDocument(folder.File("none.qsd"), missing).ok);
-  EXPECT_TRUE(missing.GraphObjects.empty());
-  EXPECT_EQ(missing.FileName, "none.qsd");
-  EXPECT_EQ(missing.Settings.LoadHeight, 0.3);
-
-  ModelDocument folderAsFile;
-  EXPECT_FALSE(LoadDocument(folder.Path(), folderAsFile).ok);
-}
-
-class FailingRename : public FileOps {
-public:
-  int Rename(const std::string&, const std::string&) override { return EACCES; }
-};
-
-TEST(DocumentFile, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
-  testing::TempFolder folder;
-  const std::string path = folder.Write("portal.qsd", "old bytes");
-  ModelDocument doc = PortalDocument();
-  doc.Modified = true;
-  FailingRename ops;
-  const WriteResult result = SaveDocument(doc, path, ops);
-  EXPECT_FALSE(result.ok);
-  EXPECT_TRUE(doc.Modified);
-  EXPECT_EQ(testing::ReadBytes(path), "old bytes");
-  EXPECT_EQ(testing::FolderContents(folder.Path()), (std::vector<std::string>{"portal.qsd"}));
-  EXPECT_FALSE(SaveDocument(doc, folder.File("absent/portal.qsd")).ok);
-}
-
-TEST(DocumentFile, SavingStampsOnlyTheModification) {
-  ModelDocument doc = PortalDocument();
-  StampModification(doc);
-  EXPECT_NE(doc.LastModDate, "2004-03-01");
-  EXPECT_EQ(doc.LastModDate.size(), 10u);
-  EXPECT_EQ(doc.CreatedDate, "2004-02-28");
-  EXPECT_EQ(doc.CreationVersion, "3.1.4");
 }
 
 } // namespace

@@ -227,28 +227,6 @@ TEST(DocumentHistory, UndoingBackToTheSavedStepLeavesTheDocumentUnmodified) {
   EXPECT_EQ(history.Undo(doc), HistoryMove::Nothing);
 }
 
-TEST(DocumentHistory, ANewChangeAfterUndoDropsTheRedoSteps) {
-  ModelDocument doc = SmallFrame();
-  DocumentHistory history;
-  history.Start(doc);
-  for (double x : {1.0, 2.0, 3.0}) {
-    Nth<TNodeObject>(doc, 1).X = x;
-    history.Record(doc, tr::kStepMoveNode);
-  }
-  history.Undo(doc);
-  history.Undo(doc);
-  EXPECT_EQ(history.RedoCount(), 2u);
-  EXPECT_EQ(history.RedoName(), tr::kStepMoveNode);
-  Nth<TLoadObject>(doc, 0).Value = 5;
-  history.Record(doc, tr::kStepCreateLoad);
-  EXPECT_FALSE(history.CanRedo());
-  EXPECT_EQ(history.Redo(doc), HistoryMove::Nothing);
-  EXPECT_EQ(history.UndoName(), tr::kStepCreateLoad);
-  EXPECT_EQ(history.UndoCount(), 2u);
-  history.Undo(doc);
-  EXPECT_EQ(Nth<TNodeObject>(doc, 1).X, 1.0);
-}
-
 TEST(DocumentHistory, AChangeNotYetRecordedIsTheFirstToBeTakenBack) {
   ModelDocument doc = SmallFrame();
   DocumentHistory history;

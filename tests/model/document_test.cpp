@@ -163,38 +163,6 @@ TEST(Delete, SelectedLoadsAndSupportsGoFirst) {
   EXPECT_EQ(Inventory(doc), (std::vector<std::string>{"node 1", "node 2", "beam 1"}));
 }
 
-TEST(Delete, ABeamWithANodeOnItStaysUntilTheNodeIsGone) {
-  ModelDocument doc;
-  AddNode(doc, 1);
-  AddNode(doc, 2, 4, 0);
-  AddBeam(doc, 1, 1, 2).Selected = true;
-  TNodeObject& onBeam = AddNode(doc, 3, 2, 0);
-  onBeam.HostBeam = 1;
-  onBeam.PositionOnBeam = 0.5;
-  DeleteSelected(doc);
-  EXPECT_EQ(Inventory(doc), (std::vector<std::string>{"node 1", "node 2", "beam 1", "node 3"}));
-  FindNode(doc, 3)->Selected = true;
-  DeleteSelected(doc);
-  EXPECT_EQ(Inventory(doc), (std::vector<std::string>{"node 1", "node 2", "beam 1"}));
-  FindBeam(doc, 1)->Selected = true;
-  DeleteSelected(doc);
-  EXPECT_EQ(Inventory(doc), (std::vector<std::string>{"node 1", "node 2"}));
-}
-
-TEST(Delete, BeamAndItsNodesTogetherWhenNothingElseUsesThem) {
-  ModelDocument doc;
-  AddNode(doc, 1);
-  AddNode(doc, 2, 4, 0);
-  AddNode(doc, 3, 8, 0);
-  AddBeam(doc, 1, 1, 2);
-  AddBeam(doc, 2, 2, 3);
-  SelectAll(doc, true);
-  FindBeam(doc, 2)->Selected = false;
-  DeleteSelected(doc);
-  // Node 2 is still used by beam 2, node 3 was not selected.
-  EXPECT_EQ(Inventory(doc), (std::vector<std::string>{"node 2", "node 3", "beam 2"}));
-}
-
 TEST(Delete, NodesThatAnythingStillRefersToStay) {
   ModelDocument doc;
   AddNode(doc, 1);
@@ -259,13 +227,6 @@ TEST(Document, NewDocumentResetsTheRecord) {
   EXPECT_EQ(doc.CreatedDate.size(), 10u);
   EXPECT_FALSE(doc.CreatedByUser.empty());
   EXPECT_TRUE(doc.Settings.VariableStr.empty());
-}
-
-TEST(Document, InvalidateResultsSwitchesTheResultDisplaysOff) {
-  ModelDocument doc;
-  doc.ResultsValid = doc.ShowDisplacements = doc.ShowUtilisation = true;
-  InvalidateResults(doc);
-  EXPECT_FALSE(doc.ResultsValid || doc.ShowDisplacements || doc.ShowUtilisation);
 }
 
 TEST(Document, ObjectsOfVisitsOneKindInListOrder) {

@@ -106,51 +106,6 @@ TEST(HostileDocument, MoreEntriesThanAnyModelAreRefused) {
   EXPECT_NE(read.message.find("more than 1000000 entries"), std::string::npos);
 }
 
-TEST(HostileDocument, AnObjectLineOfTenThousandFieldsReadsItsFirstFields) {
-  std::string line = "1;9;1.5;2.5";
-  for (int i = 5; i <= 10000; ++i)
-    line += ";" + std::to_string(i);
-  // Straight from a line, as the settings' template beam is read.
-  ModelDocument doc;
-  TNodeObject node;
-  ASSERT_TRUE(ReadText(line, node, doc).ok);
-  EXPECT_EQ(node.Number, 9);
-  EXPECT_EQ(node.Y, 2.5);
-  EXPECT_EQ(node.PositionOnBeam, 5);
-  EXPECT_EQ(node.HostBeam, 6);
-  // In a document only the first 1023 characters of the line come back.
-  std::string beamLine = "2;4;1;3";
-  for (int i = 5; i <= 10000; ++i)
-    beamLine += ";";
-  ModelDocument stored;
-  ASSERT_TRUE(ReadDocumentText(Objects("Object001=" + beamLine + "\r\n", "1"), stored).ok);
-  const TBeamObject& beam = std::get<TBeamObject>(*stored.GraphObjects.at(0));
-  EXPECT_EQ(beam.Number, 4);
-  EXPECT_EQ(beam.Node2, 3);
-  EXPECT_EQ(beam.MtrlName, "K12");
-}
-
-TEST(HostileDocument, ValuesOf1023CharactersComeBackWholeAndOf1024Cut) {
-  struct Case {
-    std::size_t length;
-    double y; // the node's y, whose last digit is the line's last character
-  };
-  for (const Case& c : {Case{1023, 5}, Case{1024, 0}}) {
-    // "1;3;2;000...05": the zeros pad the line to the length wanted.
-    const std::string head = "1;3;2;";
-    const std::string line = head + std::string(c.length - head.size() - 1, '0') + "5";
-    ASSERT_EQ(line.size(), c.length);
-    const std::string variables(c.length, 'v');
-    ModelDocument doc;
-    ASSERT_TRUE(ReadDocumentText("[Optimizer-data]\r\nVariableStr=" + variables + "\r\n" +
-                                     Objects("Object001=" + line + "\r\n", "1"),
-                                 doc)
-                    .ok);
-    EXPECT_EQ(doc.Settings.VariableStr.size(), 1023u) << c.length;
-    EXPECT_EQ(NodeAt(doc, 0).Y, c.y) << c.length;
-  }
-}
-
 TEST(HostileDocument, LongNamesNeverPushTheBeamLinePastTheReadableLength) {
   ModelDocument doc;
   TBeamObject& beam = AppendObject<TBeamObject>(doc);

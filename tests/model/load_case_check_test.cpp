@@ -138,16 +138,6 @@ TEST(LoadCaseCheck, SpeaksTheChosenLanguage) {
                       }));
 }
 
-TEST(LoadCaseCheck, ThousandCasesAreCheckedAndNamedOnce) {
-  ModelDocument doc = BeamWithCases();
-  for (int number = 3; number <= 1000; ++number)
-    doc.Settings.LoadCases.push_back(
-        MakeLoadCase(static_cast<std::uint16_t>(number), "", ActionCategory::Imposed));
-  EXPECT_TRUE(CheckLoadCases(doc).empty());
-  doc.Settings.LoadCases.push_back(MakeLoadCase(500, "", ActionCategory::Imposed));
-  EXPECT_EQ(CheckLoadCases(doc), std::vector<std::string>{"Two load cases have the number 500."});
-}
-
 TEST(DefaultLoadCases, OneLoadSetBecomesOnePermanentCase) {
   ModelDocument doc = testing::SimplySupportedBeam(6, 2000);
   AddForce(doc, 1, 2, 5000, -kPi / 2).Case = 4; // a stray field of a hand-written file
@@ -172,23 +162,6 @@ TEST(DefaultLoadCases, OneLoadSetBecomesOnePermanentCase) {
   doc.Settings.LoadCases[0].Name = "Dead";
   EXPECT_FALSE(DefaultLoadCases(doc));
   EXPECT_EQ(doc.Settings.LoadCases[0].Name, "Dead");
-}
-
-TEST(DefaultLoadCases, NamesTheCaseInTheChosenLanguageAndSurvivesASave) {
-  ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/Svenska.txt"));
-  ModelDocument doc = testing::SimplySupportedBeam(6, 2000);
-  DefaultLoadCases(doc);
-  SetTranslations({});
-  EXPECT_EQ(doc.Settings.LoadCases[0].Name, "Egentyngd och permanent last");
-
-  testing::TempFolder folder;
-  const std::string path = folder.Path() + "cases.qsd";
-  ASSERT_TRUE(SaveDocument(doc, path).ok);
-  ModelDocument read;
-  ASSERT_TRUE(LoadDocument(path, read).ok);
-  EXPECT_EQ(read.Settings.LoadCases, doc.Settings.LoadCases);
-  EXPECT_EQ(read.Settings.Combinations, doc.Settings.Combinations);
-  EXPECT_TRUE(CheckLoadCases(read).empty());
 }
 
 } // namespace

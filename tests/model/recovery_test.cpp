@@ -32,34 +32,6 @@ ModelDocument ChangedModel() {
   return doc;
 }
 
-TEST(Recovery, TheCopyHoldsWhatASaveWritesAndLeavesTheDocumentAlone) {
-  TempFolder folder;
-  const std::string documentPath = folder.File("models/frame.qsd");
-  const ModelDocument doc = ChangedModel();
-  const std::string copyPath = RecoveryCopyPath(folder.File("state"), documentPath, "77-1");
-  EXPECT_EQ(copyPath, folder.File("state/frame.77-1.qsd"));
-
-  ASSERT_TRUE(WriteRecoveryCopy(doc, documentPath, copyPath).ok);
-  EXPECT_EQ(ReadBytes(copyPath), WriteDocumentText(doc));
-  EXPECT_TRUE(doc.Modified);
-  EXPECT_FALSE(FileExists(documentPath));
-  // The note names the document and this process.
-  EXPECT_EQ(ReadBytes(folder.File("state/frame.77-1.path")),
-            documentPath + "\n" + std::to_string(::getpid()) + "\n");
-
-  // Byte for byte the file a save of the same model writes, and a model again.
-  ModelDocument saved = ChangedModel();
-  ASSERT_TRUE(SaveDocument(saved, folder.File("saved.qsd")).ok);
-  EXPECT_EQ(ReadBytes(copyPath), ReadBytes(folder.File("saved.qsd")));
-  ModelDocument back;
-  ASSERT_TRUE(LoadDocument(copyPath, back).ok);
-  EXPECT_EQ(back.GraphObjects.size(), doc.GraphObjects.size());
-
-  RemoveRecoveryCopy(copyPath);
-  EXPECT_TRUE(testing::FolderContents(folder.File("state")).empty());
-  RemoveRecoveryCopy(copyPath); // already gone: nothing happens
-}
-
 TEST(Recovery, AFailedWriteKeepsThePreviousCopy) {
   TempFolder folder;
   const std::string documentPath = folder.File("frame.qsd");
@@ -155,24 +127,6 @@ TEST(Recovery, NewestFirstAndLeftoversSortedOut) {
   EXPECT_TRUE(FileExists(state + "e.9-9.qsd"));
   EXPECT_TRUE(FileExists(state + "f.9-9.qsd"));
   EXPECT_TRUE(FindRecoveryCopies(folder.File("nowhere/")).empty());
-}
-
-TEST(Recovery, ClockTextIsTheLocalTimeOfDay) {
-  const char* saved = std::getenv("TZ");
-  const std::string previous = saved ? saved : "";
-  ::setenv("TZ", "UTC", 1);
-  ::tzset();
-  // 1765100000 s = 20429 days + 34400 s; 34400 s = 9 h 33 min 20 s.
-  EXPECT_EQ(ClockText(1'765'100'000LL * 1'000'000'000), "09:33");
-  ::setenv("TZ", "CET-1", 1);
-  ::tzset();
-  EXPECT_EQ(ClockText(1'765'100'000LL * 1'000'000'000), "10:33");
-  if (saved) {
-    ::setenv("TZ", previous.c_str(), 1);
-  } else {
-    ::unsetenv("TZ");
-  }
-  ::tzset();
 }
 
 } // namespace

@@ -66,28 +66,6 @@ const Save kSaves[] = {
      }},
 };
 
-TEST(SaveFaults, AFolderThatIsNotThereOrAParentThatIsAFile) {
-  for (const Save& save : kSaves) {
-    testing::TempFolder folder;
-    folder.Write("plain", "a file, not a folder");
-    FileOps ops;
-    bool modified = false;
-    WriteResult result = save.save(folder.File("absent/frame.qsd"), ops, modified);
-    EXPECT_FALSE(result.ok) << save.what;
-    EXPECT_EQ(result.message,
-              "Could not save '" + folder.File("absent/frame.qsd") + "': No such file or directory")
-        << save.what;
-    EXPECT_TRUE(modified) << save.what;
-    result = save.save(folder.File("plain/frame.qsd"), ops, modified);
-    EXPECT_FALSE(result.ok) << save.what;
-    EXPECT_EQ(result.message,
-              "Could not save '" + folder.File("plain/frame.qsd") + "': Not a directory")
-        << save.what;
-    EXPECT_EQ(testing::ReadBytes(folder.File("plain")), "a file, not a folder") << save.what;
-    EXPECT_EQ(testing::FolderContents(folder.Path()), Names{"plain"}) << save.what;
-  }
-}
-
 TEST(SaveFaults, AFailureAtAnyCallLeavesThePreviousFileByteForByte) {
   for (const Save& save : kSaves) {
     testing::TempFolder folder;
@@ -147,26 +125,6 @@ TEST(SaveFaults, ADeviceThatTakesNoMoreBytesFailsInsteadOfWaitingForever) {
     EXPECT_EQ(result.message, "Could not save '" + path + "': Input/output error") << save.what;
     EXPECT_EQ(testing::ReadBytes(path), "old") << save.what;
     EXPECT_EQ(testing::FolderContents(folder.Path()), Names{"frame.qsd"}) << save.what;
-  }
-}
-
-TEST(SaveFaults, ASuccessfulSaveLeavesOnlyTheFileEvenWithTheLongestName) {
-  for (const Save& save : kSaves) {
-    testing::TempFolder folder;
-    // 255 bytes is the longest name a Linux file system takes; the temporary file
-    // beside it must still find a name of its own.
-    for (const std::string& name :
-         {std::string("frame.qsd"), std::string(251, 'f') + ".qsd", std::string("Strandel.ini")}) {
-      FileOps ops;
-      bool modified = true;
-      const std::string path = folder.File(name);
-      ASSERT_TRUE(save.save(path, ops, modified).ok) << save.what << " " << name.size();
-      ASSERT_TRUE(save.save(path, ops, modified).ok) << save.what << " " << name.size();
-      EXPECT_EQ(testing::ReadBytes(path), save.bytes()) << save.what;
-    }
-    EXPECT_EQ(testing::FolderContents(folder.Path()),
-              (Names{"Strandel.ini", std::string(251, 'f') + ".qsd", "frame.qsd"}))
-        << save.what;
   }
 }
 

@@ -52,21 +52,6 @@ struct OpenedOptimizer {
   Optimizer optimizer{doc, units, host, random};
 };
 
-TEST(UnstableTrials, TheFlatTrussCannotStand) {
-  ModelDocument flat = ShallowTruss();
-  FindNode(flat, 3)->Y = 0;
-  for (TBeamObject& beam : ObjectsOf<TBeamObject>(flat))
-    (beam.Node1 == 3 ? beam.Y1 : beam.Y2) = 0;
-  const AnalysisOutcome outcome = AnalyseModel(flat);
-  EXPECT_EQ(outcome.Failure, AnalysisFailure::Unstable);
-  EXPECT_EQ(outcome.Node, 3);
-  EXPECT_EQ(outcome.NodeFreedom, Freedom::Y);
-  // Its score would read 0 from the empty segment list; it is not solved instead.
-  const TrialScore score = TrialObjective(flat, outcome, kObjectiveUtilisation);
-  EXPECT_FALSE(score.Solved);
-  EXPECT_EQ(score.Value, std::numeric_limits<double>::infinity());
-}
-
 TEST(UnstableTrials, ARunThatMeetsTheFlatTrussEndsOnOneThatStands) {
   // The height may go from 1.2 m down to the line of the pins: reflections that
   // overshoot the low bound are held on it, where the truss is flat. Scored 0,

@@ -156,20 +156,5 @@ TEST(WriteVariableStr, KeepsWithinWhatADocumentGivesBack) {
   EXPECT_FALSE(again.back().InOptimize);
 }
 
-TEST(ReadVariableStr, ThroughASavedDocument) {
-  ModelDocument doc = Chain(3);
-  doc.Settings.VariableStr = "1;0;;;;;;;;N002.Y;0;;N003.Y;2;N002.Y";
-  testing::TempFolder folder;
-  ASSERT_TRUE(SaveDocument(doc, folder.File("model.qsd")).ok);
-  ModelDocument loaded;
-  ASSERT_TRUE(LoadDocument(folder.File("model.qsd"), loaded).ok);
-  VariableList list = Variables(loaded);
-  EXPECT_EQ(ReadVariableStr(loaded, list), (OptimizerChoice{1, 0}));
-  EXPECT_EQ(SelectedCount(list), 2);
-  EXPECT_EQ(FindVariable(list, "N003.Y")->AssocName, "N002.Y");
-  WriteVariableStr(loaded, list, {1, 0});
-  EXPECT_EQ(loaded.Settings.VariableStr, doc.Settings.VariableStr);
-}
-
 } // namespace
 } // namespace strandel

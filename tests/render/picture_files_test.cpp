@@ -25,26 +25,5 @@ TEST(PictureFiles, ImagesReadBackPixelForPixel) {
   }
 }
 
-TEST(PictureFiles, PdfHasOnePagePerSheetOfTheGivenSize) {
-  int drawn = 0;
-  double width = 0;
-  const std::optional<std::string> bytes = PdfBytes(
-      QSizeF(210, 297), 3, "Test", [&](QPainter& painter, int page, const ViewState& paper) {
-        EXPECT_EQ(page, drawn);
-        ++drawn;
-        width = paper.Width / paper.Scale;
-        painter.fillRect(QRect(0, 0, paper.Width / 2, paper.Height / 2), Qt::black);
-      });
-  ASSERT_TRUE(bytes);
-  EXPECT_EQ(drawn, 3);
-  EXPECT_NEAR(width, 210, 0.5);
-  EXPECT_EQ(bytes->substr(0, 5), "%PDF-");
-  std::size_t pages = 0;
-  for (std::size_t at = bytes->find("/Type /Page\n"); at != std::string::npos;
-       at = bytes->find("/Type /Page\n", at + 1))
-    ++pages;
-  EXPECT_EQ(pages, 3u);
-}
-
 } // namespace
 } // namespace strandel

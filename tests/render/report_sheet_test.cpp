@@ -99,31 +99,5 @@ TEST(ReportSheet, BoldUnderlineAndRules) {
     EXPECT_GT(qGray(lone.pixel(10 + 25 + 1, y)), 200) << y; // the "=" cell's left edge
 }
 
-TEST(ReportSheet, EveryLineOnItsSheet) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < 70; ++i)
-    lines.push_back(i == 65 ? "|MARK|" : "line " + std::to_string(i));
-  const ReportLayout layout = LayoutReport(lines);
-  ASSERT_EQ(layout.SheetCount, 2);
-  const ViewState page = PageView(4, 0, 0, 840, 1188);
-  int dark[2];
-  for (int sheet = 0; sheet < 2; ++sheet) {
-    QImage image = BlankImage(840, 1188);
-    QPainter painter(&image);
-    DrawReportSheet(painter, lines, layout, sheet, page, SheetSurround::Paper);
-    painter.end();
-    dark[sheet] = testing::DarkPixels(image);
-  }
-  QImage empty = BlankImage(840, 1188);
-  {
-    QPainter painter(&empty);
-    DrawReportSheet(painter, {}, LayoutReport({}), 0, page, SheetSurround::Paper);
-  }
-  const int frame = testing::DarkPixels(empty);
-  // 62 lines on the first sheet, 8 on the second.
-  EXPECT_GT(dark[0] - frame, 5 * (dark[1] - frame));
-  EXPECT_GT(dark[1] - frame, 300);
-}
-
 } // namespace
 } // namespace strandel

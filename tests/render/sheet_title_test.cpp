@@ -109,26 +109,6 @@ TEST(SheetTitle, AReportSheetIsNumberedByItsTitleOnPaperAndAtItsFootOnScreen) {
   }
 }
 
-TEST(SheetTitle, ABeamSheetOnPaperCarriesItsTitle) {
-  ModelDocument doc = testing::SimplySupportedBeam(6, 2000);
-  ASSERT_TRUE(AnalyseModel(doc).Ok());
-  doc.Settings.FBDBeamNo = 1;
-  BeamPage page;
-  UpdateBeamPage(page, doc, testing::QuietSettings());
-  const std::vector<BeamSheet> sheets = BeamSheets(page);
-  ASSERT_EQ(sheets.size(), 2u);
-  const SheetTitle title = OnSheet(TitleFor("beam.qsd", 1), 1, 2);
-  for (bool titled : {false, true}) {
-    QImage image = BlankImage(840, 1188);
-    {
-      QPainter painter(&image);
-      PaintBeamSheet(painter, page, testing::QuietSettings(), sheets[1], kScale, 840, 1188,
-                     SheetSurround::Paper, titled ? &title : nullptr);
-    }
-    EXPECT_EQ(DarkIn(image, Sheet(), 5, 292.6, 205, 297) > 0, titled);
-  }
-}
-
 TEST(SheetTitle, TheModelSheetKeepsTheModelBelowItsTitle) {
   const ModelDocument doc = testing::SimplySupportedBeam(6, 2000);
   // A4 across at 4 pixels a millimetre.

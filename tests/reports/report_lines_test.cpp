@@ -105,22 +105,6 @@ TEST_F(ReportLines, RepeatsLinesForBeamsAndSupportsInListOrder) {
   EXPECT_EQ(report, expected);
 }
 
-TEST_F(ReportLines, FaultyLinesBecomeMessagesAndTheRestIsStillProduced) {
-  const std::vector<std::string> report = Build({
-      "{5;L;Foo}",
-      "{2.5;L;BeamNo}",
-      "{5;L;BeamNo}{5;L;Supp_No}",
-      "Beams: {;;Mdl_NoOfBeams}",
-  });
-  const std::vector<std::string> expected = {
-      "Error:The line contained an unknown parameter:Foo",
-      "Error:The line contained an invalid field width:2.5",
-      "Error:Repetetiv parameters of two kinds are mixed on the same line!",
-      "Beams: 3        ",
-  };
-  EXPECT_EQ(report, expected);
-}
-
 TEST_F(ReportLines, AModelWithoutBeamsOrSupportsGivesNoRepeatedLines) {
   ModelDocument empty;
   ReportSources none{empty, settings, "/models/", {}};

@@ -88,26 +88,6 @@ TEST(BucklingLength, HeldEndsAndNodesAlongTheBeam) {
   }
 }
 
-TEST(BucklingLength, HeldNodesAndTheNextNodeAlongABeam) {
-  ModelDocument doc = FourMetreBeam();
-  AddNode(doc, 3, 3, 0, 1, 0.75);
-  AddNode(doc, 4, 1, 0, 1, 0.25);
-  AddNode(doc, 5, 8, 0, 1, 2.0); // positions from 2 on are never found
-  AddNode(doc, 6, 0, 5);
-  AddSupport(doc, 1, 2);
-  AddBeamLike(doc, 2, 6, 4, kSteel);
-  const TBeamObject& beam = Beam(doc, 1);
-  EXPECT_FALSE(IsHeldNode(1, beam, doc)); // its own start does not hold it
-  EXPECT_TRUE(IsHeldNode(2, beam, doc));  // a support
-  EXPECT_TRUE(IsHeldNode(4, beam, doc));  // beam 2 ends there
-  EXPECT_FALSE(IsHeldNode(3, beam, doc));
-  EXPECT_TRUE(IsHeldNode(1, Beam(doc, 2), doc));  // beam 1 starts there
-  EXPECT_FALSE(IsHeldNode(6, Beam(doc, 2), doc)); // beam 2 alone ends at node 6
-  EXPECT_EQ(NextNodeOnBeam(1, beam, doc), 4);
-  EXPECT_EQ(NextNodeOnBeam(4, beam, doc), 3);
-  EXPECT_EQ(NextNodeOnBeam(3, beam, doc), 2); // nothing beyond: the stop node
-}
-
 TEST(BucklingLength, SameWithAndWithoutAnIndexOfTheFrame) {
   // A ladder of beams with posts: every beam's length found with a context
   // (one index for all) equals the one found alone.

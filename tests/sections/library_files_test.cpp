@@ -21,19 +21,6 @@ TBeamObject SteelMaterial() {
   return beam;
 }
 
-TEST(MaterialFile, WrittenInItsFixedForm) {
-  EXPECT_EQ(WriteMaterialText(SteelMaterial()), "[General-Material-data]\r\n"
-                                                "MtrlType=STEEL\r\n"
-                                                "MtrlDesc=Structural steel#13#10fy 235 MPa\r\n"
-                                                "[Material-Characteristics]\r\n"
-                                                "Ftk= 2.35E+08\r\n"
-                                                "Fck= 2.35E+08\r\n"
-                                                "Fmk= 2.35E+08\r\n"
-                                                "Ek= 2.10E+11\r\n"
-                                                "Dens= 7850\r\n"
-                                                "HardenAble=False\r\n");
-}
-
 TEST(MaterialFile, SavedAndLoadedBack) {
   testing::TempFolder folder;
   const std::string path = folder.File("C24.txt");

@@ -97,20 +97,6 @@ TEST(NewDefaultProfile, TakesTheShapeAndItsName) {
   SetTranslations({});
 }
 
-TEST(NewDefaultProfile, NamesFromTheProgramsLanguageFiles) {
-  ASSERT_TRUE(LoadLanguage(std::string(STRANDEL_SOURCE_DIR) + "/data/Languages/English.txt"));
-  TBeamObject beam;
-  for (int shape = 1; shape <= kShapeCount; ++shape) {
-    NewDefaultProfile(beam, shape);
-    EXPECT_EQ(beam.ProfName, ShapeCaption(shape));
-  }
-  const ProfileByIAPrompts prompts = ProfileByIAQuestions(UnitChoice{});
-  EXPECT_EQ(prompts.Caption, "Define profile by I and A");
-  EXPECT_EQ(prompts.IPrompt, "Enter I [cm^4]");
-  EXPECT_EQ(prompts.APrompt, "Enter A [cm^2]");
-  SetTranslations({});
-}
-
 TEST(LibraryReaders, HostileBytesNeverCrash) {
   const std::string inputs[] = {
       std::string("\0\0\0[", 4),
