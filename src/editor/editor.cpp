@@ -108,6 +108,11 @@ void Editor::UpdateCursor(PixelPoint pixel) {
 
 void Editor::PointerMove(const PointerEvent& event) {
   const PixelPoint pixel{event.X, event.Y};
+  if (view_.GrabStart) {
+    PanFrom(view_, *view_.GrabStart, view_.GrabView, pixel);
+    RequestRepaint();
+    return;
+  }
   if (view_.ZoomWindowActive) {
     if (view_.DragStart && event.LeftHeld) {
       view_.DragCorner = pixel;
@@ -131,6 +136,12 @@ void Editor::PointerMove(const PointerEvent& event) {
 
 void Editor::Press(const PointerEvent& event) {
   const PixelPoint pixel{event.X, event.Y};
+  if (event.Button == PointerButton::Middle) {
+    // The view moves under whatever is under way; the operation goes on.
+    view_.GrabStart = pixel;
+    view_.GrabView = view_.Current();
+    return;
+  }
   if (event.Button == PointerButton::Right) {
     if (view_.ZoomWindowActive || view_.PanActive) return;
     RightPressInMode();
@@ -159,6 +170,14 @@ void Editor::Press(const PointerEvent& event) {
 }
 
 void Editor::Release(const PointerEvent& event) {
+  if (event.Button == PointerButton::Middle) {
+    if (!view_.GrabStart) return;
+    PanFrom(view_, *view_.GrabStart, view_.GrabView, {event.X, event.Y});
+    view_.GrabStart.reset();
+    RequestRepaint();
+    FollowPointer({event.X, event.Y});
+    return;
+  }
   if (event.Button != PointerButton::Left) return;
   if (view_.ZoomWindowActive && view_.DragStart) {
     const PixelPoint start = *view_.DragStart;
@@ -212,6 +231,29 @@ void Editor::ZoomOut() {
   RequestRepaint();
 }
 
+void Editor::Wheel(const PointerEvent& at, double steps) {
+  if (!std::isfinite(steps) || steps == 0) return;
+  if (!ZoomAboutPixel(view_, std::pow(kZoomStep, -steps), {at.X, at.Y})) return;
+  RequestRepaint();
+  FollowPointer({at.X, at.Y});
+}
+
+void Editor::FollowPointer(PixelPoint pixel) {
+  // The model point under the pointer stayed; the snapped cursor may not have.
+  if (view_.ZoomWindowActive || view_.PanActive || state_.DragNode != 0) {
+    host_.RefreshStatusBar();
+    return;
+  }
+  UpdateCursor(pixel);
+  host_.RefreshStatusBar();
+}
+
+void Editor::SetGridStep(double step) {
+  grid_.SetStep = std::isfinite(step) && step > 0 ? step : 0;
+  RequestRepaint();
+  host_.RefreshStatusBar();
+}
+
 void Editor::ZoomWindow(bool on) {
   EndViewModes();
   if (on) {
@@ -254,20 +296,24 @@ bool Editor::ScaleSize(double& size, double factor) {
 }
 
 // The drawing sizes are stored with the document, so each click is a step; the
-// results still hold.
+// results still hold. A half-made object must not become part of that step.
 void Editor::BeamScaleUp() {
+  CancelOperation();
   if (ScaleSize(doc_.Settings.BeamHeight, kZoomStep))
     changes_.Finish(tr::kStepBeamSize, kMarksModified);
 }
 void Editor::BeamScaleDown() {
+  CancelOperation();
   if (ScaleSize(doc_.Settings.BeamHeight, 1 / kZoomStep))
     changes_.Finish(tr::kStepBeamSize, kMarksModified);
 }
 void Editor::LoadScaleUp() {
+  CancelOperation();
   if (ScaleSize(doc_.Settings.LoadHeight, kZoomStep))
     changes_.Finish(tr::kStepLoadSize, kMarksModified);
 }
 void Editor::LoadScaleDown() {
+  CancelOperation();
   if (ScaleSize(doc_.Settings.LoadHeight, 1 / kZoomStep))
     changes_.Finish(tr::kStepLoadSize, kMarksModified);
 }

@@ -76,6 +76,10 @@ public:
   void Release(const PointerEvent& event);
   std::optional<PickedObject> DoubleClick(const PointerEvent& event);
   void KeyPress(EditorKey key);
+  // The wheel turned by `steps` notches (fractions from fine wheels), away from
+  // the user when positive: zoom in about the pointer, which keeps its model
+  // point. A drag with the middle button pans without ending the operation.
+  void Wheel(const PointerEvent& at, double steps);
 
   // Tool bar.
   void StartTool(CreateTool tool, bool down);
@@ -85,6 +89,9 @@ public:
   void ZoomExtents();
   void ZoomBack();
   void Pan(bool on);
+  // The grid's step as the user set it, in model length units; 0 lets the
+  // step follow the zoom.
+  void SetGridStep(double step);
   // The grid button now down; kNoGrid when none is.
   void GridButton(GridKind down);
   void BeamScaleUp();
@@ -148,6 +155,8 @@ private:
   bool ScaleSize(double& size, double factor);
   Point2 SnapPointer(PixelPoint pixel);
   void UpdateCursor(PixelPoint pixel);
+  // After the view moved under a still pointer.
+  void FollowPointer(PixelPoint pixel);
 
   // editor_feedback.cpp: what a pointer move does to the object being placed.
   void UpdatePlacedObject(Point2 raw);
@@ -157,6 +166,8 @@ private:
   void LeftPressInMode(PixelPoint pixel);
   void RightPressInMode();
   void FinishOperation();
+  // The half-made beam from `start`, its end following the pointer.
+  void StartBeamAt(const TNodeObject& start);
   void ReturnFromSavedMode();
   void DiscardHalfMadeObject();
   TNodeObject* NodeAtCursor(bool provisional);

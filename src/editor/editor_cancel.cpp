@@ -91,12 +91,23 @@ int StepOfFinishingMode(int finishingMode) {
 
 void Editor::FinishOperation() {
   const int finishing = state_.Mode;
+  long beamEnd = 0;
+  if (const TBeamObject* beam = HalfMade<TBeamObject>()) beamEnd = beam->Node2;
   ShowCursor(false);
   state_.Mode = mode::kIdle;
   state_.NewObjectIndex = -1;
   state_.PlacingBeam = -1;
   // The object and the nodes made with it are one step.
   changes_.Finish(StepOfFinishingMode(finishing), kModelChange);
+  // The tool stays in hand until Esc, a right click or another tool: the next
+  // object starts with the next click, and a beam goes on from its end node as
+  // a polyline does.
+  state_.Mode = FirstModeOf(ToolOfMode(finishing));
+  if (state_.Mode == mode::kIdle) return;
+  const TNodeObject* end = FindNode(doc_, beamEnd);
+  if (end && NextNumber(doc_, ObjectKind::Beam) <= 65535) StartBeamAt(*end);
+  ShowCursor(true);
+  RefreshAll();
 }
 
 void Editor::ReturnFromSavedMode() {

@@ -88,6 +88,21 @@ void Editor::StartPlacing(GraphObject& object, int positionMode) {
   RequestRepaint();
 }
 
+void Editor::StartBeamAt(const TNodeObject& start) {
+  const long number = NextNumber(doc_, ObjectKind::Beam);
+  TBeamObject& beam = AppendBeamFromTemplate(doc_, settings_.LastBeamStr);
+  beam.Number = static_cast<std::uint16_t>(number);
+  beam.Node1 = start.Number;
+  beam.Node2 = 0; // no end node until the next click
+  beam.X1 = beam.X2 = start.X;
+  beam.Y1 = beam.Y2 = start.Y;
+  beam.Locked1 = beam.Locked2 = true; // rigid: a hinge is a choice the user makes
+  beam.Selected = false;
+  state_.NewObjectIndex = static_cast<int>(doc_.GraphObjects.size()) - 1;
+  state_.Mode = mode::kBeamEnd;
+  RequestRepaint();
+}
+
 void Editor::LeftPressInMode(PixelPoint pixel) {
   const Point2 cursor = grid_.Cursor;
   switch (state_.Mode) {
@@ -100,20 +115,7 @@ void Editor::LeftPressInMode(PixelPoint pixel) {
     break;
   case mode::kBeamStart: {
     if (!NumberFree(ObjectKind::Beam)) break;
-    const TNodeObject* start = NodeAtCursor(true);
-    if (!start) break;
-    const long number = NextNumber(doc_, ObjectKind::Beam);
-    TBeamObject& beam = AppendBeamFromTemplate(doc_, settings_.LastBeamStr);
-    beam.Number = static_cast<std::uint16_t>(number);
-    beam.Node1 = start->Number;
-    beam.Node2 = 0; // no end node until the second click
-    beam.X1 = beam.X2 = start->X;
-    beam.Y1 = beam.Y2 = start->Y;
-    beam.Locked1 = beam.Locked2 = false;
-    beam.Selected = false;
-    state_.NewObjectIndex = static_cast<int>(doc_.GraphObjects.size()) - 1;
-    state_.Mode = mode::kBeamEnd;
-    RequestRepaint();
+    if (const TNodeObject* start = NodeAtCursor(true)) StartBeamAt(*start);
     break;
   }
   case mode::kBeamEnd: {

@@ -128,7 +128,9 @@ void DrawGrid(QPainter& painter, const TGridObject& grid, const ViewState& view)
   if (grid.GridType == kNoGrid || !(view.Scale > 0)) return;
   TGridObject spaced = grid;
   // About 20 screen pixels apart on a finer device too.
-  UpdateGridSpacing(spaced, view.Scale / DevicePixels(painter, 1));
+  const double screenScale = view.Scale / DevicePixels(painter, 1);
+  UpdateGridSpacing(spaced, screenScale);
+  spaced.Spacing = GridLineSpacing(spaced, screenScale);
   const ViewBox box = BoxOf(view);
   LineSet lines;
   painter.save();

@@ -50,9 +50,26 @@ double NiceStep(double v) {
 
 void UpdateGridSpacing(TGridObject& grid, double scale) {
   if (grid.GridType == kNoGrid) return;
+  if (grid.SetStep > 0 && std::isfinite(grid.SetStep)) {
+    grid.Spacing = grid.SetStep;
+    return;
+  }
   if (!(grid.LengthFactor > 0) || !(scale > 0)) return;
   const double spacing = NiceStep(20 * grid.LengthFactor / scale) / grid.LengthFactor;
   if (std::isfinite(spacing) && spacing > 0) grid.Spacing = spacing;
+}
+
+double GridLineSpacing(const TGridObject& grid, double scale) {
+  const double step = grid.Spacing;
+  if (!(grid.SetStep > 0) || !(step > 0) || !(scale > 0)) return step;
+  static constexpr double kMultiples[] = {1, 2, 5};
+  // Within bounds, so that an absurd zoom ends the search.
+  for (double power = 1; power < 1e15; power *= 10) {
+    for (double multiple : kMultiples) {
+      if (step * multiple * power * scale >= kLeastLinePixels) return step * multiple * power;
+    }
+  }
+  return step * 1e15;
 }
 
 int PolarRingInterval(const TGridObject& grid) {

@@ -1,7 +1,8 @@
 #pragma once
-// The drawing grid and the snap cursor: which grid is shown, its spacing (a
-// round number of display length units, about 20 pixels apart at any zoom),
-// and the rounding of a model point to the nearest grid point.
+// The drawing grid and the snap cursor: which grid is shown, its spacing, and
+// the rounding of a model point to the nearest grid point. The spacing is the
+// step the user set, at every zoom; without one it is a round number of display
+// length units about 20 pixels apart, which changes with the zoom.
 
 #include <cstdint>
 
@@ -18,7 +19,8 @@ enum GridKind : std::uint16_t {
 
 struct TGridObject {
   bool CursorVisible = false;
-  double Spacing = 0.1;             // model length units; follows the zoom
+  double Spacing = 0.1;             // model length units; the snap step
+  double SetStep = 0;               // the step the user set; 0: Spacing follows the zoom
   double AngleStep = 5 * kPi / 180; // polar grid, rad
   double FineStep = 0.001;          // rounding without a grid, and in fine mode
   double LengthFactor = 1;          // display factor of the chosen length unit
@@ -41,9 +43,17 @@ struct TGridObject {
 // mantissa rounded to a whole number. 0 for a v that is not a positive finite number.
 double NiceStep(double v);
 
-// The grid spacing for the zoom: a round number of display length units about
-// 20 pixels long. Leaves Spacing as it was when the zoom gives no usable value.
+// The grid spacing for the zoom: the set step, or else a round number of
+// display length units about 20 pixels long. Leaves Spacing as it was when the
+// zoom gives no usable value.
 void UpdateGridSpacing(TGridObject& grid, double scale);
+
+// Grid lines closer than this many pixels crowd the picture.
+inline constexpr double kLeastLinePixels = 8;
+// The distance between drawn grid lines: the spacing, or a 2, 5, 10, 20, 50...
+// multiple of a set step where its lines would come closer than
+// kLeastLinePixels. Snapping keeps the step itself.
+double GridLineSpacing(const TGridObject& grid, double scale);
 
 // The ring interval of the polar grid in multiples of Spacing: 5 for a spacing
 // mantissa of 1 or 2, 4 for 2.5, 2 for 5.

@@ -46,6 +46,16 @@ void ZoomAboutCentre(ViewState& view, double f) {
   view.Scale /= f;
 }
 
+bool ZoomAboutPixel(ViewState& view, double f, PixelPoint pixel) {
+  const double scale = view.Scale / f;
+  if (!(f > 0) || !(scale >= kLeastScale && scale <= kGreatestScale)) return false;
+  const Point2 fixed = ToModel(view, pixel.X, pixel.Y);
+  view.Scale = scale;
+  view.OriginX = fixed.X - pixel.X / scale;
+  view.OriginY = fixed.Y - (view.Height - pixel.Y) / scale;
+  return true;
+}
+
 bool ZoomToRectangle(ViewState& view, PixelPoint corner1, PixelPoint corner2) {
   const double x1 = std::min(corner1.X, corner2.X), x2 = std::max(corner1.X, corner2.X);
   const double y1 = std::min(corner1.Y, corner2.Y), y2 = std::max(corner1.Y, corner2.Y);
@@ -114,9 +124,12 @@ bool PopZoomHistory(ViewState& view) {
 }
 
 void PanTo(ViewState& view, PixelPoint pointer) {
-  if (!view.DragStart) return;
-  view.OriginX = view.PanStart.OriginX - (pointer.X - view.DragStart->X) / view.PanStart.Scale;
-  view.OriginY = view.PanStart.OriginY + (pointer.Y - view.DragStart->Y) / view.PanStart.Scale;
+  if (view.DragStart) PanFrom(view, *view.DragStart, view.PanStart, pointer);
+}
+
+void PanFrom(ViewState& view, PixelPoint start, const ViewRecord& startView, PixelPoint pointer) {
+  view.OriginX = startView.OriginX - (pointer.X - start.X) / startView.Scale;
+  view.OriginY = startView.OriginY + (pointer.Y - start.Y) / startView.Scale;
 }
 
 void SetInitialView(ViewState& view, int width, int height) {

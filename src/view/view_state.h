@@ -40,6 +40,10 @@ struct ViewState {
   std::optional<PixelPoint> DragStart;
   std::optional<PixelPoint> DragCorner;
   ViewRecord PanStart; // the view when the pan drag began
+  // A drag with the middle button (or Space and the left one) pans at any
+  // time, without ending the operation under way.
+  std::optional<PixelPoint> GrabStart;
+  ViewRecord GrabView;
   int Width = 1;       // drawing area, pixels
   int Height = 1;
 
@@ -56,6 +60,14 @@ PixelPoint ToScreen(const ViewState& view, double x, double y);
 // model) and records the previous view for Zoom back.
 void ZoomAboutCentre(ViewState& view, double f);
 
+// The wheel's zoom: by factor f (> 1 shows more) about a pixel, whose model
+// point stays under it. Not recorded for Zoom back, as a pan is not: a burst of
+// wheel steps would bury the views worth going back to. False (and nothing
+// changed) when the scale would leave kLeastScale..kGreatestScale.
+inline constexpr double kLeastScale = 1e-6;    // pixels per model unit
+inline constexpr double kGreatestScale = 1e9;
+bool ZoomAboutPixel(ViewState& view, double f, PixelPoint pixel);
+
 // Fits the pixel rectangle between two corners into the view along its tighter
 // dimension, centred along the other, and records the previous view. False (and
 // nothing changed) when the rectangle has no width or no height.
@@ -71,6 +83,8 @@ bool PopZoomHistory(ViewState& view);
 
 // During a pan drag the model follows the pointer from where the drag began.
 void PanTo(ViewState& view, PixelPoint pointer);
+// The same for a drag that began at `start` with the view `startView`.
+void PanFrom(ViewState& view, PixelPoint start, const ViewRecord& startView, PixelPoint pointer);
 
 // The view of a new document for a drawing area of width x height pixels: about
 // ten model units across, centred on y = 0. The zoom history is emptied.

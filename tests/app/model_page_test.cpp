@@ -49,6 +49,8 @@ void DrawBeam(MainWindow& window, Point2 from, Point2 to) {
   window.Model()->CreateButton(CreateTool::Beam)->trigger();
   ClickAt(window, from.X, from.Y);
   ClickAt(window, to.X, to.Y);
+  // The tool stays in hand, drawing on from the end, until Esc.
+  QTest::keyClick(window.Model()->View(), Qt::Key_Escape);
 }
 
 void PlaceSupport(MainWindow& window, Point2 at) {
@@ -56,6 +58,7 @@ void PlaceSupport(MainWindow& window, Point2 at) {
   ClickAt(window, at.X, at.Y);
   // The support points from the pointer to its node: below the node it stands upright.
   ClickAt(window, at.X, at.Y - 1);
+  QTest::keyClick(window.Model()->View(), Qt::Key_Escape);
 }
 
 int CountOf(const ModelDocument& doc, ObjectKind kind) {
@@ -121,6 +124,9 @@ private slots:
     QCOMPARE(page->StatusPanel(2), QStringLiteral(" 200 [cm]"));
     ClickAt(window, 1, 2);
     QCOMPARE(CountOf(window.Document(), ObjectKind::Node), 1);
+    // The tool stays in hand for the next node until Esc.
+    QCOMPARE(page->StatusPanel(0), QString::fromStdString(Translated(tr::kStatusPlacePoint)));
+    QTest::keyClick(page->View(), Qt::Key_Escape);
     QCOMPARE(page->StatusPanel(0), QString::fromStdString(window.Commands().DocumentPath()));
   }
 

@@ -36,12 +36,15 @@ void DrawBeam(MainWindow& window, Point2 from, Point2 to) {
   window.Model()->CreateButton(CreateTool::Beam)->trigger();
   ClickAt(window, from.X, from.Y);
   ClickAt(window, to.X, to.Y);
+  // The tool stays in hand, drawing on from the end, until Esc.
+  QTest::keyClick(window.Model()->View(), Qt::Key_Escape);
 }
 
 void PlaceSupport(MainWindow& window, Point2 at) {
   window.Model()->CreateButton(CreateTool::Support)->trigger();
   ClickAt(window, at.X, at.Y);
   ClickAt(window, at.X, at.Y - 1);
+  QTest::keyClick(window.Model()->View(), Qt::Key_Escape);
 }
 
 // Press, moves with the left button held, release: what the window system sends.

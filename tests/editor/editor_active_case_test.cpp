@@ -83,7 +83,7 @@ TEST_F(ActiveCase, WhatTheUserDrawsGoesIntoTheActiveCase) {
   for (const Drawing& d : Drawings()) {
     editor.StartTool(d.tool, true);
     d.draw(*this);
-    EXPECT_EQ(Mode(), mode::kIdle) << d.what;
+    EXPECT_EQ(Mode(), FirstModeOf(d.tool)) << d.what; // ready for the next one
     EXPECT_EQ(CaseOfNew(d.tool), 3) << d.what;
   }
   // Each drawing was one step of its own.

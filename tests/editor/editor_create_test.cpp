@@ -39,8 +39,17 @@ TEST_F(CreateBeam, BetweenTwoNewNodesTakesTheTemplateMaterial) {
   EXPECT_EQ(editor.HalfMadeObject(), doc.GraphObjects.back().get());
   Click(3, 1);
 
+  // The tool stays in hand: the next beam starts at the end of this one.
+  EXPECT_EQ(Mode(), mode::kBeamEnd);
+  EXPECT_EQ(editor.ToolButtons().DownTool, CreateTool::Beam);
+  const auto* next = std::get_if<TBeamObject>(editor.HalfMadeObject());
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->Number, 2);
+  EXPECT_EQ(next->Node1, 2);
+  editor.KeyPress(EditorKey::Escape);
   EXPECT_EQ(Mode(), mode::kIdle);
   EXPECT_EQ(editor.ToolButtons().DownTool, CreateTool::None);
+  EXPECT_EQ(CountOf(doc, ObjectKind::Beam), 1);
   ASSERT_EQ(CountOf(doc, ObjectKind::Node), 2);
   EXPECT_EQ(beam->Node1, 1);
   EXPECT_EQ(beam->Node2, 2);
@@ -51,8 +60,8 @@ TEST_F(CreateBeam, BetweenTwoNewNodesTakesTheTemplateMaterial) {
   EXPECT_FALSE(FindNode(doc, 2)->Provisional);
   EXPECT_EQ(beam->MtrlName, "K12");
   EXPECT_EQ(beam->MtrlType, "WOOD");
-  EXPECT_FALSE(beam->Locked1); // new beams are hinged at both ends
-  EXPECT_FALSE(beam->Locked2);
+  EXPECT_TRUE(beam->Locked1); // new beams are rigid at both ends: a hinge is a choice
+  EXPECT_TRUE(beam->Locked2);
   EXPECT_TRUE(doc.Modified);
   EXPECT_FALSE(doc.ResultsValid);
   EXPECT_FALSE(doc.ShowDisplacements);
@@ -65,6 +74,8 @@ TEST_F(CreateBeam, BetweenExistingNodesMakesNoNodeAndARightClickKeepsThem) {
   editor.StartTool(CreateTool::Beam, true);
   Click(1.04, 1.02); // within a BeamHeight of node 1
   Click(2.97, 0.96);
+  RightClick(2, 2); // the next beam of the chain goes; the tool stays
+  EXPECT_EQ(Mode(), mode::kBeamStart);
   ASSERT_EQ(CountOf(doc, ObjectKind::Beam), 1);
   EXPECT_EQ(CountOf(doc, ObjectKind::Node), 2);
   EXPECT_EQ(FindBeam(doc, 1)->Node1, 1);
@@ -109,7 +120,7 @@ TEST_F(CreateBeam, AnEndClickOnTheStartIsIgnored) {
   EXPECT_EQ(Mode(), mode::kBeamEnd);
   EXPECT_EQ(CountOf(doc, ObjectKind::Node), 1);
   Click(2.2, 2); // 0.2 m is long enough
-  EXPECT_EQ(Mode(), mode::kIdle);
+  EXPECT_EQ(FindBeam(doc, 1)->Node2, 2);
   EXPECT_EQ(CountOf(doc, ObjectKind::Node), 2);
 }
 
@@ -120,7 +131,7 @@ TEST_F(CreateBeam, ANodePlacedOnABeamLiesOnItWithoutSplittingIt) {
   editor.StartTool(CreateTool::Node, true);
   EXPECT_EQ(Mode(), mode::kCreateNode);
   Click(1, 0.03);
-  EXPECT_EQ(Mode(), mode::kIdle);
+  EXPECT_EQ(Mode(), mode::kCreateNode); // the next click places the next node
   const TNodeObject* node = FindNode(doc, 3);
   ASSERT_NE(node, nullptr);
   EXPECT_FALSE(node->Provisional);
@@ -171,7 +182,7 @@ TEST_F(CreateSupport, PointsFromThePointerTowardsItsNode) {
   }
   MoveTo(2, 0.4);
   Click(2, 0.4);
-  EXPECT_EQ(Mode(), mode::kIdle);
+  EXPECT_EQ(Mode(), mode::kSupportNode);
   ASSERT_EQ(CountOf(doc, ObjectKind::Support), 1);
   EXPECT_EQ(ObjectsOf<TSupportObject>(doc).begin().operator*().Direction, 1);
   EXPECT_FALSE(FindNode(doc, 1)->Provisional);
@@ -231,7 +242,7 @@ TEST_F(CreateOnBeam, LoadFromTwoPointsWithItsDirection) {
   EXPECT_NEAR(load->Angle, 40 * kPi / 180, 1e-12);
   EXPECT_EQ(editor.StatusCoordinates().First, " 40 [Deg]");
   Click(2.4, 1.0); // 45 degrees
-  EXPECT_EQ(Mode(), mode::kIdle);
+  EXPECT_EQ(Mode(), mode::kLoadBeam);
   // A node at each end, the end first, both lying on the beam.
   ASSERT_EQ(CountOf(doc, ObjectKind::Node), 4);
   EXPECT_EQ(load->Node2, 3);
@@ -294,7 +305,7 @@ TEST_F(CreateOnBeam, ForceOnABeamCreatesItsNode) {
   Click(2.6, -0.4);
   MoveTo(2.6, 1);
   Click(2.6, 1);
-  EXPECT_EQ(Mode(), mode::kIdle);
+  EXPECT_EQ(Mode(), mode::kForceTarget);
   const TNodeObject* node = FindNode(doc, 3);
   ASSERT_NE(node, nullptr);
   EXPECT_EQ(force->NodeNo, 3);
@@ -316,7 +327,7 @@ TEST_F(CreateOnBeam, ForceOnANodeGoesStraightToItsDirection) {
   EXPECT_EQ(CountOf(doc, ObjectKind::Force), 0);
   Click(4, 0);
   Click(4, 1);
-  EXPECT_EQ(Mode(), mode::kIdle);
+  EXPECT_EQ(Mode(), mode::kForceTarget);
   ASSERT_EQ(CountOf(doc, ObjectKind::Force), 1);
   EXPECT_EQ(CountOf(doc, ObjectKind::Node), 2);
 }
