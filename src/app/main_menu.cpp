@@ -72,6 +72,8 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
   m.ZoomLast = Item(m.View, "Zoom &Last");
   m.Pan = Item(m.View, "&Pan");
 
+  m.Draw = bar->addMenu(QStringLiteral("&Draw"));
+
   m.Tools = bar->addMenu(QStringLiteral("&Tools"));
   m.StructureGenerator = Item(m.Tools, "Structure &Generator...");
   m.StandardStructures = m.Tools->addMenu(QStringLiteral("&Standard Structures..."));
@@ -134,6 +136,7 @@ void ApplyMenuTexts(const MainMenu& m) {
   Caption(m.ZoomLast, tr::kMenuViewZoomLast);
   Caption(m.Pan, tr::kMenuViewPan);
 
+  Caption(m.Draw, tr::kMenuDraw);
   Caption(m.Tools, tr::kMenuTools);
   Caption(m.StructureGenerator, tr::kMenuToolsStructureGenerator);
   Caption(m.StandardStructures, tr::kMenuToolsStandardStructures);

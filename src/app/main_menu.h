@@ -58,6 +58,10 @@ struct MainMenu {
   QAction* ZoomLast = nullptr;
   QAction* Pan = nullptr;
 
+  // The create tools of the Model page, with their one-key shortcuts; the
+  // window puts the tool bar's buttons in it.
+  QMenu* Draw = nullptr;
+
   QMenu* Tools = nullptr;
   QAction* StructureGenerator = nullptr;
   QMenu* StandardStructures = nullptr;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QToolBar>
@@ -82,7 +83,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildPages() {
   pages_ = new PageControl(this);
-  modelPage_ = new ModelPage(doc_, settings_, messages_, changes_, pages_);
+  modelPage_ = new ModelPage(doc_, settings_, messages_, changes_, parameters_, pages_);
   analysisPage_ = new AnalysisPage(doc_, settings_, beamPage_, pages_);
   reportsPage_ = new ReportsPage(doc_, settings_, environment_.Folder("Reports"), pages_);
   femPage_ = new QPlainTextEdit(pages_);
@@ -106,6 +107,9 @@ void MainWindow::BuildPages() {
   bar->insertAction(first, menu_.Undo);
   bar->insertAction(first, menu_.Redo);
   bar->insertSeparator(first);
+  for (CreateTool tool : {CreateTool::Node, CreateTool::Beam, CreateTool::Support, CreateTool::Load,
+                          CreateTool::Force, CreateTool::Moment})
+    menu_.Draw->addAction(modelPage_->CreateButton(tool));
 
   for (ResultChoiceBox* box : {modelPage_->ResultChoice(), analysisPage_->ResultChoice()})
     box->Chosen = [this] { ResultChosen(); };
@@ -318,10 +322,14 @@ bool MainWindow::HandleKey(int key) {
     return false;
   case Qt::Key_Delete:
     if (pages_->Current() != kModelPage) return false;
+    // A field being typed in (the grid step, a typed point) keeps its Delete.
+    if (qobject_cast<QLineEdit*>(QApplication::focusWidget())) return false;
     modelPage_->ModelEditor().KeyPress(EditorKey::Delete);
     return true;
   case Qt::Key_Escape:
     if (pages_->Current() != kModelPage) return false;
+    // Esc first closes a typed point's field; the operation goes on.
+    if (modelPage_->ClosePointEntry()) return true;
     modelPage_->ModelEditor().KeyPress(EditorKey::Escape);
     return true;
   default:

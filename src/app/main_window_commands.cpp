@@ -61,7 +61,7 @@ bool AppSettings::*const kDisplayFields[kDisplaySwitchCount] = {
 
 void MainWindow::ConnectMenu() {
   const MainMenu& m = menu_;
-  for (QMenu* top : {m.File, m.Edit, m.View, m.Tools, m.Settings, m.Help})
+  for (QMenu* top : {m.File, m.Edit, m.View, m.Draw, m.Tools, m.Settings, m.Help})
     connect(top, &QMenu::aboutToShow, this, [this] { MenuOpening(); });
 
   connect(m.New, &QAction::triggered, this, [this] { commands_.New(); });
@@ -135,6 +135,7 @@ void MainWindow::UpdateMenuStates() {
   m.MoveObjects->setEnabled(onModel && anyObject);
   for (QAction* item : {m.ZoomIn, m.ZoomOut, m.ZoomWindow, m.ZoomExtents, m.ZoomLast, m.Pan})
     item->setEnabled(onModel);
+  modelPage_->EnableCreateTools(onModel);
 }
 
 void MainWindow::RebuildFolderMenus() {
@@ -314,7 +315,7 @@ void MainWindow::OpenOptimizer() {
 // The units are a setting of the program, not of the document: no step.
 void MainWindow::OpenUnits() {
   if (!ShowUnitsDialog(MakeDialogContext())) return;
-  modelPage_->ModelEditor().UnitsChanged(); // the grid follows; the model is drawn again
+  modelPage_->UnitsChanged(); // the grid follows; the model is drawn again
   if (pages_->Current() != kModelPage) RefreshActivePage();
 }
 

@@ -1,7 +1,9 @@
 #include "app/model_page.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -10,11 +12,14 @@
 #include "app/case_choice.h"
 #include "app/model_view.h"
 #include "app/page_bars.h"
+#include "app/point_entry.h"
 #include "app/qt_text.h"
 #include "app/result_choice_box.h"
 #include "app/tool_icons.h"
 #include "app/up_down_control.h"
 #include "common/text_entries.h"
+#include "common/translation.h"
+#include "expr/numeric_field.h"
 #include "render/displaced_shape.h"
 
 namespace strandel {
@@ -28,12 +33,17 @@ constexpr std::array<const char*, 6> kCreateIcons = {
 constexpr std::array<int, 6> kCreateHints = {tr::kHintCreateNode,    tr::kHintCreateBeam,
                                              tr::kHintCreateSupport, tr::kHintCreateLoad,
                                              tr::kHintCreateForce,   tr::kHintCreateMoment};
+// One key takes each tool in hand, shown in its tool tip and menu item.
+constexpr std::array<Qt::Key, 6> kCreateKeys = {Qt::Key_N, Qt::Key_B, Qt::Key_S,
+                                                Qt::Key_L, Qt::Key_F, Qt::Key_M};
 constexpr std::array<GridKind, 3> kGrids = {kCartesianGrid, kAngulatedGrid, kPolarGrid};
 
 // Panel widths of the status bar: the instruction takes what the two
 // coordinate panels leave.
 constexpr int kFirstCoordinateWidth = 70;
 constexpr int kSecondCoordinateWidth = 100;
+constexpr int kMeasureWidth = 260;
+constexpr int kGridStepWidth = 56;
 
 // The grid whose button shows down: while a grid is being defined, the button
 // of that grid, else the grid in use.
@@ -46,13 +56,14 @@ GridKind GridShownDown(int mode, std::uint16_t gridType) {
 } // namespace
 
 ModelPage::ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& messages,
-                     DocumentChanges& changes, QWidget* parent)
+                     DocumentChanges& changes, ParameterTable& parameters, QWidget* parent)
     : QWidget(parent), doc_(doc), settings_(settings), messages_(messages),
-      editor_(doc, settings, *this, changes) {
+      parameters_(parameters), editor_(doc, settings, *this, changes) {
   toolBar_ = MakePageToolBar(this);
   view_ = new ModelView(editor_, doc_, settings_, this);
+  connect(view_->Entry(), &PointEntry::Entered, this, &ModelPage::PointTyped);
   statusBar_ = MakePageStatusBar(this);
-  // The instruction takes the width the two coordinate panels leave.
+  // The instruction takes the width the other panels leave.
   panels_[0] = AddStretchingPanel(statusBar_);
   for (std::size_t i = 1; i < panels_.size(); ++i) {
     panels_[i] = new QLabel(statusBar_);
@@ -63,6 +74,8 @@ ModelPage::ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& me
   }
   panels_[1]->setFixedWidth(kFirstCoordinateWidth);
   panels_[2]->setFixedWidth(kSecondCoordinateWidth);
+  panels_[3]->setFixedWidth(kMeasureWidth);
+  panels_[3]->hide();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -81,9 +94,13 @@ QAction* ModelPage::AddButton(const char* icon, bool checkable) {
 void ModelPage::BuildToolBar() {
   for (std::size_t i = 0; i < kCreateTools.size(); ++i) {
     createButtons_[i] = AddButton(kCreateIcons[i], true);
+    createButtons_[i]->setShortcut(QKeySequence(kCreateKeys[i]));
     const CreateTool tool = kCreateTools[i];
-    connect(createButtons_[i], &QAction::triggered, this,
-            [this, tool](bool down) { editor_.StartTool(tool, down); });
+    connect(createButtons_[i], &QAction::triggered, this, [this, tool](bool down) {
+      editor_.StartTool(tool, down);
+      // The keys that follow (Space, a typed point) are for the drawing.
+      if (down) view_->setFocus(Qt::OtherFocusReason);
+    });
   }
   // What is drawn goes into the active case: its choice follows the tools.
   caseChoice_ = new CaseChoice(editor_, doc_, toolBar_);
@@ -101,7 +118,19 @@ void ModelPage::BuildToolBar() {
   connect(zoomExtents_, &QAction::triggered, this, [this] { editor_.ZoomExtents(); });
   connect(zoomBack_, &QAction::triggered, this, [this] { editor_.ZoomBack(); });
   connect(pan_, &QAction::triggered, this, [this](bool on) { editor_.Pan(on); });
+  zoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  zoomExtents_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   toolBar_->addSeparator();
+  // The step the cursor snaps to, in the display length unit, at every zoom.
+  gridStep_ = new QLineEdit(toolBar_);
+  gridStep_->setFixedWidth(kGridStepWidth);
+  gridStepUnit_ = new QLabel(toolBar_);
+  toolBar_->addWidget(gridStep_);
+  toolBar_->addWidget(gridStepUnit_);
+  connect(gridStep_, &QLineEdit::editingFinished, this, &ModelPage::GridStepEntered);
+  editor_.SetGridStep(settings_.GridStep);
+  ShowGridStep();
   const std::array<const char*, 3> gridIcons = {"grid_cartesian", "grid_angulated", "grid_polar"};
   for (std::size_t i = 0; i < kGrids.size(); ++i) {
     gridButtons_[i] = AddButton(gridIcons[i], true);
@@ -161,9 +190,62 @@ QAction* ModelPage::GridButton(GridKind grid) const {
   return nullptr;
 }
 
+void ModelPage::GridStepEntered() {
+  const double factor = UnitFactor(settings_.Units, Quantity::Length);
+  const FieldEntry entry = ApplyNumericField(gridStep_->text().toStdString(), factor,
+                                             settings_.GridStep, FieldKind::Positive, parameters_);
+  if (!entry.Accepted) {
+    // The step stays as it was; the field says so again.
+    messages_.Show(entry.Message, MessageKind::Warning);
+    ShowGridStep();
+    return;
+  }
+  settings_.GridStep = entry.Stored;
+  editor_.SetGridStep(entry.Stored);
+  ShowGridStep();
+  view_->setFocus(Qt::OtherFocusReason);
+}
+
+void ModelPage::ShowGridStep() {
+  gridStep_->setText(
+      ToQt(FieldText(settings_.GridStep, UnitFactor(settings_.Units, Quantity::Length))));
+  gridStep_->setCursorPosition(0);
+  gridStepUnit_->setText(ToQt(" " + UnitName(settings_.Units, Quantity::Length) + " "));
+}
+
+void ModelPage::UnitsChanged() {
+  editor_.UnitsChanged();
+  ShowGridStep();
+}
+
+void ModelPage::PointTyped(const QString& text) {
+  const std::string refusal = editor_.TypePoint(text.toStdString(), parameters_);
+  if (!refusal.empty()) {
+    view_->Entry()->ShowRefusal(ToQt(refusal));
+    return;
+  }
+  view_->Entry()->Close();
+}
+
+bool ModelPage::ClosePointEntry() {
+  if (!view_->Entry()->IsOpen()) return false;
+  view_->Entry()->Close();
+  return true;
+}
+
+void ModelPage::EnableCreateTools(bool on) {
+  for (QAction* button : createButtons_)
+    button->setEnabled(on);
+}
+
 void ModelPage::ApplyTexts() {
-  for (std::size_t i = 0; i < createButtons_.size(); ++i)
-    createButtons_[i]->setToolTip(Tr(kCreateHints[i]));
+  for (std::size_t i = 0; i < createButtons_.size(); ++i) {
+    // The text is the Draw menu's item; the tool bar shows the icon.
+    createButtons_[i]->setText(Tr(kCreateHints[i]));
+    createButtons_[i]->setToolTip(
+        Tr(kCreateHints[i]) + QStringLiteral(" (") +
+        createButtons_[i]->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+  }
   zoomOut_->setToolTip(Tr(tr::kHintZoomOut));
   zoomIn_->setToolTip(Tr(tr::kHintZoomIn));
   zoomWindow_->setToolTip(Tr(tr::kHintZoomWindow));
@@ -180,6 +262,8 @@ void ModelPage::ApplyTexts() {
   displacementScale_->SetHint(Tr(tr::kHintDisplacementScale));
   caseChoice_->ApplyTexts();
   resultChoice_->ApplyTexts();
+  gridStep_->setToolTip(Tr(tr::kHintGridStep));
+  view_->Entry()->ApplyTexts();
   RefreshStatusBar();
 }
 
@@ -218,6 +302,11 @@ void ModelPage::RefreshStatusBar() {
   const CoordinateTexts coordinates = editor_.StatusCoordinates();
   panels_[1]->setText(ToQt(coordinates.First));
   panels_[2]->setText(ToQt(coordinates.Second));
+  const std::string measure = editor_.MeasureText();
+  panels_[3]->setText(ToQt(measure));
+  panels_[3]->setVisible(!measure.empty());
+  // A point can be typed only while one is wanted.
+  if (!editor_.TakesTypedPoints()) view_->Entry()->Close();
   if (StatusRefreshed) StatusRefreshed();
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "common/user_message.h"
+#include "expr/parameters.h"
 #include "editor/editor.h"
 #include "editor/editor_host.h"
 #include "model/app_settings.h"
@@ -18,6 +19,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QStatusBar;
 class QToolBar;
 
@@ -33,8 +35,9 @@ class ModelPage : public QWidget, public EditorHost {
   Q_OBJECT
 public:
   // The editor reports each finished change of the model to `changes`.
+  // Typed points and the grid step are evaluated with `parameters`.
   ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& messages,
-            DocumentChanges& changes, QWidget* parent = nullptr);
+            DocumentChanges& changes, ParameterTable& parameters, QWidget* parent = nullptr);
 
   Editor& ModelEditor() { return editor_; }
   ModelView* View() const { return view_; }
@@ -42,8 +45,18 @@ public:
 
   // Hints of the tool buttons and controls from the translation list.
   void ApplyTexts();
-  // The three status panels' texts (tests).
+  // The status panels' texts (tests): the instruction, the two coordinates,
+  // and the length and angle of what is being drawn.
   QString StatusPanel(int panel) const;
+  // The grid step in the display length unit; its unit beside it.
+  QLineEdit* GridStepField() const { return gridStep_; }
+  // The unit changed: the grid step is shown in the new one.
+  void UnitsChanged();
+  // The create buttons work only while the page is shown: their one-key
+  // shortcuts must not start a tool on another page.
+  void EnableCreateTools(bool on);
+  // Closes the typed-point field; false when it was not open.
+  bool ClosePointEntry();
 
   // The buttons, in tool-bar order (tests and the main window's menus).
   QAction* CreateButton(CreateTool tool) const;
@@ -80,15 +93,21 @@ private:
   void BuildToolBar();
   QAction* AddButton(const char* icon, bool checkable);
   void GridClicked(GridKind grid, bool down);
+  void GridStepEntered();
+  void ShowGridStep();
+  void PointTyped(const QString& text);
 
   ModelDocument& doc_;
   AppSettings& settings_;
   UserMessages& messages_;
+  ParameterTable& parameters_;
   Editor editor_;
   QToolBar* toolBar_ = nullptr;
   ModelView* view_ = nullptr;
   QStatusBar* statusBar_ = nullptr;
-  std::array<QLabel*, 3> panels_{};
+  std::array<QLabel*, 4> panels_{};
+  QLineEdit* gridStep_ = nullptr;
+  QLabel* gridStepUnit_ = nullptr;
   std::array<QAction*, 6> createButtons_{};
   QAction* zoomOut_ = nullptr;
   QAction* zoomIn_ = nullptr;

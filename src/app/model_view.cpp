@@ -1,9 +1,16 @@
 #include "app/model_view.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "app/point_entry.h"
 #include "render/cursor_overlay.h"
 #include "render/model_picture.h"
 #include "view/view_state.h"
@@ -36,6 +43,27 @@ PointerEvent EventOf(const QMouseEvent* event) {
   return pointer;
 }
 
+// One notch of an ordinary wheel, in eighths of a degree.
+constexpr double kWheelNotch = 120;
+
+// The keys that begin a typed point: a number, a sign, a parenthesis, or the
+// @ of a relative point. Letters stay the tools' shortcuts.
+bool BeginsTypedPoint(const QString& text) {
+  if (text.size() != 1) return false;
+  const QChar c = text.front();
+  return c.isDigit() || QStringLiteral("@-+.,(").contains(c);
+}
+
+// A control that takes typed text keeps its keys.
+bool TypingElsewhere() {
+  const QWidget* focus = QApplication::focusWidget();
+  if (!focus) return false;
+  if (qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus))
+    return true;
+  const auto* box = qobject_cast<const QComboBox*>(focus);
+  return box && box->isEditable();
+}
+
 } // namespace
 
 ModelView::ModelView(Editor& editor, const ModelDocument& doc, const AppSettings& settings,
@@ -45,6 +73,7 @@ ModelView::ModelView(Editor& editor, const ModelDocument& doc, const AppSettings
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::ClickFocus);
   setMinimumSize(40, 40);
+  entry_ = new PointEntry(this);
 }
 
 void ModelView::PictureChanged() {
@@ -159,6 +188,7 @@ void ModelView::resizeEvent(QResizeEvent* event) {
     editor_.Resize(size.width(), size.height());
   }
   pictureStale_ = true;
+  if (entry_->IsOpen()) entry_->Place();
 }
 
 void ModelView::mouseMoveEvent(QMouseEvent* event) {
@@ -166,12 +196,63 @@ void ModelView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ModelView::mousePressEvent(QMouseEvent* event) {
-  setFocus(Qt::MouseFocusReason);
-  editor_.Press(EventOf(event));
+  if (!entry_->IsOpen()) setFocus(Qt::MouseFocusReason);
+  PointerEvent pointer = EventOf(event);
+  if (pointer.Button == PointerButton::Left && spaceHeld_) {
+    pointer.Button = PointerButton::Middle;
+    grabbing_ = true;
+  }
+  if (pointer.Button == PointerButton::Middle) setCursor(Qt::ClosedHandCursor);
+  editor_.Press(pointer);
 }
 
 void ModelView::mouseReleaseEvent(QMouseEvent* event) {
-  editor_.Release(EventOf(event));
+  PointerEvent pointer = EventOf(event);
+  if (pointer.Button == PointerButton::Left && grabbing_) {
+    pointer.Button = PointerButton::Middle;
+    grabbing_ = false;
+  }
+  if (pointer.Button == PointerButton::Middle)
+    setCursor(spaceHeld_ ? Qt::OpenHandCursor : Qt::ArrowCursor);
+  editor_.Release(pointer);
+}
+
+void ModelView::wheelEvent(QWheelEvent* event) {
+  const QPoint at = event->position().toPoint();
+  PointerEvent pointer;
+  pointer.X = at.x();
+  pointer.Y = at.y();
+  editor_.Wheel(pointer, event->angleDelta().y() / kWheelNotch);
+  event->accept();
+}
+
+void ModelView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    spaceHeld_ = true;
+    setCursor(Qt::OpenHandCursor);
+    return;
+  }
+  if (editor_.TakesTypedPoints() && BeginsTypedPoint(event->text())) {
+    entry_->Open(event->text());
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void ModelView::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    spaceHeld_ = false;
+    if (!grabbing_) setCursor(Qt::ArrowCursor);
+    return;
+  }
+  QWidget::keyReleaseEvent(event);
+}
+
+void ModelView::enterEvent(QEnterEvent* event) {
+  // Keys go where the pointer draws (Space, typed points), unless a field
+  // is being typed in.
+  if (!TypingElsewhere()) setFocus(Qt::MouseFocusReason);
+  QWidget::enterEvent(event);
 }
 
 void ModelView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -15,6 +15,8 @@
 
 namespace strandel {
 
+class PointEntry;
+
 class ModelView : public QWidget {
   Q_OBJECT
 public:
@@ -38,6 +40,10 @@ public:
   void ClearMark();
   long MarkedNode() const { return markedNode_; }
 
+  // The field a typed point goes into (PointEntry); it opens when a number is
+  // typed while the editor wants a point.
+  PointEntry* Entry() const { return entry_; }
+
 signals:
   // A double click landed on an object: the window opens its property dialog.
   void ObjectDoubleClicked(strandel::ObjectKind kind, int index);
@@ -49,6 +55,10 @@ protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
 
 private:
   void DrawPicture();
@@ -61,6 +71,10 @@ private:
   QImage picture_;
   bool pictureStale_ = true;
   bool sized_ = false;
+  PointEntry* entry_ = nullptr;
+  // Space held: a left drag pans, as the middle button's does.
+  bool spaceHeld_ = false;
+  bool grabbing_ = false;
   long markedNode_ = -1;
   Freedom markedFreedom_ = Freedom::None;
 };

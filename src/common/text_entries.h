@@ -542,8 +542,18 @@ inline constexpr int kResultChoiceTip = 418;
 // The message of an analysis whose model did not fit in memory.
 inline constexpr int kMsgOutOfMemory = 419;
 
+// Drawing: the angle of what is drawn, typed points, the first start's hint,
+// the grid step and the Draw menu.
+inline constexpr int kMeasureAngle = 420;
+inline constexpr int kMsgTypedPointForm = 421;
+inline constexpr int kMsgTypedPointNoBase = 422;
+inline constexpr int kStatusFirstStartHint = 423;
+inline constexpr int kTypedPointPrompt = 424;
+inline constexpr int kHintGridStep = 425;
+inline constexpr int kMenuDraw = 426;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 419;
+inline constexpr int kLastEntry = 426;
 
 } // namespace strandel::tr

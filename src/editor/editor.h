@@ -9,11 +9,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
 #include "editor/status_text.h"
+#include "expr/parameters.h"
 #include "model/app_settings.h"
 #include "model/document.h"
 #include "model/document_changes.h"
@@ -137,6 +139,13 @@ public:
   // Panel 1: the instruction of the mode, or the document's path when idle.
   std::string StatusText() const;
   CoordinateTexts StatusCoordinates() const;
+  // Whether the mode takes a point, which may be typed instead of clicked.
+  bool TakesTypedPoints() const;
+  // A typed point ("x, y", "@dx, dy", "@length<angle"; ReadTypedPoint) is
+  // placed as a click there would be, exactly. Empty, or why the text was refused.
+  std::string TypePoint(std::string_view text, ParameterTable& parameters);
+  // The length and angle of the beam or load being drawn; empty otherwise.
+  std::string MeasureText() const;
   // The beam, support, load, force or moment being placed, or null.
   const GraphObject* HalfMadeObject() const;
   // The 1-pixel line from the first picked point to the cursor (modes 71, 77, 82).

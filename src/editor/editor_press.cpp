@@ -105,6 +105,7 @@ void Editor::StartBeamAt(const TNodeObject& start) {
 
 void Editor::LeftPressInMode(PixelPoint pixel) {
   const Point2 cursor = grid_.Cursor;
+  if (state_.Mode != mode::kIdle) state_.LastPoint = cursor;
   switch (state_.Mode) {
   case mode::kIdle:
     SelectionClick(pixel);

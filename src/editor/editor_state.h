@@ -3,6 +3,7 @@
 // points picked so far and the node being dragged. One per document, not saved.
 
 #include <cstdint>
+#include <optional>
 
 #include "common/geometry.h"
 #include "editor/editor_modes.h"
@@ -26,6 +27,8 @@ struct EditorState {
   Point2 DragOrigin;
   double DragOriginPosition = 0;
   bool IgnoreNextPress = false; // the press that follows a double click
+  // The last point picked while drawing: where a relative typed point starts.
+  std::optional<Point2> LastPoint;
 };
 
 } // namespace strandel

@@ -1,3 +1,4 @@
+#include <cmath>
 #include "model/app_settings.h"
 
 #include "common/data_folders.h"
@@ -11,6 +12,7 @@ namespace strandel {
 namespace {
 
 constexpr const char* kDefaults = "Default-Settings";
+constexpr const char* kDrawing = "Drawing";
 constexpr const char* kRecent = "LastOpenDocs";
 constexpr const char* kUnits = "Unit-Settings";
 constexpr const char* kDisplay = "Model-Display-Settings";
@@ -117,6 +119,10 @@ AppSettings LoadSettings(const std::string& settingsPath, const std::string& dat
   const std::string autosave = ini.ReadString(kRecovery, "AutosaveMinutes", "");
   const double minutes = ParseNumber(autosave);
   settings.AutosaveMinutes = IsNumber(autosave) && minutes >= 0 ? minutes : kDefaultAutosaveMinutes;
+  const std::string step = ini.ReadString(kDrawing, "GridStep", "");
+  const double stepValue = ParseNumber(step);
+  settings.GridStep =
+      IsNumber(step) && std::isfinite(stepValue) && stepValue > 0 ? stepValue : kDefaultGridStep;
   return settings;
 }
 
@@ -148,6 +154,8 @@ std::string WriteSettingsText(const AppSettings& settings) {
   writer.Write("MinMomentValue", FormatGeneral(settings.MinMomentValue));
   writer.BeginSection(kRecovery);
   writer.Write("AutosaveMinutes", FormatGeneral(settings.AutosaveMinutes));
+  writer.BeginSection(kDrawing);
+  writer.Write("GridStep", FormatGeneral(settings.GridStep));
   return writer.Bytes();
 }
 

@@ -19,6 +19,10 @@ inline constexpr std::size_t kMaxRecentDocs = 10;
 // A crash costs at most this much work unless the settings say otherwise.
 inline constexpr double kDefaultAutosaveMinutes = 5;
 
+// The step the cursor snaps to until the user sets another: half a metre hits
+// the usual bay widths and storey heights; finer points are typed.
+inline constexpr double kDefaultGridStep = 0.5;
+
 struct AppSettings {
   std::string Language = "English";
   std::string LastPath;     // folder of the current model document, ends in "/"
@@ -44,6 +48,8 @@ struct AppSettings {
   // How often a document with unsaved changes is copied for recovery after a
   // crash; 0 switches the copies off.
   double AutosaveMinutes = kDefaultAutosaveMinutes;
+  // The grid step, model length units (> 0), the same at every zoom.
+  double GridStep = kDefaultGridStep;
 };
 
 // The folder documents are saved in at a first start: <data>/Models/ when it

@@ -18,7 +18,8 @@ bool SameSettings(const AppSettings& a, const AppSettings& b) {
          a.MinMomentValue == b.MinMomentValue && a.ShowNodeNumbers == b.ShowNodeNumbers &&
          a.ShowSuppNumbers == b.ShowSuppNumbers && a.ShowBeamNumbers == b.ShowBeamNumbers &&
          a.ShowBeamGroups == b.ShowBeamGroups && a.ShowBeamDirection == b.ShowBeamDirection &&
-         a.ShowLoadValues == b.ShowLoadValues && a.AutosaveMinutes == b.AutosaveMinutes;
+         a.ShowLoadValues == b.ShowLoadValues && a.AutosaveMinutes == b.AutosaveMinutes &&
+         a.GridStep == b.GridStep;
 }
 
 TEST(AppSettings, FirstStartTakesEveryDefaultWithoutAWord) {
@@ -114,7 +115,9 @@ TEST(AppSettings, WrittenInTheFixedOrder) {
                                          "MinForceValue=1\r\n"
                                          "MinMomentValue=1\r\n"
                                          "[Recovery-Settings]\r\n"
-                                         "AutosaveMinutes=5\r\n");
+                                         "AutosaveMinutes=5\r\n"
+                                         "[Drawing]\r\n"
+                                         "GridStep=0.5\r\n");
 }
 
 TEST(AppSettings, RoundTripIsIdentical) {
@@ -142,6 +145,7 @@ TEST(AppSettings, RoundTripIsIdentical) {
   settings.ShowNodeNumbers = settings.ShowLoadValues = true;
   settings.ShowBeamNumbers = false;
   settings.AutosaveMinutes = 2.5;
+  settings.GridStep = 0.125;
   const std::string path = program.File("Strandel.ini");
   ASSERT_TRUE(SaveSettings(settings, path).ok);
   const AppSettings back = LoadSettings(path, program.Path());
@@ -187,23 +191,30 @@ TEST(AppSettings, ToleratesWhatPeopleDoToTheFile) {
   EXPECT_TRUE(settings.ShowBeamNumbers); // a missing section: defaults
 }
 
-TEST(AppSettings, AutosaveIntervalInMinutesZeroSwitchesItOff) {
+// A slip in the file keeps the default: the autosave copies stay on, and the
+// grid keeps a step the cursor can snap to. Zero minutes switch the copies off;
+// a grid step must be more than zero.
+TEST(AppSettings, IntervalAndGridStepFallBackToTheirDefaults) {
   struct Case {
     const char* Stored; // nullptr: no such key
-    double Minutes;
+    double Minutes, Step;
   };
   const Case cases[] = {
-      {nullptr, 5}, {"10", 10}, {"0", 0}, {"0,5", 0.5}, {"  2 ", 2},
-      {"-1", 5},    {"x", 5},   {"", 5},  {"1e999", 5},
+      {nullptr, 5, 0.5}, {"10", 10, 10},  {"0", 0, 0.5}, {"0,5", 0.5, 0.5}, {"  2 ", 2, 2},
+      {"-1", 5, 0.5},    {"x", 5, 0.5},   {"", 5, 0.5},  {"1e999", 5, 0.5}, {"0.02", 0.02, 0.02},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Stored ? c.Stored : "(absent)");
     testing::TempFolder program;
     std::string text = "[Default-Settings]\r\nLanguage=English\r\n";
-    if (c.Stored)
+    if (c.Stored) {
       text += std::string("[Recovery-Settings]\r\nAutosaveMinutes=") + c.Stored + "\r\n";
+      text += std::string("[Drawing]\r\nGridStep=") + c.Stored + "\r\n";
+    }
     const std::string path = program.Write("Strandel.ini", text);
-    EXPECT_EQ(LoadSettings(path, program.Path()).AutosaveMinutes, c.Minutes);
+    const AppSettings settings = LoadSettings(path, program.Path());
+    EXPECT_EQ(settings.AutosaveMinutes, c.Minutes);
+    EXPECT_EQ(settings.GridStep, c.Step);
   }
 }
 

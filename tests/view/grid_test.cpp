@@ -50,6 +50,30 @@ TEST(GridSpacing, IsARoundNumberOfDisplayUnitsAboutTwentyPixelsApart) {
   EXPECT_EQ(broken.Spacing, 0.1);
 }
 
+TEST(GridSpacing, ASetStepHoldsAtEveryZoomAndItsLinesThinOutWhereTheyWouldCrowd) {
+  TGridObject grid;
+  grid.LengthFactor = 1;
+  grid.SetStep = 0.5;
+  struct Case {
+    double Scale, Lines; // px per m, metres between drawn lines
+  };
+  // The lines come no closer than 8 px, in steps of 1, 2, 5, 10... times 0.5 m.
+  const Case cases[] = {{1000, 0.5}, {16, 0.5}, {15.9, 1}, {8, 1}, {7.9, 2.5},
+                        {3.2, 2.5},  {1, 10},   {0.01, 1000}};
+  for (const Case& c : cases) {
+    UpdateGridSpacing(grid, c.Scale);
+    EXPECT_EQ(grid.Spacing, 0.5) << c.Scale; // what the cursor snaps to
+    EXPECT_NEAR(GridLineSpacing(grid, c.Scale), c.Lines, 1e-12 * c.Lines) << c.Scale;
+  }
+  // Without a set step the lines are the spacing, which follows the zoom.
+  grid.SetStep = 0;
+  UpdateGridSpacing(grid, 37);
+  EXPECT_EQ(GridLineSpacing(grid, 37), grid.Spacing);
+  EXPECT_NEAR(grid.Spacing, 0.5, 1e-12);
+  UpdateGridSpacing(grid, 370);
+  EXPECT_NEAR(grid.Spacing, 0.05, 1e-12);
+}
+
 TEST(GridSpacing, PolarRingsFollowTheMantissa) {
   TGridObject grid;
   grid.LengthFactor = 100;

@@ -175,6 +175,27 @@ TEST(View, ResizeKeepsTheCentre) {
   EXPECT_DOUBLE_EQ(view.Scale, 100);
 }
 
+TEST(Zoom, TheWheelKeepsThePointUnderThePointerAndRecordsNothing) {
+  ViewState view = View800x600();
+  const PixelPoint pointer{200, 450};
+  const Point2 under = ToModel(view, pointer.X, pointer.Y); // (2, 1.5)
+  for (double f : {1 / kZoomStep, 1 / kZoomStep, kZoomStep, 0.5, 3.0}) {
+    ASSERT_TRUE(ZoomAboutPixel(view, f, pointer));
+    const Point2 now = ToModel(view, pointer.X, pointer.Y);
+    EXPECT_NEAR(now.X, under.X, 1e-12);
+    EXPECT_NEAR(now.Y, under.Y, 1e-12);
+  }
+  EXPECT_NEAR(view.Scale, 100 * kZoomStep / 1.5, 1e-10);
+  EXPECT_TRUE(view.ZoomHistory.empty());
+  // A step past the bounds of the scale changes nothing.
+  const ViewRecord before = view.Current();
+  EXPECT_FALSE(ZoomAboutPixel(view, view.Scale / (kLeastScale / 2), pointer));
+  EXPECT_FALSE(ZoomAboutPixel(view, view.Scale / (kGreatestScale * 2), pointer));
+  EXPECT_FALSE(ZoomAboutPixel(view, 0, pointer));
+  EXPECT_FALSE(ZoomAboutPixel(view, NAN, pointer));
+  EXPECT_EQ(view.Current(), before);
+}
+
 TEST(View, PanFollowsThePointerWithoutHistory) {
   ViewState view = View800x600();
   view.DragStart = PixelPoint{400, 300};
