@@ -208,7 +208,7 @@ void ModelPage::GridStepEntered() {
 
 void ModelPage::ShowGridStep() {
   gridStep_->setText(
-      ToQt(FieldText(settings_.GridStep, UnitFactor(settings_.Units, Quantity::Length))));
+      ToQt(FieldText(settings_.GridStep, UnitFactor(settings_.Units, Quantity::Length))).trimmed());
   gridStep_->setCursorPosition(0);
   gridStepUnit_->setText(ToQt(" " + UnitName(settings_.Units, Quantity::Length) + " "));
 }
