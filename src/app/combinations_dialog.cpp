@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/palette_colours.h"
 #include "app/dialog_frame.h"
 #include "app/field_navigation.h"
 #include "app/numeric_field_edit.h"
@@ -146,7 +147,7 @@ void CombinationsDialog::ShowRefusal() {
     for (const DialogField& field : model_.Rows[r].Factors)
       if (field.Refused()) {
         refusal_->setText(ToQt(field.Error));
-        refusal_->setStyleSheet(QStringLiteral("color: #b00000"));
+        refusal_->setStyleSheet(QStringLiteral("color: %1").arg(WarningText(palette()).name()));
         return;
       }
   refusal_->clear();

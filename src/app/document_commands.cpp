@@ -217,6 +217,8 @@ bool DocumentCommands::ChooseSaveName() {
 DocumentCommands::WriteOutcome DocumentCommands::WriteDocument() {
   const WriteResult written = SaveDocument(doc_, DocumentPath());
   if (written.ok) {
+    // A saved document is as recent as an opened one.
+    NoteRecentDocument(settings_.RecentDocs, DocumentPath());
     host_.DocumentSaved();
     return WriteOutcome::Written;
   }

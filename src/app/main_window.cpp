@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,6 +16,7 @@
 #include "app/analysis_page.h"
 #include "app/autosave.h"
 #include "app/busy_pointer.h"
+#include "app/first_start.h"
 #include "app/help_browser.h"
 #include "app/model_page.h"
 #include "app/model_view.h"
@@ -34,6 +37,7 @@ namespace {
 
 constexpr int kStartWidth = 1024;
 constexpr int kStartHeight = 720;
+constexpr double kMostOfTheScreen = 0.9;
 
 // The pages' tool bars are 25 pixels high: their buttons give the 20-pixel
 // pictures all of that, and show a button that is down clearly.
@@ -54,10 +58,14 @@ MainWindow::MainWindow(AppEnvironment environment, UserMessages& messages, FileD
       settings_(LoadSettings(environment_.SettingsPath, environment_.DataFolder)),
       changes_(doc_, *this), commands_(doc_, settings_, messages_, fileDialogs_, *this) {
   setWindowTitle(QStringLiteral("Strandel"));
-  resize(kStartWidth, kStartHeight);
+  PlaceWindow();
   // The first start makes the settings file at once and says nothing about it;
   // should it fail here, closing the window tries again and tells why.
-  if (!FileExists(environment_.SettingsPath)) SaveSettings(settings_, environment_.SettingsPath);
+  const bool firstStart = !FileExists(environment_.SettingsPath);
+  if (firstStart) {
+    ApplyFirstStartDefaults(settings_, environment_.DataFolder);
+    SaveSettings(settings_, environment_.SettingsPath);
+  }
   autosave_ = new Autosave(
       doc_, [this] { return commands_.DocumentPath(); }, environment_.RecoveryFolder, messages_,
       this);
@@ -73,6 +81,8 @@ MainWindow::MainWindow(AppEnvironment environment, UserMessages& messages, FileD
     commands_.Open(OpenOrigin::CommandLine, path);
   }
   ResetView();
+  // A new user is told where to begin, once.
+  if (firstStart) modelPage_->ShowHint(Tr(tr::kStatusFirstStartHint));
   DocumentIdentityChanged();
   qApp->installEventFilter(this);
 }
@@ -157,6 +167,7 @@ void MainWindow::ResetEditorView() {
 
 void MainWindow::DocumentSaved() {
   changes_.Saved();
+  RebuildFolderMenus(); // the saved file heads the recent list
 }
 
 void MainWindow::DocumentIdentityChanged() {
@@ -254,11 +265,25 @@ void MainWindow::RefreshActivePage() {
   if (page == kReportsPage) reportsPage_->Rebuild();
 }
 
+void MainWindow::PlaceWindow() {
+  // Where the user left it; the window system keeps a stored place on a screen.
+  if (!settings_.WindowGeometry.empty() &&
+      restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(settings_.WindowGeometry))))
+    return;
+  // Else the usual size, but never larger than the screen leaves free, at any
+  // scale factor.
+  QSize size(kStartWidth, kStartHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * kMostOfTheScreen);
+  resize(size);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!commands_.QueryClose()) {
     event->ignore();
     return;
   }
+  settings_.WindowGeometry = saveGeometry().toBase64().toStdString();
   // Saved, or the changes given up: nothing is left to recover.
   autosave_->RemoveCopy();
   const WriteResult saved = SaveSettings(settings_, environment_.SettingsPath);

@@ -144,6 +144,8 @@ private:
   bool UpdateSheets();
   void RunOutput(void (OutputCommands::*command)(const OutputContext&));
   bool HandleKey(int key);
+  // The stored size and place, or one that fits the screen.
+  void PlaceWindow();
 
   AppEnvironment environment_;
   UserMessages& messages_;

@@ -297,8 +297,14 @@ void ModelPage::RefreshToolButtons() {
   resultChoiceItem_->setVisible(!doc_.Settings.LoadCases.empty());
 }
 
+void ModelPage::ShowHint(const QString& hint) {
+  hint_ = hint;
+  RefreshStatusBar();
+}
+
 void ModelPage::RefreshStatusBar() {
-  panels_[0]->setText(ToQt(editor_.StatusText()));
+  if (editor_.State().Mode != mode::kIdle) hint_.clear();
+  panels_[0]->setText(hint_.isEmpty() ? ToQt(editor_.StatusText()) : hint_);
   const CoordinateTexts coordinates = editor_.StatusCoordinates();
   panels_[1]->setText(ToQt(coordinates.First));
   panels_[2]->setText(ToQt(coordinates.Second));

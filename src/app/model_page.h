@@ -55,6 +55,9 @@ public:
   // The create buttons work only while the page is shown: their one-key
   // shortcuts must not start a tool on another page.
   void EnableCreateTools(bool on);
+  // A line for a new user in place of the document's path, until the first
+  // tool is taken.
+  void ShowHint(const QString& hint);
   // Closes the typed-point field; false when it was not open.
   bool ClosePointEntry();
 
@@ -106,6 +109,7 @@ private:
   ModelView* view_ = nullptr;
   QStatusBar* statusBar_ = nullptr;
   std::array<QLabel*, 4> panels_{};
+  QString hint_;
   QLineEdit* gridStep_ = nullptr;
   QLabel* gridStepUnit_ = nullptr;
   std::array<QAction*, 6> createButtons_{};

@@ -1,5 +1,6 @@
 #include "app/numeric_field_edit.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPalette>
 #include <algorithm>
@@ -11,10 +12,17 @@ namespace {
 
 constexpr int kNoteMargin = 4; // pixels kept free at the dialog's edges
 
-void SetBase(QWidget& edit, const QColor& colour) {
+// A refused text is tinted; its letters are then dark, whatever the theme, as
+// the tint is light.
+void ShowTint(QWidget& edit, bool refused) {
+  const QPalette desktop = QApplication::palette(&edit);
   QPalette colours = edit.palette();
-  colours.setColor(QPalette::Active, QPalette::Base, colour);
-  colours.setColor(QPalette::Inactive, QPalette::Base, colour);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    colours.setColor(group, QPalette::Base,
+                     refused ? RefusedFieldColour() : desktop.color(group, QPalette::Base));
+    colours.setColor(group, QPalette::Text,
+                     refused ? QColor(Qt::black) : desktop.color(group, QPalette::Text));
+  }
   edit.setPalette(colours);
 }
 
@@ -24,7 +32,7 @@ NumericFieldEdit::NumericFieldEdit(QWidget* parent) : QLineEdit(parent) {
   QPalette colours = palette();
   colours.setColor(QPalette::Disabled, QPalette::Base, colours.color(QPalette::Button));
   setPalette(colours);
-  SetBase(*this, Qt::white);
+  ShowTint(*this, false);
   // Wide enough for a value of fifteen digits with its sign and point.
   setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-0.000000000000000")) +
                   16); // frame and text margins
@@ -60,7 +68,7 @@ void NumericFieldEdit::ShowRefusal(const std::string& message) {
   const QString refusal = ToQt(message);
   if (refusal == refusal_) return;
   refusal_ = refusal;
-  SetBase(*this, Refused() ? RefusedFieldColour() : QColor(Qt::white));
+  ShowTint(*this, Refused());
   setToolTip(refusal_);
   if (Refused() && !note_) {
     note_ = new QLabel;

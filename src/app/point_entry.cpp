@@ -1,5 +1,6 @@
 #include "app/point_entry.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,10 +62,11 @@ void PointEntry::Close() {
 }
 
 void PointEntry::ShowRefusal(const QString& reason) {
-  QPalette palette = field_->palette();
-  palette.setColor(QPalette::Base, reason.isEmpty() ? QLineEdit().palette().color(QPalette::Base)
-                                                    : RefusedFieldColour());
-  if (!reason.isEmpty()) palette.setColor(QPalette::Text, Qt::black);
+  QPalette palette = QApplication::palette(field_);
+  if (!reason.isEmpty()) {
+    palette.setColor(QPalette::Base, RefusedFieldColour());
+    palette.setColor(QPalette::Text, Qt::black);
+  }
   field_->setPalette(palette);
   reason_->setText(reason);
   reason_->setVisible(!reason.isEmpty());

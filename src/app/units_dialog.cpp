@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/palette_colours.h"
 #include "app/dialog_frame.h"
 #include "app/qt_text.h"
 
@@ -34,7 +35,8 @@ void UnitNameDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   const bool selected = option.state & QStyle::State_Selected;
   painter->save();
   if (selected) painter->fillRect(option.rect, option.palette.highlight());
-  painter->setPen(selected ? Qt::white : Qt::blue);
+  painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                           : AccentText(option.palette));
   const QFont normal = UnitFont(9);
   const QFont raised = UnitFont(8);
   const int baseline =

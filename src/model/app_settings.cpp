@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kDefaults = "Default-Settings";
 constexpr const char* kDrawing = "Drawing";
+constexpr const char* kWindow = "Window";
 constexpr const char* kRecent = "LastOpenDocs";
 constexpr const char* kUnits = "Unit-Settings";
 constexpr const char* kDisplay = "Model-Display-Settings";
@@ -123,6 +124,7 @@ AppSettings LoadSettings(const std::string& settingsPath, const std::string& dat
   const double stepValue = ParseNumber(step);
   settings.GridStep =
       IsNumber(step) && std::isfinite(stepValue) && stepValue > 0 ? stepValue : kDefaultGridStep;
+  settings.WindowGeometry = ini.ReadString(kWindow, "Geometry", "");
   return settings;
 }
 
@@ -156,6 +158,10 @@ std::string WriteSettingsText(const AppSettings& settings) {
   writer.Write("AutosaveMinutes", FormatGeneral(settings.AutosaveMinutes));
   writer.BeginSection(kDrawing);
   writer.Write("GridStep", FormatGeneral(settings.GridStep));
+  if (!settings.WindowGeometry.empty()) {
+    writer.BeginSection(kWindow);
+    writer.Write("Geometry", settings.WindowGeometry);
+  }
   return writer.Bytes();
 }
 

@@ -50,6 +50,9 @@ struct AppSettings {
   double AutosaveMinutes = kDefaultAutosaveMinutes;
   // The grid step, model length units (> 0), the same at every zoom.
   double GridStep = kDefaultGridStep;
+  // The main window's size, place and maximised state as the window system
+  // saves them (base64); empty: sized to fit the screen.
+  std::string WindowGeometry;
 };
 
 // The folder documents are saved in at a first start: <data>/Models/ when it

@@ -144,7 +144,9 @@ std::string ShownText(const UnitChoice& choice, Quantity quantity, double value)
 void ApplyPreset(UnitChoice& choice, UnitPreset preset) {
   const UnitChoice before = choice;
   if (preset == UnitPreset::SI) {
-    choice = {1, 4, 1, 1, 2, 3, 3, 3, 2, 1, 1};
+    // Metres and millimetres; kN with kN/m and kNm, so that forces, loads and
+    // moments read in one unit; sections in cm; MPa.
+    choice = {1, 4, 2, 2, 2, 3, 3, 3, 2, 1, 1};
   } else {
     choice = {6, 5, 5, 6, 6, 5, 5, 5, 7, 3, before.Density};
   }

@@ -61,7 +61,7 @@ void WatchedMessages::Show(const std::string& text, MessageKind kind) {
 AppFixture::AppFixture(std::optional<std::string> settingsText) {
   const std::string data = Folder.File("data/");
   std::filesystem::create_directories(data + "Models");
-  for (const char* name : {"Languages", "Structures", "Help", "Reports"})
+  for (const char* name : {"Languages", "Structures", "Help", "Reports", "Materials", "Profiles"})
     CopyDataFolder(name, data);
   Environment.DataFolder = data;
   Environment.SettingsPath = Folder.File("Strandel.ini");

@@ -1,6 +1,6 @@
 #pragma once
 // A desktop program over a temporary data folder: the languages, standard
-// structures, report templates and user guide of the source tree, a settings
+// structures, report templates, libraries and user guide of the source tree, a settings
 // file of the test's choosing, recorded messages and scripted file, printer
 // and picture dialogs.
 

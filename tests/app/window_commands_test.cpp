@@ -3,6 +3,7 @@
 // scale and scrolling, the user guide, and the settings written at shutdown.
 
 #include <QApplication>
+#include <cmath>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -15,6 +16,7 @@
 #include "app/app_test_registry.h"
 #include "app/dimensioning_dialog.h"
 #include "app/model_page.h"
+#include "app/model_view.h"
 #include "app/page_control.h"
 #include "app/reports_page.h"
 #include "app/sheet_area.h"
@@ -171,10 +173,44 @@ private slots:
     // The file is there at once, with every default, and a second start reads it.
     const std::string written = testing::ReadBytes(app.Environment.SettingsPath);
     QCOMPARE(written, WriteSettingsText(window.Settings()));
+
+    // Defaults that do not trap a new user: SI units, one line on where to
+    // begin, and a first beam of steel that is rigid at both ends.
+    UnitChoice si;
+    ApplyPreset(si, UnitPreset::SI);
+    QVERIFY(window.Settings().Units == si);
+    QCOMPARE(window.Model()->StatusPanel(0),
+             QStringLiteral("Draw nodes and beams with the tools on the left; F1 opens the guide"));
+    window.Model()->CreateButton(CreateTool::Beam)->trigger();
+    QCOMPARE(window.Model()->StatusPanel(0),
+             QString::fromStdString(Translated(tr::kStatusDrawBeamStart)));
+    const QPoint from = testing::PixelOf(window, 0, 0), to = testing::PixelOf(window, 4, 0);
+    QTest::mouseClick(window.Model()->View(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(window.Model()->View(), to);
+    QTest::mouseClick(window.Model()->View(), Qt::LeftButton, {}, to);
+    QTest::keyClick(window.Model()->View(), Qt::Key_Escape);
+    // The hint has gone for good; the path is shown again.
+    QCOMPARE(window.Model()->StatusPanel(0), QString::fromStdString(window.Commands().DocumentPath()));
+    const TBeamObject& beam = *ObjectsOf<TBeamObject>(window.Document()).begin();
+    QCOMPARE(beam.ProfName, std::string("IPE 200"));
+    QVERIFY(std::abs(beam.H - 0.2) < 1e-12);
+    QCOMPARE(beam.MtrlName, std::string("S235"));
+    QCOMPARE(beam.MtrlType, std::string("STEEL"));
+    QVERIFY(beam.Locked1 && beam.Locked2);
+
+    // The window's size and place are kept for the next start.
+    window.resize(700, 500);
+    app.Messages.Answers = {MessageAnswer::No};
     QVERIFY(app.Close());
-    AppFixture again(written);
-    again.Start();
+    const std::string kept = testing::ReadBytes(app.Environment.SettingsPath);
+    QVERIFY(kept.find("[Window]") != std::string::npos);
+    AppFixture again(kept);
+    MainWindow& second = again.Start();
     QVERIFY(again.Messages.Entries.empty());
+    QCOMPARE(second.size(), QSize(700, 500));
+    QVERIFY(second.Settings().Units == si); // read back, not the first start's again
+    QCOMPARE(second.Model()->StatusPanel(0),
+             QString::fromStdString(second.Commands().DocumentPath()));
   }
 };
 

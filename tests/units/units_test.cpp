@@ -82,7 +82,10 @@ TEST(Units, PresetsSetEveryChoiceButUsKeepsTheDensity) {
   UnitChoice choice;
   choice.Density = 3;
   ApplyPreset(choice, UnitPreset::SI);
-  EXPECT_EQ(choice, (UnitChoice{1, 4, 1, 1, 2, 3, 3, 3, 2, 1, 1}));
+  EXPECT_EQ(choice, (UnitChoice{1, 4, 2, 2, 2, 3, 3, 3, 2, 1, 1}));
+  // One force unit throughout: kN, kN/m, kNm.
+  EXPECT_EQ(UnitName(choice, Quantity::Force), "[KN]");
+  EXPECT_EQ(UnitName(choice, Quantity::DistLoad), "[KN/m]");
   EXPECT_EQ(UnitName(choice, Quantity::Moment), "[KNm]");
   choice.Density = 2;
   ApplyPreset(choice, UnitPreset::US);
