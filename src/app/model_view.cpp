@@ -139,6 +139,8 @@ void ModelView::DrawOverlays(QPainter& painter) {
   if (grid.CursorVisible) DrawCursorCross(painter, grid, editor_.View());
   if (const auto rectangle = editor_.ZoomRectangle())
     DrawZoomRectangle(painter, rectangle->first, rectangle->second);
+  if (const auto box = editor_.SelectionRectangle())
+    DrawSelectionBox(painter, box->Start, box->Corner, box->Crossing);
   DrawNodeMark(painter);
 }
 

@@ -131,6 +131,11 @@ void Editor::PointerMove(const PointerEvent& event) {
     DragNodeTo(pixel);
     return;
   }
+  if (state_.BoxStart && event.LeftHeld) {
+    state_.BoxCorner = pixel;
+    host_.RepaintOverlay();
+    return;
+  }
   UpdateCursor(pixel);
 }
 
@@ -164,6 +169,7 @@ void Editor::Press(const PointerEvent& event) {
     return;
   }
   // The press acts where the pointer is, even when no move announced it.
+  state_.PressModifiers = event.Modifiers;
   UpdateCursor(pixel);
   LeftPressInMode(pixel);
   host_.RefreshStatusBar();
@@ -201,6 +207,7 @@ void Editor::Release(const PointerEvent& event) {
     return;
   }
   if (state_.DragNode != 0) EndDrag(true);
+  if (state_.BoxStart) FinishSelectionBox({event.X, event.Y});
 }
 
 void Editor::KeyPress(EditorKey key) {

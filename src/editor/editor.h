@@ -150,6 +150,13 @@ public:
   const GraphObject* HalfMadeObject() const;
   // The 1-pixel line from the first picked point to the cursor (modes 71, 77, 82).
   std::optional<std::pair<Point2, Point2>> GuideLine() const;
+  // The selection box being dragged, in pixels; Crossing when it is dragged
+  // from right to left and takes whatever it touches.
+  struct SelectionBox {
+    PixelPoint Start, Corner;
+    bool Crossing = false;
+  };
+  std::optional<SelectionBox> SelectionRectangle() const;
   // The zoom-window rectangle being dragged, in pixels.
   std::optional<std::pair<PixelPoint, PixelPoint>> ZoomRectangle() const;
 
@@ -189,6 +196,7 @@ private:
 
   // editor_idle.cpp: selection clicks, double clicks and node dragging.
   void SelectionClick(PixelPoint pixel);
+  void FinishSelectionBox(PixelPoint corner);
   void DragNodeTo(PixelPoint pixel);
   void EndDrag(bool allowMerge);
 

@@ -135,6 +135,7 @@ void Editor::CancelOperation() {
                     state_.DragNode != 0;
   EndViewModes();
   if (state_.DragNode != 0) EndDrag(false);
+  state_.BoxStart.reset();
   // A grid definition first returns to the operation it interrupted, which is
   // then cancelled as well, so nothing half-made is left behind.
   for (int depth = 0; depth < 3 && ReturnsToSavedMode(state_.Mode); ++depth)

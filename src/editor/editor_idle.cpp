@@ -3,6 +3,7 @@
 // pixels drags it.
 
 #include <cmath>
+#include <cstdlib>
 
 #include "common/text_entries.h"
 #include "common/user_message.h"
@@ -19,18 +20,27 @@ namespace {
 // A press on a node becomes a drag only past this distance, so that a click
 // with a shaky hand does not move the node.
 constexpr double kDragThreshold = 10; // pixels
+// A box smaller than this either way was a click.
+constexpr int kLeastBoxPixels = 3;
 
 } // namespace
 
 void Editor::SelectionClick(PixelPoint pixel) {
   GraphObject* hit = PickForSelection(doc_, grid_.Cursor);
   if (!hit) {
-    strandel::SelectAll(doc_, false);
-    RequestRepaint();
+    // Empty space: a click clears the selection, a drag selects with a box.
+    state_.BoxStart = pixel;
+    state_.BoxCorner = pixel;
     return;
   }
   bool& selected = SelectedFlag(*hit);
-  selected = !selected;
+  // Shift adds to the selection, Ctrl takes away; a plain click toggles.
+  if (state_.PressModifiers & kShiftKey)
+    selected = true;
+  else if (state_.PressModifiers & kControlKey)
+    selected = false;
+  else
+    selected = !selected;
   if (const auto* node = std::get_if<TNodeObject>(hit)) {
     state_.DragNode = node->Number;
     state_.DragPress = pixel;
@@ -40,6 +50,28 @@ void Editor::SelectionClick(PixelPoint pixel) {
     state_.DragOriginPosition = node->PositionOnBeam;
   }
   RequestRepaint();
+}
+
+void Editor::FinishSelectionBox(PixelPoint corner) {
+  const PixelPoint start = *state_.BoxStart;
+  state_.BoxStart.reset();
+  const unsigned keys = state_.PressModifiers;
+  const bool adding = keys & kShiftKey, removing = keys & kControlKey;
+  const bool dragged = std::abs(corner.X - start.X) >= kLeastBoxPixels ||
+                       std::abs(corner.Y - start.Y) >= kLeastBoxPixels;
+  if (!adding && !removing) strandel::SelectAll(doc_, false);
+  if (dragged) {
+    const BoxRule rule = corner.X < start.X ? BoxRule::Crossing : BoxRule::Inside;
+    SelectInBox(doc_, ToModel(view_, start.X, start.Y), ToModel(view_, corner.X, corner.Y), rule,
+                !removing);
+  }
+  RequestRepaint();
+  RefreshAll();
+}
+
+std::optional<Editor::SelectionBox> Editor::SelectionRectangle() const {
+  if (!state_.BoxStart) return std::nullopt;
+  return SelectionBox{*state_.BoxStart, state_.BoxCorner, state_.BoxCorner.X < state_.BoxStart->X};
 }
 
 std::optional<PickedObject> Editor::DoubleClick(const PointerEvent& event) {

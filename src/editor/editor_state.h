@@ -27,6 +27,11 @@ struct EditorState {
   Point2 DragOrigin;
   double DragOriginPosition = 0;
   bool IgnoreNextPress = false; // the press that follows a double click
+  // A selection box dragged from empty space in idle mode: its corners in
+  // pixels, and the keys held at the press (Shift adds, Ctrl takes away).
+  std::optional<PixelPoint> BoxStart;
+  PixelPoint BoxCorner;
+  unsigned PressModifiers = 0;
   // The last point picked while drawing: where a relative typed point starts.
   std::optional<Point2> LastPoint;
 };

@@ -1,5 +1,6 @@
 #include "editor/pick.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "view/symbol_geometry.h"
@@ -40,7 +41,64 @@ GraphObject* PickInOrder(ModelDocument& doc, Point2 p, std::initializer_list<Obj
   return nullptr;
 }
 
+struct Box {
+  double Left, Bottom, Right, Top;
+  bool Holds(Point2 p) const { return p.X >= Left && p.X <= Right && p.Y >= Bottom && p.Y <= Top; }
+};
+
+// Liang-Barsky: whether the segment from a to b meets the box.
+bool SegmentMeets(const Box& box, Point2 a, Point2 b) {
+  double enter = 0, leave = 1;
+  const double dx = b.X - a.X, dy = b.Y - a.Y;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {a.X - box.Left, box.Right - a.X, a.Y - box.Bottom, box.Top - a.Y};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0)
+      enter = std::max(enter, t);
+    else
+      leave = std::min(leave, t);
+    if (enter > leave) return false;
+  }
+  return true;
+}
+
+// The segment an object is taken by: one point for nodes, supports, forces
+// and moments.
+std::pair<Point2, Point2> ExtentOf(const GraphObject& object) {
+  return std::visit(
+      [](const auto& o) -> std::pair<Point2, Point2> {
+        if constexpr (requires { o.X1; })
+          return {{o.X1, o.Y1}, {o.X2, o.Y2}};
+        else
+          return {{o.X, o.Y}, {o.X, o.Y}};
+      },
+      object);
+}
+
 } // namespace
+
+bool InBox(const GraphObject& object, Point2 corner1, Point2 corner2, BoxRule rule) {
+  const Box box{std::min(corner1.X, corner2.X), std::min(corner1.Y, corner2.Y),
+                std::max(corner1.X, corner2.X), std::max(corner1.Y, corner2.Y)};
+  const auto [a, b] = ExtentOf(object);
+  if (rule == BoxRule::Inside) return box.Holds(a) && box.Holds(b);
+  return SegmentMeets(box, a, b);
+}
+
+int SelectInBox(ModelDocument& doc, Point2 corner1, Point2 corner2, BoxRule rule, bool select) {
+  int taken = 0;
+  for (auto& object : doc.GraphObjects) {
+    if (!InBox(*object, corner1, corner2, rule)) continue;
+    SelectedFlag(*object) = select;
+    ++taken;
+  }
+  return taken;
+}
 
 bool HitNode(const TNodeObject& node, Point2 p, double beamHeight) {
   return Distance(p, {node.X, node.Y}) <= beamHeight / 2;

@@ -23,4 +23,14 @@ GraphObject* PickForSelection(ModelDocument& doc, Point2 p);
 // Nodes, forces, moments, supports, beams, loads: what a double click edits.
 GraphObject* PickForProperties(ModelDocument& doc, Point2 p);
 
+// Window selection. Dragged from left to right it takes what lies wholly
+// inside the box; from right to left, whatever the box touches.
+enum class BoxRule { Inside, Crossing };
+// Whether the object's points (a node's, a beam's or load's two ends, the point
+// a support, force or moment acts at) meet the box by the rule.
+bool InBox(const GraphObject& object, Point2 corner1, Point2 corner2, BoxRule rule);
+// Sets the selection of every object the box takes to `select`; the number of
+// objects taken.
+int SelectInBox(ModelDocument& doc, Point2 corner1, Point2 corner2, BoxRule rule, bool select);
+
 } // namespace strandel

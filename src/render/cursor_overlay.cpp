@@ -82,4 +82,16 @@ void DrawZoomRectangle(QPainter& painter, PixelPoint corner1, PixelPoint corner2
   InvertPixels(painter, pixels, Qt::black);
 }
 
+void DrawSelectionBox(QPainter& painter, PixelPoint corner1, PixelPoint corner2, bool crossing) {
+  const QRect box = QRect(QPoint(corner1.X, corner1.Y), QPoint(corner2.X, corner2.Y)).normalized();
+  const QColor edge = crossing ? QColor(0, 140, 60) : QColor(30, 80, 200);
+  QColor wash = edge;
+  wash.setAlpha(40);
+  painter.save();
+  painter.setPen(QPen(edge, 1, crossing ? Qt::DashLine : Qt::SolidLine));
+  painter.setBrush(wash);
+  painter.drawRect(box);
+  painter.restore();
+}
+
 } // namespace strandel

@@ -27,5 +27,9 @@ void DrawCursorCross(QPainter& painter, const TGridObject& grid, const ViewState
 
 // The dotted rectangle of a zoom-window drag, every other pixel inverted.
 void DrawZoomRectangle(QPainter& painter, PixelPoint corner1, PixelPoint corner2);
+// The selection box: a solid blue frame over a light blue wash while it takes
+// what lies wholly inside, a dashed green one over green while it takes what it
+// touches (dragged from right to left).
+void DrawSelectionBox(QPainter& painter, PixelPoint corner1, PixelPoint corner2, bool crossing);
 
 } // namespace strandel

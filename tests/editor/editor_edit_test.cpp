@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/pick.h"
 #include "editor_fixture.h"
 
 namespace strandel {
@@ -39,6 +40,80 @@ TEST_F(FrameEditing, ClickingSelectsOneObjectAndEmptySpaceClearsAll) {
   for (const auto& object : doc.GraphObjects)
     EXPECT_FALSE(IsSelected(*object));
   EXPECT_FALSE(doc.Modified);
+}
+
+TEST_F(FrameEditing, ABoxSelectsWhatIsInsideOrWhatItTouchesByItsDirection) {
+  // Left to right over x 1..5: nodes 2 and 3 lie inside, the beam does not.
+  Drag({{1, -1}, {3, 0.5}, {5, 1}});
+  EXPECT_FALSE(editor.SelectionRectangle().has_value());
+  EXPECT_FALSE(FindNode(doc, 1)->Selected);
+  EXPECT_TRUE(FindNode(doc, 2)->Selected && FindNode(doc, 3)->Selected);
+  EXPECT_FALSE(FindBeam(doc, 1)->Selected);
+  // Right to left over the same box: the beam it crosses too, and the box
+  // starts afresh.
+  Drag({{5, 1}, {1, -1}});
+  EXPECT_TRUE(FindBeam(doc, 1)->Selected && FindNode(doc, 2)->Selected);
+  EXPECT_FALSE(FindNode(doc, 1)->Selected);
+  // Shift adds, Ctrl takes away; a click on empty space with Shift keeps all.
+  const auto withKeys = [this](std::initializer_list<Point2> path, unsigned keys) {
+    const Point2 first = *path.begin(), last = *(path.end() - 1);
+    PointerEvent press = At(first.X, first.Y);
+    press.Modifiers = keys;
+    editor.Press(press);
+    PointerEvent held = At(last.X, last.Y);
+    held.LeftHeld = true;
+    editor.PointerMove(held);
+    // While dragged from right to left the box says it takes what it touches.
+    if (last.X < first.X) {
+      EXPECT_TRUE(editor.SelectionRectangle()->Crossing);
+    }
+    editor.Release(At(last.X, last.Y));
+  };
+  withKeys({{-1, -1}, {1, 1}}, kShiftKey);
+  EXPECT_TRUE(FindNode(doc, 1)->Selected && FindNode(doc, 2)->Selected);
+  withKeys({{4.5, 1}, {1, -1}}, kControlKey);
+  EXPECT_TRUE(FindNode(doc, 1)->Selected);
+  EXPECT_FALSE(FindNode(doc, 2)->Selected || FindBeam(doc, 1)->Selected);
+  withKeys({{6, 6}, {6, 6}}, kShiftKey);
+  EXPECT_TRUE(FindNode(doc, 1)->Selected);
+  // Shift and Ctrl on a single object select and deselect it.
+  withKeys({{0, 0}, {0, 0}}, kControlKey);
+  EXPECT_FALSE(FindNode(doc, 1)->Selected);
+  withKeys({{0, 0}, {0, 0}}, kShiftKey);
+  withKeys({{0, 0}, {0, 0}}, kShiftKey);
+  EXPECT_TRUE(FindNode(doc, 1)->Selected);
+  EXPECT_FALSE(doc.Modified);
+}
+
+TEST(BoxRules, InsideTakesWholeObjectsAndCrossingWhatTheBoxTouches) {
+  TBeamObject beam;
+  beam.X1 = 0;
+  beam.Y1 = 0;
+  beam.X2 = 4;
+  beam.Y2 = 4;
+  const GraphObject diagonal = beam;
+  struct Case {
+    Point2 A, B;
+    bool Inside, Crossing;
+  };
+  const Case cases[] = {
+      {{-1, -1}, {5, 5}, true, true},    // around it
+      {{1, 1}, {2, 2}, false, true},     // on its middle
+      {{3, 0}, {4, 1}, false, false},    // beside it, clear of the line
+      {{2, -1}, {3, 2}, false, true},    // the line passes through a corner region
+      {{5, 5}, {-1, -1}, true, true},    // corners in either order
+      {{4, 4}, {6, 6}, false, true},     // touching its end
+      {{0, 4.5}, {4, 6}, false, false},  // above
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(InBox(diagonal, c.A, c.B, BoxRule::Inside), c.Inside) << c.A.X << "," << c.A.Y;
+    EXPECT_EQ(InBox(diagonal, c.A, c.B, BoxRule::Crossing), c.Crossing) << c.A.X << "," << c.A.Y;
+  }
+  TForceObject force;
+  force.X = 1;
+  force.Y = 2;
+  EXPECT_TRUE(InBox(GraphObject(force), {0, 0}, {1, 2}, BoxRule::Inside)); // edges count
+  EXPECT_FALSE(InBox(GraphObject(force), {0, 0}, {0.9, 3}, BoxRule::Crossing));
 }
 
 TEST_F(FrameEditing, DraggingANodeSlidesItAlongItsBeam) {
