@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/text.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
 #include "editor/editor.h"
@@ -75,9 +76,12 @@ std::string Editor::MeasureText() const {
   }
   const double length = std::hypot(to.X - from.X, to.Y - from.Y);
   const double angle = std::atan2(to.Y - from.Y, to.X - from.X);
-  return Translated(tr::kUnitLabelLength) + QuantityText(settings_.Units, Quantity::Length, length) +
-         "   " + Translated(tr::kMeasureAngle) +
-         QuantityText(settings_.Units, Quantity::Angle, angle);
+  // "Length: 4.5 [m]   Angle: -90 [Deg]": one space after each label, signed or not.
+  const auto shown = [this](Quantity quantity, double value) {
+    return std::string(Trim(QuantityText(settings_.Units, quantity, value)));
+  };
+  return Translated(tr::kUnitLabelLength) + " " + shown(Quantity::Length, length) + "   " +
+         Translated(tr::kMeasureAngle) + " " + shown(Quantity::Angle, angle);
 }
 
 } // namespace strandel

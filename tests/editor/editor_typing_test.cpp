@@ -144,7 +144,7 @@ TEST_F(Drawing, TheStatusBarMeasuresTheBeamBeingDrawn) {
   MoveTo(4, 5);
   EXPECT_EQ(editor.MeasureText(), "? 5 [m]   ? 53.1 [Deg]");
   MoveTo(1, -1);
-  EXPECT_EQ(editor.MeasureText(), "? 2 [m]   ?-90 [Deg]");
+  EXPECT_EQ(editor.MeasureText(), "? 2 [m]   ? -90 [Deg]");
 }
 
 TEST_F(Drawing, TheWheelZoomsAboutThePointerAndTheMiddleButtonPansMidBeam) {
