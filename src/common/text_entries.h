@@ -552,8 +552,33 @@ inline constexpr int kTypedPointPrompt = 424;
 inline constexpr int kHintGridStep = 425;
 inline constexpr int kMenuDraw = 426;
 
+// Copying part of the model: the clicks, the steps, the Edit menu's items, the
+// array dialog and the right-click menu.
+inline constexpr int kStatusCopyBasePoint = 427;
+inline constexpr int kStatusCopyTarget = 428;
+inline constexpr int kStepCut = 429;
+inline constexpr int kStepPaste = 430;
+inline constexpr int kStepDuplicate = 431;
+inline constexpr int kStepMirror = 432;
+inline constexpr int kStepArray = 433;
+inline constexpr int kMenuEditCopy = 434;
+inline constexpr int kMenuEditCut = 435;
+inline constexpr int kMenuEditPaste = 436;
+inline constexpr int kMenuEditDuplicate = 437;
+inline constexpr int kMenuEditMirror = 438;
+inline constexpr int kMenuEditLinearArray = 439;
+inline constexpr int kMenuEditRectangularArray = 440;
+inline constexpr int kArrayCaption = 441;
+inline constexpr int kArrayLabelCopies = 442;
+inline constexpr int kArrayLabelRows = 443;
+inline constexpr int kArrayLabelColumns = 444;
+inline constexpr int kArrayLabelSpacingX = 445;
+inline constexpr int kArrayLabelSpacingY = 446;
+inline constexpr int kMsgSelectToCopy = 447;
+inline constexpr int kMenuProperties = 448;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 426;
+inline constexpr int kLastEntry = 448;
 
 } // namespace strandel::tr

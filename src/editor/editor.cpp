@@ -375,7 +375,8 @@ GraphObject* Editor::HalfMadeEntry() {
 
 std::optional<std::pair<Point2, Point2>> Editor::GuideLine() const {
   const int m = state_.Mode;
-  if (m != mode::kAlignSecond && m != mode::kAngulatedSecond && m != mode::kPolarSecond)
+  if (m != mode::kAlignSecond && m != mode::kAngulatedSecond && m != mode::kPolarSecond &&
+      m != mode::kCopyTarget && m != mode::kMirrorSecond)
     return std::nullopt;
   return std::make_pair(state_.FirstPoint, grid_.Cursor);
 }

@@ -11,9 +11,11 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "editor/editor_host.h"
 #include "editor/editor_state.h"
+#include "editor/model_part.h"
 #include "editor/status_text.h"
 #include "expr/parameters.h"
 #include "model/app_settings.h"
@@ -114,6 +116,19 @@ public:
   void MoveObjects();
   void FlipBeams();
 
+  // Copying part of the model (model_part.h), each one step. Copy keeps the
+  // selection in the editor's clipboard; Paste puts its base point (the lower
+  // left corner of its nodes) at the cursor. Duplicate takes two clicks, the
+  // base point and where it goes; Mirror two points of the mirror line.
+  // PlaceCopies puts a copy of the selection at each offset (the arrays).
+  void Copy();
+  void Cut();
+  void Paste();
+  bool CanPaste() const { return !clipboard_.Empty(); }
+  void Duplicate();
+  void Mirror();
+  void PlaceCopies(const std::vector<Point2>& offsets);
+
   // Esc, page changes, document commands, printing, help and every tool change.
   void CancelOperation();
 
@@ -148,7 +163,8 @@ public:
   std::string MeasureText() const;
   // The beam, support, load, force or moment being placed, or null.
   const GraphObject* HalfMadeObject() const;
-  // The 1-pixel line from the first picked point to the cursor (modes 71, 77, 82).
+  // The 1-pixel line from the first picked point to the cursor (the second
+  // point of a line: align, grids, mirror; the target of a duplicate).
   std::optional<std::pair<Point2, Point2>> GuideLine() const;
   // The selection box being dragged, in pixels; Crossing when it is dragged
   // from right to left and takes whatever it touches.
@@ -194,6 +210,11 @@ private:
   void StartPlacing(GraphObject& object, int positionMode);
   void SetPlacedPoint(GraphObject& object, Point2 p, long node, bool endOnly);
 
+  // editor_copy.cpp: the part being copied and its placing.
+  bool TakeSelectedPart();
+  void PlaceAndFinish(const ModelPart& part, const std::vector<PlaneMap>& maps, int step);
+  void PressInCopyMode(Point2 cursor);
+
   // editor_idle.cpp: selection clicks, double clicks and node dragging.
   void SelectionClick(PixelPoint pixel);
   void FinishSelectionBox(PixelPoint corner);
@@ -207,6 +228,8 @@ private:
   ViewState view_;
   TGridObject grid_;
   EditorState state_;
+  ModelPart clipboard_; // what Copy and Cut took, for Paste
+  ModelPart placing_;   // what Duplicate and Mirror are placing
   std::uint16_t activeCase_ = 0; // 0: none chosen
   bool showAllCases_ = false;
 };

@@ -18,6 +18,8 @@ void Editor::RightPressInMode() {
   case mode::kForceTarget:
   case mode::kMomentTarget:
   case mode::kMoveBase:
+  case mode::kCopyBase:
+  case mode::kMirrorFirst:
     state_.Mode = mode::kIdle;
     state_.PlacingBeam = -1;
     ShowCursor(false);
@@ -35,6 +37,8 @@ void Editor::RightPressInMode() {
   case mode::kLoadDirection:
   case mode::kMoveTargetX:
   case mode::kMoveTargetY:
+  case mode::kCopyTarget:
+  case mode::kMirrorSecond:
     state_.Mode -= 1;
     break;
   case mode::kForceDirection:

@@ -49,6 +49,8 @@ bool RepaintsOnMove(int m) {
   case mode::kAlignSecond:
   case mode::kAngulatedSecond:
   case mode::kPolarSecond:
+  case mode::kCopyTarget:
+  case mode::kMirrorSecond:
     return true;
   default:
     return false;
@@ -136,6 +138,10 @@ int StatusEntryOfMode(int m) {
       {mode::kMoveBase, tr::kStatusMoveBasePoint},
       {mode::kMoveTargetX, tr::kStatusMoveTargetX},
       {mode::kMoveTargetY, tr::kStatusMoveTargetY},
+      {mode::kCopyBase, tr::kStatusCopyBasePoint},
+      {mode::kCopyTarget, tr::kStatusCopyTarget},
+      {mode::kMirrorFirst, tr::kStatusLineFirstPoint},
+      {mode::kMirrorSecond, tr::kStatusLineSecondPoint},
   };
   for (const Entry& entry : kEntries) {
     if (entry.Mode == m) return entry.Text;

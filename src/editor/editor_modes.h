@@ -34,6 +34,10 @@ inline constexpr int kPolarSecond = 82;
 inline constexpr int kMoveBase = 90;
 inline constexpr int kMoveTargetX = 91;
 inline constexpr int kMoveTargetY = 92;
+inline constexpr int kCopyBase = 93;
+inline constexpr int kCopyTarget = 94;
+inline constexpr int kMirrorFirst = 95;
+inline constexpr int kMirrorSecond = 96;
 } // namespace mode
 
 // The six check-style create buttons of the tool bar.

@@ -298,6 +298,12 @@ void Editor::LeftPressInMode(PixelPoint pixel) {
     ShowCursor(false);
     changes_.Finish(tr::kStepMoveObjects, kModelChange);
     break;
+  case mode::kCopyBase:
+  case mode::kCopyTarget:
+  case mode::kMirrorFirst:
+  case mode::kMirrorSecond:
+    PressInCopyMode(cursor);
+    break;
   default:
     break;
   }

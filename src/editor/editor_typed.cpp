@@ -30,6 +30,10 @@ bool Editor::TakesTypedPoints() const {
   case mode::kMoveBase:
   case mode::kMoveTargetX:
   case mode::kMoveTargetY:
+  case mode::kCopyBase:
+  case mode::kCopyTarget:
+  case mode::kMirrorFirst:
+  case mode::kMirrorSecond:
     return true;
   default:
     return false;
