@@ -63,6 +63,14 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
   m.AlignNodes = Item(m.Edit, "&Align Nodes to Line");
   m.MoveObjects = Item(m.Edit, "Move objects...");
   m.FlipBeams = Item(m.Edit, "Flip Beams");
+  m.Edit->addSeparator();
+  m.Copy = Item(m.Edit, "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
+  m.Cut = Item(m.Edit, "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X));
+  m.Paste = Item(m.Edit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
+  m.Duplicate = Item(m.Edit, "D&uplicate", QKeySequence(Qt::CTRL | Qt::Key_D));
+  m.Mirror = Item(m.Edit, "&Mirror about a line");
+  m.LinearArray = Item(m.Edit, "Linear array...");
+  m.RectangularArray = Item(m.Edit, "Rectangular array...");
 
   m.View = bar->addMenu(QStringLiteral("&View"));
   m.ZoomIn = Item(m.View, "Zoom &In");
@@ -127,6 +135,13 @@ void ApplyMenuTexts(const MainMenu& m) {
   Caption(m.AlignNodes, tr::kMenuEditAlignNodes);
   Caption(m.MoveObjects, tr::kMenuEditMoveObjects);
   Caption(m.FlipBeams, tr::kMenuEditFlipBeams);
+  Caption(m.Copy, tr::kMenuEditCopy);
+  Caption(m.Cut, tr::kMenuEditCut);
+  Caption(m.Paste, tr::kMenuEditPaste);
+  Caption(m.Duplicate, tr::kMenuEditDuplicate);
+  Caption(m.Mirror, tr::kMenuEditMirror);
+  Caption(m.LinearArray, tr::kMenuEditLinearArray);
+  Caption(m.RectangularArray, tr::kMenuEditRectangularArray);
 
   Caption(m.View, tr::kMenuView);
   Caption(m.ZoomIn, tr::kMenuViewZoomIn);

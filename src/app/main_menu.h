@@ -49,6 +49,13 @@ struct MainMenu {
   QAction* AlignNodes = nullptr;
   QAction* MoveObjects = nullptr;
   QAction* FlipBeams = nullptr;
+  QAction* Copy = nullptr;
+  QAction* Cut = nullptr;
+  QAction* Paste = nullptr;
+  QAction* Duplicate = nullptr;
+  QAction* Mirror = nullptr;
+  QAction* LinearArray = nullptr;
+  QAction* RectangularArray = nullptr;
 
   QMenu* View = nullptr;
   QAction* ZoomIn = nullptr;

@@ -126,6 +126,7 @@ void MainWindow::BuildPages() {
 
   connect(modelPage_->View(), &ModelView::ObjectDoubleClicked, this,
           [this](ObjectKind kind, int index) { OpenPropertyDialog(kind, index); });
+  connect(modelPage_->View(), &ModelView::MenuWanted, this, &MainWindow::ShowModelMenu);
   modelPage_->ShowDisplacementsClicked = [this](bool on) { SetShowDisplacements(on); };
   modelPage_->ShowUtilisationClicked = [this](bool on) { SetShowUtilisation(on); };
   modelPage_->StatusRefreshed = [this] {

@@ -144,6 +144,11 @@ private:
   bool UpdateSheets();
   void RunOutput(void (OutputCommands::*command)(const OutputContext&));
   bool HandleKey(int key);
+  // The array dialog, then the copies of the selection as one step.
+  void OpenArray(bool rectangular);
+  // The right-click menu of the Model page: the object's properties, then the
+  // Edit menu's commands for the selection, as enabled there.
+  void ShowModelMenu(QPoint global, ObjectKind kind, int index);
   // The stored size and place, or one that fits the screen.
   void PlaceWindow();
 

@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "app/analysis_page.h"
+#include "app/array_dialog.h"
 #include "app/combinations_dialog.h"
 #include "app/dimensioning_dialog.h"
 #include "app/document_info.h"
@@ -91,6 +92,13 @@ void MainWindow::ConnectMenu() {
   connect(m.AlignNodes, &QAction::triggered, this, [&editor] { editor.AlignNodesToLine(); });
   connect(m.MoveObjects, &QAction::triggered, this, [&editor] { editor.MoveObjects(); });
   connect(m.FlipBeams, &QAction::triggered, this, [&editor] { editor.FlipBeams(); });
+  connect(m.Copy, &QAction::triggered, this, [&editor] { editor.Copy(); });
+  connect(m.Cut, &QAction::triggered, this, [&editor] { editor.Cut(); });
+  connect(m.Paste, &QAction::triggered, this, [&editor] { editor.Paste(); });
+  connect(m.Duplicate, &QAction::triggered, this, [&editor] { editor.Duplicate(); });
+  connect(m.Mirror, &QAction::triggered, this, [&editor] { editor.Mirror(); });
+  connect(m.LinearArray, &QAction::triggered, this, [this] { OpenArray(false); });
+  connect(m.RectangularArray, &QAction::triggered, this, [this] { OpenArray(true); });
 
   // The View items do what the tool buttons of the same names do.
   connect(m.ZoomIn, &QAction::triggered, this, [&editor] { editor.ZoomIn(); });
@@ -133,6 +141,9 @@ void MainWindow::UpdateMenuStates() {
   m.DeleteAllLoads->setEnabled(onModel && AnyLoad(doc_));
   m.SelectAll->setEnabled(onModel && anyObject);
   m.MoveObjects->setEnabled(onModel && anyObject);
+  for (QAction* item : {m.Copy, m.Cut, m.Duplicate, m.Mirror, m.LinearArray, m.RectangularArray})
+    item->setEnabled(anySelected);
+  m.Paste->setEnabled(onModel && modelPage_->ModelEditor().CanPaste());
   for (QAction* item : {m.ZoomIn, m.ZoomOut, m.ZoomWindow, m.ZoomExtents, m.ZoomLast, m.Pan})
     item->setEnabled(onModel);
   modelPage_->EnableCreateTools(onModel);
@@ -310,6 +321,40 @@ void MainWindow::OpenOptimizer() {
   // An accepted result and the variables chosen are one step; the results the
   // optimizer left still match the model.
   changes_.Finish(tr::kOptimizerCaption, kNoEffect);
+}
+
+void MainWindow::OpenArray(bool rectangular) {
+  Editor& editor = modelPage_->ModelEditor();
+  editor.CancelOperation();
+  if (!AnySelected(doc_)) {
+    messages_.Show(Translated(tr::kMsgSelectToCopy), MessageKind::Information);
+    return;
+  }
+  if (const auto offsets = AskArray(this, rectangular, settings_.Units, parameters_))
+    editor.PlaceCopies(*offsets);
+}
+
+void MainWindow::ShowModelMenu(QPoint global, ObjectKind kind, int index) {
+  UpdateMenuStates();
+  const MainMenu& m = menu_;
+  QMenu menu(this);
+  if (index >= 0) {
+    QAction* properties = menu.addAction(Tr(tr::kMenuProperties));
+    connect(properties, &QAction::triggered, this, [this, kind, index] {
+      // As a double click: the dialog edits one object, none stays selected.
+      SelectAll(doc_, false);
+      modelPage_->Repaint();
+      OpenPropertyDialog(kind, index);
+    });
+    menu.addSeparator();
+  }
+  menu.addActions({m.Copy, m.Cut, m.Paste, m.Duplicate, m.Mirror, m.LinearArray,
+                   m.RectangularArray});
+  menu.addSeparator();
+  menu.addActions({m.Delete, m.FlipBeams, m.AlignNodes});
+  menu.addSeparator();
+  menu.addActions({m.SelectAll, m.DeselectAll, m.ZoomExtents});
+  menu.exec(global);
 }
 
 // The units are a setting of the program, not of the document: no step.

@@ -205,6 +205,15 @@ void ModelView::mousePressEvent(QMouseEvent* event) {
     grabbing_ = true;
   }
   if (pointer.Button == PointerButton::Middle) setCursor(Qt::ClosedHandCursor);
+  if (pointer.Button == PointerButton::Right) {
+    bool offered = false;
+    const std::optional<PickedObject> picked = editor_.PrepareMenu(pointer, offered);
+    if (offered) {
+      emit MenuWanted(event->globalPosition().toPoint(), picked ? picked->Kind : ObjectKind::Node,
+                      picked ? picked->Index : -1);
+      return;
+    }
+  }
   editor_.Press(pointer);
 }
 

@@ -47,6 +47,10 @@ public:
 signals:
   // A double click landed on an object: the window opens its property dialog.
   void ObjectDoubleClicked(strandel::ObjectKind kind, int index);
+  // A right click with nothing under way: the window shows its menu of
+  // commands at `global`; `kind` and `index` name the object under the
+  // pointer (index -1: none).
+  void MenuWanted(QPoint global, strandel::ObjectKind kind, int index);
 
 protected:
   void paintEvent(QPaintEvent* event) override;

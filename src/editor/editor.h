@@ -80,6 +80,11 @@ public:
   void Release(const PointerEvent& event);
   std::optional<PickedObject> DoubleClick(const PointerEvent& event);
   void KeyPress(EditorKey key);
+  // A right click with nothing under way opens the window's menu of commands:
+  // an object under the pointer that is not selected becomes the selection,
+  // and the object whose properties the menu offers is named. Nothing in
+  // other modes, where a right click steps back.
+  std::optional<PickedObject> PrepareMenu(const PointerEvent& event, bool& offered);
   // The wheel turned by `steps` notches (fractions from fine wheels), away from
   // the user when positive: zoom in about the pointer, which keeps its model
   // point. A drag with the middle button pans without ending the operation.

@@ -41,6 +41,7 @@ void Editor::PlaceAndFinish(const ModelPart& part, const std::vector<PlaneMap>& 
 void Editor::Copy() {
   CancelOperation();
   if (TakeSelectedPart()) clipboard_ = placing_;
+  RefreshAll(); // Paste may now be offered
 }
 
 void Editor::Cut() {

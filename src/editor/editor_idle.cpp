@@ -74,6 +74,23 @@ std::optional<Editor::SelectionBox> Editor::SelectionRectangle() const {
   return SelectionBox{*state_.BoxStart, state_.BoxCorner, state_.BoxCorner.X < state_.BoxStart->X};
 }
 
+std::optional<PickedObject> Editor::PrepareMenu(const PointerEvent& event, bool& offered) {
+  offered = state_.Mode == mode::kIdle && !view_.ZoomWindowActive && !view_.PanActive &&
+            state_.DragNode == 0;
+  if (!offered) return std::nullopt;
+  UpdateCursor({event.X, event.Y});
+  if (GraphObject* hit = PickForSelection(doc_, grid_.Cursor); hit && !IsSelected(*hit)) {
+    strandel::SelectAll(doc_, false);
+    SelectedFlag(*hit) = true;
+    RequestRepaint();
+    RefreshAll();
+  }
+  std::optional<PickedObject> picked;
+  if (const GraphObject* hit = PickForProperties(doc_, grid_.Cursor))
+    picked = PickedObject{KindOf(*hit), IndexOfObject(doc_, hit)};
+  return picked;
+}
+
 std::optional<PickedObject> Editor::DoubleClick(const PointerEvent& event) {
   if (state_.Mode != mode::kIdle || view_.ZoomWindowActive || view_.PanActive) return std::nullopt;
   state_.IgnoreNextPress = true;

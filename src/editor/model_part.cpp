@@ -271,4 +271,26 @@ std::optional<int> PlacePart(ModelDocument& doc, const ModelPart& part, const Pl
   return added;
 }
 
+std::vector<Point2> LinearArray(int copies, Point2 spacing) {
+  if (copies < 1 || copies > kMostArrayCopies || !std::isfinite(spacing.X) ||
+      !std::isfinite(spacing.Y))
+    return {};
+  std::vector<Point2> offsets;
+  for (int k = 1; k <= copies; ++k)
+    offsets.push_back({k * spacing.X, k * spacing.Y});
+  return offsets;
+}
+
+std::vector<Point2> RectangularArray(int rows, int columns, Point2 spacing) {
+  if (rows < 1 || columns < 1 || !std::isfinite(spacing.X) || !std::isfinite(spacing.Y))
+    return {};
+  const long places = static_cast<long>(rows) * columns;
+  if (places < 2 || places - 1 > kMostArrayCopies) return {};
+  std::vector<Point2> offsets;
+  for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < columns; ++column)
+      if (row != 0 || column != 0) offsets.push_back({column * spacing.X, row * spacing.Y});
+  return offsets;
+}
+
 } // namespace strandel

@@ -46,4 +46,12 @@ ModelPart SelectedPart(const ModelDocument& doc);
 // it was) when a kind has not enough free numbers.
 std::optional<int> PlacePart(ModelDocument& doc, const ModelPart& part, const PlaneMap& map);
 
+// The offsets of the copies of an array: `copies` in a row, k times `spacing`
+// (k = 1..copies); or a grid of rows x columns whose first place is the
+// original. Empty when the counts are below 1, give no copy, or more than
+// kMostArrayCopies, or a spacing is not finite.
+inline constexpr int kMostArrayCopies = 1000;
+std::vector<Point2> LinearArray(int copies, Point2 spacing);
+std::vector<Point2> RectangularArray(int rows, int columns, Point2 spacing);
+
 } // namespace strandel

@@ -7,15 +7,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "app/app_fixture.h"
+#include "app/array_dialog.h"
 #include "app/app_test_registry.h"
 #include "app/model_page.h"
 #include "app/model_view.h"
 #include "app/page_control.h"
 #include "app/point_entry.h"
+#include "app/when_shown.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
 
@@ -65,6 +68,23 @@ int CountOf(const ModelDocument& doc, ObjectKind kind) {
 Point2 NodeAt(const ModelDocument& doc, int number) {
   const TNodeObject* node = FindNode(doc, number);
   return node ? Point2{node->X, node->Y} : Point2{NAN, NAN};
+}
+
+// Chooses the item of that caption in the menu about to pop up, running
+// `before` first (to answer a dialog the item opens).
+void ChooseInNextMenu(const QString& caption, std::function<void()> before = {}) {
+  QTimer::singleShot(0, [caption, before] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions())
+      if (action->text() == caption) chosen = action;
+    QVERIFY(chosen);
+    QVERIFY(chosen->isEnabled());
+    menu->close();
+    if (before) before();
+    chosen->trigger();
+  });
 }
 
 } // namespace
@@ -201,6 +221,75 @@ private slots:
     QVERIFY(app.Close());
     QVERIFY(testing::ReadBytes(app.Environment.SettingsPath).find("GridStep=0.25") !=
             std::string::npos);
+  }
+
+  void CopiesByKeysAndByTheRightClickMenu() {
+    AppFixture app{std::string(kMetreSettings)};
+    MainWindow& window = app.Start();
+    const ModelDocument& doc = window.Document();
+    QTest::keyClick(View(window), Qt::Key_B);
+    ClickAt(window, 0, 0);
+    ClickAt(window, 0, 3);
+    QTest::keyClick(View(window), Qt::Key_Escape);
+    QTest::keyClick(View(window), Qt::Key_Escape);
+    // Nothing selected: copying is not offered.
+    QVERIFY(!window.Menu().Copy->isEnabled());
+
+    // A right click on the column selects it; the menu offers its properties
+    // and a row of copies.
+    const QString array = QString::fromStdString(Translated(tr::kMenuEditLinearArray));
+    QTest::mouseMove(View(window), PixelOf(window, 0, 1.5));
+    ChooseInNextMenu(array, [] {
+      testing::WhenShown<ArrayDialog>([](ArrayDialog& dialog) {
+        dialog.Copies()->setText(QStringLiteral("3"));
+        dialog.SpacingX()->setText(QStringLiteral("2*2.5"));
+      });
+    });
+    QTest::mouseClick(View(window), Qt::RightButton, {}, PixelOf(window, 0, 1.5));
+    QCOMPARE(CountOf(doc, ObjectKind::Beam), 4);
+    QCOMPARE(NodeAt(doc, 8).X, 15.0); // the last copy's top, 3 x 5 m along
+    QCOMPARE(NodeAt(doc, 8).Y, 3.0);
+    QCOMPARE(window.History().UndoName(), tr::kStepArray);
+    window.Menu().Undo->trigger();
+    QCOMPARE(CountOf(doc, ObjectKind::Beam), 1);
+
+    // A count that is no count keeps the dialog open, with the reason.
+    bool stayedOpen = false;
+    ChooseInNextMenu(array, [&stayedOpen] {
+      testing::WhenShown<ArrayDialog>(
+          [](ArrayDialog& dialog) { dialog.Copies()->setText(QStringLiteral("zero")); }, true,
+          &stayedOpen);
+    });
+    QTest::mouseClick(View(window), Qt::RightButton, {}, PixelOf(window, 0, 1.5));
+    QVERIFY(stayedOpen);
+    QCOMPARE(CountOf(doc, ObjectKind::Beam), 1);
+
+    // Ctrl+C, then Ctrl+V where the pointer is: the copy's foot lands there.
+    // (The window is active again once the dialog has gone, as on a desktop.)
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(View(window), Qt::LeftButton, Qt::ShiftModifier, PixelOf(window, 0, 1.5));
+    QVERIFY(window.Menu().Copy->isEnabled());
+    QTest::keyClick(View(window), Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(window.Model()->ModelEditor().CanPaste());
+    QVERIFY(window.Menu().Paste->isEnabled());
+    QTest::mouseMove(View(window), PixelOf(window, 4, 0));
+    QTest::keyClick(View(window), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(CountOf(doc, ObjectKind::Beam), 2);
+    QCOMPARE(NodeAt(doc, 3).X, 4.0);
+    QCOMPARE(NodeAt(doc, 4).Y, 3.0);
+    QTest::keyClick(View(window), Qt::Key_Z, Qt::ControlModifier); // one step
+    QCOMPARE(CountOf(doc, ObjectKind::Beam), 1);
+
+    // Mirror from the menu: two clicks on the line x = 3.
+    QTest::mouseClick(View(window), Qt::LeftButton, Qt::ShiftModifier, PixelOf(window, 0, 1.5));
+    ChooseInNextMenu(QString::fromStdString(Translated(tr::kMenuEditMirror)));
+    QTest::mouseClick(View(window), Qt::RightButton, {}, PixelOf(window, 0, 1.5));
+    ClickAt(window, 3, 0);
+    ClickAt(window, 3, 3);
+    QCOMPARE(CountOf(doc, ObjectKind::Beam), 2);
+    QCOMPARE(NodeAt(doc, 3).X, 6.0);
+    QVERIFY(app.Messages.Entries.empty());
   }
 
   // The frame that once took a new user a quarter of an hour: two bays of 6 m,

@@ -162,6 +162,23 @@ TEST(PlaneMaps, MirrorsKeepLengthsAndTurnDirections) {
   EXPECT_NEAR(Translation({1, 2}).Direction(1.25), 1.25, 1e-15);
 }
 
+TEST(Arrays, OffsetsOfARowAndOfAGridWithTheirBounds) {
+  const std::vector<Point2> row = LinearArray(3, {6, 0.5});
+  ASSERT_EQ(row.size(), 3u);
+  ExpectPoint(row[2], {18, 1.5}, 0);
+  const std::vector<Point2> grid = RectangularArray(2, 3, {6, 3.5});
+  ASSERT_EQ(grid.size(), 5u); // the original holds the first place
+  ExpectPoint(grid[0], {6, 0}, 0);
+  ExpectPoint(grid[4], {12, 3.5}, 0);
+  EXPECT_TRUE(LinearArray(0, {1, 0}).empty());
+  EXPECT_EQ(LinearArray(kMostArrayCopies, {1, 0}).size(), std::size_t(kMostArrayCopies));
+  EXPECT_TRUE(LinearArray(kMostArrayCopies + 1, {1, 0}).empty());
+  EXPECT_TRUE(LinearArray(2, {NAN, 0}).empty());
+  EXPECT_TRUE(RectangularArray(1, 1, {1, 1}).empty());
+  EXPECT_TRUE(RectangularArray(0, 5, {1, 1}).empty());
+  EXPECT_TRUE(RectangularArray(40000, 40000, {1, 1}).empty()); // no overflow either
+}
+
 using CopyCommands = HalfPortal;
 
 TEST_F(CopyCommands, DuplicateMirrorPasteAndArraysAreOneStepEach) {
