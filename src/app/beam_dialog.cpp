@@ -17,6 +17,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWidgetAction>
+#include <algorithm>
 
 #include "app/field_navigation.h"
 #include "app/numeric_field_edit.h"
@@ -89,21 +91,66 @@ void TfBeamProp::FillShapeMenu() {
   connect(byIA, &QAction::triggered, this, [this] { AskProfileByIA(); });
 }
 
+QAction* TfBeamProp::AddLibraryItem(QMenu* menu, const std::string& path, bool profiles) {
+  QAction* item = menu->addAction(ToQt(LibraryEntryName(path)));
+  connect(item, &QAction::triggered, this, [this, path, profiles] {
+    TakeControls();
+    if (profiles)
+      model_.LoadProfile(path, context_.Doc, context_.Messages);
+    else
+      model_.LoadMaterial(path, context_.Doc, context_.Messages);
+    ShowModel();
+  });
+  return item;
+}
+
+void TfBeamProp::FillProfileLibrary(QMenu* load, const std::vector<std::string>& files) {
+  // A filter at the top; the profiles by family, each in natural order. While
+  // the filter holds text, the matching profiles are listed on their own.
+  auto* filter = new QLineEdit(load);
+  filter->setPlaceholderText(Tr(tr::kLibraryFilterHint));
+  filter->setClearButtonEnabled(true);
+  auto* filterItem = new QWidgetAction(load);
+  filterItem->setDefaultWidget(filter);
+  load->addAction(filterItem);
+  load->addSeparator();
+  std::vector<QAction*> familyItems, matches;
+  for (const LibraryFamily& family : LibraryFamilies(files)) {
+    QMenu* sub = load->addMenu(ToQt(family.Name));
+    familyItems.push_back(sub->menuAction());
+    for (const std::string& path : family.Paths)
+      AddLibraryItem(sub, path, true);
+  }
+  for (const LibraryFamily& family : LibraryFamilies(files)) {
+    for (const std::string& path : family.Paths) {
+      QAction* match = AddLibraryItem(load, path, true);
+      match->setVisible(false);
+      matches.push_back(match);
+    }
+  }
+  connect(filter, &QLineEdit::textChanged, load, [familyItems, matches](const QString& text) {
+    const QString wanted = text.trimmed();
+    for (QAction* family : familyItems)
+      family->setVisible(wanted.isEmpty());
+    for (QAction* match : matches)
+      match->setVisible(!wanted.isEmpty() && match->text().contains(wanted, Qt::CaseInsensitive));
+  });
+  profileFilter_ = filter;
+}
+
 void TfBeamProp::FillLibraryMenu(QMenu* menu, bool profiles) {
   if (!profiles) menu->clear();
   QMenu* load = menu->addMenu(Tr(profiles ? tr::kBeamMenuLoadProfile : tr::kBeamMenuLoadMaterial));
-  const std::vector<std::string> files =
+  std::vector<std::string> files =
       profiles ? ListProfileFiles(context_.DataFolder) : ListMaterialFiles(context_.DataFolder);
-  for (const std::string& path : files) {
-    QAction* item = load->addAction(ToQt(LibraryEntryName(path)));
-    connect(item, &QAction::triggered, this, [this, path, profiles] {
-      TakeControls();
-      if (profiles)
-        model_.LoadProfile(path, context_.Doc, context_.Messages);
-      else
-        model_.LoadMaterial(path, context_.Doc, context_.Messages);
-      ShowModel();
+  if (profiles) {
+    FillProfileLibrary(load, files);
+  } else {
+    std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+      return NaturalLess(LibraryEntryName(a), LibraryEntryName(b));
     });
+    for (const std::string& path : files)
+      AddLibraryItem(load, path, false);
   }
   load->setEnabled(!files.empty());
   QAction* save =

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "app/dialog_context.h"
 #include "app/dialog_frame.h"
@@ -13,6 +15,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
@@ -42,6 +45,8 @@ public:
   QLabel* CapacityValueLabel(int i) const { return capacities_[static_cast<std::size_t>(i)].Value; }
   QProgressBar* CapacityBar(int i) const { return capacities_[static_cast<std::size_t>(i)].Bar; }
   QMenu* ShapeMenu() const { return shapeMenu_; }
+  // The filter of the profile library's menu.
+  QLineEdit* ProfileFilter() const { return profileFilter_; }
   QPushButton* DefaultColourButton() const { return defaultColour_; }
 
   void accept() override;
@@ -70,6 +75,8 @@ private:
   void AddChoice(QGridLayout& grid, int row, BeamChoice& choice, QWidget* page);
   void AddField(QGridLayout& grid, int row, DialogField& field, QWidget* page);
   void FillShapeMenu();
+  QAction* AddLibraryItem(QMenu* menu, const std::string& path, bool profiles);
+  void FillProfileLibrary(QMenu* load, const std::vector<std::string>& files);
   void FillLibraryMenu(QMenu* menu, bool profiles);
 
   // Controls into the model, and the model into the controls.
@@ -91,6 +98,7 @@ private:
   QTabWidget* pages_ = nullptr;
   QToolButton* shapeButton_ = nullptr;
   QMenu* shapeMenu_ = nullptr;
+  QLineEdit* profileFilter_ = nullptr;
   QLineEdit* profileName_ = nullptr;
   QLabel* shapePicture_ = nullptr;
   QLineEdit* materialName_ = nullptr;

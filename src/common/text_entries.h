@@ -577,8 +577,11 @@ inline constexpr int kArrayLabelSpacingY = 446;
 inline constexpr int kMsgSelectToCopy = 447;
 inline constexpr int kMenuProperties = 448;
 
+// The filter field of the profile library's menu.
+inline constexpr int kLibraryFilterHint = 449;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 448;
+inline constexpr int kLastEntry = 449;
 
 } // namespace strandel::tr

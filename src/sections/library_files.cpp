@@ -1,5 +1,7 @@
 #include "sections/library_files.h"
 
+#include <algorithm>
+
 #include "model/profile_size.h"
 
 #include "common/files.h"
@@ -171,6 +173,59 @@ std::vector<std::string> ListMaterialFiles(const std::string& dataFolder) {
 
 std::vector<std::string> ListProfileFiles(const std::string& dataFolder) {
   return ListFiles(ProfileFolder(dataFolder), kLibraryPattern);
+}
+
+bool NaturalLess(std::string_view a, std::string_view b) {
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  std::size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (digit(a[i]) && digit(b[j])) {
+      // Compare the two numbers by their digits without leading zeros.
+      std::size_t endA = i, endB = j;
+      while (endA < a.size() && digit(a[endA])) ++endA;
+      while (endB < b.size() && digit(b[endB])) ++endB;
+      std::size_t startA = i, startB = j;
+      while (startA + 1 < endA && a[startA] == '0') ++startA;
+      while (startB + 1 < endB && b[startB] == '0') ++startB;
+      const std::string_view numberA = a.substr(startA, endA - startA);
+      const std::string_view numberB = b.substr(startB, endB - startB);
+      if (numberA.size() != numberB.size()) return numberA.size() < numberB.size();
+      if (numberA != numberB) return numberA < numberB;
+      i = endA;
+      j = endB;
+      continue;
+    }
+    if (lower(a[i]) != lower(b[j])) return lower(a[i]) < lower(b[j]);
+    ++i;
+    ++j;
+  }
+  if (a.size() - i != b.size() - j) return a.size() - i < b.size() - j;
+  return a < b; // the same to a reader: any fixed order
+}
+
+std::vector<LibraryFamily> LibraryFamilies(const std::vector<std::string>& paths) {
+  std::vector<std::string> sorted = paths;
+  std::sort(sorted.begin(), sorted.end(), [](const std::string& x, const std::string& y) {
+    return NaturalLess(LibraryEntryName(x), LibraryEntryName(y));
+  });
+  std::vector<LibraryFamily> families;
+  for (const std::string& path : sorted) {
+    const std::string name = LibraryEntryName(path);
+    const std::string family = name.substr(0, name.find(' '));
+    auto found = std::find_if(families.begin(), families.end(),
+                              [&](const LibraryFamily& f) { return f.Name == family; });
+    if (found == families.end()) {
+      families.push_back({family, {}});
+      found = families.end() - 1;
+    }
+    found->Paths.push_back(path);
+  }
+  std::stable_sort(families.begin(), families.end(),
+                   [](const LibraryFamily& x, const LibraryFamily& y) {
+                     return NaturalLess(x.Name, y.Name);
+                   });
+  return families;
 }
 
 } // namespace strandel

@@ -51,4 +51,17 @@ std::string ProfileFolder(const std::string& dataFolder);
 std::vector<std::string> ListMaterialFiles(const std::string& dataFolder);
 std::vector<std::string> ListProfileFiles(const std::string& dataFolder);
 
+// Names in the order a reader expects: runs of digits compare as numbers, so
+// "IPE 80" comes before "IPE 100"; letters compare without regard to case.
+bool NaturalLess(std::string_view a, std::string_view b);
+
+// Library files by family, for a menu: the family is the name's first word
+// ("IPE", "RHS", "Glulam"); a name of one word is a family of its own.
+// Families in natural order, and their entries too.
+struct LibraryFamily {
+  std::string Name;
+  std::vector<std::string> Paths;
+};
+std::vector<LibraryFamily> LibraryFamilies(const std::vector<std::string>& paths);
+
 } // namespace strandel

@@ -19,6 +19,7 @@
 #include "app/app_test_registry.h"
 #include "app/beam_dialog.h"
 #include "app/numeric_field_edit.h"
+#include "common/text_entries.h"
 #include "common/translation.h"
 #include "common/user_message.h"
 #include "model/object_text.h"
@@ -124,6 +125,35 @@ private slots:
     QVERIFY(dialog.Edit(dialog.Model().TL)->isEnabled());
     QCOMPARE(w->palette().color(QPalette::Disabled, QPalette::Base),
              w->palette().color(QPalette::Button));
+  }
+
+  void TheProfileLibraryIsGroupedByFamilyAndFiltered() {
+    BeamBench bench;
+    const DialogContext context = bench.Context();
+    TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
+                                               bench.settings.Units, bench.parameters));
+    dialog.show();
+    QMenu* load = MenuItem(dialog.ShapeMenu(), Translated(tr::kBeamMenuLoadProfile).c_str())->menu();
+    QVERIFY(load);
+    QAction* ipe = MenuItem(load, QStringLiteral("IPE"));
+    QVERIFY(ipe && ipe->menu() && ipe->isVisible());
+    const QList<QAction*> sizes = ipe->menu()->actions();
+    QCOMPARE(sizes.first()->text(), QStringLiteral("IPE 80"));
+    QCOMPARE(sizes.at(1)->text(), QStringLiteral("IPE 100"));
+    QCOMPARE(sizes.last()->text(), QStringLiteral("IPE 600"));
+    // Typing in the filter lists the matching profiles instead of the families.
+    dialog.ProfileFilter()->setText(QStringLiteral("ipe 2"));
+    QVERIFY(!ipe->isVisible());
+    QStringList shown;
+    for (QAction* item : load->actions())
+      if (item->isVisible() && !item->menu() && !item->text().isEmpty()) shown << item->text();
+    QCOMPARE(shown, (QStringList{QStringLiteral("IPE 200"), QStringLiteral("IPE 220"),
+                                 QStringLiteral("IPE 240"), QStringLiteral("IPE 270")}));
+    MenuItem(load, QStringLiteral("IPE 240"))->trigger();
+    QCOMPARE(dialog.Model().Copy.ProfName, std::string("IPE 240"));
+    QCOMPARE(dialog.Model().Copy.H, 0.24);
+    dialog.ProfileFilter()->clear();
+    QVERIFY(ipe->isVisible());
   }
 
   void AnLProfileCannotBeUnbraced() {

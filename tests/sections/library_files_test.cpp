@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/files.h"
 #include "sections/library_files.h"
 #include "sections/profile.h"
@@ -167,6 +169,41 @@ TEST(LibraryFiles, NamesAndListings) {
       (std::vector<std::string>{data.File("Materials/C24.TXT"), data.File("Materials/S355.txt")}));
   EXPECT_TRUE(ListProfileFiles(data.Path()).empty());
   EXPECT_TRUE(ListProfileFiles(data.File("nowhere")).empty());
+}
+
+TEST(LibraryOrder, NumbersCompareAsNumbersAndFamiliesGroupTheShippedProfiles) {
+  const std::pair<const char*, const char*> ordered[] = {
+      {"IPE 80", "IPE 100"},   {"IPE 100", "IPE 600"}, {"HEA 100", "HEB 100"},
+      {"RHS 100x50x4", "RHS 100x50x10"}, {"ipe 200", "IPE 220"}, {"2L 40x4", "2L 100x10"},
+      {"C14", "C24"},          {"GL24h", "GL28h"},     {"S235", "S1000"},
+      {"Sawn 45x95", "Sawn 45x120"}, {"IPE 080", "IPE 100"},
+  };
+  for (const auto& [a, b] : ordered) {
+    EXPECT_TRUE(NaturalLess(a, b)) << a << " < " << b;
+    EXPECT_FALSE(NaturalLess(b, a)) << b << " !< " << a;
+  }
+  EXPECT_FALSE(NaturalLess("IPE 200", "IPE 200"));
+  EXPECT_TRUE(NaturalLess("IPE", "IPE 200")); // a prefix comes first
+
+  // Every shipped profile in its family, IPE 80 before IPE 100.
+  const std::vector<LibraryFamily> families =
+      LibraryFamilies(ListProfileFiles(std::string(STRANDEL_SOURCE_DIR) + "/data/"));
+  std::vector<std::string> names;
+  std::size_t profiles = 0;
+  for (const LibraryFamily& family : families) {
+    names.push_back(family.Name);
+    profiles += family.Paths.size();
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"2L", "CHS", "Glulam", "HEA", "HEB", "IPE", "L", "RHS",
+                                             "Sawn", "SHS", "T", "UPN"}));
+  EXPECT_EQ(profiles, 158u);
+  const auto ipe = std::find_if(families.begin(), families.end(),
+                                [](const LibraryFamily& f) { return f.Name == "IPE"; });
+  ASSERT_NE(ipe, families.end());
+  EXPECT_EQ(LibraryEntryName(ipe->Paths.front()), "IPE 80");
+  EXPECT_EQ(LibraryEntryName(ipe->Paths.back()), "IPE 600");
+  for (std::size_t k = 1; k < ipe->Paths.size(); ++k)
+    EXPECT_TRUE(NaturalLess(LibraryEntryName(ipe->Paths[k - 1]), LibraryEntryName(ipe->Paths[k])));
 }
 
 } // namespace
