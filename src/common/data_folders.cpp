@@ -106,7 +106,8 @@ std::string FindDataFolder(const std::string& programFolder) {
 
 std::string SettingsFilePath(const std::string& programFolder) {
   const std::string program = EnsureFolder(programFolder);
-  if (IsWritableFolder(program)) return program + kSettingsFileName;
+  if (FileExists(program + kSettingsFileName) && IsWritableFolder(program))
+    return program + kSettingsFileName;
   const std::string folder = EnsureFolder(JoinPath(ConfigHome(), "strandel"));
   MakeFolders(folder);
   return folder + kSettingsFileName;

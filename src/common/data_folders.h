@@ -13,8 +13,11 @@ namespace strandel {
 // folder when none is found. Ends in "/".
 std::string FindDataFolder(const std::string& programFolder);
 
-// "Strandel.ini" in the program folder when that folder is writable, else in
-// $XDG_CONFIG_HOME/strandel/ (default ~/.config/strandel/), which is created.
+// "Strandel.ini" in $XDG_CONFIG_HOME/strandel/ (default ~/.config/strandel/),
+// which is created; in the program folder only where a settings file is
+// already kept there and can be written (a copy of the program carried on a
+// stick with its settings). A program installed in /usr/bin never writes there,
+// not even when run by root.
 std::string SettingsFilePath(const std::string& programFolder);
 
 // The user's folder for documents: XDG_DOCUMENTS_DIR of user-dirs.dirs in

@@ -74,13 +74,8 @@ std::string DataSubfolderOr(const std::string& dataFolder, const char* name) {
 
 } // namespace
 
-std::string DefaultModelFolder(const std::string& dataFolder, const std::string& documentsFolder) {
-  const std::string beside = DataSubfolderOr(dataFolder, "Models");
-  return IsWritableFolder(beside) ? beside : EnsureFolder(documentsFolder);
-}
-
-std::string DefaultModelFolder(const std::string& dataFolder) {
-  return DefaultModelFolder(dataFolder, UserDocumentsFolder());
+std::string DefaultModelFolder() {
+  return EnsureFolder(UserDocumentsFolder());
 }
 
 std::string DefaultReportFolder(const std::string& dataFolder) {
@@ -90,7 +85,7 @@ std::string DefaultReportFolder(const std::string& dataFolder) {
 AppSettings LoadSettings(const std::string& settingsPath, const std::string& dataFolder) {
   const TIniFileS ini(settingsPath);
   AppSettings settings;
-  settings.LastPath = FolderOrDefault(ini, "Last-Path", DefaultModelFolder(dataFolder), true);
+  settings.LastPath = FolderOrDefault(ini, "Last-Path", DefaultModelFolder(), true);
   settings.ReportFolder =
       FolderOrDefault(ini, "LastRepLibPath", DefaultReportFolder(dataFolder), false);
   settings.LastBeamStr = ini.ReadString(kDefaults, "LastBeamStr", "");

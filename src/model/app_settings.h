@@ -55,12 +55,10 @@ struct AppSettings {
   std::string WindowGeometry;
 };
 
-// The folder documents are saved in at a first start: <data>/Models/ when it
-// exists, else the data folder itself, as long as that folder can be written;
-// else (a program installed for every user keeps its data in a system folder)
-// `documentsFolder`, by default the user's documents folder.
-std::string DefaultModelFolder(const std::string& dataFolder, const std::string& documentsFolder);
-std::string DefaultModelFolder(const std::string& dataFolder);
+// The folder documents are saved in at a first start: the user's documents
+// folder (UserDocumentsFolder), never the program's own, whose Models/ holds
+// the examples that come with it.
+std::string DefaultModelFolder();
 // The report templates are only read: <data>/Reports/ when it exists, else the
 // data folder.
 std::string DefaultReportFolder(const std::string& dataFolder);

@@ -169,7 +169,7 @@ private slots:
     MainWindow& window = app.Start();
     QVERIFY(app.Messages.Entries.empty());
     QCOMPARE(window.Settings().Language, std::string("English"));
-    QCOMPARE(window.Settings().LastPath, app.Folder.File("data/Models/"));
+    QCOMPARE(window.Settings().LastPath, DefaultModelFolder()); // never the program's folder
     // The file is there at once, with every default, and a second start reads it.
     const std::string written = testing::ReadBytes(app.Environment.SettingsPath);
     QCOMPARE(written, WriteSettingsText(window.Settings()));

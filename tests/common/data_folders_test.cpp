@@ -38,17 +38,20 @@ TEST(DataFolders, XdgDataDirsAreSearchedLast) {
   }
 }
 
-TEST(DataFolders, SettingsBesideAWritableProgramElseInTheConfigFolder) {
+TEST(DataFolders, SettingsInTheConfigFolderUnlessKeptBesideTheProgram) {
   testing::TempFolder root;
   root.Write("bin/strandel", "");
-  EXPECT_EQ(SettingsFilePath(root.File("bin")), root.File("bin/Strandel.ini"));
-  // A program folder that cannot take the file (here: one that is not there; a
-  // system folder such as /usr/bin for an ordinary user).
   const char* saved = std::getenv("XDG_CONFIG_HOME");
   const std::string previous = saved ? saved : "";
   ::setenv("XDG_CONFIG_HOME", root.File("config").c_str(), 1);
+  // A program folder that could take the file (as /usr/bin can for root) is
+  // not written to; nor one that is not there.
+  EXPECT_EQ(SettingsFilePath(root.File("bin")), root.File("config/strandel/Strandel.ini"));
   EXPECT_EQ(SettingsFilePath(root.File("gone/bin")), root.File("config/strandel/Strandel.ini"));
   EXPECT_TRUE(FolderExists(root.File("config/strandel")));
+  // A settings file already kept beside the program stays in use.
+  root.Write("bin/Strandel.ini", "[Default-Settings]\r\n");
+  EXPECT_EQ(SettingsFilePath(root.File("bin")), root.File("bin/Strandel.ini"));
   if (saved) {
     ::setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
   } else {

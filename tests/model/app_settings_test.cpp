@@ -27,8 +27,9 @@ TEST(AppSettings, FirstStartTakesEveryDefaultWithoutAWord) {
   const std::string path = program.File("Strandel.ini");
   // Nothing to tell: LoadSettings has no one to tell it to.
   const AppSettings settings = LoadSettings(path, program.Path());
-  // No Models or Reports folder beside the program: its own folder is used.
-  EXPECT_EQ(settings.LastPath, program.Path());
+  // New documents go to the user's documents folder; without a Reports folder
+  // the templates are read from the program's own.
+  EXPECT_EQ(settings.LastPath, DefaultModelFolder());
   EXPECT_EQ(settings.ReportFolder, program.Path());
   EXPECT_EQ(settings.Language, "English");
   EXPECT_EQ(settings.LastBeamHeight, 0.11);
@@ -42,38 +43,31 @@ TEST(AppSettings, FirstStartTakesEveryDefaultWithoutAWord) {
   EXPECT_FALSE(FileExists(path)); // reading never writes
 }
 
-TEST(AppSettings, DefaultFoldersAreModelsAndReportsWhenPresent) {
-  testing::TempFolder program;
-  program.Write("Models/.keep", "");
-  program.Write("Reports/.keep", "");
-  const AppSettings settings = LoadSettings(program.File("Strandel.ini"), program.Path());
-  EXPECT_EQ(settings.LastPath, program.Path() + "Models/");
-  EXPECT_EQ(settings.ReportFolder, program.Path() + "Reports/");
-}
-
-TEST(AppSettings, DocumentsGoToTheUsersFolderWhenTheProgramsCannotTakeThem) {
+TEST(AppSettings, DocumentsGoToTheUsersFolderNeverThePrograms) {
   testing::TempFolder root;
-  root.Write("home/Documents/.keep", "");
   root.Write("share/strandel/Models/.keep", "");
-  const std::string documents = root.File("home/Documents/");
-  // Writable: the folder beside the program, as always.
-  EXPECT_EQ(DefaultModelFolder(root.File("share/strandel/"), documents),
-            root.File("share/strandel/Models/"));
-  // A data folder that cannot be written (here one that is not there; a system
-  // folder such as /usr/share/strandel for an ordinary user; tests/install runs
-  // the installed program in a read-only prefix as an ordinary user).
-  EXPECT_EQ(DefaultModelFolder(root.File("gone/strandel/"), documents), documents);
-  // A stored folder that cannot be written is not where new documents go either;
-  // the report folder is only read and stays.
+  root.Write("share/strandel/Reports/.keep", "");
+  // Even a program folder that could take them keeps only its examples.
+  AppSettings settings = LoadSettings(root.File("Strandel.ini"), root.File("share/strandel/"));
+  EXPECT_EQ(settings.LastPath, DefaultModelFolder());
+  EXPECT_NE(settings.LastPath, root.File("share/strandel/Models/"));
+  EXPECT_EQ(settings.ReportFolder, root.File("share/strandel/Reports/"));
+  // A stored folder that cannot be written is not where new documents go
+  // either; the report folder is only read and stays.
   const std::string path = root.Write("Strandel.ini", "[Default-Settings]\r\n"
                                                       "Last-Path=" +
                                                           root.File("gone/") +
                                                           "\r\n"
                                                           "LastRepLibPath=" +
                                                           root.File("share/strandel/") + "\r\n");
-  const AppSettings settings = LoadSettings(path, root.File("share/strandel/"));
-  EXPECT_EQ(settings.LastPath, root.File("share/strandel/Models/"));
+  settings = LoadSettings(path, root.File("share/strandel/"));
+  EXPECT_EQ(settings.LastPath, DefaultModelFolder());
   EXPECT_EQ(settings.ReportFolder, root.File("share/strandel/"));
+  // One that can be written stays.
+  root.Write("frames/.keep", "");
+  const std::string kept = root.Write("Strandel.ini", "[Default-Settings]\r\nLast-Path=" +
+                                                          root.File("frames/") + "\r\n");
+  EXPECT_EQ(LoadSettings(kept, root.File("share/strandel/")).LastPath, root.File("frames/"));
 }
 
 TEST(AppSettings, WrittenInTheFixedOrder) {
@@ -161,7 +155,6 @@ TEST(AppSettings, RoundTripIsIdentical) {
 
 TEST(AppSettings, ToleratesWhatPeopleDoToTheFile) {
   testing::TempFolder program;
-  program.Write("Models/.keep", "");
   const std::string path = program.Write(
       "Strandel.ini",
       "[default-settings]\n"
@@ -176,7 +169,7 @@ TEST(AppSettings, ToleratesWhatPeopleDoToTheFile) {
       "LastMassUnitNo=x\n"
       "LastStressUnitNo=70000\n");
   const AppSettings settings = LoadSettings(path, program.Path());
-  EXPECT_EQ(settings.LastPath, program.Path() + "Models/"); // the stored folder is gone
+  EXPECT_EQ(settings.LastPath, DefaultModelFolder()); // the stored folder is gone
   EXPECT_EQ(settings.LastBeamHeight, 0);                    // malformed numbers read as 0
   EXPECT_EQ(settings.LastLoadHeight, 0.4);
   EXPECT_EQ(settings.LastTxtHeight, 0.11); // absent: default

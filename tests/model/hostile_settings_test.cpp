@@ -22,7 +22,7 @@ TEST(HostileSettings, BinaryBytesGiveEveryDefault) {
   const std::string path = program.Write("Strandel.ini", bytes);
   const AppSettings settings = LoadSettings(path, program.Path());
   EXPECT_EQ(settings.Language, "English");
-  EXPECT_EQ(settings.LastPath, program.Path());
+  EXPECT_EQ(settings.LastPath, DefaultModelFolder());
   EXPECT_EQ(settings.Units, UnitChoice{});
   EXPECT_TRUE(settings.RecentDocs.empty());
   EXPECT_EQ(settings.MinForceValue, 1);

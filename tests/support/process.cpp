@@ -23,6 +23,10 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
     ::dup2(out, 1);
     ::dup2(err, 2);
     ::dup2(in, 0);
+    // The program's settings are those of the test, never the settings a
+    // developer's own runs left in ~/.config; the test's environment may name others.
+    const std::string config = "XDG_CONFIG_HOME=" + capture.Path() + "config";
+    ::putenv(const_cast<char*>(config.c_str()));
     for (const std::string& assignment : environment)
       ::putenv(const_cast<char*>(assignment.c_str()));
     std::vector<char*> argv;
