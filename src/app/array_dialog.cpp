@@ -71,8 +71,9 @@ std::optional<int> ArrayDialog::Count(QLineEdit* field) {
 }
 
 std::optional<double> ArrayDialog::Length(QLineEdit* field) {
-  const FieldEntry entry = ApplyNumericField(
-      FromQt(field->text()), UnitFactor(units_, Quantity::Length), 0, FieldKind::Value, parameters_);
+  const FieldEntry entry =
+      ApplyNumericField(FromQt(field->text()), UnitFactor(units_, Quantity::Length), 0,
+                        FieldKind::Value, parameters_);
   if (!entry.Accepted) {
     reason_->setText(field->text() + QStringLiteral(": ") + ToQt(entry.Message));
     return std::nullopt;

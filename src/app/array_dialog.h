@@ -24,7 +24,7 @@ public:
 
   // The copies' offsets after OK.
   const std::vector<Point2>& Offsets() const { return offsets_; }
-  QLineEdit* Copies() const { return copies_; } // the copies, or the rows
+  QLineEdit* Copies() const { return copies_; }   // the copies, or the rows
   QLineEdit* Columns() const { return columns_; } // null in a row
   QLineEdit* SpacingX() const { return spacingX_; }
   QLineEdit* SpacingY() const { return spacingY_; }

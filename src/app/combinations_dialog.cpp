@@ -15,10 +15,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/palette_colours.h"
 #include "app/dialog_frame.h"
 #include "app/field_navigation.h"
 #include "app/numeric_field_edit.h"
+#include "app/palette_colours.h"
 #include "app/qt_text.h"
 #include "common/text.h"
 #include "common/text_entries.h"

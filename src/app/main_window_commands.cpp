@@ -348,8 +348,8 @@ void MainWindow::ShowModelMenu(QPoint global, ObjectKind kind, int index) {
     });
     menu.addSeparator();
   }
-  menu.addActions({m.Copy, m.Cut, m.Paste, m.Duplicate, m.Mirror, m.LinearArray,
-                   m.RectangularArray});
+  menu.addActions(
+      {m.Copy, m.Cut, m.Paste, m.Duplicate, m.Mirror, m.LinearArray, m.RectangularArray});
   menu.addSeparator();
   menu.addActions({m.Delete, m.FlipBeams, m.AlignNodes});
   menu.addSeparator();

@@ -57,8 +57,8 @@ GridKind GridShownDown(int mode, std::uint16_t gridType) {
 
 ModelPage::ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& messages,
                      DocumentChanges& changes, ParameterTable& parameters, QWidget* parent)
-    : QWidget(parent), doc_(doc), settings_(settings), messages_(messages),
-      parameters_(parameters), editor_(doc, settings, *this, changes) {
+    : QWidget(parent), doc_(doc), settings_(settings), messages_(messages), parameters_(parameters),
+      editor_(doc, settings, *this, changes) {
   toolBar_ = MakePageToolBar(this);
   view_ = new ModelView(editor_, doc_, settings_, this);
   connect(view_->Entry(), &PointEntry::Entered, this, &ModelPage::PointTyped);
@@ -118,7 +118,8 @@ void ModelPage::BuildToolBar() {
   connect(zoomExtents_, &QAction::triggered, this, [this] { editor_.ZoomExtents(); });
   connect(zoomBack_, &QAction::triggered, this, [this] { editor_.ZoomBack(); });
   connect(pan_, &QAction::triggered, this, [this](bool on) { editor_.Pan(on); });
-  zoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomIn_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   zoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
   zoomExtents_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   toolBar_->addSeparator();
@@ -242,9 +243,9 @@ void ModelPage::ApplyTexts() {
   for (std::size_t i = 0; i < createButtons_.size(); ++i) {
     // The text is the Draw menu's item; the tool bar shows the icon.
     createButtons_[i]->setText(Tr(kCreateHints[i]));
-    createButtons_[i]->setToolTip(
-        Tr(kCreateHints[i]) + QStringLiteral(" (") +
-        createButtons_[i]->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    createButtons_[i]->setToolTip(Tr(kCreateHints[i]) + QStringLiteral(" (") +
+                                  createButtons_[i]->shortcut().toString(QKeySequence::NativeText) +
+                                  QLatin1Char(')'));
   }
   zoomOut_->setToolTip(Tr(tr::kHintZoomOut));
   zoomIn_->setToolTip(Tr(tr::kHintZoomIn));

@@ -10,9 +10,9 @@
 #include <functional>
 
 #include "common/user_message.h"
-#include "expr/parameters.h"
 #include "editor/editor.h"
 #include "editor/editor_host.h"
+#include "expr/parameters.h"
 #include "model/app_settings.h"
 #include "model/document.h"
 #include "model/document_changes.h"

@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
 
 #include "app/point_entry.h"
 #include "render/cursor_overlay.h"

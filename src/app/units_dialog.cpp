@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/palette_colours.h"
 #include "app/dialog_frame.h"
+#include "app/palette_colours.h"
 #include "app/qt_text.h"
 
 namespace strandel {

@@ -233,8 +233,8 @@ private:
   ViewState view_;
   TGridObject grid_;
   EditorState state_;
-  ModelPart clipboard_; // what Copy and Cut took, for Paste
-  ModelPart placing_;   // what Duplicate and Mirror are placing
+  ModelPart clipboard_;          // what Copy and Cut took, for Paste
+  ModelPart placing_;            // what Duplicate and Mirror are placing
   std::uint16_t activeCase_ = 0; // 0: none chosen
   bool showAllCases_ = false;
 };

@@ -58,8 +58,7 @@ std::string Editor::TypePoint(std::string_view text, ParameterTable& parameters)
   const int typedIn = state_.Mode;
   LeftPressInMode(pixel);
   // A typed target gives both of its coordinates at once.
-  if (typedIn == mode::kMoveTargetX && state_.Mode == mode::kMoveTargetY)
-    LeftPressInMode(pixel);
+  if (typedIn == mode::kMoveTargetX && state_.Mode == mode::kMoveTargetY) LeftPressInMode(pixel);
   RequestRepaint();
   RefreshAll();
   return {};

@@ -251,7 +251,8 @@ std::optional<int> PlacePart(ModelDocument& doc, const ModelPart& part, const Pl
             copy.Y2 = b.Y;
             copy.Angle = map.Direction(o.Angle);
             add(std::move(copy));
-          } else if constexpr (std::is_same_v<T, TForceObject> || std::is_same_v<T, TMomentObject>) {
+          } else if constexpr (std::is_same_v<T, TForceObject> ||
+                               std::is_same_v<T, TMomentObject>) {
             copy.Number = static_cast<std::int32_t>(numbers.Next(KindOfType<T>()));
             copy.NodeNo = static_cast<std::int32_t>(Mapped(nodeOf, o.NodeNo));
             const Point2 at = map.Apply({o.X, o.Y});
@@ -282,8 +283,7 @@ std::vector<Point2> LinearArray(int copies, Point2 spacing) {
 }
 
 std::vector<Point2> RectangularArray(int rows, int columns, Point2 spacing) {
-  if (rows < 1 || columns < 1 || !std::isfinite(spacing.X) || !std::isfinite(spacing.Y))
-    return {};
+  if (rows < 1 || columns < 1 || !std::isfinite(spacing.X) || !std::isfinite(spacing.Y)) return {};
   const long places = static_cast<long>(rows) * columns;
   if (places < 2 || places - 1 > kMostArrayCopies) return {};
   std::vector<Point2> offsets;

@@ -42,8 +42,8 @@ struct ModelPart {
 ModelPart SelectedPart(const ModelDocument& doc);
 
 // Places a copy of the part, mapped, with new numbers; the copies are selected
-// (the caller clears the selection first). Returns the number of objects added, or nothing (and the model as
-// it was) when a kind has not enough free numbers.
+// (the caller clears the selection first). Returns the number of objects added, or nothing (and the
+// model as it was) when a kind has not enough free numbers.
 std::optional<int> PlacePart(ModelDocument& doc, const ModelPart& part, const PlaneMap& map);
 
 // The offsets of the copies of an array: `copies` in a row, k times `spacing`

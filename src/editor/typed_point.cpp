@@ -23,7 +23,8 @@ std::vector<std::size_t> Separators(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == ';') at.push_back(i);
     if (text[i] != ',') continue;
-    const bool decimal = i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) && IsDigit(text[i + 1]);
+    const bool decimal =
+        i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) && IsDigit(text[i + 1]);
     if (!decimal) at.push_back(i);
   }
   return at;

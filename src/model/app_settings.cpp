@@ -1,5 +1,5 @@
-#include <cmath>
 #include "model/app_settings.h"
+#include <cmath>
 
 #include "common/data_folders.h"
 #include "common/files.h"

@@ -177,17 +177,23 @@ std::vector<std::string> ListProfileFiles(const std::string& dataFolder) {
 
 bool NaturalLess(std::string_view a, std::string_view b) {
   const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
   std::size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
     if (digit(a[i]) && digit(b[j])) {
       // Compare the two numbers by their digits without leading zeros.
       std::size_t endA = i, endB = j;
-      while (endA < a.size() && digit(a[endA])) ++endA;
-      while (endB < b.size() && digit(b[endB])) ++endB;
+      while (endA < a.size() && digit(a[endA]))
+        ++endA;
+      while (endB < b.size() && digit(b[endB]))
+        ++endB;
       std::size_t startA = i, startB = j;
-      while (startA + 1 < endA && a[startA] == '0') ++startA;
-      while (startB + 1 < endB && b[startB] == '0') ++startB;
+      while (startA + 1 < endA && a[startA] == '0')
+        ++startA;
+      while (startB + 1 < endB && b[startB] == '0')
+        ++startB;
       const std::string_view numberA = a.substr(startA, endA - startA);
       const std::string_view numberB = b.substr(startB, endB - startB);
       if (numberA.size() != numberB.size()) return numberA.size() < numberB.size();
@@ -221,10 +227,9 @@ std::vector<LibraryFamily> LibraryFamilies(const std::vector<std::string>& paths
     }
     found->Paths.push_back(path);
   }
-  std::stable_sort(families.begin(), families.end(),
-                   [](const LibraryFamily& x, const LibraryFamily& y) {
-                     return NaturalLess(x.Name, y.Name);
-                   });
+  std::stable_sort(
+      families.begin(), families.end(),
+      [](const LibraryFamily& x, const LibraryFamily& y) { return NaturalLess(x.Name, y.Name); });
   return families;
 }
 

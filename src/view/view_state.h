@@ -44,7 +44,7 @@ struct ViewState {
   // time, without ending the operation under way.
   std::optional<PixelPoint> GrabStart;
   ViewRecord GrabView;
-  int Width = 1;       // drawing area, pixels
+  int Width = 1; // drawing area, pixels
   int Height = 1;
 
   ViewRecord Current() const { return {Scale, OriginX, OriginY}; }
@@ -64,7 +64,7 @@ void ZoomAboutCentre(ViewState& view, double f);
 // point stays under it. Not recorded for Zoom back, as a pan is not: a burst of
 // wheel steps would bury the views worth going back to. False (and nothing
 // changed) when the scale would leave kLeastScale..kGreatestScale.
-inline constexpr double kLeastScale = 1e-6;    // pixels per model unit
+inline constexpr double kLeastScale = 1e-6; // pixels per model unit
 inline constexpr double kGreatestScale = 1e9;
 bool ZoomAboutPixel(ViewState& view, double f, PixelPoint pixel);
 

@@ -133,7 +133,8 @@ private slots:
     TfBeamProp dialog(context, *OpenBeamDialog(bench.doc, BeamBench::kFirstBeam,
                                                bench.settings.Units, bench.parameters));
     dialog.show();
-    QMenu* load = MenuItem(dialog.ShapeMenu(), Translated(tr::kBeamMenuLoadProfile).c_str())->menu();
+    QMenu* load =
+        MenuItem(dialog.ShapeMenu(), Translated(tr::kBeamMenuLoadProfile).c_str())->menu();
     QVERIFY(load);
     QAction* ipe = MenuItem(load, QStringLiteral("IPE"));
     QVERIFY(ipe && ipe->menu() && ipe->isVisible());

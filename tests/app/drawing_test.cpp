@@ -7,13 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "app/app_fixture.h"
-#include "app/array_dialog.h"
 #include "app/app_test_registry.h"
+#include "app/array_dialog.h"
 #include "app/model_page.h"
 #include "app/model_view.h"
 #include "app/page_control.h"
@@ -37,15 +37,14 @@ ModelView* View(MainWindow& window) {
   return window.Model()->View();
 }
 
-void ClickAt(MainWindow& window, double x, double y,
-             Qt::MouseButton button = Qt::LeftButton) {
+void ClickAt(MainWindow& window, double x, double y, Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseMove(View(window), PixelOf(window, x, y));
   QTest::mouseClick(View(window), button, {}, PixelOf(window, x, y));
 }
 
 void Wheel(MainWindow& window, QPoint at, int eighths) {
-  QWheelEvent wheel(at, View(window)->mapToGlobal(at), QPoint(), QPoint(0, eighths),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent wheel(at, View(window)->mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(View(window), &wheel);
 }
 
@@ -111,8 +110,9 @@ private slots:
     const double originX = view.OriginX;
     QTest::keyPress(View(window), Qt::Key_Space);
     QTest::mousePress(View(window), Qt::LeftButton, {}, QPoint(200, 100));
-    QMouseEvent drag(QEvent::MouseMove, QPointF(150, 100), View(window)->mapToGlobal(QPointF(150, 100)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(150, 100),
+                     View(window)->mapToGlobal(QPointF(150, 100)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(View(window), &drag);
     QTest::mouseRelease(View(window), Qt::LeftButton, {}, QPoint(150, 100));
     QTest::keyRelease(View(window), Qt::Key_Space);
@@ -169,8 +169,7 @@ private slots:
     QVERIFY(!entry->IsOpen());
     // While the beam follows the pointer, its length and angle are shown.
     QTest::mouseMove(View(window), PixelOf(window, 1.5, 3));
-    QCOMPARE(window.Model()->StatusPanel(3),
-             QStringLiteral("Length: 3 [m]   Angle: 90 [Deg]"));
+    QCOMPARE(window.Model()->StatusPanel(3), QStringLiteral("Length: 3 [m]   Angle: 90 [Deg]"));
     TypePoint(window, QStringLiteral("@3.3<90"));
     QCOMPARE(CountOf(doc, ObjectKind::Beam), 2); // one made, the next following
     QCOMPARE(NodeAt(doc, 2).Y, 3.3);

@@ -3,13 +3,13 @@
 // scale and scrolling, the user guide, and the settings written at shutdown.
 
 #include <QApplication>
-#include <cmath>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QTest>
 #include <QTextBrowser>
+#include <cmath>
 
 #include "app/analysis_page.h"
 #include "app/app_fixture.h"
@@ -190,7 +190,8 @@ private slots:
     QTest::mouseClick(window.Model()->View(), Qt::LeftButton, {}, to);
     QTest::keyClick(window.Model()->View(), Qt::Key_Escape);
     // The hint has gone for good; the path is shown again.
-    QCOMPARE(window.Model()->StatusPanel(0), QString::fromStdString(window.Commands().DocumentPath()));
+    QCOMPARE(window.Model()->StatusPanel(0),
+             QString::fromStdString(window.Commands().DocumentPath()));
     const TBeamObject& beam = *ObjectsOf<TBeamObject>(window.Document()).begin();
     QCOMPARE(beam.ProfName, std::string("IPE 200"));
     QVERIFY(std::abs(beam.H - 0.2) < 1e-12);

@@ -97,13 +97,13 @@ TEST(BoxRules, InsideTakesWholeObjectsAndCrossingWhatTheBoxTouches) {
     bool Inside, Crossing;
   };
   const Case cases[] = {
-      {{-1, -1}, {5, 5}, true, true},    // around it
-      {{1, 1}, {2, 2}, false, true},     // on its middle
-      {{3, 0}, {4, 1}, false, false},    // beside it, clear of the line
-      {{2, -1}, {3, 2}, false, true},    // the line passes through a corner region
-      {{5, 5}, {-1, -1}, true, true},    // corners in either order
-      {{4, 4}, {6, 6}, false, true},     // touching its end
-      {{0, 4.5}, {4, 6}, false, false},  // above
+      {{-1, -1}, {5, 5}, true, true},   // around it
+      {{1, 1}, {2, 2}, false, true},    // on its middle
+      {{3, 0}, {4, 1}, false, false},   // beside it, clear of the line
+      {{2, -1}, {3, 2}, false, true},   // the line passes through a corner region
+      {{5, 5}, {-1, -1}, true, true},   // corners in either order
+      {{4, 4}, {6, 6}, false, true},    // touching its end
+      {{0, 4.5}, {4, 6}, false, false}, // above
   };
   for (const Case& c : cases) {
     EXPECT_EQ(InBox(diagonal, c.A, c.B, BoxRule::Inside), c.Inside) << c.A.X << "," << c.A.Y;

@@ -56,7 +56,8 @@ TEST(TypedPoint, WhatCannotBeReadIsRefusedWithAReason) {
   ParameterTable parameters;
   UnitChoice metres;
   metres.Length = 1;
-  for (const char* text : {"", "6", "6,4", "1, 2, 3", "x, 1", "1/0, 1", "5<90", "@5<", "@,", "abc"}) {
+  for (const char* text :
+       {"", "6", "6,4", "1, 2, 3", "x, 1", "1/0, 1", "5<90", "@5<", "@,", "abc"}) {
     const TypedPoint typed = ReadTypedPoint(text, Point2{}, metres, parameters);
     EXPECT_FALSE(typed.At) << text;
     EXPECT_FALSE(typed.Error.empty()) << text;

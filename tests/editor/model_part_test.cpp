@@ -125,7 +125,8 @@ TEST_F(HalfPortal, ArrayCopiesJoinEachOtherAndNeverDoubleABeamOrASupport) {
   FindBeam(doc, 1)->Selected = true;
   FindBeam(doc, 2)->Selected = true;
   const ModelPart part = SelectedPart(doc);
-  for (double dx : {6.0, 12.0}) ASSERT_TRUE(PlacePart(doc, part, Translation({dx, 0})));
+  for (double dx : {6.0, 12.0})
+    ASSERT_TRUE(PlacePart(doc, part, Translation({dx, 0})));
   EXPECT_EQ(CountOf(doc, ObjectKind::Beam), 6);
   // Nodes (6,4) and (12,4) are shared by girders and columns: 4 + 2 x 3 = 10, less 2.
   EXPECT_EQ(CountOf(doc, ObjectKind::Node), 8);
@@ -154,8 +155,8 @@ TEST(PlaneMaps, MirrorsKeepLengthsAndTurnDirections) {
   const PlaneMap diagonal = MirrorAbout({1, 0}, {2, 1}); // y = x - 1
   EXPECT_TRUE(diagonal.Mirrors());
   ExpectPoint(diagonal.Apply({0, 0}), {1, -1});
-  ExpectPoint(diagonal.Apply({3, 2}), {3, 2}); // on the line
-  EXPECT_NEAR(diagonal.Direction(0), kPi / 2, 1e-12); // +x turns to +y
+  ExpectPoint(diagonal.Apply({3, 2}), {3, 2});              // on the line
+  EXPECT_NEAR(diagonal.Direction(0), kPi / 2, 1e-12);       // +x turns to +y
   EXPECT_NEAR(diagonal.Direction(kPi / 4), kPi / 4, 1e-12); // along the line: kept
   EXPECT_FALSE(Translation({1, 2}).Mirrors());
   ExpectPoint(Translation({1, 2}).Apply({3, 4}), {4, 6});

@@ -65,8 +65,8 @@ TEST(AppSettings, DocumentsGoToTheUsersFolderNeverThePrograms) {
   EXPECT_EQ(settings.ReportFolder, root.File("share/strandel/"));
   // One that can be written stays.
   root.Write("frames/.keep", "");
-  const std::string kept = root.Write("Strandel.ini", "[Default-Settings]\r\nLast-Path=" +
-                                                          root.File("frames/") + "\r\n");
+  const std::string kept = root.Write(
+      "Strandel.ini", "[Default-Settings]\r\nLast-Path=" + root.File("frames/") + "\r\n");
   EXPECT_EQ(LoadSettings(kept, root.File("share/strandel/")).LastPath, root.File("frames/"));
 }
 
@@ -170,7 +170,7 @@ TEST(AppSettings, ToleratesWhatPeopleDoToTheFile) {
       "LastStressUnitNo=70000\n");
   const AppSettings settings = LoadSettings(path, program.Path());
   EXPECT_EQ(settings.LastPath, DefaultModelFolder()); // the stored folder is gone
-  EXPECT_EQ(settings.LastBeamHeight, 0);                    // malformed numbers read as 0
+  EXPECT_EQ(settings.LastBeamHeight, 0);              // malformed numbers read as 0
   EXPECT_EQ(settings.LastLoadHeight, 0.4);
   EXPECT_EQ(settings.LastTxtHeight, 0.11); // absent: default
   EXPECT_EQ(settings.RecentDocs,
@@ -193,8 +193,8 @@ TEST(AppSettings, IntervalAndGridStepFallBackToTheirDefaults) {
     double Minutes, Step;
   };
   const Case cases[] = {
-      {nullptr, 5, 0.5}, {"10", 10, 10},  {"0", 0, 0.5}, {"0,5", 0.5, 0.5}, {"  2 ", 2, 2},
-      {"-1", 5, 0.5},    {"x", 5, 0.5},   {"", 5, 0.5},  {"1e999", 5, 0.5}, {"0.02", 0.02, 0.02},
+      {nullptr, 5, 0.5}, {"10", 10, 10}, {"0", 0, 0.5}, {"0,5", 0.5, 0.5}, {"  2 ", 2, 2},
+      {"-1", 5, 0.5},    {"x", 5, 0.5},  {"", 5, 0.5},  {"1e999", 5, 0.5}, {"0.02", 0.02, 0.02},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Stored ? c.Stored : "(absent)");

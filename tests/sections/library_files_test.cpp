@@ -173,10 +173,12 @@ TEST(LibraryFiles, NamesAndListings) {
 
 TEST(LibraryOrder, NumbersCompareAsNumbersAndFamiliesGroupTheShippedProfiles) {
   const std::pair<const char*, const char*> ordered[] = {
-      {"IPE 80", "IPE 100"},   {"IPE 100", "IPE 600"}, {"HEA 100", "HEB 100"},
-      {"RHS 100x50x4", "RHS 100x50x10"}, {"ipe 200", "IPE 220"}, {"2L 40x4", "2L 100x10"},
-      {"C14", "C24"},          {"GL24h", "GL28h"},     {"S235", "S1000"},
-      {"Sawn 45x95", "Sawn 45x120"}, {"IPE 080", "IPE 100"},
+      {"IPE 80", "IPE 100"},  {"IPE 100", "IPE 600"},
+      {"HEA 100", "HEB 100"}, {"RHS 100x50x4", "RHS 100x50x10"},
+      {"ipe 200", "IPE 220"}, {"2L 40x4", "2L 100x10"},
+      {"C14", "C24"},         {"GL24h", "GL28h"},
+      {"S235", "S1000"},      {"Sawn 45x95", "Sawn 45x120"},
+      {"IPE 080", "IPE 100"},
   };
   for (const auto& [a, b] : ordered) {
     EXPECT_TRUE(NaturalLess(a, b)) << a << " < " << b;

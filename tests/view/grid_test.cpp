@@ -58,8 +58,8 @@ TEST(GridSpacing, ASetStepHoldsAtEveryZoomAndItsLinesThinOutWhereTheyWouldCrowd)
     double Scale, Lines; // px per m, metres between drawn lines
   };
   // The lines come no closer than 8 px, in steps of 1, 2, 5, 10... times 0.5 m.
-  const Case cases[] = {{1000, 0.5}, {16, 0.5}, {15.9, 1}, {8, 1}, {7.9, 2.5},
-                        {3.2, 2.5},  {1, 10},   {0.01, 1000}};
+  const Case cases[] = {{1000, 0.5}, {16, 0.5},  {15.9, 1}, {8, 1},
+                        {7.9, 2.5},  {3.2, 2.5}, {1, 10},   {0.01, 1000}};
   for (const Case& c : cases) {
     UpdateGridSpacing(grid, c.Scale);
     EXPECT_EQ(grid.Spacing, 0.5) << c.Scale; // what the cursor snaps to
