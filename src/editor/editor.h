@@ -26,6 +26,9 @@
 
 namespace strandel {
 
+// What the user reads when a new object would need a number beyond 65535.
+inline constexpr const char* kNoFreeNumber = "Every number of this kind of object is in use";
+
 enum class PointerButton { Left, Right, Middle };
 
 enum PointerModifier : unsigned { kShiftKey = 1, kControlKey = 2, kAltKey = 4 };

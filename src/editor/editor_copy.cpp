@@ -11,11 +11,6 @@
 #include "editor/snap.h"
 
 namespace strandel {
-namespace {
-
-constexpr const char* kNoFreeNumber = "Every number of this kind of object is in use";
-
-} // namespace
 
 bool Editor::TakeSelectedPart() {
   placing_ = SelectedPart(doc_);

@@ -17,7 +17,6 @@ namespace {
 constexpr double kDrawnMagnitude = 1000.0;
 // A load shorter than this is not a load yet (model length units).
 constexpr double kShortestLoad = 1e-6;
-constexpr const char* kNoFreeNumber = "Every number of this kind of object is in use";
 
 double Distance(Point2 a, Point2 b) {
   return std::hypot(a.X - b.X, a.Y - b.Y);
