@@ -222,6 +222,38 @@ private slots:
             std::string::npos);
   }
 
+  void ABoxDraggedInTheViewSelectsByItsDirection() {
+    AppFixture app{std::string(kMetreSettings)};
+    MainWindow& window = app.Start();
+    const ModelDocument& doc = window.Document();
+    QTest::keyClick(View(window), Qt::Key_B);
+    ClickAt(window, 0, 0);
+    ClickAt(window, 0, 3);
+    ClickAt(window, 3, 3);
+    QTest::keyClick(View(window), Qt::Key_Escape);
+    const auto drag = [&window](Point2 from, Point2 to, Qt::KeyboardModifiers keys = {}) {
+      QTest::mousePress(View(window), Qt::LeftButton, keys, PixelOf(window, from.X, from.Y));
+      QMouseEvent held(QEvent::MouseMove, PixelOf(window, to.X, to.Y),
+                       View(window)->mapToGlobal(PixelOf(window, to.X, to.Y)), Qt::NoButton,
+                       Qt::LeftButton, keys);
+      QApplication::sendEvent(View(window), &held);
+      QTest::mouseRelease(View(window), Qt::LeftButton, keys, PixelOf(window, to.X, to.Y));
+    };
+    // Left to right around the column only.
+    drag({-1, -1}, {1, 3.5});
+    QVERIFY(FindBeam(doc, 1)->Selected);
+    QVERIFY(!FindBeam(doc, 2)->Selected);
+    // Right to left through the girder's middle: it is touched, so taken.
+    drag({2, 4}, {1, 2});
+    QVERIFY(FindBeam(doc, 2)->Selected);
+    QVERIFY(!FindBeam(doc, 1)->Selected);
+    // With Shift the column joins the selection.
+    drag({-1, -1}, {1, 3.5}, Qt::ShiftModifier);
+    QVERIFY(FindBeam(doc, 1)->Selected && FindBeam(doc, 2)->Selected);
+    QVERIFY(window.Menu().Copy->isEnabled());
+    QCOMPARE(window.History().UndoName(), tr::kStepCreateBeam); // selecting is no step
+  }
+
   void CopiesByKeysAndByTheRightClickMenu() {
     AppFixture app{std::string(kMetreSettings)};
     MainWindow& window = app.Start();
