@@ -7,6 +7,7 @@
 
 #include "common/user_message.h"
 #include "editor/editor.h"
+#include "editor/model_part.h"
 #include "editor/pick.h"
 #include "editor/snap.h"
 #include "model/node_move.h"
@@ -138,6 +139,32 @@ void BM_MoveNodeCarryingTheNodesOnItsBeams(benchmark::State& state) {
   state.counters["objects"] = static_cast<double>(doc.GraphObjects.size());
 }
 BENCHMARK(BM_MoveNodeCarryingTheNodesOnItsBeams)->Apply(Sizes);
+
+// Ten copies of the frame's rightmost column line, 2 m apart beside the frame,
+// as the Linear array command places them: each copy is checked against every
+// node of the model for joining. The frame is made afresh for each run.
+void BM_ArrayOfAColumnLineBesideTheFrame(benchmark::State& state) {
+  const int columns = static_cast<int>(state.range(0)), rows = static_cast<int>(state.range(1));
+  constexpr int kCopies = 10;
+  std::size_t objects = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ModelDocument doc = GridFrame(columns, rows);
+    for (TBeamObject& beam : ObjectsOf<TBeamObject>(doc))
+      beam.Selected = beam.X1 == 2.0 * (columns - 1) && beam.X2 == beam.X1;
+    state.ResumeTiming();
+    const ModelPart part = SelectedPart(doc);
+    for (int k = 1; k <= kCopies; ++k)
+      benchmark::DoNotOptimize(PlacePart(doc, part, Translation({2.0 * k, 0})));
+    objects = doc.GraphObjects.size();
+  }
+  state.counters["objects"] = static_cast<double>(objects);
+}
+BENCHMARK(BM_ArrayOfAColumnLineBesideTheFrame)
+    ->Args({25, 25})
+    ->Args({50, 40})
+    ->Args({160, 160})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace strandel

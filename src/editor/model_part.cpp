@@ -158,10 +158,23 @@ long Mapped(const std::map<long, long>& numbers, long number) {
 std::optional<int> PlacePart(ModelDocument& doc, const ModelPart& part, const PlaneMap& map) {
   Numbers numbers(doc);
   if (!numbers.Enough(part)) return std::nullopt;
-  // What was there before: a copy joins these nodes, beams and supports.
-  std::vector<const TNodeObject*> existing;
+  // What was there before: a copy joins these nodes, beams and supports. The
+  // nodes are sorted by x, so a copy looks only at those within reach.
+  std::vector<std::pair<double, const TNodeObject*>> existing;
   for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc))
-    existing.push_back(&node);
+    existing.emplace_back(node.X, &node);
+  std::sort(existing.begin(), existing.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  const auto nodeAt = [&existing](Point2 at) -> const TNodeObject* {
+    const double reach = kSamePoint * std::max({1.0, std::fabs(at.X), std::fabs(at.Y)}) * 2;
+    auto candidate = std::lower_bound(existing.begin(), existing.end(), at.X - reach,
+                                      [](const auto& entry, double x) { return entry.first < x; });
+    for (; candidate != existing.end() && candidate->first <= at.X + reach; ++candidate) {
+      const TNodeObject* node = candidate->second;
+      if (SamePoint({node->X, node->Y}, at)) return node;
+    }
+    return nullptr;
+  };
   std::map<std::pair<long, long>, long> beamBetween; // by the end nodes, the lower first
   for (const TBeamObject& beam : ObjectsOf<TBeamObject>(doc))
     beamBetween[{std::min<long>(beam.Node1, beam.Node2), std::max<long>(beam.Node1, beam.Node2)}] =
@@ -185,11 +198,8 @@ std::optional<int> PlacePart(ModelDocument& doc, const ModelPart& part, const Pl
     const auto* node = std::get_if<TNodeObject>(&object);
     if (!node) continue;
     const Point2 at = map.Apply({node->X, node->Y});
-    const auto same = std::find_if(existing.begin(), existing.end(), [&](const TNodeObject* n) {
-      return SamePoint({n->X, n->Y}, at);
-    });
-    if (same != existing.end()) {
-      nodeOf[node->Number] = (*same)->Number;
+    if (const TNodeObject* same = nodeAt(at)) {
+      nodeOf[node->Number] = same->Number;
       continue;
     }
     TNodeObject copy = *node;
