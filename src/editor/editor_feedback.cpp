@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "editor/editor.h"
+#include "editor/model_part.h"
 #include "editor/snap.h"
 
 namespace strandel {
@@ -14,16 +15,6 @@ constexpr double kDirectionStep = 5 * kPi / 180;
 double RoundedDirection(Point2 from, Point2 to) {
   const double angle = std::atan2(to.Y - from.Y, to.X - from.X);
   return std::round(angle / kDirectionStep) * kDirectionStep;
-}
-
-// The support points from the pointer towards its node: the quadrant of that
-// direction, a boundary angle taking the lower code.
-std::uint16_t SupportDirectionCode(Point2 node, Point2 pointer) {
-  double degrees = (kPi + std::atan2(pointer.Y - node.Y, pointer.X - node.X)) * 180 / kPi;
-  if (degrees >= 45 && degrees <= 135) return 1;
-  if (degrees > 135 && degrees <= 225) return 2;
-  if (degrees > 225 && degrees <= 315) return 3;
-  return 4;
 }
 
 // Perpendicular to the beam, on the side of the beam line the pointer is on.
@@ -45,8 +36,10 @@ void Editor::UpdatePlacedObject(Point2 raw) {
     }
     break;
   case mode::kSupportDirection:
+    // The support points from the pointer towards its node.
     if (TSupportObject* support = HalfMade<TSupportObject>())
-      support->Direction = SupportDirectionCode({support->X, support->Y}, cursor);
+      support->Direction =
+          SupportCode(kPi + std::atan2(cursor.Y - support->Y, cursor.X - support->X));
     break;
   case mode::kLoadStart:
   case mode::kLoadEnd:

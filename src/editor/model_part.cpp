@@ -20,11 +20,16 @@ bool SamePoint(Point2 a, Point2 b) {
 }
 
 // The support's code 1..4 points from below, the right, above and the left
-// towards its node: 90, 180, 270 and 0 degrees. The nearest code to a
-// direction, a boundary taking the lower code as when it is drawn by pointing.
+// towards its node: 90, 180, 270 and 0 degrees.
 double SupportDirection(std::uint16_t code) {
   return kPi / 2 * (code % 4 == 0 ? 0 : code);
 }
+
+template <class T> bool IsSelected(const T& object) {
+  return object.Selected;
+}
+
+} // namespace
 
 std::uint16_t SupportCode(double direction) {
   double degrees = std::fmod(direction * 180 / kPi, 360.0);
@@ -34,12 +39,6 @@ std::uint16_t SupportCode(double direction) {
   if (degrees > 225 && degrees <= 315) return 3;
   return 4;
 }
-
-template <class T> bool IsSelected(const T& object) {
-  return object.Selected;
-}
-
-} // namespace
 
 double PlaneMap::Direction(double angle) const {
   const double x = std::cos(angle), y = std::sin(angle);

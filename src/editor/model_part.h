@@ -6,6 +6,7 @@
 // beam between the same nodes, or a support on a node that has one, is not
 // made twice (two would silently double the stiffness).
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,11 @@ struct PlaneMap {
 };
 
 PlaneMap Translation(Point2 delta);
+
+// The support code (1..4: standing under, right of, above, left of its node)
+// nearest to the direction (rad) in which it points towards its node; a
+// boundary angle takes the lower code, as when the support is drawn by pointing.
+std::uint16_t SupportCode(double direction);
 // The mirror image about the line through a and b (a != b).
 PlaneMap MirrorAbout(Point2 a, Point2 b);
 

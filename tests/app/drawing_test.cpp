@@ -57,6 +57,14 @@ void TypePoint(MainWindow& window, const QString& text) {
   QTest::keyClick(field, Qt::Key_Return);
 }
 
+// The beam tool by its key, a chain of clicks, and the tool put down.
+void DrawChain(MainWindow& window, std::initializer_list<Point2> points) {
+  QTest::keyClick(View(window), Qt::Key_B);
+  for (const Point2& p : points)
+    ClickAt(window, p.X, p.Y);
+  QTest::keyClick(View(window), Qt::Key_Escape);
+}
+
 int CountOf(const ModelDocument& doc, ObjectKind kind) {
   int count = 0;
   for (const auto& object : doc.GraphObjects)
@@ -226,11 +234,7 @@ private slots:
     AppFixture app{std::string(kMetreSettings)};
     MainWindow& window = app.Start();
     const ModelDocument& doc = window.Document();
-    QTest::keyClick(View(window), Qt::Key_B);
-    ClickAt(window, 0, 0);
-    ClickAt(window, 0, 3);
-    ClickAt(window, 3, 3);
-    QTest::keyClick(View(window), Qt::Key_Escape);
+    DrawChain(window, {{0, 0}, {0, 3}, {3, 3}});
     const auto drag = [&window](Point2 from, Point2 to, Qt::KeyboardModifiers keys = {}) {
       QTest::mousePress(View(window), Qt::LeftButton, keys, PixelOf(window, from.X, from.Y));
       QMouseEvent held(QEvent::MouseMove, PixelOf(window, to.X, to.Y),
@@ -258,11 +262,7 @@ private slots:
     AppFixture app{std::string(kMetreSettings)};
     MainWindow& window = app.Start();
     const ModelDocument& doc = window.Document();
-    QTest::keyClick(View(window), Qt::Key_B);
-    ClickAt(window, 0, 0);
-    ClickAt(window, 0, 3);
-    QTest::keyClick(View(window), Qt::Key_Escape);
-    QTest::keyClick(View(window), Qt::Key_Escape);
+    DrawChain(window, {{0, 0}, {0, 3}});
     // Nothing selected: copying is not offered.
     QVERIFY(!window.Menu().Copy->isEnabled());
 
