@@ -18,6 +18,10 @@ const char* FailureReason(AnalysisFailure failure) {
     return "not finite";
   case AnalysisFailure::LoadCases:
     return "load cases";
+  case AnalysisFailure::AboveCritical:
+    return "above critical load";
+  case AnalysisFailure::NotConverged:
+    return "not converged";
   }
   return "";
 }

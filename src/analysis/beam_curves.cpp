@@ -24,13 +24,32 @@ StretchCurves::StretchCurves(const TSegmentObject& segment)
   // The start slope that brings the deflection curve to d[4] at the far end.
   theta0_ = d[1] / L + py_ * L * L * L / (24 * ei_) - v0_ * L * L / (6 * ei_) -
             m0_ * L / (2 * ei_) - d[4] / L;
+  // Second order: the moment at s is that of first order less N0 times how far
+  // the axis has moved from the start's line, EI w'' = -(M0 + V0 s - py s^2/2 - N0 w).
+  // A hinged start's rotation is not the stretch's own; its slope then comes
+  // from the end deflection alone.
+  if (segment.SecondOrder && ei_ > 0 && std::isfinite(ei_))
+    beamColumn_.emplace(n0_, ei_, m0_, v0_, -py_ / 2, L, d[4] - d[1],
+                        segment.Locked1 ? d[2] : -theta0_);
+}
+
+double StretchCurves::ShearForce(double s) const {
+  if (beamColumn_) return v0_ - py_ * s - n0_ * beamColumn_->Slope(s);
+  return v0_ - py_ * s;
+}
+
+double StretchCurves::Moment(double s) const {
+  if (beamColumn_) return m0_ + v0_ * s - py_ * s * s / 2 - n0_ * beamColumn_->Deflection(s);
+  return m0_ + v0_ * s - py_ * s * s / 2;
 }
 
 double StretchCurves::Slope(double s) const {
+  if (beamColumn_) return beamColumn_->Slope(s);
   return py_ * s * s * s / (6 * ei_) - v0_ * s * s / (2 * ei_) - m0_ * s / ei_ - theta0_;
 }
 
 double StretchCurves::Deflection(double s) const {
+  if (beamColumn_) return startDeflection_ + beamColumn_->Deflection(s);
   return py_ * s * s * s * s / (24 * ei_) - v0_ * s * s * s / (6 * ei_) - m0_ * s * s / (2 * ei_) -
          theta0_ * s + startDeflection_;
 }

@@ -5,8 +5,10 @@
 // The beam page's diagrams, the displaced shape of the model, the utilisation of
 // beams and the largest displacement of a beam all sample these at 21 points.
 
+#include <optional>
 #include <unordered_map>
 
+#include "analysis/beam_column.h"
 #include "model/document.h"
 
 namespace strandel {
@@ -27,11 +29,12 @@ public:
   // Local x displacement of the start, m.
   double StartAxial() const { return startAxial_; }
 
-  double NormalForce(double s) const { return n0_ - px_ * s; }              // N, tension positive
-  double ShearForce(double s) const { return v0_ - py_ * s; }               // N
-  double Moment(double s) const { return m0_ + v0_ * s - py_ * s * s / 2; } // Nm
-  double Slope(double s) const;                                             // rad
-  double Deflection(double s) const;                                        // m, along local y
+  double NormalForce(double s) const { return n0_ - px_ * s; } // N, tension positive
+  // Across the stretch's axis; in second order across its displaced axis.
+  double ShearForce(double s) const; // N
+  double Moment(double s) const;     // Nm
+  double Slope(double s) const;      // rad
+  double Deflection(double s) const; // m, along local y
   // Stress at the top and bottom fibre, Pa.
   double StressTop(double s) const;
   double StressBottom(double s) const;
@@ -42,6 +45,8 @@ private:
   const TSegmentObject& segment_;
   double length_, px_, py_, ei_;
   double n0_, v0_, m0_, elongation_, theta0_, startAxial_, startDeflection_;
+  // Of second-order results: the start's axial force bends the stretch further.
+  std::optional<BeamColumnCurve> beamColumn_;
 };
 
 // The largest utilisation over the 21 points of the stretch; 0 to start with, so

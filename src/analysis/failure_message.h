@@ -4,6 +4,7 @@
 // which support or hinge to look at.
 
 #include <string>
+#include <vector>
 
 #include "analysis/analysis_outcome.h"
 
@@ -17,5 +18,15 @@ std::string MovementText(const AnalysisOutcome& outcome);
 // The message of a failed analysis, followed on a second line by MovementText
 // when there is one.
 std::string AnalysisFailedMessage(const AnalysisOutcome& outcome);
+
+// alpha_cr as the user reads it: three digits ("0.84", "12.5"), or in words
+// when nothing is compressed or it was not found.
+std::string CriticalFactorText(double factor);
+
+// The warning for a load set solved to first order although its alpha_cr is
+// below 10, with the rule of EN 1993-1-1; empty when none is due.
+std::string FirstOrderWarning(const LoadSetStability& stability);
+// Every such warning of the outcome, one per line.
+std::vector<std::string> FirstOrderWarnings(const AnalysisOutcome& outcome);
 
 } // namespace strandel

@@ -79,25 +79,6 @@ void AddLoads(const ModelDocument& doc, const NodeTable& nodes, const LoadSelect
   }
 }
 
-struct HeldFreedom {
-  bool held;
-  int unknown;
-  double value; // the displacement prescribed in the selected loads
-};
-
-// The freedoms a support holds; its prescribed displacements act only in the
-// selection that takes its case.
-std::array<HeldFreedom, 3> HeldFreedoms(const TSupportObject& support, int node,
-                                        const LoadSelection& selection) {
-  const int d0 = 3 * node;
-  const bool holdsX = !support.Rolled || support.Direction == 2 || support.Direction == 4;
-  const bool holdsY = !support.Rolled || support.Direction == 1 || support.Direction == 3;
-  const bool acts = selection.Takes(support.Case);
-  return {{{holdsX, d0, acts ? support.DX : 0.0},
-           {holdsY, d0 + 1, acts ? support.DY : 0.0},
-           {support.Locked, d0 + 2, acts ? support.DRot : 0.0}}};
-}
-
 void AddSupports(const ModelDocument& doc, const NodeTable& nodes, const LoadSelection& selection,
                  FrameSystem& system) {
   for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc)) {
@@ -136,6 +117,17 @@ void ChooseKept(FrameSystem& system, const std::vector<char>& leftOut) {
 }
 
 } // namespace
+
+std::array<HeldFreedom, 3> HeldFreedoms(const TSupportObject& support, int node,
+                                        const LoadSelection& selection) {
+  const int d0 = 3 * node;
+  const bool holdsX = !support.Rolled || support.Direction == 2 || support.Direction == 4;
+  const bool holdsY = !support.Rolled || support.Direction == 1 || support.Direction == 3;
+  const bool acts = selection.Takes(support.Case);
+  return {{{holdsX, d0, acts ? support.DX : 0.0},
+           {holdsY, d0 + 1, acts ? support.DY : 0.0},
+           {support.Locked, d0 + 2, acts ? support.DRot : 0.0}}};
+}
 
 FrameSystem AssembleFrame(const ModelDocument& doc, const NodeTable& nodes,
                           const LoadSelection& selection) {

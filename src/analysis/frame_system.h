@@ -40,6 +40,19 @@ struct FrameSystem {
   std::vector<int> Kept, KeptIndex;
 };
 
+// A freedom a support holds, and the displacement it prescribes there.
+struct HeldFreedom {
+  bool held;
+  int unknown;
+  double value; // the displacement prescribed in the selected loads
+};
+
+// The x, y and rotation of the support's node (`node` its place in the node
+// table); its prescribed displacements act only in the selection that takes
+// its case.
+std::array<HeldFreedom, 3> HeldFreedoms(const TSupportObject& support, int node,
+                                        const LoadSelection& selection);
+
 // Assembles the segment list, the point forces and moments and the supports of
 // doc, and chooses the kept unknowns: those with a non-zero entry in their row or
 // column that no support holds at exactly zero.

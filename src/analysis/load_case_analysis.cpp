@@ -35,6 +35,8 @@ void AddScaled(std::array<double, N>& sum, const std::array<double, N>& v, doubl
 struct CombinationParts {
   std::vector<std::pair<std::size_t, double>> Parts;
   const StretchCapacities* Capacities = nullptr;
+  // Second-order results stand on their own, not as a sum of the cases'.
+  const ResultSet* Solved = nullptr;
 };
 
 CombinationParts PartsOf(const CaseAnalysis& analysis, const ModelDocument& doc,
@@ -46,6 +48,8 @@ CombinationParts PartsOf(const CaseAnalysis& analysis, const ModelDocument& doc,
       if (cases[c].Number == part.Case) parts.Parts.push_back({c, part.Factor});
   }
   parts.Capacities = &analysis.Capacities[static_cast<std::size_t>(analysis.Durations[index])];
+  if (index < analysis.SecondOrder.size() && analysis.SecondOrder[index])
+    parts.Solved = &*analysis.SecondOrder[index];
   return parts;
 }
 
@@ -73,6 +77,10 @@ constexpr std::array kShownEnds = {&TSegmentObject::DispG, &TSegmentObject::Forc
 // stretch i of a case already: the rest is the same in every case.
 void CombineChecked(const CaseAnalysis& analysis, const CombinationParts& parts, std::size_t i,
                     TSegmentObject& s) {
+  if (parts.Solved) {
+    s = parts.Solved->Segments[i];
+    return;
+  }
   s.Px = s.Py = 0;
   for (const auto& [c, factor] : parts.Parts) {
     const TSegmentObject& p = analysis.Cases[c].Segments[i];
@@ -92,11 +100,16 @@ void CombineChecked(const CaseAnalysis& analysis, const CombinationParts& parts,
 void CombineStretch(const CaseAnalysis& analysis, const CombinationParts& parts, std::size_t i,
                     TSegmentObject& s) {
   CombineChecked(analysis, parts, i, s);
-  CombineInto(analysis, parts, i, kShownEnds, s);
+  if (!parts.Solved) CombineInto(analysis, parts, i, kShownEnds, s);
 }
 
 // The supports' reactions and the nodes' displacements under the combination.
 void CombineNodes(const CaseAnalysis& analysis, const CombinationParts& parts, ResultSet& sum) {
+  if (parts.Solved) {
+    sum.Reactions = parts.Solved->Reactions;
+    sum.Displacements = parts.Solved->Displacements;
+    return;
+  }
   const ResultSet& first = analysis.Cases.front();
   sum.Reactions.assign(first.Reactions.size(), {});
   sum.Displacements.assign(first.Displacements.size(), 0.0);
@@ -324,9 +337,49 @@ template <class List> long IndexOfNumber(const List& list, long number) {
   return -1;
 }
 
+// Every ultimate combination beyond first order: its alpha_cr, and with the
+// document's switch on its second-order results. False when one fails; the
+// outcome then names the first in list order that did.
+bool AnalyseUltimateCombinations(ModelDocument& doc, CaseAnalysis& analysis,
+                                 const AnalysisOptions& options) {
+  const std::vector<TCombination>& combinations = doc.Settings.Combinations;
+  const bool secondOrder = doc.Settings.SecondOrder;
+  analysis.SecondOrder.assign(combinations.size(), std::nullopt);
+  if (!secondOrder && !options.CriticalLoads) return true;
+  std::vector<std::size_t> ultimate;
+  for (std::size_t k = 0; k < combinations.size(); ++k)
+    if (combinations[k].Kind == CombinationKind::Ultimate) ultimate.push_back(k);
+  const NodeTable nodes(doc);
+  const std::vector<char> free = FreeNodeUnknowns(doc, nodes);
+  std::vector<LoadSetStability> stability(ultimate.size());
+  std::vector<AnalysisOutcome> failures(ultimate.size());
+  std::vector<char> carried(ultimate.size(), 1);
+  // Each combination on its own, two or more of them at once on a processor
+  // of several cores.
+  ParallelFor(ultimate.size(), 1, [&](std::size_t, std::size_t from, std::size_t to) {
+    for (std::size_t u = from; u < to; ++u) {
+      const std::size_t k = ultimate[u];
+      ResultSet result = CombinationResult(analysis, doc, k);
+      stability[u].Combination = combinations[k].Number;
+      carried[u] = AnalyseBeyondFirstOrder(result, doc, nodes, free, options.CriticalLoads,
+                                           secondOrder, stability[u], failures[u]);
+      if (carried[u] && secondOrder) analysis.SecondOrder[k] = std::move(result);
+    }
+  });
+  analysis.Outcome.Stability = stability;
+  for (std::size_t u = 0; u < ultimate.size(); ++u) {
+    if (carried[u]) continue;
+    analysis.Outcome.Failure = failures[u].Failure;
+    analysis.Outcome.Combination = failures[u].Combination;
+    analysis.Outcome.CriticalFactor = failures[u].CriticalFactor;
+    return false;
+  }
+  return true;
+}
+
 } // namespace
 
-CaseAnalysis AnalyseLoadCases(ModelDocument& doc) {
+CaseAnalysis AnalyseLoadCases(ModelDocument& doc, const AnalysisOptions& options) {
   CaseAnalysis analysis;
   const std::vector<TLoadCase>& cases = doc.Settings.LoadCases;
   // A load of a case that does not exist would silently drop out of every
@@ -365,6 +418,14 @@ CaseAnalysis AnalyseLoadCases(ModelDocument& doc) {
     SetCapacities(analysis.Cases[c].Segments, capacities(cases[c].Duration));
   for (const DurationClass duration : analysis.Durations)
     capacities(duration);
+  if (!AnalyseUltimateCombinations(doc, analysis, options)) {
+    const AnalysisOutcome failed = analysis.Outcome;
+    FailAll(doc, analysis, failed.Failure);
+    analysis.Outcome.Combination = failed.Combination;
+    analysis.Outcome.CriticalFactor = failed.CriticalFactor;
+    analysis.Outcome.Stability = failed.Stability;
+    return analysis;
+  }
   // A combination of huge factors can leave the doubles.
   if (!FormEnvelopes(doc, analysis)) FailAll(doc, analysis, AnalysisFailure::NotFinite);
   return analysis;
@@ -449,8 +510,8 @@ std::optional<ResultSet> DocumentResult(const CaseAnalysis& analysis, const Mode
   return result;
 }
 
-AnalysisOutcome AnalyseChosenResult(ModelDocument& doc) {
-  const CaseAnalysis analysis = AnalyseLoadCases(doc);
+AnalysisOutcome AnalyseChosenResult(ModelDocument& doc, const AnalysisOptions& options) {
+  const CaseAnalysis analysis = AnalyseLoadCases(doc, options);
   if (!analysis.Ok()) return analysis.Outcome;
   return InstallResult(doc, analysis, *DocumentResult(analysis, doc));
 }

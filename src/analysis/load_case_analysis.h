@@ -11,20 +11,14 @@
 #include <vector>
 
 #include "analysis/analysis_outcome.h"
+#include "analysis/result_set.h"
+#include "analysis/second_order.h"
 #include "analysis/segments.h"
 #include "model/document.h"
 #include "model/result_choice.h"
 
 namespace strandel {
 
-// The results of one case or combination: what the document holds after an
-// analysis of one load set.
-struct ResultSet {
-  std::vector<TSegmentObject> Segments;
-  std::vector<std::array<double, 6>> Reactions; // per support, in list order
-  std::vector<double> Displacements;            // three per node, in node list order
-  std::vector<CaseFactor> Factors;              // the cases it is of, with their factors
-};
 
 // The largest utilisation and displacement of a beam over the combinations of
 // one kind, and the combinations that give them. Displacements are judged
@@ -55,6 +49,9 @@ struct CaseAnalysis {
   // The capacities of the stretches for each duration class that a case or
   // combination takes; empty for the others.
   std::array<StretchCapacities, kDurationClassCount> Capacities;
+  // Per combination: its second-order results, when the document asks for
+  // them and it is an ultimate one; superposition does not hold for these.
+  std::vector<std::optional<ResultSet>> SecondOrder;
 
   bool Ok() const { return Outcome.Ok(); }
   const KindEnvelope& Envelope(CombinationKind kind) const {
@@ -66,7 +63,10 @@ struct CaseAnalysis {
 // leaving the model's segments and reactions as those of the last case. A
 // load, settlement or combination naming a case that does not exist, or a
 // factor that is not a finite number, fails the analysis (LoadCases).
-CaseAnalysis AnalyseLoadCases(ModelDocument& doc);
+// With "Second order effects" on, every ultimate combination is solved to
+// second order from its first-order results; the outcome's Stability tells
+// each one's alpha_cr unless the options say not to.
+CaseAnalysis AnalyseLoadCases(ModelDocument& doc, const AnalysisOptions& options = {});
 
 // The results the choice names: a case, a combination, or for an envelope and
 // the default the combination that governs the largest utilisation (of the
@@ -97,6 +97,6 @@ AnalysisOutcome InstallResult(ModelDocument& doc, const CaseAnalysis& analysis,
 std::optional<ResultSet> DocumentResult(const CaseAnalysis& analysis, const ModelDocument& doc);
 
 // AnalyseLoadCases, then DocumentResult installed.
-AnalysisOutcome AnalyseChosenResult(ModelDocument& doc);
+AnalysisOutcome AnalyseChosenResult(ModelDocument& doc, const AnalysisOptions& options = {});
 
 } // namespace strandel

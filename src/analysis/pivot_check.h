@@ -35,6 +35,9 @@ struct EliminationResult {
   // how close the structure came to moving (1 for a diagonal matrix).
   double SmallestPivotRatio = 1;
   int SmallestPivotUnknown = -1;
+  // How many pivots are negative: the eigenvalues of the matrix below zero
+  // (its inertia), none for a stiffness that holds the structure.
+  int NegativePivots = 0;
   bool Ok() const { return Failure == EliminationFailure::None; }
 };
 

@@ -420,6 +420,15 @@ void Solve(ModelDocument& doc, const NodeTable& nodes, SectionContext& context,
   });
 }
 
+// A failed analysis leaves no results: the segment list empty, the reactions
+// the point loads at the supports' nodes, nothing carried.
+void ClearResults(ModelDocument& doc, AnalysisOutcome& outcome) {
+  doc.Segments.clear();
+  outcome.Displacements.assign(outcome.Displacements.size(), 0.0);
+  ComputeReactions(doc);
+  doc.ResultsValid = false;
+}
+
 } // namespace
 
 AnalysisOutcome AnalyseSelections(ModelDocument& doc, const std::vector<LoadSelection>& selections,
@@ -442,21 +451,47 @@ AnalysisOutcome AnalyseSelections(ModelDocument& doc, const std::vector<LoadSele
     tooLarge.Displacements = std::move(outcome.Displacements);
     outcome = std::move(tooLarge);
   }
-  if (outcome.Failure != AnalysisFailure::None) {
-    doc.Segments.clear();
-    outcome.Displacements.assign(outcome.Displacements.size(), 0.0);
-    ComputeReactions(doc); // the point loads at the supports' nodes, nothing carried
-  }
+  if (outcome.Failure != AnalysisFailure::None) ClearResults(doc, outcome);
   doc.ResultsValid = outcome.Failure == AnalysisFailure::None;
   outcome.Notes = context.NoteTexts();
   return outcome;
 }
 
-AnalysisOutcome AnalyseModel(ModelDocument& doc) {
-  if (!doc.Settings.LoadCases.empty()) return AnalyseChosenResult(doc);
+AnalysisOutcome AnalyseModel(ModelDocument& doc, const AnalysisOptions& options) {
+  if (!doc.Settings.LoadCases.empty()) return AnalyseChosenResult(doc, options);
   SectionContext context;
-  return AnalyseSelections(doc, {EveryLoad(doc)}, context,
-                           [](std::size_t, const ModelDocument&, const std::vector<double>&) {});
+  AnalysisOutcome outcome =
+      AnalyseSelections(doc, {EveryLoad(doc)}, context,
+                        [](std::size_t, const ModelDocument&, const std::vector<double>&) {});
+  const bool secondOrder = doc.Settings.SecondOrder;
+  if (!outcome.Ok() || (!secondOrder && !options.CriticalLoads)) return outcome;
+  // The single load set is the design load set: it stands for an ultimate
+  // combination.
+  const NodeTable nodes(doc);
+  ResultSet result;
+  result.Segments = doc.Segments;
+  for (const TSupportObject& support : ObjectsOf<TSupportObject>(doc))
+    result.Reactions.push_back(support.Reactions);
+  result.Displacements = outcome.Displacements;
+  LoadSetStability stability;
+  bool carried = false;
+  try {
+    carried = AnalyseBeyondFirstOrder(result, doc, nodes, FreeNodeUnknowns(doc, nodes),
+                                      options.CriticalLoads, secondOrder, stability, outcome);
+  } catch (const std::bad_alloc&) {
+    outcome.Failure = AnalysisFailure::OutOfMemory;
+  }
+  outcome.Stability.push_back(stability);
+  if (!carried) {
+    ClearResults(doc, outcome);
+    return outcome;
+  }
+  doc.Segments = std::move(result.Segments);
+  std::size_t i = 0;
+  for (TSupportObject& support : ObjectsOf<TSupportObject>(doc))
+    support.Reactions = result.Reactions[i++];
+  outcome.Displacements = std::move(result.Displacements);
+  return outcome;
 }
 
 } // namespace strandel

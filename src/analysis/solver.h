@@ -11,6 +11,7 @@
 
 #include "analysis/analysis_outcome.h"
 #include "analysis/load_selection.h"
+#include "analysis/second_order.h"
 #include "model/document.h"
 
 namespace strandel {
@@ -24,7 +25,12 @@ namespace strandel {
 // A document with load cases is solved for every case and combination
 // (load_case_analysis.h), and the result its ResultSet chooses is left in the
 // segments and reactions.
-AnalysisOutcome AnalyseModel(ModelDocument& doc);
+//
+// The outcome tells alpha_cr of the loads (of each ultimate combination) unless
+// the options say not to; with the document's "Second order effects" on, the
+// single load set (each ultimate combination) is solved to second order, and
+// loads beyond the critical load fail the analysis.
+AnalysisOutcome AnalyseModel(ModelDocument& doc, const AnalysisOptions& options = {});
 
 class SectionContext;
 

@@ -40,7 +40,8 @@ struct SparseFactor::Factor {
 SparseFactor::SparseFactor() : factor_(std::make_unique<Factor>()) {}
 SparseFactor::~SparseFactor() = default;
 
-EliminationResult SparseFactor::Factorise(int size, const std::vector<LowerEntry>& lower) {
+EliminationResult SparseFactor::Factorise(int size, const std::vector<LowerEntry>& lower,
+                                          bool sumDuplicates) {
   EliminationResult result;
   if (size == 0) {
     result.Failure = EliminationFailure::NotFinite;
@@ -52,7 +53,11 @@ EliminationResult SparseFactor::Factorise(int size, const std::vector<LowerEntry
     triplets.reserve(lower.size());
     for (const LowerEntry& entry : lower)
       triplets.emplace_back(entry.Row, entry.Column, entry.Value);
-    a.setFromTriplets(triplets.begin(), triplets.end(), [](double, double later) { return later; });
+    if (sumDuplicates)
+      a.setFromTriplets(triplets.begin(), triplets.end());
+    else
+      a.setFromTriplets(triplets.begin(), triplets.end(),
+                        [](double, double later) { return later; });
   }
   Ldlt& ldlt = factor_->ldlt;
   ldlt.analyzePattern(a);
@@ -82,6 +87,7 @@ EliminationResult SparseFactor::Factorise(int size, const std::vector<LowerEntry
     const double pivot = d[k];
     if (const EliminationFailure failure = PivotFailure(pivot); failure != EliminationFailure::None)
       return fail(failure, k);
+    if (pivot < 0) ++result.NegativePivots;
     if (const double ratio = std::fabs(pivot) / std::fabs(diagonal[original[k]]);
         ratio < result.SmallestPivotRatio) {
       result.SmallestPivotRatio = ratio;

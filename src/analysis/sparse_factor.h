@@ -31,13 +31,15 @@ public:
   SparseFactor& operator=(const SparseFactor&) = delete;
 
   // Factorises the symmetric matrix of `size` unknowns whose lower triangle the
-  // entries give (an entry given twice: the later one counts). Fails at the
+  // entries give (an entry given twice: the later one counts, or with
+  // `sumDuplicates` their sum). Fails at the
   // first pivot, in the order of elimination, that is zero or not finite;
   // Unknown names it in the matrix's own numbering. A pivot that is small but
   // not zero is divided by like any other (pivot_check.h), and the result tells
   // the smallest share of its diagonal a pivot kept, and whose. Throws
   // std::bad_alloc when the factor does not fit in memory.
-  EliminationResult Factorise(int size, const std::vector<LowerEntry>& lower);
+  EliminationResult Factorise(int size, const std::vector<LowerEntry>& lower,
+                              bool sumDuplicates = false);
 
   // The solution for each right-hand side, after a factorisation that
   // succeeded; NotFinite, naming the first unknown, when one is not finite.

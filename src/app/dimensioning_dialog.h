@@ -1,6 +1,6 @@
 #pragma once
 // The dimensioning-rules dialog: the document's seven switches, and the
-// "Second order effects" box that moves with lateral buckling.
+// "Second order effects" switch.
 
 #include <QDialog>
 #include <array>

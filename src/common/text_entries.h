@@ -580,8 +580,28 @@ inline constexpr int kMenuProperties = 448;
 // The filter field of the profile library's menu.
 inline constexpr int kLibraryFilterHint = 449;
 
+// Second-order analysis and the elastic critical load factor.
+inline constexpr int kMsgAboveCriticalLoad = 450;
+inline constexpr int kMsgAboveCriticalLoadSingle = 451;
+inline constexpr int kMsgSecondOrderNotConverged = 452;
+inline constexpr int kMsgSecondOrderNotConvergedSingle = 453;
+inline constexpr int kWarnFirstOrderCombination = 454;
+inline constexpr int kWarnFirstOrderSingle = 455;
+inline constexpr int kNoCriticalLoad = 456;
+inline constexpr int kCriticalLoadNotFound = 457;
+inline constexpr int kMenuBucklingMode = 458;
+inline constexpr int kStatusCriticalFactor = 459;
+inline constexpr int kStatusCriticalFactorOf = 460;
+inline constexpr int kBeamPageFirstOrder = 461;
+inline constexpr int kBeamPageSecondOrder = 462;
+inline constexpr int kBucklingModeOf = 463;
+inline constexpr int kBucklingModeSingle = 464;
+inline constexpr int kReportFirstOrder = 465;
+inline constexpr int kReportSecondOrder = 466;
+inline constexpr int kMsgNoBucklingMode = 467;
+
 // The highest entry number in use; every language file has at least this many
 // lines after line 0.
-inline constexpr int kLastEntry = 449;
+inline constexpr int kLastEntry = 467;
 
 } // namespace strandel::tr

@@ -25,6 +25,7 @@ DimensioningDialogModel OpenDimensioningDialog(const ModelDocument& doc) {
   const auto switches = Switches(const_cast<ModelDocument&>(doc));
   for (std::size_t i = 0; i < kDimensioningSwitchCount; ++i)
     dialog.On[i] = *switches[i];
+  dialog.SecondOrderOn = doc.Settings.SecondOrder;
   return dialog;
 }
 
@@ -35,6 +36,8 @@ bool DimensioningDialogModel::Apply(ModelDocument& doc) const {
     changed = changed || *switches[i] != On[i];
     *switches[i] = On[i];
   }
+  changed = changed || doc.Settings.SecondOrder != SecondOrderOn;
+  doc.Settings.SecondOrder = SecondOrderOn;
   return changed;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the dimensioning-rules dialog: the document's seven switches on
-// a working copy that OK alone stores, and the "Second order effects" box,
-// which has no switch of its own and always moves with lateral buckling.
+// a working copy that OK alone stores, and the "Second order effects" switch,
+// which decides whether the ultimate combinations are solved to second order.
 
 #include <array>
 #include <string>
@@ -27,12 +27,12 @@ struct DimensioningDialogModel {
   std::array<std::string, kDimensioningSwitchCount> Labels; // in the switches' order
   std::string SecondOrderLabel;                             // "Second order effects"
   std::array<bool, kDimensioningSwitchCount> On{};
+  bool SecondOrderOn = false;
 
   bool IsOn(DimensioningSwitch which) const { return On[static_cast<std::size_t>(which)]; }
   void Set(DimensioningSwitch which, bool on) { On[static_cast<std::size_t>(which)] = on; }
-  // Second-order effects are what lateral buckling reduces for: one state.
-  bool SecondOrder() const { return IsOn(DimensioningSwitch::LatBuckRed); }
-  void SetSecondOrder(bool on) { Set(DimensioningSwitch::LatBuckRed, on); }
+  bool SecondOrder() const { return SecondOrderOn; }
+  void SetSecondOrder(bool on) { SecondOrderOn = on; }
 
   // OK: stores the switches in the document. True when any of them changed.
   bool Apply(ModelDocument& doc) const;

@@ -46,6 +46,9 @@ struct DocumentSettings {
   bool LoadDurRed = true;
   bool AirMoistRed = true;
   bool OwnWeight = true;
+  // Solve the ultimate combinations to second order (P-delta); off in every
+  // document written before the switch had a key of its own.
+  bool SecondOrder = false;
   double BeamHeight = 0.11;    // drawing size of beams and nodes, model length units
   double TxtHeight = 0.11;     // label height, model length units
   double LoadHeight = 0.30;    // drawing size of loads and arrows, model length units

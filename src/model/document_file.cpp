@@ -95,6 +95,8 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   writer.Write("LoadDurRed", BoolText(doc.Settings.LoadDurRed));
   writer.Write("AirMoistRed", BoolText(doc.Settings.AirMoistRed));
   writer.Write("OwnWeight", BoolText(doc.Settings.OwnWeight));
+  // Written only when on, so that a document without it writes back as it read.
+  if (doc.Settings.SecondOrder) writer.Write("SecondOrder", BoolText(true));
   writer.BeginSection(kHistory);
   writer.Write("LastModDate", doc.LastModDate);
   writer.Write("LastModByUser", doc.LastModByUser);
@@ -151,6 +153,7 @@ DocumentReadResult ReadParsedDocument(const ProfileFile& file, ModelDocument& do
   doc.Settings.LoadDurRed = flag("LoadDurRed");
   doc.Settings.AirMoistRed = flag("AirMoistRed");
   doc.Settings.OwnWeight = flag("OwnWeight");
+  doc.Settings.SecondOrder = ParseBool(file.ReadString(kSwitches, "SecondOrder", "False"));
   doc.LastModDate = file.ReadString(kHistory, "LastModDate", "?");
   doc.LastModByUser = file.ReadString(kHistory, "LastModByUser", "?");
   doc.CreatedDate = file.ReadString(kHistory, "CreatedDate", "?");

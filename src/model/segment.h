@@ -42,6 +42,9 @@ struct TSegmentObject {
   Vector6 DispG{}, DispL{};              // end displacements, global and local axes
   Vector6 ForceL{}, ForceG{};            // forces the nodes exert on the piece
   Vector6 EqLoadL{}, EqLoadG{};          // equivalent nodal loads of the distributed loads
+  // The results are second order: the axial force bends the stretch further
+  // (its curves are those of a beam-column).
+  bool SecondOrder = false;
 };
 
 } // namespace strandel

@@ -84,12 +84,14 @@ double CombinationsObjective(const CaseAnalysis& analysis, const ModelDocument& 
 
 ObjectiveAnalysis AnalyseObjective(ModelDocument& doc, int objective) {
   ObjectiveAnalysis result;
+  // A trial point needs the results, not how far the loads stand from buckling.
+  const AnalysisOptions trial{false};
   if (doc.Settings.LoadCases.empty()) {
-    result.Outcome = AnalyseModel(doc);
+    result.Outcome = AnalyseModel(doc, trial);
     result.Value = ObjectiveValue(doc, objective);
     return result;
   }
-  const CaseAnalysis analysis = AnalyseLoadCases(doc);
+  const CaseAnalysis analysis = AnalyseLoadCases(doc, trial);
   result.Outcome = analysis.Outcome;
   if (const std::optional<ResultSet> shown = DocumentResult(analysis, doc)) {
     result.Outcome = InstallResult(doc, analysis, *shown);

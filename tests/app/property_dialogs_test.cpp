@@ -183,27 +183,28 @@ private slots:
     QCOMPARE(stored.Stress, 7);
   }
 
-  void SecondOrderEffectsMoveWithLateralBuckling() {
+  void SecondOrderEffectsAreASwitchOfTheirOwn() {
     ModelDocument doc;
     {
       DimensioningRulesDialog dialog(nullptr, doc);
       dialog.show();
       QVERIFY(QTest::qWaitForWindowExposed(&dialog));
       QCheckBox* lateral = dialog.SwitchBox(DimensioningSwitch::LatBuckRed);
-      QVERIFY(lateral->isChecked() && dialog.SecondOrderBox()->isChecked());
+      QVERIFY(lateral->isChecked() && !dialog.SecondOrderBox()->isChecked());
       Tick(dialog.SecondOrderBox());
-      QVERIFY(!lateral->isChecked());
+      QVERIFY(lateral->isChecked());
       Tick(dialog.SwitchBox(DimensioningSwitch::OwnWeight));
       ClickCancel(dialog);
-      QVERIFY(doc.Settings.LatBuckRed && doc.Settings.OwnWeight);
+      QVERIFY(doc.Settings.OwnWeight && !doc.Settings.SecondOrder);
     }
     DimensioningRulesDialog dialog(nullptr, doc);
     dialog.show();
+    Tick(dialog.SecondOrderBox());
     Tick(dialog.SwitchBox(DimensioningSwitch::LatBuckRed));
-    QVERIFY(!dialog.SecondOrderBox()->isChecked());
+    QVERIFY(dialog.SecondOrderBox()->isChecked());
     ClickOk(dialog);
     QVERIFY(dialog.Changed());
-    QVERIFY(!doc.Settings.LatBuckRed);
+    QVERIFY(!doc.Settings.LatBuckRed && doc.Settings.SecondOrder);
     QVERIFY(doc.Settings.FailHazRed && doc.Settings.OwnWeight);
   }
 

@@ -25,11 +25,11 @@ using testing::SimplySupportedBeam;
 // as many fields as the struct has: one more or one less fails to compile.
 auto FieldsOf(DocumentSettings& s) {
   auto& [failHazRed, dimUncertRed, latBuckRed, locBuckRed, loadDurRed, airMoistRed, ownWeight,
-         beamHeight, txtHeight, loadHeight, variableStr, fbdBeamNo, loadCases, combinations,
-         resultSet] = s;
+         secondOrder, beamHeight, txtHeight, loadHeight, variableStr, fbdBeamNo, loadCases,
+         combinations, resultSet] = s;
   return std::tie(failHazRed, dimUncertRed, latBuckRed, locBuckRed, loadDurRed, airMoistRed,
-                  ownWeight, beamHeight, txtHeight, loadHeight, variableStr, fbdBeamNo, loadCases,
-                  combinations, resultSet);
+                  ownWeight, secondOrder, beamHeight, txtHeight, loadHeight, variableStr, fbdBeamNo,
+                  loadCases, combinations, resultSet);
 }
 
 constexpr std::size_t kFieldCount =
