@@ -48,7 +48,7 @@ void BM_AnalyseModel(benchmark::State& state) {
   bench::ResetHeapPeak();
   std::size_t unknowns = 0;
   for (auto _ : state) {
-    const AnalysisOutcome outcome = AnalyseModel(doc);
+    const AnalysisOutcome outcome = AnalyseModel(doc, AnalysisOptions{false});
     if (!outcome.Ok()) state.SkipWithError("analysis failed");
     unknowns = outcome.Displacements.size();
   }
@@ -83,7 +83,7 @@ void BM_AnalyseModel_NodeOrder(benchmark::State& state) {
   ModelDocument doc = FrameInOrder(state);
   bench::ResetHeapPeak();
   for (auto _ : state) {
-    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+    if (!AnalyseModel(doc, AnalysisOptions{false}).Ok()) state.SkipWithError("analysis failed");
   }
   ReportHeap(state);
 }
@@ -93,7 +93,7 @@ BENCHMARK(BM_AnalyseModel_NodeOrder)->ArgsProduct({{50}, {0, 1, 2}})->Unit(bench
 // way, then GaussSolve); only the solve is timed, the peak heap counts both.
 void BM_DenseGaussSolve(benchmark::State& state) {
   ModelDocument doc = Frame(static_cast<int>(state.range(0)));
-  if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+  if (!AnalyseModel(doc, AnalysisOptions{false}).Ok()) state.SkipWithError("analysis failed");
   const FrameSystem system = AssembleFrame(doc, NodeTable(doc));
   const int high = static_cast<int>(system.Kept.size()) - 1;
   bench::ResetHeapPeak();
@@ -115,7 +115,7 @@ BENCHMARK(BM_DenseGaussSolve)
     ->Iterations(1);
 
 void TimeMobility(benchmark::State& state, ModelDocument doc) {
-  if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed"); // builds the stretches
+  if (!AnalyseModel(doc, AnalysisOptions{false}).Ok()) state.SkipWithError("analysis failed"); // builds the stretches
   const NodeTable nodes(doc);
   const FrameSystem system = AssembleFrame(doc, nodes);
   bench::ResetHeapPeak();
@@ -143,7 +143,7 @@ void BM_AnalyseModel_Truss(benchmark::State& state) {
   ModelDocument doc = testing::PrattTruss(static_cast<int>(state.range(0)));
   bench::ResetHeapPeak();
   for (auto _ : state) {
-    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+    if (!AnalyseModel(doc, AnalysisOptions{false}).Ok()) state.SkipWithError("analysis failed");
   }
   ReportHeap(state);
 }
@@ -156,7 +156,7 @@ void BM_AnalyseModel_TrussInRandomOrder(benchmark::State& state) {
       testing::PrattTruss(static_cast<int>(state.range(0))), testing::NodeOrder::Random);
   bench::ResetHeapPeak();
   for (auto _ : state) {
-    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+    if (!AnalyseModel(doc, AnalysisOptions{false}).Ok()) state.SkipWithError("analysis failed");
   }
   ReportHeap(state);
 }

@@ -1,7 +1,8 @@
 // The 50 x 50 grid frame (2601 nodes, 5050 beams) with its loads spread over 10
 // load cases and 20 combinations, against the same frame as one load set: one
 // elimination serves every case, so the whole must take at most 1.5 times the
-// single analysis. Each reports the peak heap it used.
+// single analysis. Each reports the peak heap it used. First order only: the
+// critical load factors are second_order_bench.cpp's.
 
 #include <benchmark/benchmark.h>
 
@@ -11,57 +12,25 @@
 #include "analysis/beam_curves.h"
 #include "analysis/load_case_analysis.h"
 #include "analysis/solver.h"
+#include "case_frame.h"
 #include "heap_meter.h"
 #include "support/frame_models.h"
 
 namespace strandel {
 namespace {
 
-constexpr int kFields = 50;
-constexpr int kCases = 10;
-constexpr int kCombinations = 20;
+using bench::CaseFrame;
+using bench::Frame;
 
-ModelDocument Frame() {
-  return testing::GridFrame(kFields, kFields, 4, 3, 10000, {0.3, 0.3, 2.1e11, 7850},
-                            {0.2, 0.4, 2.1e11, 7850});
-}
-
-// The floor loads of storey s go to case 1 + s mod 10 (case 1 also carries the
-// own weight), a sideways force at every storey's left column to case 10; the
-// combinations take every case with factors that differ from one to the next.
-ModelDocument CaseFrame() {
-  ModelDocument doc = Frame();
-  for (int c = 1; c <= kCases; ++c) {
-    doc.Settings.LoadCases.push_back(MakeLoadCase(static_cast<std::uint16_t>(c),
-                                                  "Case " + std::to_string(c),
-                                                  c == 1        ? ActionCategory::Permanent
-                                                  : c == kCases ? ActionCategory::Wind
-                                                                : ActionCategory::ImposedB));
-  }
-  doc.Settings.LoadCases.front().SelfWeight = true;
-  for (TLoadObject& load : ObjectsOf<TLoadObject>(doc)) {
-    const TNodeObject* node = FindNode(doc, load.Node1);
-    const int storey = static_cast<int>(std::lround(node->Y / 3));
-    load.Case = static_cast<std::uint16_t>(1 + storey % (kCases - 1));
-  }
-  for (int storey = 1; storey <= kFields; ++storey)
-    testing::AddForce(doc, storey, testing::GridNode(kFields, 0, storey), 5000, 0).Case = kCases;
-  for (int k = 1; k <= kCombinations; ++k) {
-    TCombination combination;
-    combination.Number = static_cast<std::uint16_t>(k);
-    combination.Kind = k <= 15 ? CombinationKind::Ultimate : CombinationKind::Characteristic;
-    for (int c = 1; c <= kCases; ++c)
-      combination.Factors.push_back({static_cast<std::uint16_t>(c), 1.0 + 0.05 * ((k + c) % 7)});
-    doc.Settings.Combinations.push_back(combination);
-  }
-  return doc;
-}
+// The first-order analysis alone, as before alpha_cr was worked out with it
+// (second_order_bench.cpp measures that).
+constexpr AnalysisOptions kFirstOrder{false};
 
 void BM_OneLoadSet(benchmark::State& state) {
   ModelDocument doc = Frame();
   bench::ResetHeapPeak();
   for (auto _ : state) {
-    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+    if (!AnalyseModel(doc, kFirstOrder).Ok()) state.SkipWithError("analysis failed");
   }
   state.counters["peak_heap_MB"] = static_cast<double>(bench::HeapPeakBytes()) / 1e6;
 }
@@ -71,7 +40,7 @@ void BM_TenCasesTwentyCombinations(benchmark::State& state) {
   ModelDocument doc = CaseFrame();
   bench::ResetHeapPeak();
   for (auto _ : state) {
-    const CaseAnalysis analysis = AnalyseLoadCases(doc);
+    const CaseAnalysis analysis = AnalyseLoadCases(doc, kFirstOrder);
     if (!analysis.Ok()) state.SkipWithError("analysis failed");
     benchmark::DoNotOptimize(analysis.Envelopes);
   }
@@ -84,7 +53,7 @@ void BM_TenCasesOnly(benchmark::State& state) {
   ModelDocument doc = CaseFrame();
   doc.Settings.Combinations.clear();
   for (auto _ : state) {
-    if (!AnalyseLoadCases(doc).Ok()) state.SkipWithError("analysis failed");
+    if (!AnalyseLoadCases(doc, kFirstOrder).Ok()) state.SkipWithError("analysis failed");
   }
 }
 BENCHMARK(BM_TenCasesOnly)->Unit(benchmark::kMillisecond);
@@ -95,7 +64,7 @@ BENCHMARK(BM_TenCasesOnly)->Unit(benchmark::kMillisecond);
 // stretch under every combination (the envelopes).
 void BM_FormTwentyCombinations(benchmark::State& state) {
   ModelDocument doc = CaseFrame();
-  const CaseAnalysis analysis = AnalyseLoadCases(doc);
+  const CaseAnalysis analysis = AnalyseLoadCases(doc, kFirstOrder);
   if (!analysis.Ok()) state.SkipWithError("analysis failed");
   ResultSet result;
   for (auto _ : state) {
@@ -112,7 +81,7 @@ BENCHMARK(BM_FormTwentyCombinations)->Unit(benchmark::kMillisecond);
 void BM_OneLoadSetChecked(benchmark::State& state) {
   ModelDocument doc = Frame();
   for (auto _ : state) {
-    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+    if (!AnalyseModel(doc, kFirstOrder).Ok()) state.SkipWithError("analysis failed");
     double highest = 0;
     for (const TSegmentObject& segment : doc.Segments)
       highest = std::max({highest, StretchUtilisation(segment), StretchMaxDisplacement(segment)});
@@ -126,7 +95,7 @@ BENCHMARK(BM_OneLoadSetChecked)->Unit(benchmark::kMillisecond);
 void BM_TenCasesChosenResult(benchmark::State& state) {
   ModelDocument doc = CaseFrame();
   for (auto _ : state) {
-    if (!AnalyseModel(doc).Ok()) state.SkipWithError("analysis failed");
+    if (!AnalyseModel(doc, kFirstOrder).Ok()) state.SkipWithError("analysis failed");
   }
 }
 BENCHMARK(BM_TenCasesChosenResult)->Unit(benchmark::kMillisecond);

@@ -109,7 +109,7 @@ void Analyse(benchmark::State& state, const Maker& make) {
   std::size_t i = 0;
   const std::size_t before = bench::AllocationCount();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(AnalyseModel(b.doc));
+    benchmark::DoNotOptimize(AnalyseModel(b.doc, AnalysisOptions{false}));
     ++i;
   }
   Describe(state, b, bench::AllocationCount() - before, i);
@@ -118,7 +118,7 @@ void Analyse(benchmark::State& state, const Maker& make) {
 // Of the analysis, the verdict on stability alone.
 void Judge(benchmark::State& state, const Maker& make) {
   TrialBench b(make());
-  AnalyseModel(b.doc); // builds the stretches
+  AnalyseModel(b.doc, AnalysisOptions{false}); // builds the stretches
   const NodeTable nodes(b.doc);
   const FrameSystem system = AssembleFrame(b.doc, nodes);
   std::size_t i = 0;
@@ -132,7 +132,7 @@ void Judge(benchmark::State& state, const Maker& make) {
 
 void Score(benchmark::State& state, const Maker& make) {
   TrialBench b(make());
-  AnalyseModel(b.doc);
+  AnalyseModel(b.doc, AnalysisOptions{false});
   std::size_t i = 0;
   const std::size_t before = bench::AllocationCount();
   for (auto _ : state) {

@@ -59,6 +59,14 @@ struct AnalysisOutcome {
   bool Ok() const { return Analysed && Failure == AnalysisFailure::None; }
 };
 
+// The stability of the load set `combination` (0 the single load set), or
+// none when it was not worked out.
+inline const LoadSetStability* StabilityOf(const AnalysisOutcome& outcome, long combination) {
+  for (const LoadSetStability& stability : outcome.Stability)
+    if (stability.Combination == combination) return &stability;
+  return nullptr;
+}
+
 // "unstable", "zero-length segment", "zero stiffness", "out of memory", "not
 // finite", "load cases", "above critical load", "not converged"; empty for None.
 const char* FailureReason(AnalysisFailure failure);

@@ -1,6 +1,8 @@
 #include "analysis/diagram.h"
 
 #include "analysis/beam_curves.h"
+#include "common/text_entries.h"
+#include "common/translation.h"
 #include "units/units.h"
 
 namespace strandel {
@@ -115,8 +117,18 @@ void BuildDiagram(BeamPage& page, const ModelDocument& doc, const AppSettings& s
     }
     x0 += deformed;
   }
-
+  AddOrderNote(diagram, doc, !doc.Segments.empty() && doc.Segments.front().SecondOrder);
   PlaceDiagram(page, std::move(diagram), y);
+}
+
+void AddOrderNote(TDiagramObject& diagram, const ModelDocument& doc, bool secondOrder) {
+  if (!doc.Settings.SecondOrder) return;
+  diagram.Notes.insert(
+      diagram.Notes.begin(),
+      secondOrder ? TranslatedOr(tr::kBeamPageSecondOrder,
+                                 "Second-order results: equilibrium on the displaced frame "
+                                 "(P-delta)")
+                  : TranslatedOr(tr::kBeamPageFirstOrder, "First-order results"));
 }
 
 void SetDiagramUnits(TDiagramObject& diagram, const AppSettings& settings, DiagramKind kind) {

@@ -37,6 +37,10 @@ void SetDiagramUnits(TDiagramObject& diagram, const AppSettings& settings, Diagr
 // Puts the diagram on the page with its top at y, its value range fitted to its
 // curves, and moves y below it and its notes.
 void PlaceDiagram(BeamPage& page, TDiagramObject diagram, double& y);
+// In a document that asks for second-order effects, the note under each
+// diagram that says which order its results are: "Second-order results: ..."
+// or "First-order results". Nothing is added in any other document.
+void AddOrderNote(TDiagramObject& diagram, const ModelDocument& doc, bool secondOrder);
 
 // The value a diagram of `kind` shows at s along the stretch, base units (the
 // top fibre for stresses, percent for the utilisation).

@@ -135,6 +135,8 @@ void BuildEnvelopeDiagram(BeamPage& page, const ModelDocument& doc, const AppSet
                      ExtremeNote(settings.Units, kind, curves.Highest, true),
                      ExtremeNote(settings.Units, kind, curves.Lowest, false)};
   }
+  // Second order serves the ultimate combinations alone.
+  AddOrderNote(diagram, doc, envelope.Kind == CombinationKind::Ultimate);
   PlaceDiagram(page, std::move(diagram), y);
 }
 

@@ -61,6 +61,23 @@ std::string CriticalFactorText(double factor) {
   return text;
 }
 
+std::string BucklingCaption(long combination, double factor) {
+  if (combination <= 0)
+    return WithValue(TranslatedOr(tr::kBucklingModeSingle, "Buckling mode, alpha_cr = %1"),
+                     CriticalFactorText(factor));
+  return WithValues(
+      TranslatedOr(tr::kBucklingModeOf, "Buckling mode of combination %1, alpha_cr = %2"),
+      std::to_string(combination), CriticalFactorText(factor));
+}
+
+std::string CriticalFactorStatus(long combination, double factor) {
+  if (combination <= 0)
+    return WithValue(TranslatedOr(tr::kStatusCriticalFactor, "alpha_cr = %1"),
+                     CriticalFactorText(factor));
+  return WithValues(TranslatedOr(tr::kStatusCriticalFactorOf, "alpha_cr = %1 (combination %2)"),
+                    CriticalFactorText(factor), std::to_string(combination));
+}
+
 std::string FirstOrderWarning(const LoadSetStability& stability) {
   if (stability.SecondOrder || !NeedsSecondOrder(stability.CriticalFactor)) return {};
   const std::string factor = CriticalFactorText(stability.CriticalFactor);

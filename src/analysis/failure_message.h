@@ -23,6 +23,12 @@ std::string AnalysisFailedMessage(const AnalysisOutcome& outcome);
 // when nothing is compressed or it was not found.
 std::string CriticalFactorText(double factor);
 
+// "Buckling mode of combination 3, alpha_cr = 4.21" ("Buckling mode, alpha_cr
+// = 4.21" for the single load set, combination 0).
+std::string BucklingCaption(long combination, double factor);
+// "alpha_cr = 4.21 (combination 3)", or without the combination for 0.
+std::string CriticalFactorStatus(long combination, double factor);
+
 // The warning for a load set solved to first order although its alpha_cr is
 // below 10, with the rule of EN 1993-1-1; empty when none is due.
 std::string FirstOrderWarning(const LoadSetStability& stability);

@@ -359,7 +359,7 @@ bool AnalyseUltimateCombinations(ModelDocument& doc, CaseAnalysis& analysis,
   ParallelFor(ultimate.size(), 1, [&](std::size_t, std::size_t from, std::size_t to) {
     for (std::size_t u = from; u < to; ++u) {
       const std::size_t k = ultimate[u];
-      ResultSet result = CombinationResult(analysis, doc, k);
+      ResultSet result = FirstOrderCombinationResult(analysis, doc, k);
       stability[u].Combination = combinations[k].Number;
       carried[u] = AnalyseBeyondFirstOrder(result, doc, nodes, free, options.CriticalLoads,
                                            secondOrder, stability[u], failures[u]);
@@ -431,15 +431,32 @@ CaseAnalysis AnalyseLoadCases(ModelDocument& doc, const AnalysisOptions& options
   return analysis;
 }
 
+namespace {
+
 void FormCombination(const CaseAnalysis& analysis, const ModelDocument& doc, std::size_t index,
-                     ResultSet& into) {
-  const CombinationParts parts = PartsOf(analysis, doc, index);
+                     const CombinationParts& parts, ResultSet& into) {
   into.Segments = analysis.Cases.front().Segments;
   const std::size_t count = into.Segments.size();
   for (std::size_t i = 0; i < count; ++i)
     CombineStretch(analysis, parts, i, into.Segments[i]);
   CombineNodes(analysis, parts, into);
   into.Factors = doc.Settings.Combinations[index].Factors;
+}
+
+} // namespace
+
+void FormCombination(const CaseAnalysis& analysis, const ModelDocument& doc, std::size_t index,
+                     ResultSet& into) {
+  FormCombination(analysis, doc, index, PartsOf(analysis, doc, index), into);
+}
+
+ResultSet FirstOrderCombinationResult(const CaseAnalysis& analysis, const ModelDocument& doc,
+                                      std::size_t index) {
+  CombinationParts parts = PartsOf(analysis, doc, index);
+  parts.Solved = nullptr;
+  ResultSet result;
+  FormCombination(analysis, doc, index, parts, result);
+  return result;
 }
 
 ResultSet CombinationResult(const CaseAnalysis& analysis, const ModelDocument& doc,

@@ -79,6 +79,10 @@ void FormCombination(const CaseAnalysis& analysis, const ModelDocument& doc, std
                      ResultSet& into);
 ResultSet CombinationResult(const CaseAnalysis& analysis, const ModelDocument& doc,
                             std::size_t index);
+// The factored sum of the combination's cases even where its results are
+// second order: the axial forces alpha_cr is found from.
+ResultSet FirstOrderCombinationResult(const CaseAnalysis& analysis, const ModelDocument& doc,
+                                      std::size_t index);
 
 std::optional<ResultSet> ChosenResult(const CaseAnalysis& analysis, const ModelDocument& doc,
                                       const ResultChoice& choice);

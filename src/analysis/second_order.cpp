@@ -69,12 +69,13 @@ BucklingMode ModeOf(const RefinedFrame& frame, const std::vector<double>& u,
   for (double& x : mode.Nodes)
     x *= scale;
   for (std::size_t s = 0; s < segments.size(); ++s) {
-    std::vector<std::array<double, 2>> points;
+    std::vector<std::array<double, 3>> points;
     const int count = frame.Pieces()[s];
     for (int p = 0; p < count; ++p) {
       const std::array<int, 6> unknowns = frame.PieceUnknowns(s, p);
-      if (p == 0) points.push_back({u[unknowns[0]] * scale, u[unknowns[1]] * scale});
-      points.push_back({u[unknowns[3]] * scale, u[unknowns[4]] * scale});
+      if (p == 0)
+        points.push_back({u[unknowns[0]] * scale, u[unknowns[1]] * scale, u[unknowns[2]] * scale});
+      points.push_back({u[unknowns[3]] * scale, u[unknowns[4]] * scale, u[unknowns[5]] * scale});
     }
     mode.Stretches.push_back(std::move(points));
   }

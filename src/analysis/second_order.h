@@ -37,11 +37,13 @@ NodeLoadSet LoadSetAt(const ModelDocument& doc, const NodeTable& nodes,
                       const std::vector<CaseFactor>& factors);
 
 // The buckling mode, scaled so that its largest translation is 1: per node its
-// three unknowns, per stretch the x and y displacement of the ends of its
-// pieces from its start to its end.
+// three unknowns, per stretch the x and y displacement and the turn of the
+// ends of its pieces from its start to its end (at a hinged end the node's
+// turn, not the stretch's).
 struct BucklingMode {
   std::vector<double> Nodes;
-  std::vector<std::vector<std::array<double, 2>>> Stretches;
+  std::vector<std::vector<std::array<double, 3>>> Stretches;
+  bool Empty() const { return Stretches.empty(); }
 };
 
 struct CriticalLoad {

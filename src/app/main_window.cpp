@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include "analysis/buckling_analysis.h"
 #include "analysis/failure_message.h"
 #include "analysis/solver.h"
 #include "app/analysis_page.h"
@@ -129,6 +130,10 @@ void MainWindow::BuildPages() {
   connect(modelPage_->View(), &ModelView::MenuWanted, this, &MainWindow::ShowModelMenu);
   modelPage_->ShowDisplacementsClicked = [this](bool on) { SetShowDisplacements(on); };
   modelPage_->ShowUtilisationClicked = [this](bool on) { SetShowUtilisation(on); };
+  modelPage_->ShowBucklingClicked = [this](bool on) { SetShowBuckling(on); };
+  reportsPage_->SetStability(&stability_);
+  menu_.View->addSeparator();
+  menu_.View->addAction(modelPage_->ShowBucklingButton());
   modelPage_->StatusRefreshed = [this] {
     DocumentIdentityChanged();
     UpdateMenuStates();
@@ -200,6 +205,8 @@ bool MainWindow::EnsureResults() {
   }
   analysisPage_->SetEnvelope(ChosenEnvelope());
   reportsPage_->SetCaseAnalysis(caseAnalysis_.get());
+  stability_ = outcome.Stability;
+  ShowCriticalFactor();
   if (!doc_.ResultsValid) {
     // The Model page shows where the structure can move while the user reads it.
     const bool mark = outcome.Failure == AnalysisFailure::Unstable && outcome.Node >= 0;
@@ -210,7 +217,27 @@ bool MainWindow::EnsureResults() {
   }
   for (const std::string& note : outcome.Notes)
     messages_.Show(note, MessageKind::Warning);
+  // Load sets that first order does not serve, all in one message.
+  if (const std::vector<std::string> warnings = FirstOrderWarnings(outcome); !warnings.empty()) {
+    std::string text;
+    for (const std::string& warning : warnings)
+      text += (text.empty() ? "" : "\n\n") + warning;
+    messages_.Show(text, MessageKind::Warning);
+  }
   return true;
+}
+
+void MainWindow::ShowCriticalFactor() {
+  AnalysisOutcome held;
+  held.Stability = stability_;
+  const LoadSetStability* governing = StabilityOf(held, GoverningBucklingLoadSet(doc_, held));
+  if (governing == nullptr) {
+    modelPage_->SetCriticalFactor({}, {});
+    return;
+  }
+  modelPage_->SetCriticalFactor(
+      ToQt(CriticalFactorStatus(governing->Combination, governing->CriticalFactor)),
+      ToQt(FirstOrderWarning(*governing)));
 }
 
 PageEnvelope MainWindow::ChosenEnvelope() const {

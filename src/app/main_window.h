@@ -61,6 +61,9 @@ public:
   void ChooseLanguage(QAction* item);
   void SetShowDisplacements(bool on);
   void SetShowUtilisation(bool on);
+  // Draws the buckling mode of the shown ultimate combination, or of the one
+  // of the lowest alpha_cr, over the model; off takes it away.
+  void SetShowBuckling(bool on);
   void DisplaySwitchClicked();
   void OpenStructureGenerator();
   void OpenOptimizer();
@@ -128,6 +131,8 @@ private:
   // Runs the analysis when the results are out of date, with the busy
   // pointer; false (after saying so) when the structure cannot be solved.
   bool EnsureResults();
+  // alpha_cr of the load set that buckles first, in the Model page's status bar.
+  void ShowCriticalFactor();
   // The user chose another result of the load cases: shown without solving again.
   void ResultChosen();
   // The envelope the Analysis page draws, when the chosen result is one.
@@ -170,6 +175,8 @@ private:
   // Every case and combination of the last analysis of a document with load
   // cases; the model holds the chosen one of them.
   std::unique_ptr<CaseAnalysis> caseAnalysis_;
+  // alpha_cr of the ultimate load sets of the last analysis.
+  std::vector<LoadSetStability> stability_;
   DocumentCommands commands_;
   MainMenu menu_;
   PageControl* pages_ = nullptr;

@@ -6,8 +6,11 @@
 #include <QFontMetricsF>
 #include <QMenu>
 
+#include "analysis/buckling_analysis.h"
+#include "analysis/failure_message.h"
 #include "app/analysis_page.h"
 #include "app/array_dialog.h"
+#include "app/busy_pointer.h"
 #include "app/combinations_dialog.h"
 #include "app/dimensioning_dialog.h"
 #include "app/document_info.h"
@@ -28,6 +31,8 @@
 #include "common/files.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
+#include "model/load_cases.h"
+#include "model/result_choice.h"
 
 namespace strandel {
 namespace {
@@ -215,6 +220,32 @@ void MainWindow::SetShowUtilisation(bool on) {
   doc_.ShowUtilisation = on && EnsureResults();
   modelPage_->RefreshToolButtons();
   modelPage_->Repaint();
+}
+
+void MainWindow::SetShowBuckling(bool on) {
+  if (!on || !EnsureResults()) {
+    modelPage_->SetBuckling(std::nullopt);
+    return;
+  }
+  AnalysisOutcome held;
+  held.Stability = stability_;
+  long combination = GoverningBucklingLoadSet(doc_, held);
+  // The combination shown, when it is an ultimate one.
+  const ResultChoice choice = ParseResultChoice(doc_.Settings.ResultSet);
+  if (const TCombination* shown = FindCombination(doc_.Settings.Combinations, choice.Number);
+      choice.Kind == ResultKind::Combination && shown != nullptr &&
+      shown->Kind == CombinationKind::Ultimate)
+    combination = choice.Number;
+  std::optional<BucklingPicture> picture;
+  if (combination >= 0) {
+    const BusyPointer busy;
+    const BucklingAnalysis found = AnalyseBuckling(doc_, combination);
+    if (!found.Critical.Mode.Empty())
+      picture = BucklingPicture{found.Critical.Mode,
+                                BucklingCaption(combination, found.Critical.Factor)};
+  }
+  if (!picture) messages_.Show(Translated(tr::kMsgNoBucklingMode), MessageKind::Information);
+  modelPage_->SetBuckling(std::move(picture));
 }
 
 void MainWindow::ExitProgram() {

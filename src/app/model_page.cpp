@@ -76,6 +76,7 @@ ModelPage::ModelPage(ModelDocument& doc, AppSettings& settings, UserMessages& me
   panels_[2]->setFixedWidth(kSecondCoordinateWidth);
   panels_[3]->setFixedWidth(kMeasureWidth);
   panels_[3]->hide();
+  panels_[4]->hide();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -142,6 +143,7 @@ void ModelPage::BuildToolBar() {
   toolBar_->addSeparator();
   showDisplacements_ = AddButton("show_displacements", true);
   showUtilisation_ = AddButton("show_utilisation", true);
+  showBuckling_ = AddButton("show_buckling", true);
   // The displaced shape and the utilisation are those of the result chosen here.
   resultChoice_ = new ResultChoiceBox(doc_, toolBar_);
   resultChoiceItem_ = toolBar_->addWidget(resultChoice_);
@@ -151,6 +153,10 @@ void ModelPage::BuildToolBar() {
   });
   connect(showUtilisation_, &QAction::triggered, this, [this](bool on) {
     if (ShowUtilisationClicked) ShowUtilisationClicked(on);
+    RefreshToolButtons();
+  });
+  connect(showBuckling_, &QAction::triggered, this, [this](bool on) {
+    if (ShowBucklingClicked) ShowBucklingClicked(on);
     RefreshToolButtons();
   });
   toolBar_->addSeparator();
@@ -258,6 +264,8 @@ void ModelPage::ApplyTexts() {
   gridButtons_[2]->setToolTip(Tr(tr::kHintPolarGrid));
   showDisplacements_->setToolTip(Tr(tr::kHintShowDisplacements));
   showUtilisation_->setToolTip(Tr(tr::kHintShowUtilisation));
+  showBuckling_->setText(Tr(tr::kMenuBucklingMode));
+  showBuckling_->setToolTip(Tr(tr::kMenuBucklingMode));
   beamScale_->SetHint(Tr(tr::kHintBeamScale));
   loadScale_->SetHint(Tr(tr::kHintLoadScale));
   displacementScale_->SetHint(Tr(tr::kHintDisplacementScale));
@@ -288,6 +296,9 @@ void ModelPage::RefreshToolButtons() {
   pan_->setChecked(states.Pan);
   showDisplacements_->setChecked(states.ShowDisplacements);
   showUtilisation_->setChecked(states.ShowUtilisation);
+  // A mode found from results that are gone would be drawn on another frame.
+  if (!doc_.ResultsValid && buckling_) SetBuckling(std::nullopt);
+  showBuckling_->setChecked(buckling_.has_value());
   const GridKind down = GridShownDown(editor_.State().Mode, states.GridType);
   for (std::size_t i = 0; i < kGrids.size(); ++i)
     gridButtons_[i]->setChecked(kGrids[i] == down);
@@ -296,6 +307,21 @@ void ModelPage::RefreshToolButtons() {
   caseChoiceItem_->setVisible(!doc_.Settings.LoadCases.empty());
   resultChoice_->Refresh();
   resultChoiceItem_->setVisible(!doc_.Settings.LoadCases.empty());
+}
+
+void ModelPage::SetBuckling(std::optional<BucklingPicture> picture) {
+  buckling_ = std::move(picture);
+  view_->SetBuckling(buckling_ ? &*buckling_ : nullptr);
+  showBuckling_->setChecked(buckling_.has_value());
+  Repaint();
+}
+
+void ModelPage::SetCriticalFactor(const QString& text, const QString& warning) {
+  panels_[4]->setText(text);
+  panels_[4]->setToolTip(warning);
+  // Below 10 in a first-order analysis: the number is a warning in itself.
+  panels_[4]->setStyleSheet(warning.isEmpty() ? QString() : QStringLiteral("color: #c00000"));
+  panels_[4]->setVisible(!text.isEmpty());
 }
 
 void ModelPage::ShowHint(const QString& hint) {
@@ -312,6 +338,7 @@ void ModelPage::RefreshStatusBar() {
   const std::string measure = editor_.MeasureText();
   panels_[3]->setText(ToQt(measure));
   panels_[3]->setVisible(!measure.empty());
+  if (!doc_.ResultsValid) panels_[4]->hide();
   // A point can be typed only while one is wanted.
   if (!editor_.TakesTypedPoints()) view_->Entry()->Close();
   if (StatusRefreshed) StatusRefreshed();

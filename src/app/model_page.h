@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "common/user_message.h"
 #include "editor/editor.h"
@@ -16,6 +17,7 @@
 #include "model/app_settings.h"
 #include "model/document.h"
 #include "model/document_changes.h"
+#include "render/buckling_picture.h"
 
 class QAction;
 class QLabel;
@@ -46,7 +48,7 @@ public:
   // Hints of the tool buttons and controls from the translation list.
   void ApplyTexts();
   // The status panels' texts (tests): the instruction, the two coordinates,
-  // and the length and angle of what is being drawn.
+  // the length and angle of what is being drawn, and alpha_cr of the results.
   QString StatusPanel(int panel) const;
   // The grid step in the display length unit; its unit beside it.
   QLineEdit* GridStepField() const { return gridStep_; }
@@ -58,6 +60,14 @@ public:
   // A line for a new user in place of the document's path, until the first
   // tool is taken.
   void ShowHint(const QString& hint);
+  // The buckling mode drawn over the model; none to take it away. It goes
+  // with the results it was found from.
+  void SetBuckling(std::optional<BucklingPicture> picture);
+  bool ShowsBuckling() const { return buckling_.has_value(); }
+  // alpha_cr of the results in the status bar ("alpha_cr = 4.21 (combination
+  // 3)"), with the warning that it asks for a second-order analysis as its tip
+  // and the text in red; empty to hide it.
+  void SetCriticalFactor(const QString& text, const QString& warning);
   // Closes the typed-point field; false when it was not open.
   bool ClosePointEntry();
 
@@ -72,6 +82,7 @@ public:
   QAction* GridButton(GridKind grid) const;
   QAction* ShowDisplacementsButton() const { return showDisplacements_; }
   QAction* ShowUtilisationButton() const { return showUtilisation_; }
+  QAction* ShowBucklingButton() const { return showBuckling_; }
   UpDownControl* BeamScale() const { return beamScale_; }
   UpDownControl* LoadScale() const { return loadScale_; }
   UpDownControl* DisplacementScale() const { return displacementScale_; }
@@ -90,6 +101,7 @@ public:
   // of every status refresh (the window's caption shows the modified state).
   std::function<void(bool)> ShowDisplacementsClicked;
   std::function<void(bool)> ShowUtilisationClicked;
+  std::function<void(bool)> ShowBucklingClicked;
   std::function<void()> StatusRefreshed;
 
 private:
@@ -108,7 +120,7 @@ private:
   QToolBar* toolBar_ = nullptr;
   ModelView* view_ = nullptr;
   QStatusBar* statusBar_ = nullptr;
-  std::array<QLabel*, 4> panels_{};
+  std::array<QLabel*, 5> panels_{};
   QString hint_;
   QLineEdit* gridStep_ = nullptr;
   QLabel* gridStepUnit_ = nullptr;
@@ -122,6 +134,8 @@ private:
   std::array<QAction*, 3> gridButtons_{};
   QAction* showDisplacements_ = nullptr;
   QAction* showUtilisation_ = nullptr;
+  QAction* showBuckling_ = nullptr;
+  std::optional<BucklingPicture> buckling_;
   UpDownControl* beamScale_ = nullptr;
   UpDownControl* loadScale_ = nullptr;
   UpDownControl* displacementScale_ = nullptr;

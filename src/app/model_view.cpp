@@ -113,12 +113,18 @@ void ModelView::DrawPicture() {
   options.Grid = &editor_.Grid();
   options.GuideLine = editor_.GuideLine();
   options.UnfadedCase = editor_.UnfadedCase();
+  if (buckling_ != nullptr && doc_.ResultsValid) options.Buckling = buckling_;
   // The editor's view follows the widget's size; the picture is drawn for it.
   ViewState view = editor_.View();
   view.Width = picture_.width();
   view.Height = picture_.height();
   DrawModel(painter, doc_, settings_, view, options);
   pictureStale_ = false;
+}
+
+void ModelView::SetBuckling(const BucklingPicture* picture) {
+  buckling_ = picture;
+  PictureChanged();
 }
 
 void ModelView::MarkNode(long number, Freedom freedom) {

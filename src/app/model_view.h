@@ -12,6 +12,7 @@
 #include "editor/editor.h"
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "render/buckling_picture.h"
 
 namespace strandel {
 
@@ -36,6 +37,9 @@ public:
   // Rings the node and shows the freedom along which it can move, over the
   // picture, until the mark is cleared: while the user reads that the structure
   // is unstable, the place is in view. A node that is not there shows nothing.
+  // The buckling mode drawn over the model while the results are valid; none
+  // when null. The picture stays the caller's.
+  void SetBuckling(const BucklingPicture* picture);
   void MarkNode(long number, Freedom freedom);
   void ClearMark();
   long MarkedNode() const { return markedNode_; }
@@ -79,6 +83,7 @@ private:
   // Space held: a left drag pans, as the middle button's does.
   bool spaceHeld_ = false;
   bool grabbing_ = false;
+  const BucklingPicture* buckling_ = nullptr;
   long markedNode_ = -1;
   Freedom markedFreedom_ = Freedom::None;
 };

@@ -103,6 +103,7 @@ void ReportsPage::Rebuild() {
   // The report names the document by the folder it is saved in.
   ReportSources sources{doc_, settings_, settings_.LastPath};
   sources.Cases = cases_;
+  sources.Stability = stability_;
   reportLines_ = BuildReport(templateLines_, sources);
   sheet_->ContentChanged();
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/analysis_outcome.h"
 #include "model/app_settings.h"
 #include "model/document.h"
 
@@ -37,6 +38,8 @@ public:
   // The analysis of every load case the report takes its combinations'
   // utilisations and governing combinations from; null without cases.
   void SetCaseAnalysis(const CaseAnalysis* analysis) { cases_ = analysis; }
+  // alpha_cr of the last analysis's ultimate load sets; the window's list.
+  void SetStability(const std::vector<LoadSetStability>* stability) { stability_ = stability; }
   void ApplyTexts();
   void SetDocumentPath(const QString& path);
 
@@ -57,6 +60,7 @@ public:
 
 private:
   const CaseAnalysis* cases_ = nullptr;
+  const std::vector<LoadSetStability>* stability_ = nullptr;
   bool LoadTemplate(const std::string& path);
   void OpenTemplateMenu();
 

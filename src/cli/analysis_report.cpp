@@ -1,5 +1,7 @@
 #include "cli/analysis_report.h"
 
+#include <cmath>
+
 #include "analysis/failure_message.h"
 #include "analysis/solver.h"
 #include "cli/arguments.h"
@@ -14,13 +16,24 @@ std::string FailureJson(const AnalysisOutcome& outcome) {
   if (outcome.NodeFreedom != Freedom::None)
     json += ", \"freedom\": " + JsonString(FreedomName(outcome.NodeFreedom));
   if (outcome.Case >= 0) json += ", \"case\": " + std::to_string(outcome.Case);
+  if (outcome.Combination >= 0) {
+    json += ", \"combination\": " + std::to_string(outcome.Combination);
+    if (outcome.Failure == AnalysisFailure::AboveCritical)
+      json += ", \"alpha_cr\": " + CriticalFactorJson(outcome.CriticalFactor);
+  }
   return json + "}";
+}
+
+std::string CriticalFactorJson(double factor) {
+  return JsonNumber(std::isfinite(factor) ? factor : NAN);
 }
 
 namespace {
 
 std::string FailureCause(const AnalysisOutcome& outcome) {
   const std::string beam = outcome.Beam >= 0 ? " of beam " + std::to_string(outcome.Beam) : "";
+  const std::string of =
+      outcome.Combination > 0 ? " of combination " + std::to_string(outcome.Combination) : "";
   switch (outcome.Failure) {
   case AnalysisFailure::None:
     return "";
@@ -45,6 +58,11 @@ std::string FailureCause(const AnalysisOutcome& outcome) {
   case AnalysisFailure::LoadCases:
     return "a load, support or combination names a load case that does not exist, or a "
            "combination has no case or a factor that is not a number";
+  case AnalysisFailure::AboveCritical:
+    return "the loads" + of + " exceed the frame's critical load (alpha_cr = " +
+           CriticalFactorText(outcome.CriticalFactor) + ")";
+  case AnalysisFailure::NotConverged:
+    return "the second-order analysis" + of + " does not converge";
   }
   return "";
 }
@@ -68,6 +86,15 @@ void ShowMovement(const AnalysisOutcome& outcome) {
     StderrMessages messages;
     messages.Show(where, MessageKind::Warning);
   }
+}
+
+void ShowStability(const AnalysisOutcome& outcome) {
+  StderrMessages messages;
+  if (outcome.Failure == AnalysisFailure::AboveCritical ||
+      outcome.Failure == AnalysisFailure::NotConverged)
+    messages.Show(AnalysisFailedMessage(outcome), MessageKind::Warning);
+  for (const std::string& warning : FirstOrderWarnings(outcome))
+    messages.Show(warning, MessageKind::Warning);
 }
 
 int AnalysisExitStatus(const AnalysisOutcome& outcome) {

@@ -23,6 +23,15 @@ void ShowNotes(const AnalysisOutcome& outcome);
 // the outcome does not know.
 void ShowMovement(const AnalysisOutcome& outcome);
 
+// For a second-order analysis that failed, the program's message on a line of
+// stderr ("The loads of combination 3 exceed the frame's critical load
+// (alpha_cr = 0.84)."); for every load set solved to first order although its
+// alpha_cr is below 10, the warning with the rule of EN 1993-1-1.
+void ShowStability(const AnalysisOutcome& outcome);
+
+// "alpha_cr": 4.21, or null when nothing is compressed or it was not found.
+std::string CriticalFactorJson(double factor);
+
 // The exit status for the outcome: 1 when the analysis failed.
 int AnalysisExitStatus(const AnalysisOutcome& outcome);
 

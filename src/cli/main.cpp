@@ -8,6 +8,7 @@
 
 #include "cli/arguments.h"
 #include "cli/beam_command.h"
+#include "cli/buckling_command.h"
 #include "cli/combinations_command.h"
 #include "cli/command.h"
 #include "cli/convert_command.h"
@@ -26,6 +27,8 @@ const std::vector<Command>& Commands() {
       {"convert", "read a model document and write it back with the program's writer", &RunConvert},
       {"solve", "run the frame analysis: displacements, reactions, end forces, utilisation",
        &RunSolve},
+      {"buckling", "the elastic critical load factor alpha_cr and the buckling mode",
+       &RunBuckling},
       {"beam", "list the section, material and capacity values of every beam", &RunBeam},
       {"combinations", "list the load cases and combinations, or generate the combinations",
        &RunCombinations},

@@ -5,6 +5,8 @@
 
 #include <QSizeF>
 
+#include "analysis/buckling_analysis.h"
+#include "analysis/failure_message.h"
 #include "analysis/solver.h"
 #include "cli/analysis_report.h"
 #include "cli/arguments.h"
@@ -15,6 +17,7 @@
 #include "cli/settings_input.h"
 #include "common/number_text.h"
 #include "common/record.h"
+#include "model/load_cases.h"
 #include "render/model_picture.h"
 #include "render/model_sheet.h"
 #include "render/picture_files.h"
@@ -53,7 +56,8 @@ std::optional<PictureSize> ParseSize(const std::string& text) {
 
 const char* const kRenderUsage =
     "usage: strandel-cli render MODEL.qsd OUT.(png|bmp|pdf) [--size WxH] [--displacements]\n"
-    "                           [--utilisation] [--grid] [--settings FILE]\n"
+    "                           [--utilisation] [--grid] [--buckling [--combination N]]\n"
+    "                           [--settings FILE]\n"
     "\n"
     "Draws the model as the Model page shows it, fitted to the picture as Zoom extents\n"
     "fits it to the window, with the labels the settings switch on. --size gives the\n"
@@ -65,13 +69,16 @@ const char* const kRenderUsage =
     "  --utilisation    analyse the frame and colour every stretch by its utilisation:\n"
     "                   green below 100 %, red at or above, with the percentage\n"
     "  --grid           draw the cartesian grid under the model\n"
+    "  --buckling       draw the buckling mode of the load set of the lowest\n"
+    "                   alpha_cr (or of --combination N), captioned with it\n"
     "\n"
     "Exit status: 0 done; 1 the analysis failed (the picture is written without\n"
     "results); 2 bad usage, MODEL unreadable or malformed, or OUT not writable.\n";
 
 int RunRender(const std::vector<std::string>& args) {
   const Arguments parsed =
-      ParseArguments(args, {{"--size"}, {"--displacements", "--utilisation", "--grid"}});
+      ParseArguments(args, {{"--size", "--combination"},
+                            {"--displacements", "--utilisation", "--grid", "--buckling"}});
   if (!parsed.Error.empty()) return UsageError(parsed.Error);
   if (parsed.Help) {
     std::fputs(kRenderUsage, stdout);
@@ -93,7 +100,9 @@ int RunRender(const std::vector<std::string>& args) {
   AppSettings settings;
   if (!LoadCommandSettings(parsed, settings)) return kExitUsage;
   LoadCommandLanguage(settings);
-  const bool results = parsed.Has("--displacements") || parsed.Has("--utilisation");
+  const bool buckling = parsed.Has("--buckling");
+  const bool results =
+      parsed.Has("--displacements") || parsed.Has("--utilisation") || buckling;
   ModelDocument doc;
   if (!ReadModel(parsed.Positional[0], doc, results ? ModelUse::Analyse : ModelUse::Inspect))
     return kExitUsage;
@@ -108,11 +117,27 @@ int RunRender(const std::vector<std::string>& args) {
       ShowMovement(outcome);
     }
   }
+  BucklingPicture mode;
+  if (buckling && outcome.Ok()) {
+    long combination = GoverningBucklingLoadSet(doc, outcome);
+    if (const std::optional<std::string> number = parsed.Value("--combination")) {
+      const std::optional<std::int32_t> given = ParseStrictInteger(*number);
+      if (!given || FindCombination(doc.Settings.Combinations, *given) == nullptr)
+        return UsageError("--combination " + *number + ": the document has no such combination");
+      combination = *given;
+    }
+    if (combination >= 0) {
+      const BucklingAnalysis found = AnalyseBuckling(doc, combination);
+      mode.Mode = found.Critical.Mode;
+      mode.Caption = BucklingCaption(combination, found.Critical.Factor);
+    }
+  }
   TGridObject grid;
   grid.LengthFactor = UnitFactor(settings.Units, Quantity::Length);
   grid.GridType = kCartesianGrid;
   ModelPictureOptions options;
   if (parsed.Has("--grid")) options.Grid = &grid;
+  if (buckling && !mode.Mode.Empty()) options.Buckling = &mode;
 
   GuiSession session;
   std::optional<std::string> bytes;

@@ -101,8 +101,12 @@ int RunReport(const std::vector<std::string>& args) {
   const ChosenAnalysis chosen = AnalyseForCommand(doc);
   const AnalysisOutcome& outcome = chosen.Outcome;
   SectionContext context;
-  const ReportSources sources{doc, settings, environment.DocumentFolder, environment.Environment,
-                              chosen.Cases ? &*chosen.Cases : nullptr};
+  const ReportSources sources{doc,
+                              settings,
+                              environment.DocumentFolder,
+                              environment.Environment,
+                              chosen.Cases ? &*chosen.Cases : nullptr,
+                              &outcome.Stability};
   const std::vector<std::string> lines = BuildReport(read.Lines, sources, &context);
   if (const std::optional<std::string> pdf = parsed.Value("--pdf")) {
     SheetTitle title = TitleFor(FileNameOf(modelPath));

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "analysis/beam_curves.h"
+#include "analysis/failure_message.h"
 #include "analysis/load_case_analysis.h"
 #include "analysis/solver.h"
 #include "cli/analysis_report.h"
@@ -158,6 +159,14 @@ std::string ResultJson(const ModelDocument& doc, const std::vector<double>& disp
   return out;
 }
 
+// ", \"alpha_cr\": 4.21, \"second_order\": true" of an ultimate load set;
+// nothing for the others.
+std::string StabilityJson(const LoadSetStability* stability) {
+  if (stability == nullptr) return {};
+  return ", \"alpha_cr\": " + CriticalFactorJson(stability->CriticalFactor) +
+         ", \"second_order\": " + (stability->SecondOrder ? "true" : "false");
+}
+
 std::string FactorsJson(const TCombination& combination) {
   std::string out = "[";
   for (std::size_t i = 0; i < combination.Factors.size(); ++i) {
@@ -195,8 +204,10 @@ std::string CaseResultsJson(ModelDocument& doc, const CaseAnalysis& analysis,
            ", \"name\": " + JsonString(combination.Name) +
            ", \"kind\": " + JsonString(CombinationKindCode(combination.Kind)) +
            ", \"factors\": " + FactorsJson(combination) +
-           ", \"duration\": " + std::to_string(static_cast<int>(analysis.Durations[k])) + ",\n " +
-           ResultJson(doc, result.Displacements, true, true) + "}";
+           ", \"duration\": " + std::to_string(static_cast<int>(analysis.Durations[k]));
+    if (doc.Settings.SecondOrder)
+      out += StabilityJson(StabilityOf(analysis.Outcome, combination.Number));
+    out += ",\n " + ResultJson(doc, result.Displacements, true, true) + "}";
   }
   out += first ? "]" : "\n ]";
   out += ",\n \"envelope\": {";
@@ -250,6 +261,16 @@ void PrintJson(ModelDocument& doc, const AnalysisOutcome& outcome, bool valid,
   out += ",\n ";
   const std::vector<double> none;
   AddResultJson(out, doc, outcome.Analysed ? outcome.Displacements : none, valid, true, stdout);
+  // Beyond first order, the top level says whether it holds second-order
+  // results; a document without cases adds its alpha_cr.
+  if (doc.Settings.SecondOrder) {
+    const bool second = valid && !doc.Segments.empty() && doc.Segments.front().SecondOrder;
+    const LoadSetStability* single = analysis == nullptr ? StabilityOf(outcome, 0) : nullptr;
+    if (single != nullptr)
+      out += ",\n " + StabilityJson(single).substr(2);
+    else
+      out += std::string(",\n \"second_order\": ") + (second ? "true" : "false");
+  }
   if (analysis != nullptr && shown != nullptr) {
     out += ",\n \"result\": " + ShownResultJson(doc, *analysis);
     out += CaseResultsJson(doc, *analysis, *shown);
@@ -293,6 +314,20 @@ std::string ShownResultText(const ModelDocument& doc, const CaseAnalysis& analys
          (choice.Kind == ResultKind::Default ? ", the ultimate combination that governs" : "");
 }
 
+// Which order the results are, and alpha_cr of each ultimate load set.
+void PrintStability(const ModelDocument& doc, const AnalysisOutcome& outcome) {
+  const bool second = !doc.Segments.empty() && doc.Segments.front().SecondOrder;
+  std::printf("%s\n", second ? "Second-order results: equilibrium on the displaced frame (P-delta)"
+                              : "First-order results");
+  for (const LoadSetStability& stability : outcome.Stability) {
+    if (stability.Combination > 0)
+      std::printf("alpha_cr of combination %ld: %s\n", stability.Combination,
+                  CriticalFactorText(stability.CriticalFactor).c_str());
+    else
+      std::printf("alpha_cr: %s\n", CriticalFactorText(stability.CriticalFactor).c_str());
+  }
+}
+
 // Every beam's highest utilisation over the ultimate combinations and the
 // combination that gives it.
 void PrintUltimateEnvelope(const CaseAnalysis& analysis) {
@@ -314,6 +349,7 @@ void PrintTable(const ModelDocument& doc, const AnalysisOutcome& outcome, bool v
   else
     std::printf("Frame analysis of %s failed: %s\n", path.c_str(), FailureText(outcome).c_str());
   if (valid && analysis != nullptr) std::printf("%s\n", ShownResultText(doc, *analysis).c_str());
+  if (valid && doc.Settings.SecondOrder) PrintStability(doc, outcome);
 
   const std::string length = UnitName(units, Quantity::Length);
   const std::string displacement = UnitName(units, Quantity::Displacement);
@@ -403,6 +439,17 @@ const char* const kSolveUsage =
     "             beam}, ...}, one entry per kind the document has; \"governing\"\n"
     "             is the number of the combination that gives the value.\n"
     "\n"
+    "With \"Second order effects\" on in the document's dimensioning rules, each\n"
+    "ultimate combination (a document without cases: its one load set) is solved to\n"
+    "second order, the equilibrium taken on the displaced frame; the top level then\n"
+    "adds \"second_order\" (whether it holds second-order results) and, without\n"
+    "cases, \"alpha_cr\"; each ultimate combination adds \"alpha_cr\" and\n"
+    "\"second_order\". alpha_cr is the factor on the loads at which the frame buckles\n"
+    "elastically (null when nothing is compressed). Loads beyond it fail the\n"
+    "analysis (reason \"above critical load\", with \"combination\" and \"alpha_cr\"),\n"
+    "as does an iteration that does not settle (\"not converged\"). With the switch\n"
+    "off, a load set whose alpha_cr is below 10 is named in a warning on stderr.\n"
+    "\n"
     "Exit status: 0 solved; 1 the analysis failed; 2 bad usage, or MODEL unreadable,\n"
     "malformed, cut off, or with a load on a beam or node that does not exist.\n";
 
@@ -436,6 +483,7 @@ int RunSolve(const std::vector<std::string>& args) {
                analysis ? &*analysis : nullptr);
   std::fflush(stdout);
   ShowMovement(outcome);
+  ShowStability(outcome);
   ShowNotes(outcome);
   return AnalysisExitStatus(outcome);
 }

@@ -168,6 +168,7 @@ void DrawModel(QPainter& painter, const ModelDocument& doc, const AppSettings& s
   }
   if (doc.ResultsValid && doc.ShowDisplacements)
     DrawDisplacedShape(painter, doc, view, ShownDisplacementScale(doc));
+  if (options.Buckling != nullptr) DrawBucklingMode(painter, doc, view, *options.Buckling);
   if (options.GuideLine) DrawGuideLine(painter, *options.GuideLine, view);
   painter.restore();
 }

@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include "model/app_settings.h"
+#include "render/buckling_picture.h"
 #include "model/document.h"
 #include "render/draw_style.h"
 #include "view/grid.h"
@@ -30,6 +31,8 @@ struct ModelPictureOptions {
   // The load case whose loads, forces and moments are drawn as usual; those of
   // every other case are drawn faded, without shadows. None: all as usual.
   std::optional<std::uint16_t> UnfadedCase;
+  // The buckling mode drawn over the model, with its caption; none when null.
+  const BucklingPicture* Buckling = nullptr;
 };
 
 // The model page's sizes: BeamHeight, LoadHeight and labels 1.5 BeamHeight high.
@@ -39,7 +42,8 @@ SymbolSizes ModelSizes(const ModelDocument& doc);
 // shadows and the grid; loads; beams hinged at both ends, then with one rigid
 // end, then rigid at both; the utilisation colouring (results valid and shown);
 // supports; nodes; forces; moments; the labels; node labels; the displaced
-// shape (results valid and shown); the guide line.
+// shape (results valid and shown); the buckling mode (when given); the guide
+// line.
 void DrawModel(QPainter& painter, const ModelDocument& doc, const AppSettings& settings,
                const ViewState& view, const ModelPictureOptions& options = {});
 

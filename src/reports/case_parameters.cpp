@@ -14,6 +14,7 @@
 #include "common/translation.h"
 #include "model/load_case_texts.h"
 #include "reports/parameter_lists.h"
+#include "reports/stability_parameters.h"
 
 namespace strandel {
 namespace {
@@ -187,6 +188,8 @@ const std::vector<ReportParameter>& CombinationParameters() {
       {"Comb_Factors", L, &CombinationFactors},
       {"Comb_Duration", L, &CombinationDurationText},
       {"Comb_MaxUtilisation", L, &CombinationUtilisation},
+      {"Comb_Order", L, &CombinationOrderText},
+      {"Comb_AlphaCr", L, &CombinationCriticalFactor},
   };
   return parameters;
 }
@@ -199,6 +202,9 @@ const std::vector<ReportParameter>& ResultParameters() {
       {"Result_Factors", L, &ResultFactors},
       {"Case_Count", L, &CaseCount},
       {"Combination_Count", L, &CombinationCount},
+      {"Result_Order", L, &ResultOrderText},
+      {"Result_AlphaCr", L, &LowestCriticalFactor},
+      {"Result_AlphaCrComb", L, &LowestCriticalCombination},
   };
   return parameters;
 }

@@ -9,6 +9,7 @@
 #include "common/text_entries.h"
 #include "common/translation.h"
 #include "reports/parameter_lists.h"
+#include "reports/stability_parameters.h"
 #include "sections/profile.h"
 
 namespace strandel {
@@ -79,6 +80,7 @@ const std::vector<ReportParameter>& DimensioningParameters() {
       {"Dim_DurRedStr", L, &RuleText<&D::LoadDurRed>},
       {"Dim_MoistRedStr", L, &RuleText<&D::AirMoistRed>},
       {"Dim_OwnWeightStr", L, &OwnWeightText},
+      {"Dim_SecondOrderStr", L, &SecondOrderRuleText},
   };
   return parameters;
 }

@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "analysis/analysis_outcome.h"
 #include "analysis/beam_curves.h"
 #include "model/app_settings.h"
 #include "model/document.h"
@@ -64,6 +65,9 @@ struct ReportSources {
   // document; null without one. It gives each combination's utilisation and
   // each beam's governing combination; without it those read 0 and empty.
   const CaseAnalysis* Cases = nullptr;
+  // alpha_cr of the ultimate load sets, as the analysis found them; null
+  // without (a document with cases then reads them from Cases).
+  const std::vector<LoadSetStability>* Stability = nullptr;
   // Every beam's highest utilisation and largest displacement, worked out the
   // first time a beam's is asked for (BeamPeakOf).
   mutable std::optional<std::unordered_map<long, BeamPeak>> Peaks{};

@@ -1,0 +1,96 @@
+// Beyond first order on the 50 x 50 grid frame: alpha_cr of its 15 ULS
+// combinations (the window's analysis finds them whatever the switch), their
+// second-order solve, and both together; and the same for the frame as one
+// load set. Each reports the peak heap it used.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "analysis/load_case_analysis.h"
+#include "analysis/second_order.h"
+#include "analysis/solver.h"
+#include "case_frame.h"
+#include "heap_meter.h"
+
+namespace strandel {
+namespace {
+
+using bench::CaseFrame;
+using bench::Frame;
+
+void Report(benchmark::State& state, const AnalysisOutcome& outcome) {
+  double lowest = INFINITY;
+  int iterations = 0;
+  for (const LoadSetStability& stability : outcome.Stability) {
+    lowest = std::fmin(lowest, stability.CriticalFactor);
+    iterations = std::max(iterations, stability.Iterations);
+  }
+  state.counters["lowest_alpha_cr"] = lowest;
+  state.counters["most_iterations"] = iterations;
+  state.counters["peak_heap_MB"] = static_cast<double>(bench::HeapPeakBytes()) / 1e6;
+}
+
+// First order and alpha_cr of every ULS combination: the window's step with
+// the switch off.
+void BM_CasesWithCriticalFactors(benchmark::State& state) {
+  ModelDocument doc = CaseFrame();
+  bench::ResetHeapPeak();
+  AnalysisOutcome outcome;
+  for (auto _ : state) {
+    const CaseAnalysis analysis = AnalyseLoadCases(doc);
+    if (!analysis.Ok()) state.SkipWithError("analysis failed");
+    outcome = analysis.Outcome;
+  }
+  Report(state, outcome);
+}
+BENCHMARK(BM_CasesWithCriticalFactors)->Unit(benchmark::kMillisecond);
+
+// Every ULS combination solved to second order, without alpha_cr.
+void BM_CasesSecondOrder(benchmark::State& state) {
+  ModelDocument doc = CaseFrame();
+  doc.Settings.SecondOrder = true;
+  bench::ResetHeapPeak();
+  AnalysisOutcome outcome;
+  for (auto _ : state) {
+    const CaseAnalysis analysis = AnalyseLoadCases(doc, AnalysisOptions{false});
+    if (!analysis.Ok()) state.SkipWithError("analysis failed");
+    outcome = analysis.Outcome;
+  }
+  Report(state, outcome);
+}
+BENCHMARK(BM_CasesSecondOrder)->Unit(benchmark::kMillisecond);
+
+// Both: the window's step with the switch on.
+void BM_CasesSecondOrderWithCriticalFactors(benchmark::State& state) {
+  ModelDocument doc = CaseFrame();
+  doc.Settings.SecondOrder = true;
+  bench::ResetHeapPeak();
+  AnalysisOutcome outcome;
+  for (auto _ : state) {
+    const CaseAnalysis analysis = AnalyseLoadCases(doc);
+    if (!analysis.Ok()) state.SkipWithError("analysis failed");
+    outcome = analysis.Outcome;
+  }
+  Report(state, outcome);
+}
+BENCHMARK(BM_CasesSecondOrderWithCriticalFactors)->Unit(benchmark::kMillisecond);
+
+// The frame as one load set: first order alone, with alpha_cr, to second
+// order with alpha_cr.
+void BM_OneLoadSet(benchmark::State& state) {
+  ModelDocument doc = Frame();
+  doc.Settings.SecondOrder = state.range(0) == 2;
+  const AnalysisOptions options{state.range(0) > 0};
+  bench::ResetHeapPeak();
+  AnalysisOutcome outcome;
+  for (auto _ : state) {
+    outcome = AnalyseModel(doc, options);
+    if (!outcome.Ok()) state.SkipWithError("analysis failed");
+  }
+  Report(state, outcome);
+}
+BENCHMARK(BM_OneLoadSet)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace strandel

@@ -1,0 +1,110 @@
+// Beyond first order in the window: the warning and the status bar's alpha_cr
+// of a slender column solved to first order, its buckling mode drawn on the
+// Model page and gone with the next change, and with "Second order effects"
+// on, a beam sheet that says its results are second order.
+
+#include <QTest>
+
+#include "app/app_fixture.h"
+#include "app/app_test_registry.h"
+#include "app/model_page.h"
+#include "app/model_view.h"
+#include "app/page_control.h"
+#include "common/geometry.h"
+#include "model/document_file.h"
+#include "render/buckling_picture.h"
+#include "support/frame_models.h"
+
+namespace strandel {
+
+using testing::AppFixture;
+
+namespace {
+
+// A 4 m column on a fixed base pressed by half its Euler load and pushed
+// sideways: alpha_cr = 2.
+ModelDocument SlenderColumn(bool secondOrder) {
+  const testing::Section section{0.1, 0.2};
+  const double euler = kPi * kPi * section.E * section.Inertia() / (4 * 16);
+  ModelDocument doc = testing::EmptyModel();
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, 0, 4);
+  testing::AddBeam(doc, 1, 1, 2, true, true, section);
+  testing::AddSupport(doc, 1, 1, false, 3, true);
+  testing::AddForce(doc, 1, 2, 0.5 * euler, -kPi / 2);
+  testing::AddForce(doc, 2, 2, 1000, 0);
+  doc.Settings.SecondOrder = secondOrder;
+  return doc;
+}
+
+int ModePixels(const QImage& image) {
+  int count = 0;
+  const QColor mode = BucklingModeColour();
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      count += image.pixelColor(x, y) == mode;
+  return count;
+}
+
+} // namespace
+
+class SecondOrderWindowTest : public QObject {
+  Q_OBJECT
+private slots:
+  void ASlenderColumnSolvedToFirstOrderWarnsAndShowsItsBucklingMode() {
+    AppFixture app;
+    const std::string path = app.Folder.File("column.qsd");
+    ModelDocument column = SlenderColumn(false);
+    QVERIFY(SaveDocument(column, path).ok);
+    MainWindow& window = app.Start(path);
+    ModelPage* page = window.Model();
+
+    page->ShowDisplacementsButton()->trigger();
+    QVERIFY(window.Document().ResultsValid);
+    const std::vector<std::string> messages = app.MessageTexts();
+    QCOMPARE(messages.size(), std::size_t{1});
+    QVERIFY(messages.front().find("alpha_cr = 2. ") == 0);
+    QVERIFY(messages.front().find("EN 1993-1-1, 5.2.1") != std::string::npos);
+    QCOMPARE(page->StatusPanel(4), QStringLiteral("alpha_cr = 2"));
+
+    const int before = ModePixels(page->View()->Snapshot());
+    page->ShowBucklingButton()->trigger();
+    QVERIFY(page->ShowsBuckling());
+    QVERIFY(page->ShowBucklingButton()->isChecked());
+    QVERIFY(ModePixels(page->View()->Snapshot()) > before + 100);
+    // The results stay those of the analysis, first order.
+    QVERIFY(window.Document().ResultsValid);
+    QVERIFY(!window.Document().Segments.front().SecondOrder);
+
+    // A change of the model takes the mode away with the results.
+    page->ModelEditor().DeleteAllLoads();
+    QVERIFY(!window.Document().ResultsValid);
+    QVERIFY(!page->ShowsBuckling());
+    QVERIFY(!page->ShowBucklingButton()->isChecked());
+  }
+
+  void WithSecondOrderEffectsTheBeamSheetSaysSo() {
+    AppFixture app;
+    const std::string path = app.Folder.File("column.qsd");
+    ModelDocument column = SlenderColumn(true);
+    QVERIFY(SaveDocument(column, path).ok);
+    MainWindow& window = app.Start(path);
+    QVERIFY(window.Pages()->Choose(kAnalysisPage));
+    QVERIFY(app.MessageTexts().empty()); // no warning: the sway is in the forces
+    QVERIFY(window.Document().Segments.front().SecondOrder);
+    const std::vector<const TDiagramObject*> diagrams =
+        PageObjectsOf<TDiagramObject>(window.Diagrams());
+    QVERIFY(!diagrams.empty());
+    for (const TDiagramObject* diagram : diagrams) {
+      QVERIFY(!diagram->Notes.empty());
+      QCOMPARE(diagram->Notes.front(),
+               std::string("Second-order results: equilibrium on the displaced frame (P-delta)"));
+    }
+  }
+};
+
+STRANDEL_APP_TEST(SecondOrderWindowTest);
+
+} // namespace strandel
+
+#include "second_order_test.moc"
