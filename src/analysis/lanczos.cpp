@@ -13,7 +13,8 @@ namespace {
 
 // Steps before a restart, and restarts before giving up.
 constexpr int kLanczosSteps = 60;
-constexpr int kRestarts = 40;
+constexpr int kRestarts = 12;
+constexpr int kCheckEvery = 8;
 // A Ritz pair has settled when its residual is this small beside the largest
 // eigenvalue met: the eigenvalue is then good to about its square.
 constexpr double kSettled = 1e-9;
@@ -50,6 +51,43 @@ void Orthogonalise(const std::vector<std::vector<double>>& basis, const std::vec
   SymmetricProduct(k, w, kw);
 }
 
+// The largest Ritz value of the tridiagonal matrix the steps have built, its
+// residual (the next beta times its vector's last entry) and its vector in the
+// Lanczos basis.
+struct RitzPair {
+  double Top = 0, Scale = 0, Residual = 0;
+  Eigen::VectorXd Coefficients;
+};
+
+RitzPair LargestRitz(const std::vector<double>& alphas, const std::vector<double>& betas,
+                     double next) {
+  const int m = static_cast<int>(alphas.size());
+  Eigen::MatrixXd t = Eigen::MatrixXd::Zero(m, m);
+  for (int i = 0; i < m; ++i) {
+    t(i, i) = alphas[i];
+    if (i + 1 < m) t(i, i + 1) = t(i + 1, i) = betas[i];
+  }
+  const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eigen(t);
+  const Eigen::VectorXd& theta = eigen.eigenvalues(); // rising
+  RitzPair ritz;
+  ritz.Top = theta[m - 1];
+  ritz.Scale = std::max(std::fabs(theta[0]), std::fabs(ritz.Top));
+  ritz.Coefficients = eigen.eigenvectors().col(m - 1);
+  ritz.Residual = next * std::fabs(ritz.Coefficients[m - 1]);
+  return ritz;
+}
+
+std::vector<double> Combined(const std::vector<std::vector<double>>& basis,
+                             const Eigen::VectorXd& coefficients, int size) {
+  std::vector<double> x(size, 0.0);
+  for (std::size_t i = 0; i < basis.size(); ++i) {
+    const double c = coefficients[static_cast<Eigen::Index>(i)];
+    for (int e = 0; e < size; ++e)
+      x[e] += c * basis[i][e];
+  }
+  return x;
+}
+
 } // namespace
 
 EigenPair LargestPositiveEigen(const SparseFactor& factor, const std::vector<LowerEntry>& k,
@@ -70,9 +108,8 @@ EigenPair LargestPositiveEigen(const SparseFactor& factor, const std::vector<Low
     SymmetricProduct(k, r, kr);
     double beta = std::sqrt(std::max(Dot(r, kr), 0.0));
     if (!(beta > 0) || !std::isfinite(beta)) return pair;
-    double last = 0;    // the beta after the last step
     double largest = 0; // of the tridiagonal's entries so far
-    bool exhausted = false;
+    RitzPair ritz;
     for (int j = 0; j < steps; ++j) {
       for (double& x : r)
         x /= beta;
@@ -87,41 +124,31 @@ EigenPair LargestPositiveEigen(const SparseFactor& factor, const std::vector<Low
       std::vector<double> kw = bq;
       Orthogonalise(basis, k, w, kw);
       Orthogonalise(basis, k, w, kw); // twice is enough (Kahan)
-      last = std::sqrt(std::max(Dot(w, kw), 0.0));
+      const double next = std::sqrt(std::max(Dot(w, kw), 0.0));
       r = std::move(w);
       // An invariant subspace: the Ritz values are exact.
-      exhausted = !(last > 1e-14 * largest) || !(last > 0);
-      if (exhausted || j + 1 == steps) break;
-      betas.push_back(last);
-      largest = std::max(largest, last);
-      beta = last;
+      const bool exhausted = !(next > 1e-14 * largest) || !(next > 0);
+      const bool last = exhausted || j + 1 == steps;
+      // The extreme values settle long before the basis is full: look every
+      // few steps.
+      if (last || (j + 1) % kCheckEvery == 0) {
+        ritz = LargestRitz(alphas, betas, next);
+        if (exhausted || static_cast<int>(alphas.size()) == size ||
+            ritz.Residual <= kSettled * ritz.Scale) {
+          pair.Converged = true;
+          // Nothing compressed leaves only rounding on the positive side.
+          if (!(ritz.Top > 1e-12 * ritz.Scale)) return pair;
+          pair.Value = ritz.Top;
+          pair.Vector = Combined(basis, ritz.Coefficients, size);
+          return pair;
+        }
+      }
+      if (last) break;
+      betas.push_back(next);
+      largest = std::max(largest, next);
+      beta = next;
     }
-    const int m = static_cast<int>(alphas.size());
-    Eigen::MatrixXd t = Eigen::MatrixXd::Zero(m, m);
-    for (int i = 0; i < m; ++i) {
-      t(i, i) = alphas[i];
-      if (i + 1 < m) t(i, i + 1) = t(i + 1, i) = betas[i];
-    }
-    const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eigen(t);
-    const Eigen::VectorXd& theta = eigen.eigenvalues(); // rising
-    const double top = theta[m - 1];
-    const double scale = std::max(std::fabs(theta[0]), std::fabs(top));
-    const double residual = last * std::fabs(eigen.eigenvectors()(m - 1, m - 1));
-    std::vector<double> x(size, 0.0);
-    for (int i = 0; i < m; ++i) {
-      const double s = eigen.eigenvectors()(i, m - 1);
-      for (int e = 0; e < size; ++e)
-        x[e] += s * basis[i][e];
-    }
-    if (exhausted || m == size || residual <= kSettled * scale) {
-      pair.Converged = true;
-      // Nothing compressed leaves only rounding on the positive side.
-      if (!(top > 1e-12 * scale)) return pair;
-      pair.Value = top;
-      pair.Vector = std::move(x);
-      return pair;
-    }
-    start = std::move(x);
+    start = Combined(basis, ritz.Coefficients, size);
   }
   return pair;
 }

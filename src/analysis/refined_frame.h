@@ -27,11 +27,11 @@ struct NodeLoadSet {
   std::vector<double> Prescribed; // at the held unknowns
 };
 
-// A piece may turn by no more than this many radians of its own buckling
-// wave, L sqrt(|N| / EI), for its bending under the axial force to come within
-// 0.1 % of the beam-column solution (the consistent matrices err as the fourth
+// A piece may span no more than this many radians of its own buckling wave,
+// L sqrt(|N| / EI), for its bending under the axial force to come within
+// 0.2 % of the beam-column solution (the consistent matrices err as the fourth
 // power of it).
-inline constexpr double kPieceWave = 0.5;
+inline constexpr double kPieceWave = 1.0;
 // The most pieces a stretch is cut into.
 inline constexpr int kMostPieces = 32;
 

@@ -58,6 +58,26 @@ double Largest(const std::vector<double>& v, std::size_t count) {
   return largest;
 }
 
+// An axial force no larger than this part of the frame's largest end force is
+// the rounding of the solve (a beam carrying only loads across it), not a
+// force that could buckle anything.
+constexpr double kRoundingNormal = 1e-9;
+
+// The axial forces, and the loads along the stretches, that are rounding set
+// to none: with only rounding to go on, the critical factor would be that of
+// noise, found slowly.
+void WithoutRoundingNormals(std::vector<TSegmentObject>& segments, std::vector<double>& normal) {
+  double largest = 0;
+  for (const TSegmentObject& segment : segments)
+    for (int i : {0, 1, 3, 4})
+      largest = std::max(largest, std::fabs(segment.ForceL[i]));
+  const double rounding = kRoundingNormal * largest;
+  for (std::size_t s = 0; s < segments.size(); ++s) {
+    if (std::fabs(normal[s]) <= rounding) normal[s] = 0;
+    if (std::fabs(segments[s].Px * segments[s].Length) <= rounding) segments[s].Px = 0;
+  }
+}
+
 BucklingMode ModeOf(const RefinedFrame& frame, const std::vector<double>& u,
                     const std::vector<TSegmentObject>& segments) {
   BucklingMode mode;
@@ -126,10 +146,12 @@ NodeLoadSet LoadSetAt(const ModelDocument& doc, const NodeTable& nodes,
   return set;
 }
 
-CriticalLoad FindCriticalLoad(const std::vector<TSegmentObject>& segments, const NodeTable& nodes,
+CriticalLoad FindCriticalLoad(const std::vector<TSegmentObject>& loaded, const NodeTable& nodes,
                               const std::vector<char>& free, bool withMode) {
   CriticalLoad critical;
-  const std::vector<double> normal = StartNormals(segments);
+  std::vector<TSegmentObject> segments = loaded;
+  std::vector<double> normal = StartNormals(segments);
+  WithoutRoundingNormals(segments, normal);
   // Pieces for the loads as they are; then for the loads at the critical
   // factor found, until that asks for no more. The coarser equations are the
   // stiffer, so a factor found with them is no lower than the true one and the
@@ -137,8 +159,17 @@ CriticalLoad FindCriticalLoad(const std::vector<TSegmentObject>& segments, const
   // A compressed stretch has at least two, so that it can buckle between its
   // ends even when they cannot move (a column fixed at both).
   std::vector<int> pieces(segments.size(), 1);
-  for (std::size_t s = 0; s < segments.size(); ++s)
-    if (GreatestNormal(segments[s], normal[s], true) > 0) pieces[s] = 2;
+  bool compressed = false;
+  for (std::size_t s = 0; s < segments.size(); ++s) {
+    if (!(GreatestNormal(segments[s], normal[s], true) > 0)) continue;
+    pieces[s] = 2;
+    compressed = true;
+  }
+  // Tension only stiffens: nothing can buckle.
+  if (!compressed) {
+    critical.Factor = std::numeric_limits<double>::infinity();
+    return critical;
+  }
   Refine(segments, normal, 1, true, pieces);
   for (;;) {
     const RefinedFrame frame(segments, nodes, free, pieces);

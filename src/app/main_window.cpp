@@ -5,11 +5,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "analysis/buckling_analysis.h"
 #include "analysis/failure_message.h"
@@ -110,7 +112,21 @@ void MainWindow::BuildPages() {
   pages_->HidePage(kFemPage);
   pages_->BeforeChange = [this](int from, int to) { return PageChanging(from, to); };
   pages_->AfterChange = [this](int page) { PageChanged(page); };
-  setCentralWidget(pages_);
+  // Above the pages, a bar that tells what the results do not cover (a low
+  // alpha_cr solved to first order) without stopping the user's work.
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  stabilityBar_ = new QLabel(central);
+  stabilityBar_->setWordWrap(true);
+  stabilityBar_->setStyleSheet(QStringLiteral(
+      "QLabel { background: #fff4c2; color: #5a3b00; border-bottom: 1px solid #d8b84a; "
+      "padding: 4px 8px; }"));
+  stabilityBar_->hide();
+  layout->addWidget(stabilityBar_);
+  layout->addWidget(pages_, 1);
+  setCentralWidget(central);
   pages_->setStyleSheet(QString::fromLatin1(kToolBarStyle));
 
   QToolBar* bar = modelPage_->ToolBar();
@@ -137,6 +153,8 @@ void MainWindow::BuildPages() {
   modelPage_->StatusRefreshed = [this] {
     DocumentIdentityChanged();
     UpdateMenuStates();
+    // A change of the model takes the results and their warnings away.
+    if (!doc_.ResultsValid && stabilityBar_->isVisible()) ShowStabilityWarnings();
   };
 }
 
@@ -207,6 +225,7 @@ bool MainWindow::EnsureResults() {
   reportsPage_->SetCaseAnalysis(caseAnalysis_.get());
   stability_ = outcome.Stability;
   ShowCriticalFactor();
+  ShowStabilityWarnings();
   if (!doc_.ResultsValid) {
     // The Model page shows where the structure can move while the user reads it.
     const bool mark = outcome.Failure == AnalysisFailure::Unstable && outcome.Node >= 0;
@@ -217,14 +236,21 @@ bool MainWindow::EnsureResults() {
   }
   for (const std::string& note : outcome.Notes)
     messages_.Show(note, MessageKind::Warning);
-  // Load sets that first order does not serve, all in one message.
-  if (const std::vector<std::string> warnings = FirstOrderWarnings(outcome); !warnings.empty()) {
-    std::string text;
-    for (const std::string& warning : warnings)
-      text += (text.empty() ? "" : "\n\n") + warning;
-    messages_.Show(text, MessageKind::Warning);
-  }
   return true;
+}
+
+void MainWindow::ShowStabilityWarnings() {
+  // Load sets that first order does not serve, one line each, while the
+  // results they concern are shown.
+  std::string text;
+  if (doc_.ResultsValid) {
+    AnalysisOutcome held;
+    held.Stability = stability_;
+    for (const std::string& warning : FirstOrderWarnings(held))
+      text += (text.empty() ? "" : "\n") + warning;
+  }
+  stabilityBar_->setText(ToQt(text));
+  stabilityBar_->setVisible(!text.empty());
 }
 
 void MainWindow::ShowCriticalFactor() {

@@ -23,6 +23,7 @@
 #include "model/document.h"
 #include "model/document_changes.h"
 
+class QLabel;
 class QPlainTextEdit;
 
 namespace strandel {
@@ -101,6 +102,8 @@ public:
   HelpBrowser* Help() const { return help_; }
   Autosave& Recovery() const { return *autosave_; }
   const BeamPage& Diagrams() const { return beamPage_; }
+  // The bar above the pages that warns of a low alpha_cr solved to first order.
+  QLabel* StabilityBar() const { return stabilityBar_; }
 
   // DocumentHost. ResetView starts the history of the new document.
   void CancelOperation() override;
@@ -133,6 +136,10 @@ private:
   bool EnsureResults();
   // alpha_cr of the load set that buckles first, in the Model page's status bar.
   void ShowCriticalFactor();
+  // The warnings of load sets solved to first order although their alpha_cr is
+  // below 10, in the bar above the pages; hidden when there are none or the
+  // results are gone.
+  void ShowStabilityWarnings();
   // The user chose another result of the load cases: shown without solving again.
   void ResultChosen();
   // The envelope the Analysis page draws, when the chosen result is one.
@@ -177,6 +184,7 @@ private:
   std::unique_ptr<CaseAnalysis> caseAnalysis_;
   // alpha_cr of the ultimate load sets of the last analysis.
   std::vector<LoadSetStability> stability_;
+  QLabel* stabilityBar_ = nullptr;
   DocumentCommands commands_;
   MainMenu menu_;
   PageControl* pages_ = nullptr;

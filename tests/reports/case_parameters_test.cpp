@@ -8,6 +8,7 @@
 #include "analysis/load_case_analysis.h"
 #include "analysis/solver.h"
 #include "common/geometry.h"
+#include "common/number_text.h"
 #include "common/text.h"
 #include "model/load_case_texts.h"
 #include "report_fixture.h"
@@ -235,6 +236,63 @@ TEST_F(CaseParameters, ADocumentWithoutCasesGetsEmptyValues) {
                                              "[" + blank + "]",
                                              "[" + blank + "]"};
   EXPECT_EQ(report, expected);
+}
+
+} // namespace
+} // namespace strandel
+
+namespace strandel {
+namespace {
+
+// A 4 m column on a fixed base: case 1 presses it with 0.3 of its Euler load,
+// case 2 pushes it sideways; one ULS and one characteristic combination.
+ModelDocument PressedColumn(bool secondOrder) {
+  const testing::Section section{0.1, 0.2};
+  const double euler = kPi * kPi * section.E * section.Inertia() / (4 * 16);
+  ModelDocument doc = testing::EmptyModel();
+  testing::AddNode(doc, 1, 0, 0);
+  testing::AddNode(doc, 2, 0, 4);
+  testing::AddBeam(doc, 1, 1, 2, true, true, section);
+  testing::AddSupport(doc, 1, 1, false, 3, true);
+  testing::AddForce(doc, 1, 2, 0.3 * euler, -kPi / 2);
+  testing::AddForce(doc, 2, 2, 1000, 0).Case = 2;
+  doc.Settings.LoadCases = {MakeLoadCase(1, "Dead load", ActionCategory::Permanent),
+                            MakeLoadCase(2, "Wind", ActionCategory::Wind)};
+  doc.Settings.LoadCases[0].SelfWeight = true;
+  doc.Settings.Combinations = {
+      Combination(1, "ULS", CombinationKind::Ultimate, {{1, 1.0}, {2, 1.5}}),
+      Combination(2, "SLS", CombinationKind::Characteristic, {{1, 1.0}, {2, 1.0}})};
+  doc.Settings.SecondOrder = secondOrder;
+  return doc;
+}
+
+TEST_F(CaseParameters, StabilityParametersTellTheOrderAndAlphaCr) {
+  for (const bool secondOrder : {true, false}) {
+    ModelDocument doc = PressedColumn(secondOrder);
+    const std::vector<std::string> report =
+        Report(doc, {"{12;L;Dim_SecondOrderStr}|{15;L;Result_Order}|{;;Result_AlphaCr}|"
+                     "{;;Result_AlphaCrComb}",
+                     "{;;Comb_No}|{20;L;Comb_Order}|{;;Comb_AlphaCr}"});
+    const std::string order = secondOrder ? "second order" : "first order";
+    const std::vector<std::string> expected = {
+        std::string(secondOrder ? "Considered" : "Neglected") + "|" + order + "|3.33|1",
+        "1|" + order + "|3.33", "2|first order|"};
+    EXPECT_EQ(Compact(report), expected) << secondOrder;
+  }
+  // Without cases the single load set is the one; no combination is named.
+  ModelDocument single = testing::EmptyModel();
+  testing::AddNode(single, 1, 0, 0);
+  testing::AddNode(single, 2, 0, 4);
+  testing::AddBeam(single, 1, 1, 2, true, true, testing::Section{0.1, 0.2});
+  testing::AddSupport(single, 1, 1, false, 3, true);
+  testing::AddForce(single, 1, 2, 1000, -kPi / 2);
+  const AnalysisOutcome outcome = AnalyseModel(single);
+  ASSERT_TRUE(outcome.Ok());
+  const ReportSources sources{single,    settings, "/models/", environment, nullptr,
+                              &outcome.Stability};
+  const double expected = kPi * kPi * 2.1e11 * (0.1 * 0.008 / 12) / (4 * 16) / 1000;
+  EXPECT_EQ(Compact({ExpandLine("{;;Result_AlphaCr}|{;;Result_AlphaCrComb}", sources)}).front(),
+            std::string(Trim(FormatValue(expected))) + "|");
 }
 
 } // namespace

@@ -21,13 +21,13 @@ TEST(ReportParameterLists, HaveTheirSizesAndUniqueNames) {
   };
   const Case cases[] = {
       {ParameterList::Beam, 57},       {ParameterList::Support, 7},
-      {ParameterList::Unit, 22},       {ParameterList::Dimensioning, 7},
+      {ParameterList::Unit, 22},       {ParameterList::Dimensioning, 8},
       {ParameterList::Model, 10},      {ParameterList::Document, 7},
       {ParameterList::Environment, 3}, {ParameterList::Node, 4},
       {ParameterList::Load, 11},       {ParameterList::Force, 7},
       {ParameterList::Moment, 4},      {ParameterList::Balance, 9},
-      {ParameterList::LoadCase, 9},    {ParameterList::Combination, 7},
-      {ParameterList::Result, 5},
+      {ParameterList::LoadCase, 9},    {ParameterList::Combination, 9},
+      {ParameterList::Result, 8},
   };
   std::set<std::string> names;
   for (const Case& c : cases) {
