@@ -31,50 +31,23 @@ void Report(benchmark::State& state, const AnalysisOutcome& outcome) {
   state.counters["peak_heap_MB"] = static_cast<double>(bench::HeapPeakBytes()) / 1e6;
 }
 
-// First order and alpha_cr of every ULS combination: the window's step with
-// the switch off.
-void BM_CasesWithCriticalFactors(benchmark::State& state) {
+// The cases and combinations with the switch off (0) or on (1), alpha_cr left
+// out (0) or found (1): {0, 1} is the window's step with the switch off, {1, 1}
+// with it on, {1, 0} the second-order solve alone.
+void BM_Cases(benchmark::State& state) {
   ModelDocument doc = CaseFrame();
+  doc.Settings.SecondOrder = state.range(0) == 1;
+  const AnalysisOptions options{state.range(1) == 1};
   bench::ResetHeapPeak();
   AnalysisOutcome outcome;
   for (auto _ : state) {
-    const CaseAnalysis analysis = AnalyseLoadCases(doc);
+    const CaseAnalysis analysis = AnalyseLoadCases(doc, options);
     if (!analysis.Ok()) state.SkipWithError("analysis failed");
     outcome = analysis.Outcome;
   }
   Report(state, outcome);
 }
-BENCHMARK(BM_CasesWithCriticalFactors)->Unit(benchmark::kMillisecond);
-
-// Every ULS combination solved to second order, without alpha_cr.
-void BM_CasesSecondOrder(benchmark::State& state) {
-  ModelDocument doc = CaseFrame();
-  doc.Settings.SecondOrder = true;
-  bench::ResetHeapPeak();
-  AnalysisOutcome outcome;
-  for (auto _ : state) {
-    const CaseAnalysis analysis = AnalyseLoadCases(doc, AnalysisOptions{false});
-    if (!analysis.Ok()) state.SkipWithError("analysis failed");
-    outcome = analysis.Outcome;
-  }
-  Report(state, outcome);
-}
-BENCHMARK(BM_CasesSecondOrder)->Unit(benchmark::kMillisecond);
-
-// Both: the window's step with the switch on.
-void BM_CasesSecondOrderWithCriticalFactors(benchmark::State& state) {
-  ModelDocument doc = CaseFrame();
-  doc.Settings.SecondOrder = true;
-  bench::ResetHeapPeak();
-  AnalysisOutcome outcome;
-  for (auto _ : state) {
-    const CaseAnalysis analysis = AnalyseLoadCases(doc);
-    if (!analysis.Ok()) state.SkipWithError("analysis failed");
-    outcome = analysis.Outcome;
-  }
-  Report(state, outcome);
-}
-BENCHMARK(BM_CasesSecondOrderWithCriticalFactors)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Cases)->Args({0, 1})->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMillisecond);
 
 // The frame as one load set: first order alone, with alpha_cr, to second
 // order with alpha_cr.

@@ -97,6 +97,8 @@ std::string FirstOrderWarning(const LoadSetStability& stability) {
 
 std::vector<std::string> FirstOrderWarnings(const AnalysisOutcome& outcome) {
   std::vector<std::string> warnings;
+  // A failed analysis has no results that first order could fall short in.
+  if (outcome.Failure != AnalysisFailure::None) return warnings;
   for (const LoadSetStability& stability : outcome.Stability)
     if (std::string warning = FirstOrderWarning(stability); !warning.empty())
       warnings.push_back(std::move(warning));

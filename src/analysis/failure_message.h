@@ -32,7 +32,8 @@ std::string CriticalFactorStatus(long combination, double factor);
 // The warning for a load set solved to first order although its alpha_cr is
 // below 10, with the rule of EN 1993-1-1; empty when none is due.
 std::string FirstOrderWarning(const LoadSetStability& stability);
-// Every such warning of the outcome, one per line.
+// Every such warning of the outcome, one per line; none after a failed
+// analysis.
 std::vector<std::string> FirstOrderWarnings(const AnalysisOutcome& outcome);
 
 } // namespace strandel

@@ -97,6 +97,11 @@ void ShowStability(const AnalysisOutcome& outcome) {
     messages.Show(warning, MessageKind::Warning);
 }
 
+std::string ShownOrUndefined(const UnitChoice& units, Quantity quantity, double value) {
+  if (!std::isfinite(value)) return "undefined";
+  return ShownText(units, quantity, value);
+}
+
 int AnalysisExitStatus(const AnalysisOutcome& outcome) {
   return outcome.Failure == AnalysisFailure::None ? kExitOk : kExitAnalysisFailed;
 }

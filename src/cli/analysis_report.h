@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/analysis_outcome.h"
+#include "units/units.h"
 
 namespace strandel::cli {
 
@@ -31,6 +32,9 @@ void ShowStability(const AnalysisOutcome& outcome);
 
 // "alpha_cr": 4.21, or null when nothing is compressed or it was not found.
 std::string CriticalFactorJson(double factor);
+
+// A value in its display unit, "undefined" when it is not a number.
+std::string ShownOrUndefined(const UnitChoice& units, Quantity quantity, double value);
 
 // The exit status for the outcome: 1 when the analysis failed.
 int AnalysisExitStatus(const AnalysisOutcome& outcome);

@@ -75,11 +75,6 @@ void PrintJson(const ModelDocument& doc, const AnalysisOutcome& outcome,
   std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
-std::string Shown(const UnitChoice& units, Quantity quantity, double value) {
-  if (!std::isfinite(value)) return "undefined";
-  return ShownText(units, quantity, value);
-}
-
 void PrintTable(const ModelDocument& doc, const AnalysisOutcome& outcome,
                 const BucklingAnalysis* buckling, const std::string& path,
                 const AppSettings& settings) {
@@ -118,7 +113,7 @@ void PrintTable(const ModelDocument& doc, const AnalysisOutcome& outcome,
   for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc)) {
     const double* u = &critical.Mode.Nodes[3 * index++];
     std::printf("%5u %11s %11s %11s\n", node.Number, FormatValue(u[0]).c_str(),
-                FormatValue(u[1]).c_str(), Shown(settings.Units, Quantity::Angle, u[2]).c_str());
+                FormatValue(u[1]).c_str(), ShownOrUndefined(settings.Units, Quantity::Angle, u[2]).c_str());
   }
 }
 

@@ -280,16 +280,11 @@ void PrintJson(ModelDocument& doc, const AnalysisOutcome& outcome, bool valid,
   std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
-std::string Shown(const UnitChoice& units, Quantity quantity, double value) {
-  if (!std::isfinite(value)) return "undefined";
-  return ShownText(units, quantity, value);
-}
-
 // A reaction no greater than the display threshold is shown as 0, as reports do,
 // so that rounding noise does not read as a force.
 std::string ShownReaction(const UnitChoice& units, Quantity quantity, double value,
                           double threshold) {
-  return Shown(units, quantity, std::fabs(value) <= threshold ? 0.0 : value);
+  return ShownOrUndefined(units, quantity, std::fabs(value) <= threshold ? 0.0 : value);
 }
 
 std::string Percent(double fraction) {
@@ -363,11 +358,11 @@ void PrintTable(const ModelDocument& doc, const AnalysisOutcome& outcome, bool v
     for (const TNodeObject& node : ObjectsOf<TNodeObject>(doc)) {
       const double* u = &outcome.Displacements[3 * index++];
       std::printf("%5u %11s %11s %11s %11s %11s\n", node.Number,
-                  Shown(units, Quantity::Length, node.X).c_str(),
-                  Shown(units, Quantity::Length, node.Y).c_str(),
-                  Shown(units, Quantity::Displacement, u[0]).c_str(),
-                  Shown(units, Quantity::Displacement, u[1]).c_str(),
-                  Shown(units, Quantity::Angle, u[2]).c_str());
+                  ShownOrUndefined(units, Quantity::Length, node.X).c_str(),
+                  ShownOrUndefined(units, Quantity::Length, node.Y).c_str(),
+                  ShownOrUndefined(units, Quantity::Displacement, u[0]).c_str(),
+                  ShownOrUndefined(units, Quantity::Displacement, u[1]).c_str(),
+                  ShownOrUndefined(units, Quantity::Angle, u[2]).c_str());
     }
   }
   std::printf("\nSupports: force and moment on the support\n");
@@ -387,12 +382,12 @@ void PrintTable(const ModelDocument& doc, const AnalysisOutcome& outcome, bool v
   std::printf("\nBeams  utilisation [%%]  max. displacement %s\n", displacement.c_str());
   for (const BeamResult& beam : beams) {
     std::printf("%5ld %18s %22s\n", beam.Number, Percent(beam.Utilisation).c_str(),
-                Shown(units, Quantity::Displacement, beam.MaxDisplacement).c_str());
+                ShownOrUndefined(units, Quantity::Displacement, beam.MaxDisplacement).c_str());
   }
   std::printf(
       "\nHighest utilisation: %s [%%]\nLargest displacement: %s %s\n",
       Percent(HighestOf(beams, &BeamResult::Utilisation)).c_str(),
-      Shown(units, Quantity::Displacement, HighestOf(beams, &BeamResult::MaxDisplacement)).c_str(),
+      ShownOrUndefined(units, Quantity::Displacement, HighestOf(beams, &BeamResult::MaxDisplacement)).c_str(),
       displacement.c_str());
   if (analysis != nullptr) PrintUltimateEnvelope(*analysis);
 }

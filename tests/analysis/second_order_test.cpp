@@ -44,22 +44,13 @@ const TSupportObject& SupportAt(const ModelDocument& doc, int node) {
   return *ObjectsOf<TSupportObject>(doc).begin();
 }
 
-// A column of height L standing on a fixed base at node 1, its top node 2
-// pushed down by P and sideways by H.
 ModelDocument Cantilever(double L, double P, double H) {
-  ModelDocument doc = EmptyModel();
-  AddNode(doc, 1, 0, 0);
-  AddNode(doc, 2, 0, L);
-  AddBeam(doc, 1, 1, 2, true, true, kColumn);
-  AddSupport(doc, 1, 1, false, 3, true);
-  AddForce(doc, 1, 2, P, -kPi / 2);
-  if (H != 0) AddForce(doc, 2, 2, H, 0);
-  return doc;
+  return testing::PressedColumn(L, P, H, kColumn);
 }
 
 TEST(SecondOrder, CantileverColumnUnderAxialAndSideLoad) {
   const double L = 4, H = 1000;
-  const double eulerCantilever = kPi * kPi * kEI / (4 * L * L);
+  const double eulerCantilever = testing::CantileverEulerLoad(L, kColumn);
   for (const double share : {0.1, 0.5, 0.8}) {
     const double P = share * eulerCantilever;
     ModelDocument doc = Cantilever(L, P, H);
@@ -214,7 +205,7 @@ TEST(CriticalLoad, SwayOfAPortalOnPinnedBases) {
 
 TEST(SecondOrder, LoadsBeyondTheCriticalLoadFailWithTheFactor) {
   const double L = 4;
-  const double eulerCantilever = kPi * kPi * kEI / (4 * L * L);
+  const double eulerCantilever = testing::CantileverEulerLoad(L, kColumn);
   ModelDocument doc = Cantilever(L, 1.25 * eulerCantilever, 100);
   doc.Settings.SecondOrder = true;
   const AnalysisOutcome outcome = AnalyseModel(doc);
@@ -261,7 +252,7 @@ TEST(SecondOrder, WithoutAxialForceItIsFirstOrder) {
 TEST(SecondOrder, OnlyUltimateCombinationsAreSolvedToSecondOrder) {
   // A cantilever column: case 1 presses it, case 2 pushes it sideways.
   const double L = 4, H = 1000;
-  const double eulerCantilever = kPi * kPi * kEI / (4 * L * L);
+  const double eulerCantilever = testing::CantileverEulerLoad(L, kColumn);
   ModelDocument doc = Cantilever(L, 0.3 * eulerCantilever, 0);
   AddForce(doc, 2, 2, H, 0).Case = 2;
   doc.Settings.LoadCases = {TLoadCase{}, TLoadCase{}};

@@ -11,7 +11,6 @@
 #include "app/model_page.h"
 #include "app/model_view.h"
 #include "app/page_control.h"
-#include "common/geometry.h"
 #include "model/document_file.h"
 #include "render/buckling_picture.h"
 #include "support/frame_models.h"
@@ -24,18 +23,14 @@ namespace {
 
 // A 4 m column on a fixed base pressed by half its Euler load and pushed
 // sideways: alpha_cr = 2.
-ModelDocument SlenderColumn(bool secondOrder) {
+MainWindow& StartWithSlenderColumn(AppFixture& app, bool secondOrder) {
   const testing::Section section{0.1, 0.2};
-  const double euler = kPi * kPi * section.E * section.Inertia() / (4 * 16);
-  ModelDocument doc = testing::EmptyModel();
-  testing::AddNode(doc, 1, 0, 0);
-  testing::AddNode(doc, 2, 0, 4);
-  testing::AddBeam(doc, 1, 1, 2, true, true, section);
-  testing::AddSupport(doc, 1, 1, false, 3, true);
-  testing::AddForce(doc, 1, 2, 0.5 * euler, -kPi / 2);
-  testing::AddForce(doc, 2, 2, 1000, 0);
+  ModelDocument doc =
+      testing::PressedColumn(4, 0.5 * testing::CantileverEulerLoad(4, section), 1000, section);
   doc.Settings.SecondOrder = secondOrder;
-  return doc;
+  const std::string path = app.Folder.File("column.qsd");
+  if (!SaveDocument(doc, path).ok) qFatal("cannot save the column");
+  return app.Start(path);
 }
 
 int ModePixels(const QImage& image) {
@@ -54,10 +49,7 @@ class SecondOrderWindowTest : public QObject {
 private slots:
   void ASlenderColumnSolvedToFirstOrderWarnsAndShowsItsBucklingMode() {
     AppFixture app;
-    const std::string path = app.Folder.File("column.qsd");
-    ModelDocument column = SlenderColumn(false);
-    QVERIFY(SaveDocument(column, path).ok);
-    MainWindow& window = app.Start(path);
+    MainWindow& window = StartWithSlenderColumn(app, false);
     ModelPage* page = window.Model();
 
     page->ShowDisplacementsButton()->trigger();
@@ -89,10 +81,7 @@ private slots:
 
   void WithSecondOrderEffectsTheBeamSheetSaysSo() {
     AppFixture app;
-    const std::string path = app.Folder.File("column.qsd");
-    ModelDocument column = SlenderColumn(true);
-    QVERIFY(SaveDocument(column, path).ok);
-    MainWindow& window = app.Start(path);
+    MainWindow& window = StartWithSlenderColumn(app, true);
     QVERIFY(window.Pages()->Choose(kAnalysisPage));
     QVERIFY(!window.StabilityBar()->isVisibleTo(&window)); // the sway is in the forces
     QVERIFY(window.Document().Segments.front().SecondOrder);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/cli_run.h"
 #include "common/geometry.h"
 #include "model/document_file.h"
 #include "support/frame_models.h"
@@ -16,34 +17,21 @@
 namespace strandel {
 namespace {
 
+using testing::Cli;
+using testing::Json;
 using testing::JsonValue;
-
-testing::ProcessResult Cli(const std::vector<std::string>& args) {
-  return testing::RunProgram(STRANDEL_CLI, args);
-}
-
-JsonValue Json(const testing::ProcessResult& result) {
-  const std::optional<JsonValue> json = testing::ParseJson(result.Out);
-  EXPECT_TRUE(json.has_value()) << "not JSON:\n" << result.Out.substr(0, 2000);
-  return json.value_or(JsonValue{});
-}
 
 const testing::Section kColumn{0.1, 0.2};
 const double kEI = kColumn.E * kColumn.Inertia();
 constexpr double kHeight = 4;
-const double kEulerCantilever = kPi * kPi * kEI / (4 * kHeight * kHeight);
+const double kEulerCantilever = testing::CantileverEulerLoad(kHeight, kColumn);
 
 // A column on a fixed base pressed by `share` of its Euler load and pushed
 // sideways by 1 kN: without cases, or with the two as cases 1 and 2 and one
 // ULS and one characteristic combination.
 ModelDocument Column(double share, bool withCases) {
-  ModelDocument doc = testing::EmptyModel();
-  testing::AddNode(doc, 1, 0, 0);
-  testing::AddNode(doc, 2, 0, kHeight);
-  testing::AddBeam(doc, 1, 1, 2, true, true, kColumn);
-  testing::AddSupport(doc, 1, 1, false, 3, true);
-  testing::AddForce(doc, 1, 2, share * kEulerCantilever, -kPi / 2);
-  testing::AddForce(doc, 2, 2, 1000, 0).Case = withCases ? 2 : 1;
+  ModelDocument doc = testing::PressedColumn(kHeight, share * kEulerCantilever, 1000, kColumn);
+  if (withCases) FindForce(doc, 2)->Case = 2;
   if (withCases) {
     doc.Settings.LoadCases = {MakeLoadCase(1, "Dead", ActionCategory::Permanent),
                               MakeLoadCase(2, "Wind", ActionCategory::Wind)};

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/cli_run.h"
 #include "common/geometry.h"
 #include "model/document_file.h"
 #include "support/frame_models.h"
@@ -17,17 +18,9 @@
 namespace strandel {
 namespace {
 
+using testing::Cli;
+using testing::Json;
 using testing::JsonValue;
-
-testing::ProcessResult Cli(const std::vector<std::string>& args) {
-  return testing::RunProgram(STRANDEL_CLI, args);
-}
-
-JsonValue Json(const testing::ProcessResult& result) {
-  const std::optional<JsonValue> json = testing::ParseJson(result.Out);
-  EXPECT_TRUE(json.has_value()) << "not JSON:\n" << result.Out.substr(0, 2000);
-  return json.value_or(JsonValue{});
-}
 
 using testing::Combination;
 

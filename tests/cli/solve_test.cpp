@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/cli_run.h"
 #include "common/geometry.h"
 #include "model/app_settings.h"
 #include "model/document_file.h"
@@ -16,23 +17,15 @@
 namespace strandel {
 namespace {
 
+using testing::Cli;
+using testing::Json;
 using testing::JsonValue;
-
-testing::ProcessResult Cli(const std::vector<std::string>& args) {
-  return testing::RunProgram(STRANDEL_CLI, args);
-}
 
 std::string WriteModel(const testing::TempFolder& folder, ModelDocument doc,
                        const std::string& name = "model.qsd") {
   const std::string path = folder.File(name);
   EXPECT_TRUE(SaveDocument(doc, path).ok);
   return path;
-}
-
-JsonValue Json(const testing::ProcessResult& result) {
-  const std::optional<JsonValue> json = testing::ParseJson(result.Out);
-  EXPECT_TRUE(json.has_value()) << "not JSON:\n" << result.Out.substr(0, 2000);
-  return json.value_or(JsonValue{});
 }
 
 TEST(CliSolve, FailedAnalysisSaysWhereTheStructureGivesWay) {

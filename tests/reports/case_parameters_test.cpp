@@ -248,13 +248,8 @@ namespace {
 // case 2 pushes it sideways; one ULS and one characteristic combination.
 ModelDocument PressedColumn(bool secondOrder) {
   const testing::Section section{0.1, 0.2};
-  const double euler = kPi * kPi * section.E * section.Inertia() / (4 * 16);
-  ModelDocument doc = testing::EmptyModel();
-  testing::AddNode(doc, 1, 0, 0);
-  testing::AddNode(doc, 2, 0, 4);
-  testing::AddBeam(doc, 1, 1, 2, true, true, section);
-  testing::AddSupport(doc, 1, 1, false, 3, true);
-  testing::AddForce(doc, 1, 2, 0.3 * euler, -kPi / 2);
+  ModelDocument doc =
+      testing::PressedColumn(4, 0.3 * testing::CantileverEulerLoad(4, section), 0, section);
   testing::AddForce(doc, 2, 2, 1000, 0).Case = 2;
   doc.Settings.LoadCases = {MakeLoadCase(1, "Dead load", ActionCategory::Permanent),
                             MakeLoadCase(2, "Wind", ActionCategory::Wind)};
@@ -280,17 +275,12 @@ TEST_F(CaseParameters, StabilityParametersTellTheOrderAndAlphaCr) {
     EXPECT_EQ(Compact(report), expected) << secondOrder;
   }
   // Without cases the single load set is the one; no combination is named.
-  ModelDocument single = testing::EmptyModel();
-  testing::AddNode(single, 1, 0, 0);
-  testing::AddNode(single, 2, 0, 4);
-  testing::AddBeam(single, 1, 1, 2, true, true, testing::Section{0.1, 0.2});
-  testing::AddSupport(single, 1, 1, false, 3, true);
-  testing::AddForce(single, 1, 2, 1000, -kPi / 2);
+  ModelDocument single = testing::PressedColumn(4, 1000, 0, testing::Section{0.1, 0.2});
   const AnalysisOutcome outcome = AnalyseModel(single);
   ASSERT_TRUE(outcome.Ok());
   const ReportSources sources{single,    settings, "/models/", environment, nullptr,
                               &outcome.Stability};
-  const double expected = kPi * kPi * 2.1e11 * (0.1 * 0.008 / 12) / (4 * 16) / 1000;
+  const double expected = testing::CantileverEulerLoad(4, testing::Section{0.1, 0.2}) / 1000;
   EXPECT_EQ(Compact({ExpandLine("{;;Result_AlphaCr}|{;;Result_AlphaCrComb}", sources)}).front(),
             std::string(Trim(FormatValue(expected))) + "|");
 }

@@ -75,6 +75,21 @@ TBeamObject& AddBeamLike(ModelDocument& doc, int number, int node1, int node2,
 
 // A Pratt truss of `panels` panels of 2 m by 2 m, every member a bar, on a pin
 // and a roller, 10 kN down at every top node.
+ModelDocument PressedColumn(double height, double axial, double side, const Section& section) {
+  ModelDocument doc = EmptyModel();
+  AddNode(doc, 1, 0, 0);
+  AddNode(doc, 2, 0, height);
+  AddBeam(doc, 1, 1, 2, true, true, section);
+  AddSupport(doc, 1, 1, false, 3, true);
+  AddForce(doc, 1, 2, axial, -kPi / 2);
+  if (side != 0) AddForce(doc, 2, 2, side, 0);
+  return doc;
+}
+
+double CantileverEulerLoad(double height, const Section& section) {
+  return kPi * kPi * section.E * section.Inertia() / (4 * height * height);
+}
+
 ModelDocument PrattTruss(int panels) {
   ModelDocument doc = EmptyModel();
   for (int i = 0; i <= panels; ++i) {

@@ -61,6 +61,12 @@ ModelDocument GridFrame(int bays, int storeys, double bayWidth, double storeyHei
 // A Pratt truss of `panels` panels of 2 m by 2 m, every member a bar, on a pin
 // and a roller, 10 kN down at every top node.
 ModelDocument PrattTruss(int panels);
+// A column of `height` on a fixed base, node 1 at (0, 0) and its free top node 2
+// above it, pressed down at the top by `axial` (force 1) and pushed along +x
+// by `side` (force 2, none when 0), both in case 1.
+ModelDocument PressedColumn(double height, double axial, double side, const Section& section);
+// The load that buckles that column: pi^2 EI / 4 height^2.
+double CantileverEulerLoad(double height, const Section& section);
 
 // The same frame with each floor's girder one beam over all bays, the nodes
 // between its ends lying on it: as many stretches, a beam per storey where the
