@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <new>
 #include <unordered_map>
 
 #include "analysis/beam_curves.h"
@@ -359,11 +360,17 @@ bool AnalyseUltimateCombinations(ModelDocument& doc, CaseAnalysis& analysis,
   ParallelFor(ultimate.size(), 1, [&](std::size_t, std::size_t from, std::size_t to) {
     for (std::size_t u = from; u < to; ++u) {
       const std::size_t k = ultimate[u];
-      ResultSet result = FirstOrderCombinationResult(analysis, doc, k);
       stability[u].Combination = combinations[k].Number;
-      carried[u] = AnalyseBeyondFirstOrder(result, doc, nodes, free, options.CriticalLoads,
-                                           secondOrder, stability[u], failures[u]);
-      if (carried[u] && secondOrder) analysis.SecondOrder[k] = std::move(result);
+      try {
+        ResultSet result = FirstOrderCombinationResult(analysis, doc, k);
+        carried[u] = AnalyseBeyondFirstOrder(result, doc, nodes, free, options.CriticalLoads,
+                                             secondOrder, stability[u], failures[u]);
+        if (carried[u] && secondOrder) analysis.SecondOrder[k] = std::move(result);
+      } catch (const std::bad_alloc&) {
+        // The pieces' equations do not fit in memory: said as for the frame.
+        carried[u] = 0;
+        failures[u].Failure = AnalysisFailure::OutOfMemory;
+      }
     }
   });
   analysis.Outcome.Stability = stability;

@@ -279,6 +279,8 @@ void MainWindow::ResultChosen() {
       InstallResult(doc_, *caseAnalysis_, *shown);
   }
   analysisPage_->SetEnvelope(ChosenEnvelope());
+  // The buckling mode follows the ultimate combination chosen.
+  if (modelPage_->ShowsBuckling()) SetShowBuckling(true);
   modelPage_->RefreshToolButtons();
   // The Model page draws the displaced shape and utilisation of the new result
   // whichever page the choice was made on.

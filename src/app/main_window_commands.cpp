@@ -1,6 +1,9 @@
 // The main window's menu: what each item does, when it is enabled, and the
 // sub-menus built from the recent list and the data folders.
 
+#include <cmath>
+#include <limits>
+
 #include <QAction>
 #include <QApplication>
 #include <QFontMetricsF>
@@ -237,14 +240,20 @@ void MainWindow::SetShowBuckling(bool on) {
       shown->Kind == CombinationKind::Ultimate)
     combination = choice.Number;
   std::optional<BucklingPicture> picture;
+  double factor = std::numeric_limits<double>::infinity();
   if (combination >= 0) {
     const BusyPointer busy;
     const BucklingAnalysis found = AnalyseBuckling(doc_, combination);
+    factor = found.Critical.Factor;
     if (!found.Critical.Mode.Empty())
-      picture = BucklingPicture{found.Critical.Mode,
-                                BucklingCaption(combination, found.Critical.Factor)};
+      picture = BucklingPicture{found.Critical.Mode, BucklingCaption(combination, factor)};
   }
-  if (!picture) messages_.Show(Translated(tr::kMsgNoBucklingMode), MessageKind::Information);
+  if (!picture) {
+    // Nothing compressed, or (rarely) an eigenvalue that did not settle.
+    messages_.Show(std::isinf(factor) ? Translated(tr::kMsgNoBucklingMode)
+                                      : BucklingCaption(combination, factor),
+                   MessageKind::Information);
+  }
   modelPage_->SetBuckling(std::move(picture));
 }
 

@@ -79,6 +79,21 @@ private slots:
     QVERIFY(!window.StabilityBar()->isVisibleTo(&window));
   }
 
+  void ABeamWithoutCompressionHasNoBucklingMode() {
+    AppFixture app;
+    const std::string path = app.Folder.File("beam.qsd");
+    ModelDocument beam = testing::SimplySupportedBeam(6, 2000);
+    QVERIFY(SaveDocument(beam, path).ok);
+    MainWindow& window = app.Start(path);
+    window.Model()->ShowBucklingButton()->trigger();
+    QCOMPARE(app.MessageTexts(),
+             std::vector<std::string>{
+                 "Nothing is compressed: the frame has no buckling mode under these loads."});
+    QVERIFY(!window.Model()->ShowsBuckling());
+    QVERIFY(!window.Model()->ShowBucklingButton()->isChecked());
+    QCOMPARE(window.Model()->StatusPanel(4), QStringLiteral("alpha_cr = none (nothing is compressed)"));
+  }
+
   void WithSecondOrderEffectsTheBeamSheetSaysSo() {
     AppFixture app;
     MainWindow& window = StartWithSlenderColumn(app, true);
