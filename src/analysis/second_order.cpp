@@ -152,12 +152,12 @@ CriticalLoad FindCriticalLoad(const std::vector<TSegmentObject>& loaded, const N
   std::vector<TSegmentObject> segments = loaded;
   std::vector<double> normal = StartNormals(segments);
   WithoutRoundingNormals(segments, normal);
-  // Pieces for the loads as they are; then for the loads at the critical
-  // factor found, until that asks for no more. The coarser equations are the
-  // stiffer, so a factor found with them is no lower than the true one and the
-  // pieces it asks for are enough.
-  // A compressed stretch has at least two, so that it can buckle between its
-  // ends even when they cannot move (a column fixed at both).
+  // Every compressed stretch starts with two pieces, so that it can buckle
+  // between its ends even when they cannot move (a column fixed at both); then
+  // the pieces for the loads at the critical factor found, until that asks for
+  // no more. The coarser equations are the stiffer, so a factor found with them
+  // is no lower than the true one and the pieces it asks for are enough. The
+  // factor depends on the pattern of the loads, not on their size.
   std::vector<int> pieces(segments.size(), 1);
   bool compressed = false;
   for (std::size_t s = 0; s < segments.size(); ++s) {
@@ -170,7 +170,6 @@ CriticalLoad FindCriticalLoad(const std::vector<TSegmentObject>& loaded, const N
     critical.Factor = std::numeric_limits<double>::infinity();
     return critical;
   }
-  Refine(segments, normal, 1, true, pieces);
   for (;;) {
     const RefinedFrame frame(segments, nodes, free, pieces);
     critical.Unknowns = frame.FreeCount();
@@ -209,6 +208,8 @@ SecondOrderRun SolveSecondOrder(ResultSet& result, const ModelDocument& doc,
   std::vector<double> previous = result.Displacements;
   std::vector<double> u;
   const std::size_t nodeUnknowns = 3 * static_cast<std::size_t>(nodes.Count());
+  double lastChange = std::numeric_limits<double>::infinity();
+  bool relaxed = false;
   for (run.Iterations = 1; run.Iterations <= kMostSecondOrderIterations; ++run.Iterations) {
     const RefinedFrame frame(segments, nodes, free, pieces);
     const RefinedEquations equations = AssembleRefined(frame, segments, normal, 1, 1, &loads);
@@ -238,7 +239,15 @@ SecondOrderRun SolveSecondOrder(ResultSet& result, const ModelDocument& doc,
       return run;
     }
     previous.assign(u.begin(), u.begin() + nodeUnknowns);
-    normal = StartNormals(segments);
+    std::vector<double> next = StartNormals(segments);
+    // Where the axial forces overshoot, the steps swing about the solution
+    // instead of closing in: from then on each takes half its step.
+    relaxed = relaxed || !(change < lastChange);
+    if (relaxed)
+      for (std::size_t s = 0; s < next.size(); ++s)
+        next[s] = (normal[s] + next[s]) / 2;
+    lastChange = change;
+    normal = std::move(next);
     const bool refined = Refine(segments, normal, 1, false, pieces);
     if (!refined && change <= kSecondOrderTolerance * size) {
       for (TSegmentObject& segment : segments)
