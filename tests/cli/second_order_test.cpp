@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/cli_run.h"
 #include "common/geometry.h"
 #include "model/document_file.h"
+#include "support/cli_run.h"
 #include "support/frame_models.h"
 #include "support/json_value.h"
 #include "support/process.h"

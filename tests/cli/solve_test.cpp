@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/cli_run.h"
 #include "common/geometry.h"
 #include "model/app_settings.h"
 #include "model/document_file.h"
+#include "support/cli_run.h"
 #include "support/frame_models.h"
 #include "support/json_value.h"
 #include "support/process.h"

@@ -1,6 +1,7 @@
 #pragma once
 // Running strandel-cli in its tests: the program with arguments, and its JSON
-// output read back (a test fails when it is not JSON).
+// output read back (a test fails when it is not JSON). For the tests built
+// with STRANDEL_CLI, the program's path.
 
 #include <optional>
 #include <string>
