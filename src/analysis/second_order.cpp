@@ -27,8 +27,8 @@ std::vector<double> StartNormals(const std::vector<TSegmentObject>& segments) {
   return normal;
 }
 
-// The larger axial force of a stretch's two ends, times `factor`; only
-// compression when `compressedOnly`.
+// The larger axial force of a stretch's two ends; only compression when
+// `compressedOnly` (0 for a stretch in tension).
 double GreatestNormal(const TSegmentObject& segment, double startNormal, bool compressedOnly) {
   const double end = startNormal - segment.Px * segment.Length;
   if (compressedOnly) return std::max({0.0, -startNormal, -end});
@@ -81,10 +81,12 @@ void WithoutRoundingNormals(std::vector<TSegmentObject>& segments, std::vector<d
 BucklingMode ModeOf(const RefinedFrame& frame, const std::vector<double>& u,
                     const std::vector<TSegmentObject>& segments) {
   BucklingMode mode;
+  // The largest translation becomes +1, so that the same frame always shows
+  // the same side of its mode.
   double largest = 0;
   for (int d = 0; d < frame.Unknowns(); ++d)
-    if (d % 3 != 2) largest = std::max(largest, std::fabs(u[d]));
-  const double scale = largest > 0 ? 1 / largest : 0;
+    if (d % 3 != 2 && std::fabs(u[d]) > std::fabs(largest)) largest = u[d];
+  const double scale = largest != 0 ? 1 / largest : 0;
   mode.Nodes.assign(u.begin(), u.begin() + frame.NodeUnknowns());
   for (double& x : mode.Nodes)
     x *= scale;

@@ -36,7 +36,7 @@ std::vector<char> FreeNodeUnknowns(const ModelDocument& doc, const NodeTable& no
 NodeLoadSet LoadSetAt(const ModelDocument& doc, const NodeTable& nodes,
                       const std::vector<CaseFactor>& factors);
 
-// The buckling mode, scaled so that its largest translation is 1: per node its
+// The buckling mode, scaled so that its largest translation is +1: per node its
 // three unknowns, per stretch the x and y displacement and the turn of the
 // ends of its pieces from its start to its end (at a hinged end the node's
 // turn, not the stretch's).
