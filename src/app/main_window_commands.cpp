@@ -313,7 +313,8 @@ OutputContext MainWindow::MakeOutputContext() {
           beamPage_,
           reportsPage_->ReportLines(),
           [this] { return modelPage_->View()->Picture(); },
-          [this] { return UpdateSheets(); }};
+          [this] { return UpdateSheets(); },
+          doc_.ResultsValid ? modelPage_->Buckling() : nullptr};
 }
 
 bool MainWindow::UpdateSheets() {

@@ -64,6 +64,7 @@ public:
   // with the results it was found from.
   void SetBuckling(std::optional<BucklingPicture> picture);
   bool ShowsBuckling() const { return buckling_.has_value(); }
+  const BucklingPicture* Buckling() const { return buckling_ ? &*buckling_ : nullptr; }
   // alpha_cr of the results in the status bar ("alpha_cr = 4.21 (combination
   // 3)"), with the warning that it asks for a second-order analysis as its tip
   // and the text in red; empty to hide it.

@@ -71,7 +71,8 @@ void OutputCommands::PrintChosen(const OutputContext& context, const PrintOption
     PrintOutcome outcome;
     switch (jobs[i]) {
     case PrintJobKind::Model:
-      outcome = PrintModel(printer_, title, context.Doc, context.Settings, heading);
+      outcome =
+          PrintModel(printer_, title, context.Doc, context.Settings, heading, context.Buckling);
       break;
     case PrintJobKind::Diagrams:
       outcome = PrintBeamSheets(printer_, title, context.Diagrams, context.Settings,

@@ -14,6 +14,7 @@
 #include "app/output_rules.h"
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "render/buckling_picture.h"
 
 namespace strandel {
 
@@ -35,6 +36,9 @@ struct OutputContext {
   // the results are out of date; false (after saying so) when it cannot be
   // solved.
   std::function<bool()> UpdateSheets;
+  // The buckling mode the Model page shows, printed with the model; none when
+  // null.
+  const BucklingPicture* Buckling = nullptr;
 };
 
 class OutputCommands {

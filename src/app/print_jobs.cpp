@@ -53,11 +53,15 @@ PrintOutcome PrintJob(QPrinter& printer, const std::string& title, int pageCount
 }
 
 PrintOutcome PrintModel(QPrinter& printer, const std::string& title, const ModelDocument& doc,
-                        const AppSettings& settings, const SheetTitle& heading) {
+                        const AppSettings& settings, const SheetTitle& heading,
+                        const BucklingPicture* buckling) {
   return PrintJob(printer, title, 1, [&](QPainter& painter, int, QSize area) {
     // Paper shows the model alone: no grid, whatever grid the window shows.
     const double pixelsPerMm = painter.device()->logicalDpiY() / 25.4;
-    DrawModelSheet(painter, doc, settings, heading, area.width(), area.height(), pixelsPerMm);
+    ModelPictureOptions options;
+    options.Buckling = buckling;
+    DrawModelSheet(painter, doc, settings, heading, area.width(), area.height(), pixelsPerMm,
+                   options);
   });
 }
 

@@ -13,6 +13,7 @@
 #include "analysis/beam_page.h"
 #include "model/app_settings.h"
 #include "model/document.h"
+#include "render/buckling_picture.h"
 #include "render/sheet_title.h"
 
 class QPainter;
@@ -36,9 +37,11 @@ PrintOutcome PrintJob(QPrinter& printer, const std::string& title, int pageCount
                       const PrintedPage& draw);
 
 // The model as the Model page draws it, without the grid, fitted to the page
-// below the title line `heading` (the model's name and the date).
+// below the title line `heading` (the model's name and the date), with the
+// buckling mode when one is given.
 PrintOutcome PrintModel(QPrinter& printer, const std::string& title, const ModelDocument& doc,
-                        const AppSettings& settings, const SheetTitle& heading);
+                        const AppSettings& settings, const SheetTitle& heading,
+                        const BucklingPicture* buckling = nullptr);
 
 // The beam page on as many A4 sheets as its diagrams need, each headed by
 // `heading` (model, beam, date) with its sheet's number.

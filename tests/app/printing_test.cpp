@@ -23,6 +23,7 @@
 #include "common/text_entries.h"
 #include "common/translation.h"
 #include "render/beam_sheet_pages.h"
+#include "render/buckling_picture.h"
 
 namespace strandel {
 
@@ -237,6 +238,22 @@ private slots:
     QVERIFY(testing::HasColour(pages[0], QColor(0, 221, 0), 12));
     QCOMPARE(grid.GridType, std::uint16_t{kCartesianGrid});
     QVERIFY(testing::HasColour(window.Model()->View()->Picture(), gridColour, 0));
+  }
+
+  void ThePrintedModelCarriesTheBucklingModeShown() {
+    PrintingApp printing;
+    MainWindow& window =
+        printing.Start(printing.App.WriteModel("frame.qsd", testing::PortalFrameObjects()));
+    printing.ChoosePdf(window, "plain.pdf");
+    printing.Print(window, kModelOnly);
+    window.Model()->ShowBucklingButton()->trigger();
+    QVERIFY(window.Model()->ShowsBuckling());
+    printing.ChoosePdf(window, "mode.pdf");
+    printing.Print(window, kModelOnly);
+    const QImage plain = testing::RasterisedPages(printing.Printed("plain.pdf"), 100).at(0);
+    const QImage mode = testing::RasterisedPages(printing.Printed("mode.pdf"), 100).at(0);
+    QVERIFY(!testing::HasColour(plain, BucklingModeColour(), 12));
+    QVERIFY(testing::HasColour(mode, BucklingModeColour(), 12));
   }
 
   void AVeryWideOrVeryTallModelFillsThePageOneWayAndIsCentredTheOther_data() {
