@@ -38,8 +38,8 @@ constexpr std::array<Qt::Key, 6> kCreateKeys = {Qt::Key_N, Qt::Key_B, Qt::Key_S,
                                                 Qt::Key_L, Qt::Key_F, Qt::Key_M};
 constexpr std::array<GridKind, 3> kGrids = {kCartesianGrid, kAngulatedGrid, kPolarGrid};
 
-// Panel widths of the status bar: the instruction takes what the two
-// coordinate panels leave.
+// Panel widths of the status bar, at the least: the instruction takes what the
+// two coordinate panels leave.
 constexpr int kFirstCoordinateWidth = 70;
 constexpr int kSecondCoordinateWidth = 100;
 constexpr int kMeasureWidth = 260;
@@ -51,6 +51,14 @@ GridKind GridShownDown(int mode, std::uint16_t gridType) {
   if (mode >= mode::kAngulatedOrigin && mode <= mode::kAngulatedSecond) return kAngulatedGrid;
   if (mode >= mode::kPolarCentre && mode <= mode::kPolarSecond) return kPolarGrid;
   return static_cast<GridKind>(gridType);
+}
+
+// A panel widens to show its whole text (a coordinate far from the origin)
+// and keeps that width, so that it does not jump as the cursor moves.
+void FitPanel(QLabel* panel) {
+  const int needed = panel->fontMetrics().horizontalAdvance(panel->text()) +
+                     2 * panel->frameWidth() + panel->fontMetrics().averageCharWidth();
+  if (needed > panel->width()) panel->setFixedWidth(needed);
 }
 
 } // namespace
@@ -335,6 +343,8 @@ void ModelPage::RefreshStatusBar() {
   const CoordinateTexts coordinates = editor_.StatusCoordinates();
   panels_[1]->setText(ToQt(coordinates.First));
   panels_[2]->setText(ToQt(coordinates.Second));
+  FitPanel(panels_[1]);
+  FitPanel(panels_[2]);
   const std::string measure = editor_.MeasureText();
   panels_[3]->setText(ToQt(measure));
   panels_[3]->setVisible(!measure.empty());

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QLabel>
 #include <QTest>
 
 #include "app/app_fixture.h"
@@ -128,6 +129,24 @@ private slots:
     QCOMPARE(page->StatusPanel(0), QString::fromStdString(Translated(tr::kStatusPlacePoint)));
     QTest::keyClick(page->View(), Qt::Key_Escape);
     QCOMPARE(page->StatusPanel(0), QString::fromStdString(window.Commands().DocumentPath()));
+  }
+
+  void FarCoordinatesAreShownWhole() {
+    AppFixture app;
+    MainWindow& window =
+        app.Start(app.WriteModel("far.qsd", "1;1;0;0;0;-1\n1;2;123456.789;-98765.432;0;-1\n"));
+    ModelPage* page = window.Model();
+    page->CreateButton(CreateTool::Node)->trigger();
+    MoveTo(window, 123456.789, -98765.432);
+    for (int panel : {1, 2}) {
+      const QString text = page->StatusPanel(panel);
+      QVERIFY2(text.size() > 12, qPrintable(text)); // " 12345679 [cm]" and the like
+      const QLabel* label = nullptr;
+      for (const QLabel* candidate : page->findChildren<QLabel*>())
+        if (candidate->text() == text) label = candidate;
+      QVERIFY(label != nullptr);
+      QVERIFY(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(text));
+    }
   }
 
   void ButtonsFollowTheEditor() {
