@@ -26,7 +26,7 @@ constexpr int kLeastBoxPixels = 3;
 } // namespace
 
 void Editor::SelectionClick(PixelPoint pixel) {
-  GraphObject* hit = PickForSelection(doc_, grid_.Cursor);
+  GraphObject* hit = PickForSelection(doc_, grid_.Cursor, UnfadedCase());
   if (!hit) {
     // Empty space: a click clears the selection, a drag selects with a box.
     state_.BoxStart = pixel;
@@ -79,14 +79,14 @@ std::optional<PickedObject> Editor::PrepareMenu(const PointerEvent& event, bool&
             state_.DragNode == 0;
   if (!offered) return std::nullopt;
   UpdateCursor({event.X, event.Y});
-  if (GraphObject* hit = PickForSelection(doc_, grid_.Cursor); hit && !IsSelected(*hit)) {
+  if (GraphObject* hit = PickForSelection(doc_, grid_.Cursor, UnfadedCase()); hit && !IsSelected(*hit)) {
     strandel::SelectAll(doc_, false);
     SelectedFlag(*hit) = true;
     RequestRepaint();
     RefreshAll();
   }
   std::optional<PickedObject> picked;
-  if (const GraphObject* hit = PickForProperties(doc_, grid_.Cursor))
+  if (const GraphObject* hit = PickForProperties(doc_, grid_.Cursor, UnfadedCase()))
     picked = PickedObject{KindOf(*hit), IndexOfObject(doc_, hit)};
   return picked;
 }
@@ -97,7 +97,7 @@ std::optional<PickedObject> Editor::DoubleClick(const PointerEvent& event) {
   if (state_.DragNode != 0) EndDrag(false);
   UpdateCursor({event.X, event.Y});
   std::optional<PickedObject> picked;
-  if (const GraphObject* hit = PickForProperties(doc_, grid_.Cursor))
+  if (const GraphObject* hit = PickForProperties(doc_, grid_.Cursor, UnfadedCase()))
     picked = PickedObject{KindOf(*hit), IndexOfObject(doc_, hit)};
   // The first click of the pair toggled a selection; the dialog edits one
   // object whatever was selected, so none stays selected.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
+#include <variant>
 
 #include "view/symbol_geometry.h"
 
@@ -32,10 +34,31 @@ bool Hit(const GraphObject& object, Point2 p, const ModelDocument& doc) {
       object);
 }
 
-GraphObject* PickInOrder(ModelDocument& doc, Point2 p, std::initializer_list<ObjectKind> order) {
-  for (ObjectKind kind : order) {
-    for (auto at = doc.GraphObjects.rbegin(); at != doc.GraphObjects.rend(); ++at) {
-      if (KindOf(**at) == kind && Hit(**at, p, doc)) return at->get();
+// A load, force or moment of another case than the one drawn as usual: drawn
+// faded, it gives way to whatever is drawn in full there.
+bool Faded(const GraphObject& object, std::optional<std::uint16_t> unfaded) {
+  if (!unfaded) return false;
+  return std::visit(
+      [&](const auto& o) {
+        using T = std::decay_t<decltype(o)>;
+        if constexpr (std::is_same_v<T, TLoadObject> || std::is_same_v<T, TForceObject> ||
+                      std::is_same_v<T, TMomentObject>)
+          return o.Case != *unfaded;
+        else
+          return false;
+      },
+      object);
+}
+
+GraphObject* PickInOrder(ModelDocument& doc, Point2 p, std::initializer_list<ObjectKind> order,
+                         std::optional<std::uint16_t> unfaded) {
+  // What is drawn in full first; a faded object only where nothing else is.
+  for (const bool faded : {false, true}) {
+    for (ObjectKind kind : order) {
+      for (auto at = doc.GraphObjects.rbegin(); at != doc.GraphObjects.rend(); ++at) {
+        if (KindOf(**at) == kind && Faded(**at, unfaded) == faded && Hit(**at, p, doc))
+          return at->get();
+      }
     }
   }
   return nullptr;
@@ -129,16 +152,19 @@ bool HitLoad(const TLoadObject& load, Point2 p, double loadHeight) {
   return Contains(LoadBand(load, loadHeight), p);
 }
 
-GraphObject* PickForSelection(ModelDocument& doc, Point2 p) {
+GraphObject* PickForSelection(ModelDocument& doc, Point2 p, std::optional<std::uint16_t> unfaded) {
   return PickInOrder(doc, p,
                      {ObjectKind::Node, ObjectKind::Moment, ObjectKind::Force, ObjectKind::Support,
-                      ObjectKind::Beam, ObjectKind::Load});
+                      ObjectKind::Beam, ObjectKind::Load},
+                     unfaded);
 }
 
-GraphObject* PickForProperties(ModelDocument& doc, Point2 p) {
+GraphObject* PickForProperties(ModelDocument& doc, Point2 p,
+                               std::optional<std::uint16_t> unfaded) {
   return PickInOrder(doc, p,
                      {ObjectKind::Node, ObjectKind::Force, ObjectKind::Moment, ObjectKind::Support,
-                      ObjectKind::Beam, ObjectKind::Load});
+                      ObjectKind::Beam, ObjectKind::Load},
+                     unfaded);
 }
 
 } // namespace strandel

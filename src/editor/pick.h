@@ -4,6 +4,9 @@
 // than with pixels. Kinds are tried in a fixed order; within a kind the object
 // created last wins, as it is drawn on top.
 
+#include <cstdint>
+#include <optional>
+
 #include "common/geometry.h"
 #include "model/document.h"
 
@@ -19,9 +22,13 @@ bool HitBeam(const TBeamObject& beam, Point2 p, double beamHeight);
 bool HitLoad(const TLoadObject& load, Point2 p, double loadHeight);
 
 // Nodes, moments, forces, supports, beams, loads: what a click selects.
-GraphObject* PickForSelection(ModelDocument& doc, Point2 p);
+// With `unfaded`, the loads, forces and moments of other cases, drawn faded,
+// are taken only where nothing drawn in full is hit.
+GraphObject* PickForSelection(ModelDocument& doc, Point2 p,
+                              std::optional<std::uint16_t> unfaded = std::nullopt);
 // Nodes, forces, moments, supports, beams, loads: what a double click edits.
-GraphObject* PickForProperties(ModelDocument& doc, Point2 p);
+GraphObject* PickForProperties(ModelDocument& doc, Point2 p,
+                               std::optional<std::uint16_t> unfaded = std::nullopt);
 
 // Window selection. Dragged from left to right it takes what lies wholly
 // inside the box; from right to left, whatever the box touches.

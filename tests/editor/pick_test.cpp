@@ -117,5 +117,30 @@ TEST(Pick, SelectionTriesMomentsBeforeForcesAndPropertiesTheOtherWay) {
   EXPECT_EQ(KindOf(*PickForProperties(doc, {0.1, 0})), ObjectKind::Force);
 }
 
+TEST(Pick, WhatIsDrawnInFullWinsOverTheFadedLoadsOfOtherCases) {
+  // Two forces at one point pointing right, the later of case 2; case 1 is
+  // the one drawn in full. Then a moment of case 2 there too.
+  ModelDocument doc = PickModel();
+  for (int number : {1, 2}) {
+    TForceObject& force = AppendObject<TForceObject>(doc);
+    force.Number = number;
+    force.Angle = 0;
+    force.Case = static_cast<std::uint16_t>(number);
+  }
+  for (const auto pick : {&PickForSelection, &PickForProperties}) {
+    EXPECT_EQ(NumberOf(*pick(doc, {0.2, 0}, std::nullopt)), 2); // all drawn alike
+    EXPECT_EQ(NumberOf(*pick(doc, {0.2, 0}, std::uint16_t{1})), 1);
+    // With only faded ones under the cursor, a faded one is taken.
+    EXPECT_EQ(NumberOf(*pick(doc, {0.2, 0}, std::uint16_t{3})), 2);
+  }
+  TMomentObject& moment = AppendObject<TMomentObject>(doc);
+  moment.Number = 1;
+  moment.Case = 2;
+  // Selection tries moments before forces, but not a faded moment before a
+  // force drawn in full.
+  EXPECT_EQ(KindOf(*PickForSelection(doc, {0.1, 0}, std::uint16_t{1})), ObjectKind::Force);
+  EXPECT_EQ(KindOf(*PickForSelection(doc, {0.1, 0}, std::uint16_t{2})), ObjectKind::Moment);
+}
+
 } // namespace
 } // namespace strandel
