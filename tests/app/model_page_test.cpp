@@ -4,8 +4,8 @@
 // view keeping its centre when the window is resized.
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "app/app_fixture.h"
@@ -13,6 +13,7 @@
 #include "app/model_page.h"
 #include "app/model_view.h"
 #include "app/page_control.h"
+#include "app/tool_icons.h"
 #include "app/when_shown.h"
 #include "common/text_entries.h"
 #include "common/translation.h"
@@ -147,6 +148,33 @@ private slots:
       QVERIFY(label != nullptr);
       QVERIFY(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(text));
     }
+  }
+
+  void ToolIconsKeepTheirInkOnADarkToolBar() {
+    // The mean lightness of the pan icon's ink: its pixels that are drawn.
+    const auto ink = [] {
+      const QImage image = ToolIcon("pan").pixmap(24, 24).toImage();
+      double sum = 0;
+      int count = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (const QColor c = image.pixelColor(x, y); c.alpha() > 200) {
+            sum += c.lightness();
+            ++count;
+          }
+      return count > 0 ? sum / count : -1.0;
+    };
+    const QPalette light = QApplication::palette();
+    QVERIFY(!DarkPalette(light));
+    QVERIFY(ink() < 100);
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::Button, QColor(45, 45, 45));
+    QApplication::setPalette(dark);
+    QVERIFY(DarkPalette(QApplication::palette()));
+    const double onDark = ink();
+    QApplication::setPalette(light);
+    QVERIFY2(onDark > 150, qPrintable(QString::number(onDark)));
   }
 
   void ButtonsFollowTheEditor() {
