@@ -36,9 +36,14 @@ void Autosave::WriteCopy() {
   if (!doc_.Modified || folder_.empty()) return;
   const std::string documentPath = documentPath_();
   const std::string copyPath = RecoveryCopyPath(folder_, documentPath, session_);
-  const std::string bytes = WriteDocumentText(doc_);
+  const GraphObject* unfinished = unfinished_ ? unfinished_() : nullptr;
+  const std::string bytes = WriteDocumentText(doc_, [unfinished](const GraphObject& object) {
+    const TNodeObject* node = std::get_if<TNodeObject>(&object);
+    return &object == unfinished || (node != nullptr && node->Provisional);
+  });
   if (copyPath == copyPath_ && bytes == copiedBytes_) return;
-  const WriteResult written = WriteRecoveryCopy(doc_, documentPath, copyPath);
+  FileOps ops;
+  const WriteResult written = WriteRecoveryText(bytes, documentPath, copyPath, ops);
   if (!written.ok) {
     if (!failureReported_)
       messages_.Show(ReplaceAll(Translated(tr::kMsgRecoveryCopyFailed), "%1", written.message),

@@ -21,6 +21,12 @@ public:
   Autosave(const ModelDocument& doc, std::function<std::string()> documentPath,
            std::string recoveryFolder, UserMessages& messages, QObject* parent = nullptr);
 
+  // The object the user is placing, if any (a beam whose end is not yet
+  // clicked): the copy holds the model without it and without the nodes made
+  // for it, as the last finished step left the model.
+  void SetUnfinished(std::function<const GraphObject*()> unfinished) {
+    unfinished_ = std::move(unfinished);
+  }
   // Minutes between copies (fractions allowed); 0 or less stops them.
   void SetInterval(double minutes);
   // Writes the copy when the document has changes the last copy lacks; the
@@ -43,6 +49,7 @@ public:
 private:
   const ModelDocument& doc_;
   std::function<std::string()> documentPath_;
+  std::function<const GraphObject*()> unfinished_;
   std::string folder_;
   UserMessages& messages_;
   std::string session_;

@@ -72,6 +72,8 @@ MainWindow::MainWindow(AppEnvironment environment, UserMessages& messages, FileD
   autosave_ = new Autosave(
       doc_, [this] { return commands_.DocumentPath(); }, environment_.RecoveryFolder, messages_,
       this);
+  autosave_->SetUnfinished(
+      [this] { return modelPage_ ? modelPage_->ModelEditor().HalfMadeObject() : nullptr; });
   autosave_->SetInterval(settings_.AutosaveMinutes);
   menu_ = BuildMainMenu(menuBar());
   BuildPages();

@@ -86,6 +86,11 @@ std::string ObjectKey(long index) {
 }
 
 std::string WriteDocumentText(const ModelDocument& doc) {
+  return WriteDocumentText(doc, [](const GraphObject&) { return false; });
+}
+
+std::string WriteDocumentText(const ModelDocument& doc,
+                              const std::function<bool(const GraphObject&)>& leftOut) {
   ProfileWriter writer;
   writer.BeginSection(kSwitches);
   writer.Write("FailHazRed", BoolText(doc.Settings.FailHazRed));
@@ -118,8 +123,10 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   if (withCases || !doc.Settings.ResultSet.empty())
     writer.Write("ResultSet", doc.Settings.ResultSet);
   writer.BeginSection(kObjects);
-  const std::size_t count =
-      doc.Settings.LoadCases.size() + doc.Settings.Combinations.size() + doc.GraphObjects.size();
+  const std::size_t kept = static_cast<std::size_t>(
+      std::count_if(doc.GraphObjects.begin(), doc.GraphObjects.end(),
+                    [&](const auto& object) { return !leftOut(*object); }));
+  const std::size_t count = doc.Settings.LoadCases.size() + doc.Settings.Combinations.size() + kept;
   writer.Write("GraphObjCount", std::to_string(count));
   long index = 0;
   // The cases first, so that a reader knows them before the loads that name them.
@@ -128,7 +135,7 @@ std::string WriteDocumentText(const ModelDocument& doc) {
   for (const TCombination& combination : doc.Settings.Combinations)
     writer.Write(ObjectKey(++index), WriteText(combination));
   for (const auto& object : doc.GraphObjects) {
-    writer.Write(ObjectKey(++index), WriteText(*object, withCases));
+    if (!leftOut(*object)) writer.Write(ObjectKey(++index), WriteText(*object, withCases));
   }
   return writer.Bytes();
 }

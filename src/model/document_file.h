@@ -3,6 +3,7 @@
 // dimensioning switches, the history texts, the drawing sizes, the optimizer's
 // variables, the beam of the diagram page and one line per model object.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ std::string ObjectKey(long index);
 
 // The file's bytes, sections and keys in their fixed order.
 std::string WriteDocumentText(const ModelDocument& doc);
+// The same without the objects `leftOut` takes (what is being drawn and not
+// yet part of the model).
+std::string WriteDocumentText(const ModelDocument& doc,
+                              const std::function<bool(const GraphObject&)>& leftOut);
 
 // A document read, and what it lacks: a file that does not hold what its writer
 // always writes (fewer objects than its count, a line whose end was cut off, no

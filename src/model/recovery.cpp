@@ -81,6 +81,11 @@ std::string RecoveryNotePath(const std::string& copyPath) {
 
 WriteResult WriteRecoveryCopy(const ModelDocument& doc, const std::string& documentPath,
                               const std::string& copyPath, FileOps& ops) {
+  return WriteRecoveryText(WriteDocumentText(doc), documentPath, copyPath, ops);
+}
+
+WriteResult WriteRecoveryText(const std::string& text, const std::string& documentPath,
+                              const std::string& copyPath, FileOps& ops) {
   std::string message;
   if (!MakeFolders(FolderOf(copyPath), &message)) return {false, message};
   // The note first: a copy is never without the name of its document, and a note
@@ -89,7 +94,7 @@ WriteResult WriteRecoveryCopy(const ModelDocument& doc, const std::string& docum
       documentPath + "\n" + std::to_string(static_cast<long>(::getpid())) + "\n";
   WriteResult written = WriteFileAtomically(RecoveryNotePath(copyPath), note, ops);
   if (!written.ok) return written;
-  return WriteFileAtomically(copyPath, WriteDocumentText(doc), ops);
+  return WriteFileAtomically(copyPath, text, ops);
 }
 
 WriteResult WriteRecoveryCopy(const ModelDocument& doc, const std::string& documentPath,

@@ -38,6 +38,9 @@ WriteResult WriteRecoveryCopy(const ModelDocument& doc, const std::string& docum
                               const std::string& copyPath, FileOps& ops);
 WriteResult WriteRecoveryCopy(const ModelDocument& doc, const std::string& documentPath,
                               const std::string& copyPath);
+// The same with the document's text already written (WriteDocumentText).
+WriteResult WriteRecoveryText(const std::string& text, const std::string& documentPath,
+                              const std::string& copyPath, FileOps& ops);
 
 // Removes a copy and its note; a copy already gone is no error.
 void RemoveRecoveryCopy(const std::string& copyPath);

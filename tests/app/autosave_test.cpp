@@ -13,6 +13,8 @@
 #include "app/app_fixture.h"
 #include "app/app_test_registry.h"
 #include "app/autosave.h"
+#include "app/model_page.h"
+#include "app/model_view.h"
 #include "common/files.h"
 #include "model/document_file.h"
 
@@ -110,6 +112,40 @@ private slots:
     QVERIFY(ReadBytes(path).find("Object011=1;20;7;1;0;-1") != std::string::npos);
     QVERIFY(autosave.CopyPath().empty());
     QVERIFY(FolderContents(app.Environment.RecoveryFolder).empty());
+  }
+
+  void TheCopyLeavesOutTheBeamBeingDrawn() {
+    AppFixture app;
+    MainWindow& window = app.Start(app.WriteModel("frame.qsd", testing::PortalFrameObjects()));
+    AddNode(window, 20);
+    // A beam started at node 1 and not yet ended: the copy holds the model as
+    // the last finished step left it, not a beam with no end node.
+    ModelPage* page = window.Model();
+    page->CreateButton(CreateTool::Beam)->trigger();
+    const QPoint atNode1 = testing::PixelOf(window, 0, 0);
+    QTest::mouseMove(page->View(), atNode1);
+    QTest::mouseClick(page->View(), Qt::LeftButton, {}, atNode1);
+    QVERIFY(page->ModelEditor().HalfMadeObject() != nullptr);
+    window.Recovery().WriteCopy();
+    ModelDocument copy;
+    QVERIFY(ReadDocumentText(ReadBytes(window.Recovery().CopyPath()), copy).ok);
+    const auto beams = [&copy] {
+      int count = 0;
+      for (const TBeamObject& beam : ObjectsOf<TBeamObject>(copy))
+        count += beam.Node2 != 0;
+      return count;
+    };
+    QCOMPARE(beams(), 3);
+    QCOMPARE(copy.GraphObjects.size(), window.Document().GraphObjects.size() - 1);
+    // Once finished, the beam is in the next copy.
+    const QPoint atNode20 = testing::PixelOf(window, 7, 1);
+    QTest::mouseMove(page->View(), atNode20);
+    QTest::mouseClick(page->View(), Qt::LeftButton, {}, atNode20);
+    window.Recovery().WriteCopy();
+    copy = ModelDocument{};
+    QVERIFY(ReadDocumentText(ReadBytes(window.Recovery().CopyPath()), copy).ok);
+    QCOMPARE(beams(), 4);
+    QCOMPARE(copy.GraphObjects.size(), window.Document().GraphObjects.size() - 1);
   }
 
   void FiveMinutesUnlessTheSettingsSayOtherwiseAndZeroIsOff() {
